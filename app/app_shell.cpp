@@ -1,0 +1,60 @@
+#include "app/app_shell.h"
+
+#include "app/settings_store.h"
+#include "app/startup_switches.h"
+#include "app/status_bar_controls.h"
+#include "app/std_stream_text.h"
+#include "app/ui_language.h"
+#include "gui/pack_gui_window.h"
+#include "orvi_lathe_core.h"
+#include "platform/console.h"
+#include "update/update_dialogs.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QTimer>
+#include <memory>
+
+namespace orvi {
+
+int runApplication(int& argc, char** argv)
+{
+    platform::attachParentConsole();
+    platform::preferHeadlessPlatformForEngine(argc, argv);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    applySettingsDirectoryFromEnvironment();
+
+    // Qt has removed its own options by now, so argv[1] is the first real argument.
+    if (argc >= 2 && argv[1] && argv[1][0] == '-') {
+        const int engineResult = orvi_lathe_main(argc, argv);
+        application.reset();
+        return engineResult;
+    }
+
+    QCoreApplication::setApplicationName(QStringLiteral("OrviLathe"));
+    QCoreApplication::setOrganizationName(QStringLiteral("ORVI"));
+    const QString languageCode = applyUiLanguage(*application, savedUiLanguage());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orvi.png")));
+
+    int result = 0;
+    {
+        PackGuiWindow window;
+        addStatusBarControls(&window);
+        window.show();
+
+        if (qEnvironmentVariableIsSet("ORVI_PACK_GUI_AUTORUN"))
+            window.runAutorun(QString::fromLocal8Bit(qgetenv("ORVI_PACK_GUI_AUTORUN")));
+        saveScreenshotIfRequested(&window);
+        if (qEnvironmentVariableIsEmpty("ORVI_NO_UPDATE_CHECK"))
+            checkForUpdates(&window, true);
+        if (qEnvironmentVariableIsSet("ORVI_GUI_SMOKE")) {
+            writeStderrLine(smokeLine(languageCode));
+            QTimer::singleShot(1200, application.get(), &QCoreApplication::quit);
+        }
+        result = QApplication::exec();
+    }
+    application.reset();
+    return result;
+}
+
+} // namespace orvi

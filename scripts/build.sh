@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds into build/ (the program at build/OrviLathe, the
+# engine at build/OrviPackEngine).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build build --parallel "$(nproc)"

@@ -1,0 +1,31 @@
+#include "test_env.h"
+
+namespace orvi::test {
+
+QString programPath()
+{
+    return QStringLiteral(ORVI_BUILD_DIR "/OrviLathe");
+}
+
+QString enginePath()
+{
+    return QStringLiteral(ORVI_BUILD_DIR "/OrviPackEngine");
+}
+
+QProcessEnvironment programEnvironment(const QString& settingsDir, const QString& language)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("ORVI_NO_UPDATE_CHECK"), QStringLiteral("1"));
+    env.insert(QStringLiteral("ORVI_SETTINGS_DIR"), settingsDir);
+    if (language.isEmpty())
+        env.remove(QStringLiteral("ORVI_LANG"));
+    else
+        env.insert(QStringLiteral("ORVI_LANG"), language);
+    for (const char* name : {"ORVI_GUI_SMOKE", "ORVI_GUI_SHOT", "ORVI_PACK_GUI_AUTORUN", "ORVI_PACK_GUI_AUTOCLOSE",
+                             "ORVI_PACK_GUI_LOG", "ORVI_LATHE_BIN", "ORVI_GUI_INPROC", "ORVI_UPDATE_URL"})
+        env.remove(QString::fromLatin1(name));
+    return env;
+}
+
+} // namespace orvi::test
