@@ -1,0 +1,163 @@
+// Runs the real program as a child process: engine hand-off, smoke line,
+// screenshot switch and the settings directory.
+
+#include "test_env.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct RunResult {
+    int exitCode = -1;
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    QByteArray out;
+    QByteArray err;
+};
+
+RunResult runProgram(const QStringList& arguments, const QProcessEnvironment& env, int timeoutMs = 20000)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(orvi::test::programPath(), arguments);
+    RunResult result;
+    if (!process.waitForStarted(5000))
+        return result;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(2000);
+    }
+    result.exitCode = process.exitCode();
+    result.status = process.exitStatus();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+QString smokeLineOf(const QByteArray& err)
+{
+    for (const QByteArray& line : err.split('\n')) {
+        if (line.startsWith("ORVI_SMOKE"))
+            return QString::fromUtf8(line);
+    }
+    return {};
+}
+
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(settingsDir.isValid());
+        env = orvi::test::programEnvironment(settingsDir.path());
+    }
+
+    void dashLedCommandLineGoesToEngine()
+    {
+        const RunResult version = runProgram({QStringLiteral("--version")}, env);
+        QCOMPARE(version.status, QProcess::NormalExit);
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY2(version.out.contains("6.76.9"), version.out.constData());
+        QVERIFY(!version.err.contains("ORVI_SMOKE"));
+
+        // "-o" without a value is a usage error of the engine: exit code 2,
+        // and no window (the smoke switch would otherwise print its line).
+        QProcessEnvironment smokeEnv = env;
+        smokeEnv.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
+        const RunResult usage = runProgram({QStringLiteral("-o")}, smokeEnv);
+        QCOMPARE(usage.status, QProcess::NormalExit);
+        QCOMPARE(usage.exitCode, 2);
+        QVERIFY(!usage.err.contains("ORVI_SMOKE"));
+    }
+
+    void qtOptionIsConsumedBeforeTheHandOff()
+    {
+        const RunResult result =
+            runProgram({QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--version")}, env);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.contains("6.76.9"), result.out.constData());
+    }
+
+    void nonDashArgumentStartsTheInterface()
+    {
+        env.insert(QStringLiteral("ORVI_GUI_SMOKE"), QString());
+        const RunResult result = runProgram({QStringLiteral("some-file.dsf")}, env);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(!smokeLineOf(result.err).isEmpty(), result.err.constData());
+    }
+
+    void smokeLineInEnglish()
+    {
+        env.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
+        const RunResult result = runProgram({}, env);
+        QCOMPARE(result.status, QProcess::NormalExit);
+        QCOMPARE(result.exitCode, 0);
+        const QString line = smokeLineOf(result.err);
+        static const QRegularExpression pattern(
+            QStringLiteral("^ORVI_SMOKE lang=75 zh=0 locname=(\\S+) res_exists=1 sample=▶  Start packing$"));
+        QVERIFY2(pattern.match(line).hasMatch(), qPrintable(line));
+    }
+
+    void smokeLineInChinese()
+    {
+        env.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
+        env.insert(QStringLiteral("ORVI_LANG"), QStringLiteral("zh_CN"));
+        const RunResult result = runProgram({}, env);
+        QCOMPARE(result.exitCode, 0);
+        const QString line = smokeLineOf(result.err);
+        QVERIFY2(line.startsWith(QStringLiteral("ORVI_SMOKE lang=58 zh=1 ")), qPrintable(line));
+        QVERIFY2(line.endsWith(QStringLiteral("res_exists=1 sample=▶  开始打包")), qPrintable(line));
+    }
+
+    void screenshotIntoMissingDirectoryFailsAndProgramContinues()
+    {
+        const QString shotPath = settingsDir.filePath(QStringLiteral("no/such/dir/shot.png"));
+        env.insert(QStringLiteral("ORVI_GUI_SHOT"), shotPath);
+        env.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
+        const RunResult result = runProgram({}, env);
+        QCOMPARE(result.exitCode, 0);
+        const QString expected = QStringLiteral("[shot] FAILED -> %1 (visible=1 ").arg(shotPath);
+        QVERIFY2(QString::fromUtf8(result.out).contains(expected), result.out.constData());
+        // The smoke line comes after the screenshot: the program went on.
+        QVERIFY(!smokeLineOf(result.err).isEmpty());
+        QVERIFY(!QFileInfo::exists(shotPath));
+    }
+
+    void screenshotIsSaved()
+    {
+        const QString shotPath = settingsDir.filePath(QStringLiteral("window.png"));
+        env.insert(QStringLiteral("ORVI_GUI_SHOT"), shotPath);
+        env.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
+        const RunResult result = runProgram({}, env);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(QString::fromUtf8(result.out).contains(
+                     QStringLiteral("[shot] saved -> %1 (visible=1 1180x760)").arg(shotPath)),
+                 result.out.constData());
+        QVERIFY(QFileInfo(shotPath).size() > 0);
+    }
+
+    void settingsDirectoryIsCreated()
+    {
+        const QString nested = settingsDir.filePath(QStringLiteral("a/b/c"));
+        env.insert(QStringLiteral("ORVI_SETTINGS_DIR"), QStringLiteral("  %1  ").arg(nested));
+        env.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
+        const RunResult result = runProgram({}, env);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(QFileInfo(nested).isDir());
+    }
+
+private:
+    QTemporaryDir settingsDir;
+    QProcessEnvironment env;
+};
+
+QTEST_GUILESS_MAIN(StartupTest)
+#include "tst_startup.moc"
