@@ -23,19 +23,32 @@ QUOTED = re.compile(r'"([^"\n]*)"')
 CONTEXTS = ('PackGuiWindow', 'PackSession', 'UiLangRow', 'UpdateChecker',
             'UpdateUi', 'ReferencesGui', 'ThirdPartyGui')
 
-# Chapter number -> default translation context.
-DEFAULT_CONTEXT = {
-    '1.1': 'PackGuiWindow', '1.2': 'PackGuiWindow', '1.3': 'PackGuiWindow',
-    '1.4': 'PackGuiWindow', '2.1': 'PackGuiWindow', '2.2': 'PackGuiWindow',
-    '2.3': 'PackGuiWindow', '2.4': 'PackGuiWindow', '3.2': 'PackSession',
-    '3.4': 'PackSession', '4.2': 'UiLangRow', '5.1': 'UpdateChecker',
-    '5.2': 'UpdateChecker', '5.3': 'UpdateUi',
+# Chapter title -> translation context of the texts it quotes. The start-up
+# chapter wires widgets of several contexts and names the context on each
+# line; the references chapter names it in a table column.
+CHAPTER_CONTEXTS = {
+    'Pack job and engine command line': 'PackGuiWindow',
+    'Engine location': 'PackGuiWindow',
+    'Job run control': 'PackGuiWindow',
+    'Unattended runs': 'PackGuiWindow',
+    'Window layout and form': 'PackGuiWindow',
+    'Track list': 'PackGuiWindow',
+    'CUE sheet and cover picture': 'PackGuiWindow',
+    'Run log panel and log file': 'PackGuiWindow',
+    'Session interface and child-process session': 'PackSession',
+    'In-process session': 'PackSession',
+    'Interface language': 'UiLangRow',
+    'Update manifest and check': 'UpdateChecker',
+    'Update download and install': 'UpdateChecker',
+    'Update dialogs': 'UpdateUi',
 }
+PER_LINE_CONTEXT_CHAPTER = 'Application start-up'
+CHAPTER_HEADING = re.compile(r'^# \w+ [\d.]+: (.+)$')
 
 # Texts quoted in a chapter other than the one whose context they belong to.
 CONTEXT_OVERRIDES = {
     # The session chapter quotes the window's stop notice.
-    ('3.4', '打包核 2 秒内没有确认停止 —— 仍在收尾, 请稍候。'): 'PackGuiWindow',
+    ('In-process session', '打包核 2 秒内没有确认停止 —— 仍在收尾, 请稍候。'): 'PackGuiWindow',
 }
 
 # What may sit between a source text and its English partner.
@@ -53,10 +66,12 @@ def extract(lines):
     triples = []
     unpaired = []
     for number, line in enumerate(lines, 1):
-        heading = re.match(r'# Part (\d\.\d)', line)
+        heading = CHAPTER_HEADING.match(line)
         if heading:
-            chapter = heading.group(1)
+            chapter = heading.group(1).strip()
             continue
+        if line.startswith('# '):
+            chapter = None
         if chapter is None:
             continue
         row_context = None
@@ -73,11 +88,9 @@ def extract(lines):
                     or not re.search('[A-Za-z]', partner.group(1))):
                 unpaired.append((number, source))
                 continue
-            context = row_context or DEFAULT_CONTEXT.get(chapter)
-            # The start-up chapter wires widgets of several contexts, one
-            # numbered item (one line) per widget, naming its context.
+            context = row_context or CHAPTER_CONTEXTS.get(chapter)
             explicit = EXPLICIT_CONTEXT.search(line)
-            if explicit and chapter == '4.1':
+            if explicit and chapter == PER_LINE_CONTEXT_CHAPTER:
                 context = explicit.group(1)
             context = CONTEXT_OVERRIDES.get((chapter, source), context)
             triples.append((number, context, unescape(source),
@@ -86,7 +99,9 @@ def extract(lines):
 
 
 def main():
-    path = sys.argv[1] if len(sys.argv) > 1 else '/work/shared/spec.md'
+    if len(sys.argv) != 2:
+        sys.exit('usage: extract_source_texts.py DESIGN_DOCUMENT.md > texts.tsv')
+    path = sys.argv[1]
     with open(path, encoding='utf-8') as handle:
         lines = handle.read().split('\n')
     triples, unpaired = extract(lines)
