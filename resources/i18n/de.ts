@@ -389,7 +389,7 @@ Trotzdem beenden?</translation>
     </message>
     <message>
         <source>发行信息</source>
-        <translation>Veröffentlichung</translation>
+        <translation>Veröffentlichungsinfos</translation>
     </message>
     <message>
         <source>封面 (嵌入 ISO)</source>

@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>光盘信息</source>
-        <translation>Диск</translation>
+        <translation>Сведения о диске</translation>
     </message>
     <message>
         <source>打包选项</source>
