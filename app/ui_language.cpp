@@ -26,6 +26,20 @@ QPointer<QTranslator>& installedTranslator()
     return translator;
 }
 
+QString& catalogueDirectory()
+{
+    static QString directory = QStringLiteral(":/i18n");
+    return directory;
+}
+
+DetachedStarter& detachedStarter()
+{
+    static DetachedStarter starter = [](const QString& program, const QStringList& arguments) {
+        QProcess::startDetached(program, arguments); // a failed start is not reported
+    };
+    return starter;
+}
+
 QString overrideLanguageCode()
 {
     return normalizeLanguageCode(QString::fromLocal8Bit(qgetenv("ORVI_LANG")));
@@ -55,7 +69,19 @@ const UiLanguage* findUiLanguage(const QString& code)
 
 QString catalogueResourcePath(const QString& code)
 {
-    return QStringLiteral(":/i18n/%1.qm").arg(code);
+    return QStringLiteral("%1/%2.qm").arg(catalogueDirectory(), code);
+}
+
+void setCatalogueDirectory(const QString& directory)
+{
+    catalogueDirectory() = directory;
+}
+
+DetachedStarter replaceDetachedStarter(DetachedStarter starter)
+{
+    DetachedStarter previous = std::move(detachedStarter());
+    detachedStarter() = std::move(starter);
+    return previous;
 }
 
 QString savedUiLanguage()
@@ -196,7 +222,7 @@ void restartApplication()
     QStringList arguments = QCoreApplication::arguments();
     if (!arguments.isEmpty())
         arguments.removeFirst();
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+    detachedStarter()(QCoreApplication::applicationFilePath(), arguments);
     QCoreApplication::quit();
 }
 

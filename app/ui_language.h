@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 class QApplication;
 class QComboBox;
@@ -25,6 +27,15 @@ inline constexpr UiLanguage kUiLanguages[] = {
 
 const UiLanguage* findUiLanguage(const QString& code);
 QString catalogueResourcePath(const QString& code);
+// Folder the catalogues are loaded from: ":/i18n" unless a test points the
+// program at a folder with fewer catalogues to exercise the fallbacks.
+void setCatalogueDirectory(const QString& directory);
+
+// How restartApplication starts the new instance (detached by default);
+// replaceable so tests can watch a restart without spawning a program.
+// Returns the starter it replaces.
+using DetachedStarter = std::function<void(const QString& program, const QStringList& arguments)>;
+DetachedStarter replaceDetachedStarter(DetachedStarter starter);
 
 QString savedUiLanguage();
 void saveUiLanguage(const QString& code);

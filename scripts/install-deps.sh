@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need.
+# Fonts: Noto CJK for the Chinese, Japanese and Korean interfaces, DejaVu for
+# Arabic and Cyrillic.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
@@ -9,6 +11,7 @@ packages=(
   qt6-image-formats-plugins libgl-dev
   libtag1-dev libuchardet-dev
   xvfb xauth openssl
+  fonts-noto-cjk fonts-dejavu-core
 )
 
 missing=()

@@ -1,0 +1,222 @@
+#include "app/status_bar_controls.h"
+#include "app/ui_language.h"
+#include "gui/document_windows.h"
+#include "language_test_env.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+using namespace orvi;
+
+namespace {
+
+QApplication& application()
+{
+    return *static_cast<QApplication*>(QCoreApplication::instance());
+}
+
+QList<QDialog*> openWindows(QWidget* parent, const char* name)
+{
+    return parent->findChildren<QDialog*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+QString firstHeading(QDialog* dialog)
+{
+    auto* browser = dialog->findChild<QTextBrowser*>();
+    return browser ? browser->document()->firstBlock().text() : QString();
+}
+
+QPushButton* statusButton(QMainWindow* window, const QString& text)
+{
+    for (QPushButton* button : window->statusBar()->findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class DocumentWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    test::LanguageEnvironment m_environment;
+    test::TemporarySettings m_settings;
+
+    void useLanguage(const char* code)
+    {
+        qputenv("ORVI_LANG", code);
+        applyUiLanguage(application(), QString::fromLatin1(code));
+    }
+
+private slots:
+    void cleanup()
+    {
+        useLanguage("zh");
+    }
+
+    void documentsFollowTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("referencesHeading");
+        QTest::addColumn<QString>("noticesHeading");
+        QTest::addColumn<QString>("referencesTitle");
+        QTest::addColumn<QString>("noticesTitle");
+        QTest::newRow("zh") << "zh" << "Orvi Lathe — 参考标准" << "Orvi Lathe — 源码许可" << "参考标准" << "源码许可";
+        QTest::newRow("hant") << "hant" << "Orvi Lathe — 参考标准" << "Orvi Lathe — 源码许可" << "參考標準"
+                              << "原始碼授權";
+        QTest::newRow("pl") << "pl" << "Orvi Lathe — Normy referencyjne" << "Orvi Lathe — Licencje źródłowe"
+                            << "Normy referencyjne" << "Licencje źródłowe";
+        QTest::newRow("en") << "en" << "Orvi Lathe — Reference standards" << "Orvi Lathe — Source licenses"
+                            << "Reference standards" << "Source licenses";
+        QTest::newRow("ja") << "ja" << "Orvi Lathe — Reference standards" << "Orvi Lathe — Source licenses"
+                            << "参照規格" << "ソース ライセンス";
+        QTest::newRow("ar") << "ar" << "Orvi Lathe — Reference standards" << "Orvi Lathe — Source licenses"
+                            << "المعايير المرجعية" << "تراخيص المصدر";
+    }
+    void documentsFollowTheInterfaceLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, referencesHeading);
+        QFETCH(QString, noticesHeading);
+        QFETCH(QString, referencesTitle);
+        QFETCH(QString, noticesTitle);
+        useLanguage(code.toLatin1().constData());
+
+        QMainWindow window;
+        showReferencesWindow(&window);
+        showNoticesWindow(&window);
+        const QList<QDialog*> references = openWindows(&window, "references");
+        const QList<QDialog*> notices = openWindows(&window, "notices");
+        QCOMPARE(references.size(), 1);
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(references.first()->windowTitle(), referencesTitle);
+        QCOMPARE(notices.first()->windowTitle(), noticesTitle);
+        QCOMPARE(firstHeading(references.first()), referencesHeading);
+        QCOMPARE(firstHeading(notices.first()), noticesHeading);
+    }
+
+    void windowsAreSizedNonModalAndDeleteThemselves()
+    {
+        QMainWindow window;
+        showReferencesWindow(&window);
+        showNoticesWindow(&window);
+        QDialog* references = openWindows(&window, "references").value(0);
+        QDialog* notices = openWindows(&window, "notices").value(0);
+        QVERIFY(references && notices);
+        QCOMPARE(references->size(), QSize(760, 560));
+        QCOMPARE(notices->size(), QSize(720, 560));
+        for (QDialog* dialog : {references, notices}) {
+            QVERIFY(dialog->isVisible());
+            QVERIFY(!dialog->isModal());
+            QVERIFY(dialog->testAttribute(Qt::WA_DeleteOnClose));
+            auto* browser = dialog->findChild<QTextBrowser*>();
+            QVERIFY(browser);
+            QVERIFY(browser->isReadOnly());
+            QVERIFY(!browser->openExternalLinks());
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            QVERIFY(buttons);
+            QCOMPARE(buttons->standardButtons(), QDialogButtonBox::Close);
+        }
+
+        QPointer<QDialog> guard(references);
+        openWindows(&window, "references").first()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+        QTRY_VERIFY(guard.isNull());
+        QCOMPARE(openWindows(&window, "notices").size(), 1);
+    }
+
+    void markdownIsRenderedNotShownRaw()
+    {
+        useLanguage("en");
+        QMainWindow window;
+        showNoticesWindow(&window);
+        QDialog* notices = openWindows(&window, "notices").value(0);
+        QVERIFY(notices);
+        const QString text = notices->findChild<QTextBrowser*>()->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("Qt 6 — Core, Gui, Widgets, Network")));
+        QVERIFY(text.contains(QStringLiteral("Copyright (C) The Qt Company Ltd. and other contributors.")));
+        QVERIFY(!text.contains(QStringLiteral("**")));
+        QVERIFY(!text.contains(QStringLiteral("## ")));
+    }
+
+    void statusBarButtonsOpenOneWindowPerClick()
+    {
+        useLanguage("ja");
+        QMainWindow window;
+        addStatusBarControls(&window);
+        QPushButton* references = statusButton(&window, QStringLiteral("参照規格…"));
+        QPushButton* notices = statusButton(&window, QStringLiteral("ソース ライセンス…"));
+        QVERIFY(references && notices);
+        QCOMPARE(references->toolTip(), QStringLiteral("本製品が参照している公開規格と文献"));
+
+        references->click();
+        references->click();
+        notices->click();
+        const QList<QDialog*> opened = openWindows(&window, "references");
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(openWindows(&window, "notices").size(), 1);
+        QVERIFY(opened.at(0) != opened.at(1));
+
+        QPointer<QDialog> first(opened.at(0));
+        first->close();
+        QTRY_VERIFY(first.isNull());
+        const QList<QDialog*> left = openWindows(&window, "references");
+        QCOMPARE(left.size(), 1);
+        QVERIFY(left.first()->isVisible());
+        QCOMPARE(firstHeading(left.first()), QStringLiteral("Orvi Lathe — Reference standards"));
+    }
+
+    void everyDocumentIsCompiledInWithItsStructure_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("language");
+        for (const char* document : {"references", "notices"}) {
+            for (const char* language : {"zh", "pl", "en"})
+                QTest::newRow(qPrintable(QStringLiteral("%1_%2").arg(document, language))) << document << language;
+        }
+    }
+    void everyDocumentIsCompiledInWithItsStructure()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, language);
+        QFile file(documentResourcePath(document, language));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const QString text = QString::fromUtf8(file.readAll());
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        QVERIFY(lines.first().startsWith(QStringLiteral("# Orvi Lathe — ")));
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^# "))).size(), 1);
+        const int sections = lines.filter(QRegularExpression(QStringLiteral("^## "))).size();
+        if (document == QLatin1String("references")) {
+            QCOMPARE(sections, 3);
+            QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^\\d+\\. .+ — .+"))).size(), 13);
+        } else {
+            QVERIFY(sections >= 5);
+            for (const char* component : {"Qt 6", "TagLib", "uchardet", "ICU", "zlib", "libpng", "libjpeg-turbo",
+                                          "libstdc++", "Windows", "Linux"})
+                QVERIFY2(text.contains(QLatin1String(component)), component);
+        }
+    }
+
+    void unknownDocumentLanguageGivesEnglish()
+    {
+        QCOMPARE(documentResourcePath(QStringLiteral("notices"), QStringLiteral("ja")),
+                 QStringLiteral(":/docs/notices_en.md"));
+        QCOMPARE(documentResourcePath(QStringLiteral("references"), QStringLiteral("pl")),
+                 QStringLiteral(":/docs/references_pl.md"));
+    }
+};
+
+QTEST_MAIN(DocumentWindowsTest)
+#include "test_document_windows.moc"

@@ -1,0 +1,391 @@
+#include "app/settings_store.h"
+#include "app/ui_language.h"
+#include "language_test_env.h"
+#include "modal_answerer.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+#include <QRegularExpression>
+
+using namespace orvi;
+
+namespace {
+
+QApplication& application()
+{
+    return *static_cast<QApplication*>(QCoreApplication::instance());
+}
+
+QString startPacking()
+{
+    return QCoreApplication::translate("PackGuiWindow", "▶  开始打包");
+}
+
+QStringList itemData(const QComboBox* combo)
+{
+    QStringList data;
+    for (int i = 0; i < combo->count(); ++i)
+        data << combo->itemData(i).toString();
+    return data;
+}
+
+} // namespace
+
+class UiLanguageTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    test::LanguageEnvironment m_environment;
+    test::TemporarySettings m_settings;
+
+private slots:
+    void init()
+    {
+        test::LanguageEnvironment::clear();
+        m_settings.reset();
+        setCatalogueDirectory(QStringLiteral(":/i18n"));
+    }
+
+    void cleanup()
+    {
+        setCatalogueDirectory(QStringLiteral(":/i18n"));
+        applyUiLanguage(application(), QStringLiteral("zh"));
+    }
+
+    void normalizesLocaleTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("zh_TW") << "zh_TW" << "hant";
+        QTest::newRow("zh-HK") << "zh-HK" << "hant";
+        QTest::newRow("zh-Hant") << "zh-Hant" << "hant";
+        QTest::newRow("ZH_MO") << "ZH_MO" << "hant";
+        QTest::newRow("zh_CN") << "zh_CN" << "zh";
+        QTest::newRow("zh") << "zh" << "zh";
+        QTest::newRow("pt_BR") << "pt_BR" << "pt";
+        QTest::newRow("padded de") << "  de_AT " << "de";
+        QTest::newRow("hant itself") << "hant" << "hant";
+        QTest::newRow("xx") << "xx" << "";
+        QTest::newRow("system") << "system" << "";
+        QTest::newRow("empty") << "   " << "";
+    }
+    void normalizesLocaleTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, code);
+        QCOMPARE(normalizeLanguageCode(text), code);
+    }
+
+    void overrideDecidesTheLanguage_data() { normalizesLocaleTexts_data(); }
+    void overrideDecidesTheLanguage()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, code);
+        saveUiLanguage(QStringLiteral("ko"));
+        qputenv("ORVI_LANG", text.toLocal8Bit());
+        // An unusable override is ignored and the saved choice wins.
+        QCOMPARE(systemLanguageCode(), code.isEmpty() ? QStringLiteral("ko") : code);
+        QCOMPARE(applyUiLanguage(application(), QStringLiteral("ja")), code.isEmpty() ? QStringLiteral("ja") : code);
+    }
+
+    void environmentLocaleDecidesSystemLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("nothing set") << QByteArray() << QByteArray() << "zh";
+        QTest::newRow("LANG de_DE.UTF-8") << QByteArray("LANG") << QByteArray("de_DE.UTF-8") << "de";
+        QTest::newRow("LANG C") << QByteArray("LANG") << QByteArray("C") << "zh";
+        QTest::newRow("LANG POSIX") << QByteArray("LANG") << QByteArray("POSIX") << "zh";
+        QTest::newRow("LANGUAGE fr:en") << QByteArray("LANGUAGE") << QByteArray("fr:en") << "fr";
+        QTest::newRow("LC_ALL zh_TW.UTF-8") << QByteArray("LC_ALL") << QByteArray("zh_TW.UTF-8") << "hant";
+        QTest::newRow("LC_MESSAGES pt_BR") << QByteArray("LC_MESSAGES") << QByteArray("pt_BR") << "pt";
+        QTest::newRow("LANG ar_EG") << QByteArray("LANG") << QByteArray("ar_EG.UTF-8") << "ar";
+        QTest::newRow("Italian") << QByteArray("LANG") << QByteArray("it_IT.UTF-8") << "en";
+        QTest::newRow("unknown language") << QByteArray("LANG") << QByteArray("qq_ZZ") << "zh";
+    }
+    void environmentLocaleDecidesSystemLanguage()
+    {
+        QFETCH(QByteArray, variable);
+        QFETCH(QByteArray, value);
+        QFETCH(QString, code);
+        if (!variable.isEmpty())
+            qputenv(variable.constData(), value);
+        QCOMPARE(systemLanguageCode(), code);
+        QCOMPARE(applyUiLanguage(application(), QStringLiteral("system")), code);
+    }
+
+    void firstSetLocaleVariableWins()
+    {
+        qputenv("LANGUAGE", "fr:en");
+        qputenv("LANG", "es_ES.UTF-8");
+        QCOMPARE(systemLanguageCode(), QStringLiteral("es"));
+        qputenv("LC_MESSAGES", "");
+        QCOMPARE(systemLanguageCode(), QStringLiteral("es")); // empty counts as unset
+        qputenv("LC_ALL", "ko_KR.UTF-8");
+        QCOMPARE(systemLanguageCode(), QStringLiteral("ko"));
+        QCOMPARE(environmentLocale().language(), QLocale::Korean);
+    }
+
+    void savedChoiceBeatsEnvironment()
+    {
+        qputenv("LANG", "de_DE.UTF-8");
+        saveUiLanguage(QStringLiteral("pl"));
+        QCOMPARE(savedUiLanguage(), QStringLiteral("pl"));
+        QCOMPARE(systemLanguageCode(), QStringLiteral("pl"));
+    }
+
+    void savedValueOutsideTheTableReadsAsSystem()
+    {
+        QCOMPARE(savedUiLanguage(), QStringLiteral("system"));
+        saveUiLanguage(QStringLiteral("it"));
+        QCOMPARE(savedUiLanguage(), QStringLiteral("system"));
+        saveUiLanguage(QStringLiteral("EN"));
+        QCOMPARE(savedUiLanguage(), QStringLiteral("system"));
+
+        QMainWindow window;
+        QComboBox* combo = createUiLanguageSelector(&window);
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(combo->currentText(), QStringLiteral("跟随系统"));
+        QCOMPARE(combo->currentData().toString(), QStringLiteral("system"));
+    }
+
+    void everyCatalogueLoadsAndTranslates()
+    {
+        QCOMPARE(applyUiLanguage(application(), QStringLiteral("zh")), QStringLiteral("zh"));
+        QCOMPARE(startPacking(), QStringLiteral("▶  开始打包"));
+        QStringList seen;
+        for (const UiLanguage& language : kUiLanguages) {
+            const QString code = QLatin1String(language.code);
+            if (code == QLatin1String("zh"))
+                continue;
+            QVERIFY2(QFile::exists(catalogueResourcePath(code)), qPrintable(code));
+            QCOMPARE(applyUiLanguage(application(), code), code);
+            const QString sample = startPacking();
+            QVERIFY2(sample.startsWith(QStringLiteral("▶  ")), qPrintable(code + ": " + sample));
+            QVERIFY2(sample != QStringLiteral("▶  开始打包"), qPrintable(code));
+            QVERIFY2(!seen.contains(sample), qPrintable(code + " repeats " + sample));
+            seen << sample;
+            QCOMPARE(QApplication::layoutDirection(), language.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        }
+        applyUiLanguage(application(), QStringLiteral("en"));
+        QCOMPARE(startPacking(), QStringLiteral("▶  Start packing"));
+        QCOMPARE(QCoreApplication::translate("UiLangRow", "跟随系统"), QStringLiteral("Follow system"));
+    }
+
+    void onlyOneCatalogueIsInstalledAtATime()
+    {
+        applyUiLanguage(application(), QStringLiteral("de"));
+        QCOMPARE(startPacking(), QStringLiteral("▶  Packen starten"));
+        applyUiLanguage(application(), QStringLiteral("zh"));
+        QCOMPARE(startPacking(), QStringLiteral("▶  开始打包"));
+        const int translators = application().findChildren<QTranslator*>().size();
+        QCOMPARE(translators, 0);
+        applyUiLanguage(application(), QStringLiteral("ja"));
+        applyUiLanguage(application(), QStringLiteral("ko"));
+        QCOMPARE(application().findChildren<QTranslator*>().size(), 1);
+    }
+
+    void missingCatalogueFallsBackToEnglish()
+    {
+        QTemporaryDir onlyEnglish;
+        QVERIFY(QFile::copy(QStringLiteral(":/i18n/en.qm"), onlyEnglish.filePath(QStringLiteral("en.qm"))));
+        setCatalogueDirectory(onlyEnglish.path());
+
+        const QByteArray warning = "ui-language: fr 的翻译表 " + onlyEnglish.filePath("fr.qm").toLocal8Bit()
+            + " 不在资源里 -> 退回 en";
+        QTest::ignoreMessage(QtWarningMsg, warning.constData());
+        QCOMPARE(applyUiLanguage(application(), QStringLiteral("fr")), QStringLiteral("en"));
+        QCOMPARE(startPacking(), QStringLiteral("▶  Start packing"));
+        QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+    }
+
+    void arabicIsRightToLeftEvenWhenItsCatalogueFails()
+    {
+        QTemporaryDir onlyEnglish;
+        QVERIFY(QFile::copy(QStringLiteral(":/i18n/en.qm"), onlyEnglish.filePath(QStringLiteral("en.qm"))));
+        setCatalogueDirectory(onlyEnglish.path());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ui-language: ar 的翻译表 .*ar\\.qm 不在资源里 -> 退回 en$")));
+        QCOMPARE(applyUiLanguage(application(), QStringLiteral("ar")), QStringLiteral("en"));
+        QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(startPacking(), QStringLiteral("▶  Start packing"));
+
+        QCOMPARE(applyUiLanguage(application(), QStringLiteral("zh")), QStringLiteral("zh"));
+        QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+    }
+
+    void withoutAnyCatalogueTheSourceTextStays()
+    {
+        QTemporaryDir empty;
+        setCatalogueDirectory(empty.path());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ui-language: ja 的翻译表 ")));
+        QCOMPARE(applyUiLanguage(application(), QStringLiteral("ja")), QStringLiteral("ja"));
+        QCOMPARE(startPacking(), QStringLiteral("▶  开始打包"));
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ui-language: en 的翻译表 ")));
+        QCOMPARE(applyUiLanguage(application(), QStringLiteral("en")), QStringLiteral("en"));
+        QCOMPARE(startPacking(), QStringLiteral("▶  开始打包"));
+    }
+
+    void unknownRequestedCodeFallsBackToEnglish()
+    {
+        QTest::ignoreMessage(QtWarningMsg, "ui-language: it 的翻译表 :/i18n/it.qm 不在资源里 -> 退回 en");
+        QCOMPARE(applyUiLanguage(application(), QStringLiteral("it")), QStringLiteral("en"));
+        QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+    }
+
+    void selectorListsTheLanguagesWithCatalogues()
+    {
+        QMainWindow window;
+        QComboBox* combo = createUiLanguageSelector(&window);
+        QCOMPARE(combo->parent(), &window);
+        QStringList expected{QStringLiteral("system")};
+        QStringList names{QStringLiteral("跟随系统")};
+        for (const UiLanguage& language : kUiLanguages) {
+            expected << QLatin1String(language.code);
+            names << QString::fromUtf8(language.displayName);
+        }
+        QCOMPARE(itemData(combo), expected);
+        for (int i = 0; i < combo->count(); ++i)
+            QCOMPARE(combo->itemText(i), names.at(i));
+        QCOMPARE(combo->toolTip(), QStringLiteral("界面语言。切换后程序会重启一次以便整套界面换语言。"));
+
+        QTemporaryDir onlyEnglish;
+        QVERIFY(QFile::copy(QStringLiteral(":/i18n/en.qm"), onlyEnglish.filePath(QStringLiteral("en.qm"))));
+        setCatalogueDirectory(onlyEnglish.path());
+        QComboBox* reduced = createUiLanguageSelector(&window);
+        QCOMPARE(itemData(reduced), (QStringList{"system", "zh", "en"}));
+    }
+
+    void selectorTextsFollowTheCatalogue()
+    {
+        applyUiLanguage(application(), QStringLiteral("en"));
+        QMainWindow window;
+        QComboBox* combo = createUiLanguageSelector(&window);
+        QCOMPARE(combo->itemText(0), QStringLiteral("Follow system"));
+        QCOMPARE(combo->itemText(1), QStringLiteral("中文")); // display names stay in their own language
+        QCOMPARE(combo->toolTip(),
+                 QStringLiteral("Interface language. The app restarts once so the whole interface switches language."));
+    }
+
+    void selectorStartsOnTheSavedChoiceWithoutSideEffects()
+    {
+        saveUiLanguage(QStringLiteral("ru"));
+        QList<QStringList> starts;
+        const DetachedStarter previous = replaceDetachedStarter(
+            [&starts](const QString& program, const QStringList& arguments) { starts << (QStringList{program} + arguments); });
+        ModalAnswerer answerer;
+        QMainWindow window;
+        QComboBox* combo = createUiLanguageSelector(&window);
+        QCOMPARE(combo->currentData().toString(), QStringLiteral("ru"));
+        QCOMPARE(combo->currentText(), QStringLiteral("Русский"));
+        QTest::qWait(100);
+        QVERIFY(answerer.records().isEmpty());
+        QVERIFY(starts.isEmpty());
+        replaceDetachedStarter(previous);
+    }
+
+    void choosingTheSavedLanguageDoesNothing()
+    {
+        QList<QStringList> starts;
+        const DetachedStarter previous = replaceDetachedStarter(
+            [&starts](const QString& program, const QStringList& arguments) { starts << (QStringList{program} + arguments); });
+        ModalAnswerer answerer;
+        QMainWindow window;
+        QComboBox* combo = createUiLanguageSelector(&window);
+        QCOMPARE(combo->currentIndex(), 0);
+        saveUiLanguage(QStringLiteral("fr")); // chosen elsewhere meanwhile
+        combo->setCurrentIndex(combo->findData(QStringLiteral("fr")));
+        QTest::qWait(100);
+        QVERIFY(answerer.records().isEmpty());
+        QVERIFY(starts.isEmpty());
+        QCOMPARE(savedUiLanguage(), QStringLiteral("fr"));
+        replaceDetachedStarter(previous);
+    }
+
+    void choosingAnotherLanguageSavesNotifiesAndRestarts()
+    {
+        applyUiLanguage(application(), QStringLiteral("en"));
+        QList<QStringList> starts;
+        const DetachedStarter previous = replaceDetachedStarter(
+            [&starts](const QString& program, const QStringList& arguments) { starts << (QStringList{program} + arguments); });
+        ModalAnswerer answerer;
+        answerer.answer(QMessageBox::Ok);
+        QMainWindow window;
+        QComboBox* combo = createUiLanguageSelector(&window);
+
+        // The restart quits the event loop: run one so the quit is observable.
+        QTimer::singleShot(0, combo, [combo] { combo->setCurrentIndex(combo->findData(QStringLiteral("pl"))); });
+        QTimer::singleShot(10000, &window, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 0);
+
+        QCOMPARE(savedUiLanguage(), QStringLiteral("pl"));
+        QCOMPARE(answerer.records().size(), 1);
+        const ModalAnswerer::Record& notice = answerer.records().first();
+        QCOMPARE(notice.title, QStringLiteral("Language"));
+        QCOMPARE(notice.text, QStringLiteral("Interface language changed. The app will restart once to apply it."));
+        QCOMPARE(notice.buttons.size(), 1);
+        QVERIFY(!answerer.hasUnexpected());
+        QStringList expected{QCoreApplication::applicationFilePath()};
+        expected << QCoreApplication::arguments().mid(1);
+        QCOMPARE(starts, QList<QStringList>{expected});
+        replaceDetachedStarter(previous);
+    }
+
+    void overrideOutlivesTheSavedChoice()
+    {
+        qputenv("ORVI_LANG", "de");
+        const DetachedStarter previous = replaceDetachedStarter([](const QString&, const QStringList&) {});
+        ModalAnswerer answerer;
+        answerer.answer(QMessageBox::Ok);
+        QMainWindow window;
+        QComboBox* combo = createUiLanguageSelector(&window);
+        QCOMPARE(combo->currentData().toString(), QStringLiteral("system"));
+        combo->setCurrentIndex(combo->findData(QStringLiteral("es")));
+        QVERIFY(answerer.waitForRecords(1));
+        QCOMPARE(savedUiLanguage(), QStringLiteral("es"));
+        QCOMPARE(applyUiLanguage(application(), savedUiLanguage()), QStringLiteral("de"));
+        replaceDetachedStarter(previous);
+    }
+
+    void documentLanguagePerInterfaceLanguage()
+    {
+        for (const UiLanguage& language : kUiLanguages) {
+            const QString code = QLatin1String(language.code);
+            qputenv("ORVI_LANG", language.code);
+            const QString expected = (code == "zh" || code == "hant") ? QStringLiteral("zh")
+                : code == "pl"                                      ? QStringLiteral("pl")
+                                                                    : QStringLiteral("en");
+            QCOMPARE(documentLanguage(), expected);
+        }
+        qunsetenv("ORVI_LANG");
+        saveUiLanguage(QStringLiteral("pl"));
+        QCOMPARE(documentLanguage(), QStringLiteral("pl"));
+        saveUiLanguage(QStringLiteral("system"));
+        qputenv("LANG", "zh_HK.UTF-8");
+        QCOMPARE(documentLanguage(), QStringLiteral("zh"));
+        qputenv("LANG", "ja_JP.UTF-8");
+        QCOMPARE(documentLanguage(), QStringLiteral("en"));
+    }
+
+    void languageForCodeGivesTheSmokeNumbers()
+    {
+        QCOMPARE(languageForCode(QStringLiteral("zh")), QLocale::Chinese);
+        QCOMPARE(languageForCode(QStringLiteral("hant")), QLocale::Chinese);
+        QCOMPARE(int(languageForCode(QStringLiteral("zh"))), 58);
+        QCOMPARE(int(languageForCode(QStringLiteral("en"))), 75);
+        QCOMPARE(languageForCode(QStringLiteral("ar")), QLocale::Arabic);
+        QCOMPARE(languageForCode(QStringLiteral("pt")), QLocale::Portuguese);
+        QCOMPARE(languageForCode(QStringLiteral("xx")), QLocale::English);
+    }
+};
+
+QTEST_MAIN(UiLanguageTest)
+#include "test_ui_language.moc"
