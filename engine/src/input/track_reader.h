@@ -2,8 +2,10 @@
 
 // Opening the engine's inputs: DSD track files (.dsf, .dff) and CUE sheets.
 //
-// Every problem is reported as one line in `errors`, already prefixed with
-// "error: <path>: " so callers print it as it is; a non-empty `errors`
+// Every problem is reported as one line in `errors` of the form
+// "<path>: <what is wrong>" (e.g. "a.dsf: truncated: data chunk says 123
+// bytes, file has 45"), without the "error: " prefix: the caller prints
+// "error: " + line, as it does for its own errors. A non-empty `errors`
 // means the input is refused and `source` is null. Nothing here throws.
 
 #include "model/disc_model.h"
@@ -45,7 +47,7 @@ struct CueSheet {
     std::string title, performer;  // album-level TITLE / PERFORMER (before the first TRACK)
     std::vector<CueTrack> tracks;  // in the sheet's order
     std::string encoding;          // the character set it was decoded from, e.g. "UTF-8", "GB18030"
-    std::vector<std::string> errors; // "error: <path>:<line>: ..." or "error: <path>: ..."; non-empty = refused
+    std::vector<std::string> errors; // "<path>:<line>: ..." or "<path>: ..."; non-empty = refused
 };
 
 // Reads a CUE sheet, detecting its character set (BOM, strict UTF-8, then
