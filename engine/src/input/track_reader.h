@@ -29,7 +29,8 @@ struct OpenedTrack {
     int channels = 0;
     uint32_t sampleRate = 0;
     uint64_t sampleCount = 0; // per channel, as delivered by `source` (a multiple of 8)
-    std::vector<std::string> errors; // non-empty = refused
+    std::vector<std::string> errors;   // non-empty = refused
+    std::vector<std::string> warnings; // accepted, but worth telling (e.g. an unreadable tag); same form as errors
 };
 
 // Opens a DSF (version 1) or DSDIFF 1.5 file, recognised by its content
