@@ -48,6 +48,6 @@ inline int finish(const char* name)
 
 } // namespace orvi::test
 
-#define CHECK(condition) ::orvi::test::check((condition), #condition, __FILE__, __LINE__)
+#define CHECK(condition) ::orvi::test::check(static_cast<bool>(condition), #condition, __FILE__, __LINE__)
 #define CHECK_EQ(actual, expected) \
     ::orvi::test::checkEqual((actual), (expected), #actual " == " #expected, __FILE__, __LINE__)

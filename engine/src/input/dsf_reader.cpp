@@ -103,11 +103,6 @@ private:
     uint64_t loadedBytesPerChannel_ = 0; // per channel, in blocks_
 };
 
-std::string bytesText(uint64_t count)
-{
-    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
-}
-
 } // namespace
 
 void readDsf(std::unique_ptr<InputFile> file, OpenedTrack& track)
