@@ -4,6 +4,7 @@
 #include "checks.h"
 #include "test_files.h"
 
+#include "input/dsf_interleave.h"
 #include "input/track_reader.h"
 #include "signal/dsd_file_layout.h"
 #include "signal/test_signal.h"
@@ -84,6 +85,27 @@ void dsfLayoutIsConvertedToDiscOrder(const TestFolder& folder)
         folder.write("single.dsf", buildDsf(dsfHeaderFor(2, kDsd64Rate, 8, single.size(), 0), single));
     const auto firstBytes = readTrack(singlePath, 64);
     CHECK(firstBytes == (std::vector<uint8_t>{0x80, 0x70}));
+}
+
+// Every channel count and every length around the vector width.
+void blockInterleavingForAnyChannelCount()
+{
+    constexpr size_t stride = 64;
+    for (int channels : {1, 2, 5, 6}) {
+        std::vector<uint8_t> blocks(stride * channels);
+        for (size_t i = 0; i < blocks.size(); ++i)
+            blocks[i] = static_cast<uint8_t>(i * 37 + 11);
+        for (size_t count : {size_t(1), size_t(15), size_t(16), size_t(17), size_t(33), stride}) {
+            std::vector<uint8_t> out(count * channels, 0xAA);
+            interleaveDsfBlocks(blocks.data(), stride, channels, count, out.data());
+            size_t wrong = 0;
+            for (size_t i = 0; i < count; ++i)
+                for (int c = 0; c < channels; ++c)
+                    wrong += out[i * channels + c] != reversedByHand(blocks[c * stride + i]);
+            if (!CHECK_EQ(wrong, size_t(0)))
+                std::fprintf(stderr, "  %d channels, %zu bytes each\n", channels, count);
+        }
+    }
 }
 
 void generatedFilesReadBackIdentically(const TestFolder& folder)
@@ -209,6 +231,7 @@ int main()
 {
     TestFolder folder;
     dsfLayoutIsConvertedToDiscOrder(folder);
+    blockInterleavingForAnyChannelCount();
     generatedFilesReadBackIdentically(folder);
     modulatorMakesTheRequestedTone();
     silenceIsStoredLsbFirstInDsf(folder);

@@ -80,7 +80,7 @@ bool isCyrillicFamily(const std::string& name)
 
 int wordLikeness(const QString& text)
 {
-    static const QString usualPunctuation = QStringLiteral("«»—–№…“”„’");
+    const QStringView usualPunctuation(u"«»—–№…“”„’");
     int score = 0;
     QChar previous;
     for (const QChar c : text) {
