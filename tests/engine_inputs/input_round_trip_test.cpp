@@ -76,6 +76,13 @@ void dsfLayoutIsConvertedToDiscOrder(const TestFolder& folder)
     CHECK_EQ(track.sampleRate, kDsd64Rate);
     CHECK_EQ(track.sampleCount, uint64_t(bytesPerChannel) * 8); // rounded up to whole bytes
 
+    // Some writers stop the data chunk right after the last sample instead
+    // of padding the last block; nothing past the chunk may be read.
+    std::vector<uint8_t> unpadded(data.begin(), data.begin() + 8192 + 4096 + 5);
+    const std::string unpaddedPath = folder.write(
+        "unpadded.dsf", buildDsf(dsfHeaderFor(2, kDsd64Rate, samples, unpadded.size(), 0), unpadded));
+    CHECK(readTrack(unpaddedPath, 8192) == expected);
+
     // The specific bit order: a file byte whose first (least significant)
     // sample alone is set becomes a disc byte with only the MSB set.
     std::vector<uint8_t> single(2 * 4096, 0);
