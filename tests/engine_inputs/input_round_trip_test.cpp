@@ -120,7 +120,7 @@ void generatedFilesReadBackIdentically(const TestFolder& folder)
     for (uint64_t bytesPerChannel : {uint64_t(1), uint64_t(4096), uint64_t(4096 * 3 + 1), uint64_t(100001)}) {
         SignalSpec spec;
         spec.bytesPerChannel = bytesPerChannel;
-        spec.frequency = 997;
+        spec.frequencies = {997};
         const std::vector<uint8_t> expected = SignalGenerator(spec).generateAll();
         CHECK_EQ(expected.size(), bytesPerChannel * 2);
         for (const auto format : {DsdFileFormat::Dsf, DsdFileFormat::Dsdiff}) {
@@ -183,6 +183,20 @@ void modulatorMakesTheRequestedTone()
                 std::fprintf(stderr, "  at 7 kHz: %.1f dB\n", elsewhere);
         }
     }
+    // Two tones sharing -6 dB, over noise: each tone at -12 dB.
+    SignalSpec mix;
+    mix.bytesPerChannel = kDsd64Rate / 8 / 2;
+    mix.frequencies = {1000, 3000};
+    mix.noiseDb = -30; // the sum peaks at -5.4 dB, within the stable range
+    const auto mixed = SignalGenerator(mix).generateAll();
+    for (double frequency : {1000.0, 3000.0}) {
+        const double measured = 20 * std::log10(toneAmplitude(mixed, 2, 1, frequency));
+        if (!CHECK(std::abs(measured + 6.0 - 20 * std::log10(0.5)) < 0.2))
+            std::fprintf(stderr, "  %.0f Hz in the mix: %.3f dB\n", frequency, measured);
+    }
+    // The noise is there: well above the modulator's own floor at 7 kHz.
+    CHECK(20 * std::log10(toneAmplitude(mixed, 2, 1, 7000)) > -120);
+
     SignalSpec silence;
     silence.silence = true;
     silence.bytesPerChannel = 10;
@@ -218,7 +232,7 @@ void generatorCommandLine(const TestFolder& folder)
         CHECK_EQ(code, 0);
         SignalSpec spec;
         spec.bytesPerChannel = bytesForSeconds(0.25, kDsd64Rate);
-        spec.frequency = 440;
+        spec.frequencies = {440};
         spec.levelDb = -10;
         OpenedTrack track;
         CHECK(readTrack(path, 65536, &track) == SignalGenerator(spec).generateAll());
