@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -84,12 +85,14 @@ int main(int argc, char** argv)
             if (!parseNumber(value, *numeric->second))
                 return usageError(std::string(option) + ": not a number: " + value);
         } else if (option == "--freq") {
-            spec.frequencies.clear();
+            std::vector<double> frequencies;
             for (const auto& part : QString::fromStdString(value).split(QLatin1Char(','))) {
                 if (!parseNumber(part.trimmed().toStdString(), number) || number <= 0)
                     return usageError("--freq: not a list of frequencies: " + value);
-                spec.frequencies.push_back(number);
+                frequencies.push_back(number);
             }
+            spec.frequency = frequencies.front();
+            spec.moreFrequencies.assign(frequencies.begin() + 1, frequencies.end());
         } else if (option == "--noise") {
             if (!parseNumber(value, number))
                 return usageError("--noise: not a number: " + value);
@@ -117,8 +120,9 @@ int main(int argc, char** argv)
         return usageError("--seconds must be above 0");
     if (peakAmplitude(spec) > std::pow(10.0, kLoudestStableLevelDb / 20.0) + 1e-9)
         return usageError("--level and --noise together above -5 dB overload the modulator");
-    for (const double frequency : spec.frequencies)
-        if (frequency >= spec.sampleRate / 2.0)
+    const auto aboveNyquist = [&](double frequency) { return frequency >= spec.sampleRate / 2.0; };
+    if (aboveNyquist(spec.frequency)
+        || std::any_of(spec.moreFrequencies.begin(), spec.moreFrequencies.end(), aboveNyquist))
             return usageError("--freq must lie between 0 and half the sample rate");
 
     spec.bytesPerChannel = bytesForSeconds(seconds, spec.sampleRate);

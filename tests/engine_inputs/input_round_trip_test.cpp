@@ -120,7 +120,7 @@ void generatedFilesReadBackIdentically(const TestFolder& folder)
     for (uint64_t bytesPerChannel : {uint64_t(1), uint64_t(4096), uint64_t(4096 * 3 + 1), uint64_t(100001)}) {
         SignalSpec spec;
         spec.bytesPerChannel = bytesPerChannel;
-        spec.frequencies = {997};
+        spec.frequency = 997;
         const std::vector<uint8_t> expected = SignalGenerator(spec).generateAll();
         CHECK_EQ(expected.size(), bytesPerChannel * 2);
         for (const auto format : {DsdFileFormat::Dsf, DsdFileFormat::Dsdiff}) {
@@ -186,7 +186,8 @@ void modulatorMakesTheRequestedTone()
     // Two tones sharing -6 dB, over noise: each tone at -12 dB.
     SignalSpec mix;
     mix.bytesPerChannel = kDsd64Rate / 8 / 2;
-    mix.frequencies = {1000, 3000};
+    mix.frequency = 1000;
+    mix.moreFrequencies = {3000};
     mix.noiseDb = -30; // the sum peaks at -5.4 dB, within the stable range
     const auto mixed = SignalGenerator(mix).generateAll();
     for (double frequency : {1000.0, 3000.0}) {
@@ -232,7 +233,7 @@ void generatorCommandLine(const TestFolder& folder)
         CHECK_EQ(code, 0);
         SignalSpec spec;
         spec.bytesPerChannel = bytesForSeconds(0.25, kDsd64Rate);
-        spec.frequencies = {440};
+        spec.frequency = 440;
         spec.levelDb = -10;
         OpenedTrack track;
         CHECK(readTrack(path, 65536, &track) == SignalGenerator(spec).generateAll());

@@ -20,14 +20,15 @@ double peakAmplitude(const SignalSpec& spec)
 
 SignalGenerator::SignalGenerator(const SignalSpec& spec)
     : spec_(spec),
-      toneAmplitude_(spec.frequencies.empty() ? 0.0
-                                              : std::pow(10.0, spec.levelDb / 20.0) / double(spec.frequencies.size())),
+      toneAmplitude_(std::pow(10.0, spec.levelDb / 20.0) / double(1 + spec.moreFrequencies.size())),
       noiseAmplitude_(spec.noiseDb ? std::pow(10.0, *spec.noiseDb / 20.0) : 0.0)
 {
     for (int c = 0; c < spec.channels; ++c) {
         Channel channel{{}, 0x9E3779B97F4A7C15ull * uint64_t(c + 1), {}};
         const double offset = c * std::numbers::pi / 2.0;
-        for (const double frequency : spec.frequencies) {
+        std::vector<double> frequencies{spec.frequency};
+        frequencies.insert(frequencies.end(), spec.moreFrequencies.begin(), spec.moreFrequencies.end());
+        for (const double frequency : frequencies) {
             const double step = 2.0 * std::numbers::pi * frequency / spec.sampleRate;
             channel.tones.push_back({std::cos(offset), std::sin(offset), std::cos(step), std::sin(step)});
         }

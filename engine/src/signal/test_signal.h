@@ -20,7 +20,8 @@ struct SignalSpec {
     int channels = 2;
     uint32_t sampleRate = kDsd64Rate;
     uint64_t bytesPerChannel = kDsd64Rate / 8; // length: 8 samples per byte
-    std::vector<double> frequencies{1000.0};   // Hz; several tones share the level equally
+    double frequency = 1000.0;                 // Hz, the tone
+    std::vector<double> moreFrequencies;       // Hz, further tones; all tones share the level equally
     double levelDb = -6.0;                     // peak of the tones' sum, 0 dB = full modulation (±1)
     std::optional<double> noiseDb;             // white noise added, peak level (dB), none by default
     bool silence = false;                      // the DSD silence pattern instead of tones
