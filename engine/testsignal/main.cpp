@@ -123,7 +123,7 @@ int main(int argc, char** argv)
     const auto aboveNyquist = [&](double frequency) { return frequency >= spec.sampleRate / 2.0; };
     if (aboveNyquist(spec.frequency)
         || std::any_of(spec.moreFrequencies.begin(), spec.moreFrequencies.end(), aboveNyquist))
-            return usageError("--freq must lie between 0 and half the sample rate");
+        return usageError("--freq must lie between 0 and half the sample rate");
 
     spec.bytesPerChannel = bytesForSeconds(seconds, spec.sampleRate);
     if (hasAnyText(tag))
