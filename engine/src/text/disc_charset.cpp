@@ -102,7 +102,9 @@ CharsetChoice chooseDiscCharset(const std::vector<LabelledText>& texts)
     size_t best = 0;
     size_t bestCount = 0;
     for (size_t s = 0; s < sets.size(); ++s) {
-        const size_t count = size_t(std::count_if(fits.begin(), fits.end(), [s](const auto& row) { return row[s]; }));
+        size_t count = 0;
+        for (size_t t = 0; t < texts.size(); ++t)
+            count += !texts[t].text.empty() && fits[t][s];
         if (count > bestCount) {
             best = s;
             bestCount = count;
