@@ -79,7 +79,7 @@ void checkTracks(const DiscSpec& disc, std::vector<std::string>& errors)
             errors.push_back(label + ": " + track.path + ": no audio");
         else if (track.source->channelCount() != 2)
             errors.push_back(label + ": " + track.path + ": " + std::to_string(track.source->channelCount())
-                             + " channels, the stereo area takes 2");
+                             + "-channel audio, the stereo area takes 2 channels");
         if (!track.text.isrc.empty() && !isIsrc(track.text.isrc))
             errors.push_back(label + " ISRC: \"" + track.text.isrc
                              + "\" is not an ISRC (2 letters, 3 letters or digits, 7 digits)");
