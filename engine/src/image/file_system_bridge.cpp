@@ -1,5 +1,6 @@
 #include "image/file_system_bridge.h"
 
+#include "image/byte_writer.h"
 #include "image/sacd_layout.h"
 
 #include <QDateTime>
@@ -22,28 +23,6 @@ constexpr uint32_t kRootDirectoryLsn = 23;
 constexpr uint32_t kAudioDirectoryLsn = 24;
 constexpr uint64_t kMaxExtentBytes = 0xFFFFF800ull; // largest multiple of 2048 below 4 GiB
 
-class Bytes
-{
-public:
-    explicit Bytes(uint8_t* base) : m_base(base) {}
-    void u8(size_t at, uint32_t v) { m_base[at] = uint8_t(v); }
-    void le16(size_t at, uint32_t v) { u8(at, v & 0xff), u8(at + 1, v >> 8 & 0xff); }
-    void be16(size_t at, uint32_t v) { u8(at, v >> 8 & 0xff), u8(at + 1, v & 0xff); }
-    void le32(size_t at, uint32_t v) { le16(at, v & 0xffff), le16(at + 2, v >> 16); }
-    void be32(size_t at, uint32_t v) { be16(at, v >> 16), be16(at + 2, v & 0xffff); }
-    void both16(size_t at, uint32_t v) { le16(at, v), be16(at + 2, v); }
-    void both32(size_t at, uint32_t v) { le32(at, v), be32(at + 4, v); }
-    void text(size_t at, const std::string& s) { std::memcpy(m_base + at, s.data(), s.size()); }
-    void padded(size_t at, const std::string& s, size_t width)
-    {
-        std::memset(m_base + at, ' ', width);
-        text(at, s.substr(0, width));
-    }
-
-private:
-    uint8_t* m_base;
-};
-
 struct Timestamp {
     QDateTime utc = QDateTime::currentDateTimeUtc();
 };
@@ -63,7 +42,7 @@ std::string volumeIdentifier(const std::string& utf8)
     return id.find_first_not_of('_') == std::string::npos ? std::string("SACD") : id;
 }
 
-void putRecordingDate(Bytes& out, size_t at, const Timestamp& time)
+void putRecordingDate(ByteWriter& out, size_t at, const Timestamp& time)
 {
     const QDate d = time.utc.date();
     const QTime t = time.utc.time();
@@ -91,7 +70,7 @@ size_t recordLength(const Record& r)
 
 void putRecord(uint8_t* at, const Record& r, const Timestamp& time)
 {
-    Bytes out(at);
+    ByteWriter out(at);
     out.u8(0, uint32_t(recordLength(r)));
     out.both32(2, r.lsn);
     out.both32(10, r.size);
@@ -99,7 +78,7 @@ void putRecord(uint8_t* at, const Record& r, const Timestamp& time)
     out.u8(25, r.flags);
     out.both16(28, 1);
     out.u8(32, uint32_t(r.identifier.size()));
-    out.text(33, r.identifier);
+    out.bytes(33, r.identifier);
 }
 
 // A file larger than one extent is recorded as consecutive extents, all but
@@ -156,7 +135,7 @@ std::vector<Record> directoryRecords(uint32_t self, uint32_t selfSize, uint32_t 
 
 void putPathTable(uint8_t* at, bool bigEndian, uint32_t audioDirectoryLsn)
 {
-    Bytes out(at);
+    ByteWriter out(at);
     // Root: identifier "\0", parent 1.
     out.u8(0, 1);
     bigEndian ? out.be32(2, kRootDirectoryLsn) : out.le32(2, kRootDirectoryLsn);
@@ -166,21 +145,21 @@ void putPathTable(uint8_t* at, bool bigEndian, uint32_t audioDirectoryLsn)
     out.u8(10, uint32_t(name.size()));
     bigEndian ? out.be32(12, audioDirectoryLsn) : out.le32(12, audioDirectoryLsn);
     bigEndian ? out.be16(16, 1) : out.le16(16, 1);
-    out.text(18, name);
+    out.bytes(18, name);
 }
 constexpr uint32_t kPathTableBytes = 10 + 8 + 8; // root entry (10) + "2C_AUDIO" entry (8 + 8)
 
-void putVolumeDate(Bytes& out, size_t at, const Timestamp& time)
+void putVolumeDate(ByteWriter& out, size_t at, const Timestamp& time)
 {
-    out.text(at, time.utc.toString("yyyyMMddHHmmss").toStdString() + "00");
+    out.bytes(at, time.utc.toString("yyyyMMddHHmmss").toStdString() + "00");
     out.u8(at + 16, 0);
 }
 
 void putPrimaryDescriptor(uint8_t* at, const BridgeVolume& volume, const Record& root, const Timestamp& time)
 {
-    Bytes out(at);
+    ByteWriter out(at);
     out.u8(0, 1);
-    out.text(1, "CD001");
+    out.bytes(1, "CD001");
     out.u8(6, 1);
     out.padded(8, "", 32);
     out.padded(40, volumeIdentifier(volume.volumeId), 32);
@@ -199,8 +178,8 @@ void putPrimaryDescriptor(uint8_t* at, const BridgeVolume& volume, const Record&
     out.padded(702, "", 37 * 3);
     putVolumeDate(out, 813, time);
     putVolumeDate(out, 830, time);
-    out.text(847, "0000000000000000");
-    out.text(864, "0000000000000000");
+    out.bytes(847, "0000000000000000");
+    out.bytes(864, "0000000000000000");
     out.u8(881, 1);
 }
 
@@ -230,9 +209,9 @@ std::vector<uint8_t> buildFileSystemBridge(const BridgeVolume& volume)
     std::vector<uint8_t> sectors(size_t(endLsn - kBridgeFirstSector) * sacd::kSectorSize, 0);
     auto sector = [&](uint32_t lsn) { return sectors.data() + size_t(lsn - kBridgeFirstSector) * sacd::kSectorSize; };
     putPrimaryDescriptor(sector(kPrimaryDescriptorLsn), volume, rootRecords[0], time);
-    Bytes terminator(sector(kTerminatorLsn));
+    ByteWriter terminator(sector(kTerminatorLsn));
     terminator.u8(0, 255);
-    terminator.text(1, "CD001");
+    terminator.bytes(1, "CD001");
     terminator.u8(6, 1);
     putPathTable(sector(kLittlePathTableLsn), false, kAudioDirectoryLsn);
     putPathTable(sector(kBigPathTableLsn), true, kAudioDirectoryLsn);
