@@ -3,6 +3,7 @@
 // the cover picture stored after the last area, through ISO 9660 and through
 // UDF alike.
 
+#include "image/file_system_bridge.h"
 #include "image/image_writer.h"
 #include "image_test_support.h"
 
@@ -165,6 +166,68 @@ void checkUdf(const Image& image, const std::map<std::string, Entry>& isoRoot, c
     }
 }
 
+// A Track Area beyond 4 GiB: ISO 9660 records it as several extents (all but
+// the last flagged multi-extent), UDF as several allocation descriptors.
+void checkLargeFile()
+{
+    const uint64_t size = 5'000'000'000ull / kSector * kSector;
+    orvi::engine::BridgeVolume volume;
+    volume.volumeId = "Large";
+    volume.audioDirectory.files.push_back({"2C_TAREA.2CH", 600, size});
+    volume.dataEndLsn = uint32_t(600 + size / kSector);
+    const orvi::engine::BridgeSectors bridge = orvi::engine::buildFileSystemBridge(volume);
+    CHECK(!bridge.front.empty());
+    if (bridge.front.empty())
+        return;
+    Image image;
+    image.bytes.assign(16 * kSector, 0);
+    image.bytes.insert(image.bytes.end(), bridge.front.begin(), bridge.front.end());
+    const uint8_t* rootRecord = image.sector(16) + 156;
+    const auto root = readDirectory(image, le32(rootRecord + 2), le32(rootRecord + 10));
+    const auto audioEntry = root.find("2C_AUDIO");
+    CHECK(audioEntry != root.end());
+    if (audioEntry == root.end())
+        return;
+    // Walk the raw records: the map above keeps one per name.
+    uint64_t total = 0;
+    uint32_t expectedLsn = 600;
+    int extents = 0;
+    for (uint32_t offset = 0; offset < audioEntry->second.size;) {
+        const uint8_t* r = image.sector(audioEntry->second.lsn) + offset;
+        if (r[0] == 0)
+            break;
+        if (r[32] > 1) {
+            CHECK_EQ(le32(r + 2), expectedLsn);
+            const bool more = total + le32(r + 10) < size;
+            CHECK_EQ(uint32_t(r[25] & 0x80), more ? 0x80u : 0u);
+            total += le32(r + 10);
+            expectedLsn += le32(r + 10) / kSector;
+            ++extents;
+        }
+        offset += r[0];
+    }
+    CHECK_EQ(total, size);
+    CHECK_EQ(extents, 2);
+
+    uint64_t udfTotal = 0;
+    for (size_t at = 0; at < bridge.tail.size(); at += kSector) {
+        const uint8_t* fe = bridge.tail.data() + at;
+        if ((fe[0] | fe[1] << 8) != 261 || le32(fe + 56) + (uint64_t(le32(fe + 60)) << 32) != size)
+            continue;
+        const uint32_t descriptors = le32(fe + 172) / 8;
+        CHECK_EQ(descriptors, 5u);
+        uint32_t block = le32(fe + 176 + 4);
+        for (uint32_t i = 0; i < descriptors; ++i) {
+            const uint32_t length = le32(fe + 176 + 8 * i);
+            CHECK(length <= 0x3FFFF800u);
+            CHECK_EQ(le32(fe + 176 + 8 * i + 4), block);
+            block += length / kSector;
+            udfTotal += length;
+        }
+    }
+    CHECK_EQ(udfTotal, size);
+}
+
 } // namespace
 
 int main()
@@ -249,5 +312,6 @@ int main()
         CHECK_EQ(it->second.size, want.size);
     }
     checkUdf(image, root, audio);
+    checkLargeFile();
     return finish("image_bridge_test");
 }
