@@ -85,8 +85,11 @@ bool ImageWriter::writeTrack(size_t index, std::string& inputError)
     uint64_t delivered = 0;
     for (;;) {
         const int64_t got = track.source->read(m_readBuffer.data(), m_readBuffer.size(), inputError);
-        if (got < 0)
-            return true; // inputError says what happened
+        if (got < 0) {
+            if (inputError.empty())
+                inputError = track.path + ": cannot read the audio";
+            return true;
+        }
         if (got == 0)
             break;
         if (!m_stream->writeAudio(m_readBuffer.data(), size_t(got)))
