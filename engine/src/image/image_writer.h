@@ -1,0 +1,38 @@
+#pragma once
+
+// Writes the Scarlet Book disc image: three master TOCs (510, 520, 530), the
+// stereo area at 544 (Area TOC-1, the Track Area in the 3-frames-in-14-sectors
+// plain DSD format, Area TOC-2), the cover picture after it, and a UDF 1.02 +
+// ISO 9660 bridge that shows the disc's structures, tracks and cover as files
+// when the image is mounted. The audio is streamed: memory stays small
+// whatever the album length.
+
+#include "model/disc_model.h"
+
+#include <string>
+#include <vector>
+
+namespace orvi::engine {
+
+// Checks everything that can be checked before writing: every text
+// representable in one disc character set, length limits, track count
+// 1..255, channel counts, capacity (over 4.7 GB a warning, over 8.5 GB
+// refused), catalogue number (ISO 646, at most 16 characters) and ISRC form.
+// Returns one line per problem naming the field ("--album: ...",
+// "track 3 title: ..."); warnings are appended to `warnings`. Lines carry no
+// "error: "/"warning: " prefix: the caller adds it when printing.
+std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::string>& warnings);
+
+// Writes the image to outputPath + ".part", flushes it and renames it over
+// outputPath only when complete; a failed run removes the ".part" and leaves
+// nothing under outputPath. Validates first (status InvalidInput, nothing
+// written). Polls observer.stopRequested after each finished track: when it
+// answers true, the image is closed as a valid disc of the finished tracks
+// (status Stopped). Output faults (disk full, permission) give OutputFailed
+// with a message saying which; a track that cannot be read gives InvalidInput.
+// Warnings (validateDisc's own, tracks padded to 1 s, a cover that could not
+// be stored) go to observer.warning, without prefix; a caller that ran
+// validateDisc beforehand need not print its warnings a second time.
+WriteResult writeImage(DiscSpec& disc, const std::string& outputPath, const WriteObserver& observer);
+
+} // namespace orvi::engine
