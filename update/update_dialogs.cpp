@@ -49,6 +49,8 @@ void startDownload(QWidget* window, UpdateChecker* checker, const UpdateInfo& in
 {
     const QPointer<QProgressDialog> downloading =
         createProgressDialog(window, updateUiText("正在下载更新…"), 100, updateUiText("下载更新"), 200);
+    // Starts the minimum-duration clock: the dialog shows itself once it has run out.
+    downloading->setValue(0);
 
     QObject::connect(checker, &UpdateChecker::progress, checker, [downloading](qint64 done, qint64 total) {
         if (!downloading || total <= 0)
