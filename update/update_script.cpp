@@ -1,6 +1,7 @@
 #include "update/update_script.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace orvi {
 

@@ -74,6 +74,7 @@ private slots:
     void posixText();
     void posixElevatesOnlyTheInstallStage();
     void posixRunCopiesAndRestarts();
+    void posixRunUnpacksZip_data();
     void posixRunUnpacksZip();
     void posixRunFailingInstallerLeavesMarker();
 };
@@ -200,6 +201,7 @@ namespace {
 
 struct Sandbox {
     QTemporaryDir root;
+    QString path; // PATH for the script; empty: this process's own
     QString programDir() const { return root.path() + QStringLiteral("/program dir"); }
     QString downloads() const { return root.path() + QStringLiteral("/orvi-update"); }
 
@@ -232,6 +234,11 @@ struct Sandbox {
         QElapsedTimer timer;
         timer.start();
         QProcess shell;
+        if (!path.isEmpty()) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("PATH"), path);
+            shell.setProcessEnvironment(environment);
+        }
         shell.start(QStringLiteral("/bin/sh"), {scriptPath});
         // Events must flow meanwhile: that is how the stand-in is reaped once
         // it ends, and only then does its process identifier disappear.
@@ -268,34 +275,63 @@ void UpdateScriptTest::posixRunCopiesAndRestarts()
     QVERIFY(!QFile::exists(box.programDir() + QStringLiteral("/update-failed.txt")));
 }
 
+void UpdateScriptTest::posixRunUnpacksZip_data()
+{
+    QTest::addColumn<bool>("withoutUnzip");
+    QTest::newRow("unzip") << false;
+    QTest::newRow("python3 when unzip is missing") << true;
+}
+
 void UpdateScriptTest::posixRunUnpacksZip()
 {
 #if defined(Q_OS_WIN)
     QSKIP("shell scripts are not used on Windows");
 #endif
-    if (QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty()
-        && QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
-        QSKIP("neither unzip nor python3 here");
-    if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
+    QFETCH(bool, withoutUnzip);
+    const QStringList systemDirs{QStringLiteral("/usr/bin"), QStringLiteral("/bin")};
+    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"), systemDirs);
+    if (python.isEmpty())
         QSKIP("python3 makes the test archive");
+    if (!withoutUnzip && QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
+        QSKIP("unzip is not installed here");
+
     Sandbox box;
     QVERIFY(box.prepare());
+    // The archive brings a new program and a file in a subfolder.
     const QString staging = box.root.path() + QStringLiteral("/staging");
     QVERIFY(QDir().mkpath(staging + QStringLiteral("/plugins")));
     QVERIFY(writeExecutable(staging + QStringLiteral("/plugins/extra.txt"), "extra\n"));
+    QVERIFY(writeExecutable(staging + QStringLiteral("/OrviLathe"),
+                            "#!/bin/sh\necho restarted new > \"$(dirname \"$0\")/restarted.txt\"\n"));
     const QString archive = box.downloads() + QStringLiteral("/OrviLathe-6.77.0.ZIP");
     QProcess zip;
     zip.setWorkingDirectory(staging);
-    zip.start(QStringLiteral("python3"), {QStringLiteral("-m"), QStringLiteral("zipfile"), QStringLiteral("-c"), archive,
-                                          QStringLiteral("plugins")});
+    zip.start(python, {QStringLiteral("-m"), QStringLiteral("zipfile"), QStringLiteral("-c"), archive,
+                       QStringLiteral("plugins"), QStringLiteral("OrviLathe")});
     QVERIFY(zip.waitForFinished(20000));
     QCOMPARE(zip.exitCode(), 0);
 
+    if (withoutUnzip) {
+        // Only the tools the script needs besides unzip.
+        const QString bin = box.root.path() + QStringLiteral("/bin");
+        QVERIFY(QDir().mkpath(bin));
+        for (const QString& tool : {QStringLiteral("sleep"), QStringLiteral("chmod"), QStringLiteral("dirname"),
+                                    QStringLiteral("cp"), QStringLiteral("python3")}) {
+            const QString target = QStandardPaths::findExecutable(tool, systemDirs);
+            QVERIFY2(!target.isEmpty(), qPrintable(tool));
+            QVERIFY(QFile::link(target, bin + QLatin1Char('/') + tool));
+        }
+        box.path = bin;
+    }
+
+    // No old program to inherit the executable bit from: the archive's copy must run.
+    QVERIFY(QFile::remove(box.programDir() + QStringLiteral("/OrviLathe")));
     UpdateScriptInputs inputs;
     inputs.overwritePath = archive;
     QVERIFY(box.run(inputs) >= 0);
     QCOMPARE(readAll(box.programDir() + QStringLiteral("/plugins/extra.txt")), QByteArray("extra\n"));
-    QCOMPARE(readAll(box.programDir() + QStringLiteral("/restarted.txt")), QByteArray("restarted\n"));
+    // The new program came out of the archive runnable and was started.
+    QCOMPARE(readAll(box.programDir() + QStringLiteral("/restarted.txt")), QByteArray("restarted new\n"));
 }
 
 void UpdateScriptTest::posixRunFailingInstallerLeavesMarker()
