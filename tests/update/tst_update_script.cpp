@@ -1,6 +1,7 @@
 // The update scripts as text, byte for byte, and the shell script run for
 // real inside a scratch folder (with stand-ins for the program, payloads and
 // installer; nothing is elevated).
+#include "platform/elevated_launch.h"
 #include "update/update_script.h"
 
 #include <QDeadlineTimer>
@@ -77,6 +78,7 @@ private slots:
     void posixRunUnpacksZip_data();
     void posixRunUnpacksZip();
     void posixRunFailingInstallerLeavesMarker();
+    void posixLauncherStartsTheScriptDetached();
 };
 
 void UpdateScriptTest::windowsCopyOnly()
@@ -352,6 +354,25 @@ void UpdateScriptTest::posixRunFailingInstallerLeavesMarker()
     QCOMPARE(readAll(box.programDir() + QStringLiteral("/update-failed.txt")),
              QByteArray("update did not finish; the program was NOT restarted\n"));
     QVERIFY(!QFile::exists(box.programDir() + QStringLiteral("/restarted.txt")));
+}
+
+void UpdateScriptTest::posixLauncherStartsTheScriptDetached()
+{
+#if defined(Q_OS_WIN)
+    QSKIP("the command script is started through the Windows shell");
+#endif
+    QTemporaryDir dir;
+    const QString marker = dir.path() + QStringLiteral("/started.txt");
+    const QString script = dir.path() + QStringLiteral("/harmless.sh");
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("echo started > '" + QFile::encodeName(marker) + "'\n");
+    file.close();
+
+    const orvi::platform::ScriptLaunch launch = orvi::platform::launchUpdateScript(script, false);
+    QVERIFY(launch.started);
+    QTRY_COMPARE_WITH_TIMEOUT(readAll(marker), QByteArray("started\n"), 10000);
+    QCOMPARE(orvi::platform::elevationMechanism(), QStringLiteral("pkexec"));
 }
 
 QTEST_MAIN(UpdateScriptTest)
