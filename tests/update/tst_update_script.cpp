@@ -1,0 +1,379 @@
+// The update scripts as text, byte for byte, and the shell script run for
+// real inside a scratch folder (with stand-ins for the program, payloads and
+// installer; nothing is elevated).
+#include "platform/elevated_launch.h"
+#include "update/update_script.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using orvi::UpdateScriptInputs;
+
+namespace {
+
+const QString kProgramDir = QStringLiteral("C:\\Program Files\\Orvi Lathe");
+const QString kDownloads = QStringLiteral("C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update");
+
+UpdateScriptInputs windowsInputs(const QString& overwriteName, const QString& installerName)
+{
+    UpdateScriptInputs inputs;
+    inputs.processId = 4242;
+    if (!overwriteName.isEmpty())
+        inputs.overwritePath = kDownloads + QLatin1Char('\\') + overwriteName;
+    if (!installerName.isEmpty())
+        inputs.installerPath = kDownloads + QLatin1Char('\\') + installerName;
+    inputs.programDir = kProgramDir;
+    inputs.programFile = QStringLiteral("OrviLathe.exe");
+    return inputs;
+}
+
+const char* const kWaitLoop = "@echo off\r\n"
+                              ":wait\r\n"
+                              "tasklist /FI \"PID eq 4242\" 2>nul | find \"4242\" >nul && (ping -n 2 127.0.0.1 >nul & goto wait)\r\n";
+const char* const kFailureBlockAndRestart =
+    "if errorlevel 1 (\r\n"
+    "  echo update did not finish; the program was NOT restarted > \"C:\\Program Files\\Orvi Lathe\\update-failed.txt\"\r\n"
+    "  exit /b 1\r\n"
+    ")\r\n"
+    "start \"\" \"C:\\Program Files\\Orvi Lathe\\OrviLathe.exe\"\r\n";
+
+bool writeExecutable(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(text);
+    file.close();
+    return file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class UpdateScriptTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowsCopyOnly();
+    void windowsZipAndInstaller();
+    void windowsInstallerOnly();
+    void windowsArchiveSuffix_data();
+    void windowsArchiveSuffix();
+    void windowsApostropheInPath();
+    void posixText();
+    void posixElevatesOnlyTheInstallStage();
+    void posixRunCopiesAndRestarts();
+    void posixRunUnpacksZip_data();
+    void posixRunUnpacksZip();
+    void posixRunFailingInstallerLeavesMarker();
+    void posixLauncherStartsTheScriptDetached();
+};
+
+void UpdateScriptTest::windowsCopyOnly()
+{
+    const QString expected = QString::fromUtf8(kWaitLoop) + QString::fromUtf8(
+        "copy /Y \"C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\OrviLathe.exe\" \"C:\\Program Files\\Orvi Lathe\\\" >nul\r\n"
+        "if errorlevel 1 goto install\r\n"
+        "start \"\" \"C:\\Program Files\\Orvi Lathe\\OrviLathe.exe\"\r\n"
+        " exit /b\r\n"
+        ":install\r\n") + QString::fromUtf8(kFailureBlockAndRestart);
+    QCOMPARE(orvi::windowsUpdateScript(windowsInputs(QStringLiteral("OrviLathe.exe"), QString())), expected);
+}
+
+void UpdateScriptTest::windowsZipAndInstaller()
+{
+    const QString expected = QString::fromUtf8(kWaitLoop) + QString::fromUtf8(
+        "powershell -NoProfile -ExecutionPolicy Bypass -Command \"Expand-Archive -Force -LiteralPath "
+        "'C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\OrviLathe-6.77.0.zip' -DestinationPath "
+        "'C:\\Program Files\\Orvi Lathe'\"\r\n"
+        "if errorlevel 1 goto install\r\n"
+        "start \"\" \"C:\\Program Files\\Orvi Lathe\\OrviLathe.exe\"\r\n"
+        " exit /b\r\n"
+        ":install\r\n"
+        "\"C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\setup.exe\" /S\r\n") + QString::fromUtf8(kFailureBlockAndRestart);
+    QCOMPARE(orvi::windowsUpdateScript(windowsInputs(QStringLiteral("OrviLathe-6.77.0.zip"), QStringLiteral("setup.exe"))),
+             expected);
+}
+
+void UpdateScriptTest::windowsInstallerOnly()
+{
+    const QString expected = QString::fromUtf8(kWaitLoop) + QString::fromUtf8(
+        ":install\r\n"
+        "\"C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\setup.exe\" /S\r\n") + QString::fromUtf8(kFailureBlockAndRestart);
+    QCOMPARE(orvi::windowsUpdateScript(windowsInputs(QString(), QStringLiteral("setup.exe"))), expected);
+}
+
+void UpdateScriptTest::windowsArchiveSuffix_data()
+{
+    QTest::addColumn<QString>("overwritePath");
+    QTest::addColumn<bool>("unpacked");
+    QTest::newRow("upper case") << "C:\\t\\PAYLOAD.ZIP" << true;
+    QTest::newRow("mixed case") << "C:\\t\\payload.Zip" << true;
+    QTest::newRow("executable") << "C:\\t\\payload.exe" << false;
+    QTest::newRow("zip only in a folder name") << "C:\\t\\old.zip\\payload" << false;
+    QTest::newRow("zip inside the name") << "C:\\t\\payload.zip.exe" << false;
+}
+
+void UpdateScriptTest::windowsArchiveSuffix()
+{
+    QFETCH(QString, overwritePath);
+    QFETCH(bool, unpacked);
+    UpdateScriptInputs inputs = windowsInputs(QString(), QString());
+    inputs.overwritePath = overwritePath;
+    const QString script = orvi::windowsUpdateScript(inputs);
+    QCOMPARE(script.contains(QStringLiteral("Expand-Archive -Force -LiteralPath '%1'").arg(overwritePath)), unpacked);
+    QCOMPARE(script.contains(QStringLiteral("copy /Y \"%1\"").arg(overwritePath)), !unpacked);
+}
+
+void UpdateScriptTest::windowsApostropheInPath()
+{
+    UpdateScriptInputs inputs = windowsInputs(QString(), QString());
+    inputs.overwritePath = QStringLiteral("C:\\Users\\o'brien\\orvi-update\\p.zip");
+    inputs.programDir = QStringLiteral("C:\\Apps\\Bob's Lathe");
+    const QString script = orvi::windowsUpdateScript(inputs);
+    QVERIFY(script.contains(QStringLiteral(
+        "-LiteralPath 'C:\\Users\\o''brien\\orvi-update\\p.zip' -DestinationPath 'C:\\Apps\\Bob''s Lathe'\"\r\n")));
+    // Outside PowerShell's literal the path stays as it is.
+    QVERIFY(script.contains(QStringLiteral("start \"\" \"C:\\Apps\\Bob's Lathe\\OrviLathe.exe\"\r\n")));
+}
+
+void UpdateScriptTest::posixText()
+{
+    UpdateScriptInputs inputs;
+    inputs.processId = 77;
+    inputs.overwritePath = QStringLiteral("/tmp/orvi-update/OrviLathe");
+    inputs.installerPath = QStringLiteral("/tmp/orvi-update/it's-setup.run");
+    inputs.programDir = QStringLiteral("/opt/orvi lathe");
+    inputs.programFile = QStringLiteral("OrviLathe");
+    const QString expected = QStringLiteral(
+        "#!/bin/sh\n"
+        "# Written by OrviLathe for one update: waits for the program to end, puts the new\n"
+        "# files in place and starts the program again.\n"
+        "if [ \"$1\" != \"--install\" ]; then\n"
+        "  while kill -0 77 2>/dev/null; do sleep 1; done\n"
+        "  # 1: the install stage failed and left its marker. Anything else (done, or\n"
+        "  # the password prompt declined) leaves a program that can be started.\n"
+        "  /bin/sh \"$0\" --install\n"
+        "  [ $? -eq 1 ] && exit 1\n"
+        "  exec '/opt/orvi lathe/OrviLathe' >/dev/null 2>&1\n"
+        "fi\n"
+        "status=0\n"
+        "cp -f '/tmp/orvi-update/OrviLathe' '/opt/orvi lathe'/\n"
+        "status=$?\n"
+        "[ $status -eq 0 ] && exit 0\n"
+        "chmod +x '/tmp/orvi-update/it'\\''s-setup.run' && '/tmp/orvi-update/it'\\''s-setup.run' /S\n"
+        "status=$?\n"
+        "if [ $status -ne 0 ]; then\n"
+        "  echo 'update did not finish; the program was NOT restarted' > '/opt/orvi lathe'/update-failed.txt\n"
+        "  exit 1\n"
+        "fi\n"
+        "exit 0\n");
+    QCOMPARE(orvi::posixUpdateScript(inputs), expected);
+}
+
+void UpdateScriptTest::posixElevatesOnlyTheInstallStage()
+{
+    UpdateScriptInputs inputs;
+    inputs.processId = 77;
+    inputs.installerPath = QStringLiteral("/tmp/orvi-update/setup.run");
+    inputs.programDir = QStringLiteral("/opt/orvi");
+    inputs.programFile = QStringLiteral("OrviLathe");
+    QVERIFY(!orvi::posixUpdateScript(inputs).contains(QStringLiteral("pkexec")));
+    inputs.elevate = true;
+    const QString script = orvi::posixUpdateScript(inputs);
+    QCOMPARE(script.count(QStringLiteral("pkexec")), 1);
+    QVERIFY(script.contains(QStringLiteral("\n  pkexec /bin/sh \"$0\" --install\n")));
+    // The restart stays with the waiting, unprivileged stage.
+    QVERIFY(script.indexOf(QStringLiteral("pkexec")) < script.indexOf(QStringLiteral("exec '/opt/orvi/OrviLathe'")));
+}
+
+namespace {
+
+struct Sandbox {
+    QTemporaryDir root;
+    QString path; // PATH for the script; empty: this process's own
+    QString programDir() const { return root.path() + QStringLiteral("/program dir"); }
+    QString downloads() const { return root.path() + QStringLiteral("/orvi-update"); }
+
+    // A stand-in program that records that it was started again.
+    bool prepare()
+    {
+        return QDir().mkpath(programDir()) && QDir().mkpath(downloads())
+            && writeExecutable(programDir() + QStringLiteral("/OrviLathe"),
+                               "#!/bin/sh\necho restarted > \"$(dirname \"$0\")/restarted.txt\"\n");
+    }
+
+    // Runs the script while a short-lived process plays this program; returns
+    // how long the script took, or -1 when it did not finish.
+    qint64 run(UpdateScriptInputs inputs)
+    {
+        QProcess stillRunning;
+        stillRunning.start(QStringLiteral("sleep"), {QStringLiteral("1")});
+        if (!stillRunning.waitForStarted())
+            return -1;
+        inputs.processId = stillRunning.processId();
+        inputs.programDir = programDir();
+        inputs.programFile = QStringLiteral("OrviLathe");
+        const QString scriptPath = downloads() + QStringLiteral("/orvi-update.sh");
+        QFile script(scriptPath);
+        if (!script.open(QIODevice::WriteOnly))
+            return -1;
+        script.write(orvi::posixUpdateScript(inputs).toUtf8());
+        script.close();
+
+        QElapsedTimer timer;
+        timer.start();
+        QProcess shell;
+        if (!path.isEmpty()) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("PATH"), path);
+            shell.setProcessEnvironment(environment);
+        }
+        shell.start(QStringLiteral("/bin/sh"), {scriptPath});
+        // Events must flow meanwhile: that is how the stand-in is reaped once
+        // it ends, and only then does its process identifier disappear.
+        QDeadlineTimer deadline(20000);
+        while (shell.state() != QProcess::NotRunning && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (shell.state() != QProcess::NotRunning) {
+            shell.kill();
+            shell.waitForFinished();
+            return -1;
+        }
+        return timer.elapsed();
+    }
+};
+
+} // namespace
+
+void UpdateScriptTest::posixRunCopiesAndRestarts()
+{
+#if defined(Q_OS_WIN)
+    QSKIP("shell scripts are not used on Windows");
+#endif
+    Sandbox box;
+    QVERIFY(box.prepare());
+    const QString payload = box.downloads() + QStringLiteral("/OrviLathe.data");
+    QVERIFY(writeExecutable(payload, "new program data\n"));
+    UpdateScriptInputs inputs;
+    inputs.overwritePath = payload;
+    const qint64 elapsed = box.run(inputs);
+    QVERIFY(elapsed >= 0);
+    QVERIFY2(elapsed >= 800, "the script must wait for the program to end");
+    QCOMPARE(readAll(box.programDir() + QStringLiteral("/OrviLathe.data")), QByteArray("new program data\n"));
+    QCOMPARE(readAll(box.programDir() + QStringLiteral("/restarted.txt")), QByteArray("restarted\n"));
+    QVERIFY(!QFile::exists(box.programDir() + QStringLiteral("/update-failed.txt")));
+}
+
+void UpdateScriptTest::posixRunUnpacksZip_data()
+{
+    QTest::addColumn<bool>("withoutUnzip");
+    QTest::newRow("unzip") << false;
+    QTest::newRow("python3 when unzip is missing") << true;
+}
+
+void UpdateScriptTest::posixRunUnpacksZip()
+{
+#if defined(Q_OS_WIN)
+    QSKIP("shell scripts are not used on Windows");
+#endif
+    QFETCH(bool, withoutUnzip);
+    const QStringList systemDirs{QStringLiteral("/usr/bin"), QStringLiteral("/bin")};
+    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"), systemDirs);
+    if (python.isEmpty())
+        QSKIP("python3 makes the test archive");
+    if (!withoutUnzip && QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
+        QSKIP("unzip is not installed here");
+
+    Sandbox box;
+    QVERIFY(box.prepare());
+    // The archive brings a new program and a file in a subfolder.
+    const QString staging = box.root.path() + QStringLiteral("/staging");
+    QVERIFY(QDir().mkpath(staging + QStringLiteral("/plugins")));
+    QVERIFY(writeExecutable(staging + QStringLiteral("/plugins/extra.txt"), "extra\n"));
+    QVERIFY(writeExecutable(staging + QStringLiteral("/OrviLathe"),
+                            "#!/bin/sh\necho restarted new > \"$(dirname \"$0\")/restarted.txt\"\n"));
+    const QString archive = box.downloads() + QStringLiteral("/OrviLathe-6.77.0.ZIP");
+    QProcess zip;
+    zip.setWorkingDirectory(staging);
+    zip.start(python, {QStringLiteral("-m"), QStringLiteral("zipfile"), QStringLiteral("-c"), archive,
+                       QStringLiteral("plugins"), QStringLiteral("OrviLathe")});
+    QVERIFY(zip.waitForFinished(20000));
+    QCOMPARE(zip.exitCode(), 0);
+
+    if (withoutUnzip) {
+        // Only the tools the script needs besides unzip.
+        const QString bin = box.root.path() + QStringLiteral("/bin");
+        QVERIFY(QDir().mkpath(bin));
+        for (const QString& tool : {QStringLiteral("sleep"), QStringLiteral("chmod"), QStringLiteral("dirname"),
+                                    QStringLiteral("cp"), QStringLiteral("python3")}) {
+            const QString target = QStandardPaths::findExecutable(tool, systemDirs);
+            QVERIFY2(!target.isEmpty(), qPrintable(tool));
+            QVERIFY(QFile::link(target, bin + QLatin1Char('/') + tool));
+        }
+        box.path = bin;
+    }
+
+    // No old program to inherit the executable bit from: the archive's copy must run.
+    QVERIFY(QFile::remove(box.programDir() + QStringLiteral("/OrviLathe")));
+    UpdateScriptInputs inputs;
+    inputs.overwritePath = archive;
+    QVERIFY(box.run(inputs) >= 0);
+    QCOMPARE(readAll(box.programDir() + QStringLiteral("/plugins/extra.txt")), QByteArray("extra\n"));
+    // The new program came out of the archive runnable and was started.
+    QCOMPARE(readAll(box.programDir() + QStringLiteral("/restarted.txt")), QByteArray("restarted new\n"));
+}
+
+void UpdateScriptTest::posixRunFailingInstallerLeavesMarker()
+{
+#if defined(Q_OS_WIN)
+    QSKIP("shell scripts are not used on Windows");
+#endif
+    Sandbox box;
+    QVERIFY(box.prepare());
+    const QString installer = box.downloads() + QStringLiteral("/setup.run");
+    // Records its arguments, then fails as a real installer might.
+    QVERIFY(writeExecutable(installer, "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/installer-args.txt\"\nexit 3\n"));
+    UpdateScriptInputs inputs;
+    inputs.overwritePath = box.downloads() + QStringLiteral("/missing-payload"); // the copy fails first
+    inputs.installerPath = installer;
+    QVERIFY(box.run(inputs) >= 0);
+    QCOMPARE(readAll(box.downloads() + QStringLiteral("/installer-args.txt")), QByteArray("/S\n"));
+    QCOMPARE(readAll(box.programDir() + QStringLiteral("/update-failed.txt")),
+             QByteArray("update did not finish; the program was NOT restarted\n"));
+    QVERIFY(!QFile::exists(box.programDir() + QStringLiteral("/restarted.txt")));
+}
+
+void UpdateScriptTest::posixLauncherStartsTheScriptDetached()
+{
+#if defined(Q_OS_WIN)
+    QSKIP("the command script is started through the Windows shell");
+#endif
+    QTemporaryDir dir;
+    const QString marker = dir.path() + QStringLiteral("/started.txt");
+    const QString script = dir.path() + QStringLiteral("/harmless.sh");
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("echo started > '" + QFile::encodeName(marker) + "'\n");
+    file.close();
+
+    const orvi::platform::ScriptLaunch launch = orvi::platform::launchUpdateScript(script, false);
+    QVERIFY(launch.started);
+    QTRY_COMPARE_WITH_TIMEOUT(readAll(marker), QByteArray("started\n"), 10000);
+    QCOMPARE(orvi::platform::elevationMechanism(), QStringLiteral("pkexec"));
+}
+
+QTEST_MAIN(UpdateScriptTest)
+#include "tst_update_script.moc"
