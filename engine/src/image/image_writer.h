@@ -1,0 +1,32 @@
+#pragma once
+
+// Writes the Scarlet Book disc image: three master TOCs, the stereo area
+// (Area TOC-1, the Track Area in the 3-frames-in-14-sectors plain DSD format,
+// Area TOC-2). The audio is streamed: memory stays small whatever the album
+// length.
+
+#include "model/disc_model.h"
+
+#include <string>
+#include <vector>
+
+namespace orvi::engine {
+
+// Checks everything that can be checked before writing: every text
+// representable in one disc character set, length limits, track count
+// 1..255, channel counts, capacity (over 4.7 GB a warning, over 8.5 GB
+// refused), catalogue number (ISO 646, at most 16 characters) and ISRC form.
+// Returns one line per problem naming the field ("--album: ...",
+// "track 3 title: ..."); warnings are appended to `warnings`.
+std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::string>& warnings);
+
+// Writes the image to outputPath + ".part", flushes it and renames it over
+// outputPath only when complete; a failed run removes the ".part" and leaves
+// nothing under outputPath. Validates first (status InvalidInput, nothing
+// written). Polls observer.stopRequested after each finished track: when it
+// answers true, the image is closed as a valid disc of the finished tracks
+// (status Stopped). Output faults (disk full, permission) give OutputFailed
+// with a message saying which; a track that cannot be read gives InvalidInput.
+WriteResult writeImage(DiscSpec& disc, const std::string& outputPath, const WriteObserver& observer);
+
+} // namespace orvi::engine

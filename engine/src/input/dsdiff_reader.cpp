@@ -1,0 +1,334 @@
+// DSDIFF 1.5: big-endian chunks (4-byte id, 8-byte size that excludes the
+// 12-byte header and the pad byte of odd sizes) inside "FRM8"/"DSD ". The
+// sound data of plain files is already in the disc's order, so the source
+// reads straight into the caller's buffer.
+
+#include "input/byte_fields.h"
+#include "input/id3_metadata.h"
+#include "input/track_formats.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace orvi::engine {
+namespace {
+
+constexpr uint64_t kChunkHeaderSize = 12;
+constexpr uint64_t kMaxTextChunkBytes = 64 * 1024;
+
+class DsdiffSource final : public DsdSource
+{
+public:
+    DsdiffSource(std::unique_ptr<InputFile> file, int channels, uint64_t dataOffset, uint64_t dataBytes)
+        : file_(std::move(file)), channels_(channels), dataOffset_(dataOffset), dataBytes_(dataBytes)
+    {
+    }
+
+    int channelCount() const override { return channels_; }
+    uint64_t sampleCount() const override { return dataBytes_ / channels_ * 8; }
+
+    int64_t read(uint8_t* out, size_t bytes, std::string& error) override
+    {
+        const uint64_t count = std::min<uint64_t>(bytes - bytes % channels_, dataBytes_ - position_);
+        if (count == 0)
+            return 0;
+        if (!file_->readAt(dataOffset_ + position_, out, static_cast<size_t>(count), error))
+            return -1;
+        position_ += count;
+        return static_cast<int64_t>(count);
+    }
+
+private:
+    std::unique_ptr<InputFile> file_;
+    const int channels_;
+    const uint64_t dataOffset_;
+    const uint64_t dataBytes_;
+    uint64_t position_ = 0;
+};
+
+struct Chunk {
+    uint8_t id[4];
+    uint64_t dataOffset = 0;
+    uint64_t size = 0;
+    bool is(const char* name) const { return std::memcmp(id, name, 4) == 0; }
+};
+
+struct Region {
+    uint64_t begin = 0;
+    uint64_t end = 0;
+    std::string name; // for messages, e.g. "'PROP' chunk"
+};
+
+struct DsdiffFacts {
+    std::optional<uint32_t> sampleRate;
+    std::optional<int> channels;
+    std::string compression = "DSD ";
+    std::optional<Chunk> sound;
+    bool dstSound = false;
+    bool sawProperties = false;
+    std::optional<Chunk> id3;
+    std::string diinTitle, diinArtist;
+};
+
+// DSDIFF text is nominally ASCII; files written elsewhere carry UTF-8 or
+// Latin-1. Valid UTF-8 stays as it is, anything else is read as Latin-1.
+std::string textToUtf8(const std::string& raw)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
+    if (!utf8.hasError())
+        return decoded.trimmed().toStdString();
+    return QString::fromLatin1(raw.data(), static_cast<qsizetype>(raw.size())).trimmed().toStdString();
+}
+
+class DsdiffParser
+{
+public:
+    DsdiffParser(InputFile& file, OpenedTrack& track) : file_(file), track_(track) {}
+
+    bool ok() const { return track_.errors.empty(); }
+
+    void refuse(const std::string& problem) { track_.errors.push_back(file_.path() + ": " + problem); }
+
+    bool read(uint64_t offset, void* out, size_t bytes)
+    {
+        std::string error;
+        if (file_.readAt(offset, out, bytes, error))
+            return true;
+        track_.errors.push_back(error);
+        return false;
+    }
+
+    // Calls `visit` for every chunk inside `region`, checking that each lies
+    // wholly inside it. Stops at the first fault.
+    void forEachChunk(const Region& region, const std::function<void(const Chunk&)>& visit)
+    {
+        uint64_t position = region.begin;
+        while (ok() && position < region.end) {
+            if (region.end - position < kChunkHeaderSize) {
+                refuse("damaged: " + std::to_string(region.end - position) + " stray bytes at the end of the "
+                       + region.name + " (byte " + std::to_string(position) + ")");
+                return;
+            }
+            uint8_t header[kChunkHeaderSize];
+            if (!read(position, header, sizeof header))
+                return;
+            Chunk chunk;
+            std::memcpy(chunk.id, header, 4);
+            chunk.size = loadBigEndian(header + 4, 8);
+            chunk.dataOffset = position + kChunkHeaderSize;
+            const uint64_t room = region.end - chunk.dataOffset;
+            if (chunk.size > room) {
+                const uint64_t inFile = file_.size() - chunk.dataOffset;
+                if (chunk.size > inFile)
+                    refuse("truncated: " + describeChunkId(chunk.id) + " chunk says " + std::to_string(chunk.size)
+                           + " bytes, file has " + std::to_string(inFile));
+                else
+                    refuse("damaged: " + describeChunkId(chunk.id) + " chunk at byte " + std::to_string(position)
+                           + " says " + std::to_string(chunk.size) + " bytes, but its " + region.name + " has only "
+                           + std::to_string(room) + " left");
+                return;
+            }
+            visit(chunk);
+            position = chunk.dataOffset + chunk.size + (chunk.size & 1);
+        }
+    }
+
+    void parseForm()
+    {
+        uint8_t form[16];
+        if (file_.size() < sizeof form) {
+            refuse("truncated: a DSDIFF header needs 16 bytes, file has " + std::to_string(file_.size()));
+            return;
+        }
+        if (!read(0, form, sizeof form))
+            return;
+        if (std::memcmp(form + 12, "DSD ", 4) != 0) {
+            refuse("not a DSD file: DSDIFF form type " + describeChunkId(form + 12) + ", expected 'DSD '");
+            return;
+        }
+        const uint64_t formSize = loadBigEndian(form + 4, 8);
+        const uint64_t inFile = file_.size() - kChunkHeaderSize;
+        if (formSize < 4) {
+            refuse("damaged header: 'FRM8' chunk size is " + std::to_string(formSize));
+            return;
+        }
+        // Walk what is there first, so a cut-off file names the chunk that
+        // was cut; only then blame the form's own size.
+        forEachChunk({sizeof form, kChunkHeaderSize + std::min(formSize, inFile), "'FRM8' chunk"},
+                     [this](const Chunk& chunk) { visitTopLevel(chunk); });
+        if (ok() && formSize > inFile)
+            refuse("truncated: 'FRM8' chunk says " + std::to_string(formSize) + " bytes, file has "
+                   + std::to_string(inFile));
+    }
+
+    void visitTopLevel(const Chunk& chunk)
+    {
+        if (chunk.is("FVER")) {
+            uint8_t version[4];
+            if (chunk.size != 4) {
+                refuse("damaged header: 'FVER' chunk size is " + std::to_string(chunk.size) + ", expected 4");
+            } else if (read(chunk.dataOffset, version, 4) && version[0] != 1) {
+                refuse("DSDIFF version " + std::to_string(version[0]) + "." + std::to_string(version[1]) + "."
+                       + std::to_string(version[2]) + "." + std::to_string(version[3])
+                       + " is not supported (1.x expected)");
+            }
+        } else if (chunk.is("PROP")) {
+            parseProperties(chunk);
+        } else if (chunk.is("DSD ") || chunk.is("DST ")) {
+            if (facts_.sound) {
+                refuse("damaged: a second sound data chunk " + describeChunkId(chunk.id) + " at byte "
+                       + std::to_string(chunk.dataOffset - kChunkHeaderSize));
+                return;
+            }
+            facts_.sound = chunk;
+            facts_.dstSound = chunk.is("DST ");
+        } else if (chunk.is("DIIN")) {
+            forEachChunk({chunk.dataOffset, chunk.dataOffset + chunk.size, "'DIIN' chunk"},
+                         [this](const Chunk& info) {
+                             if (info.is("DITI"))
+                                 facts_.diinTitle = readCountedText(info);
+                             else if (info.is("DIAR"))
+                                 facts_.diinArtist = readCountedText(info);
+                         });
+        } else if (chunk.is("ID3 ")) {
+            facts_.id3 = chunk;
+        }
+    }
+
+    void parseProperties(const Chunk& prop)
+    {
+        uint8_t type[4];
+        if (prop.size < 4) {
+            refuse("damaged header: 'PROP' chunk size is " + std::to_string(prop.size));
+            return;
+        }
+        if (!read(prop.dataOffset, type, 4))
+            return;
+        if (std::memcmp(type, "SND ", 4) != 0) {
+            refuse("damaged header: 'PROP' chunk of type " + describeChunkId(type) + ", expected 'SND '");
+            return;
+        }
+        facts_.sawProperties = true;
+        forEachChunk({prop.dataOffset + 4, prop.dataOffset + prop.size, "'PROP' chunk"},
+                     [this](const Chunk& chunk) { visitProperty(chunk); });
+    }
+
+    void visitProperty(const Chunk& chunk)
+    {
+        uint8_t field[8];
+        if (chunk.is("FS  ")) {
+            if (chunk.size != 4)
+                return refuse("damaged header: 'FS  ' chunk size is " + std::to_string(chunk.size) + ", expected 4");
+            if (read(chunk.dataOffset, field, 4))
+                facts_.sampleRate = static_cast<uint32_t>(loadBigEndian(field, 4));
+        } else if (chunk.is("CHNL")) {
+            if (chunk.size < 2 || !read(chunk.dataOffset, field, 2))
+                return refuse("damaged header: 'CHNL' chunk size is " + std::to_string(chunk.size));
+            const int channels = static_cast<int>(loadBigEndian(field, 2));
+            if (chunk.size < 2 + 4 * uint64_t(channels))
+                return refuse("damaged header: 'CHNL' chunk of " + std::to_string(chunk.size)
+                              + " bytes cannot name " + std::to_string(channels) + " channels");
+            facts_.channels = channels;
+        } else if (chunk.is("CMPR")) {
+            if (chunk.size < 4 || !read(chunk.dataOffset, field, 4))
+                return refuse("damaged header: 'CMPR' chunk size is " + std::to_string(chunk.size));
+            facts_.compression.assign(reinterpret_cast<const char*>(field), 4);
+        }
+    }
+
+    // DITI/DIAR: a 4-byte count, then that many characters.
+    std::string readCountedText(const Chunk& chunk)
+    {
+        uint8_t countField[4];
+        if (chunk.size < 4 || !read(chunk.dataOffset, countField, 4)) {
+            track_.warnings.push_back(file_.path() + ": " + describeChunkId(chunk.id) + " text chunk is damaged; ignored");
+            return {};
+        }
+        const uint64_t count = loadBigEndian(countField, 4);
+        if (count > chunk.size - 4 || count > kMaxTextChunkBytes) {
+            track_.warnings.push_back(file_.path() + ": " + describeChunkId(chunk.id) + " text says "
+                                      + std::to_string(count) + " characters, its chunk holds "
+                                      + std::to_string(chunk.size - 4) + "; ignored");
+            return {};
+        }
+        std::string raw(static_cast<size_t>(count), '\0');
+        if (count > 0 && !read(chunk.dataOffset + 4, raw.data(), raw.size()))
+            return {};
+        return textToUtf8(raw);
+    }
+
+    // Checks what was found and, if the file is usable, fills `track_`.
+    void finish(std::unique_ptr<InputFile> file)
+    {
+        if (!ok())
+            return;
+        if (!facts_.sawProperties)
+            return refuse("damaged header: no 'PROP' chunk");
+        if (!facts_.sampleRate)
+            return refuse("damaged header: no 'FS  ' (sample rate) chunk");
+        if (!facts_.channels)
+            return refuse("damaged header: no 'CHNL' (channels) chunk");
+        const bool dst = facts_.dstSound || facts_.compression == "DST ";
+        if (dst)
+            refuse("DST-compressed DSDIFF: DST input comes with DST support; convert it to plain DSD first");
+        else if (facts_.compression != "DSD ")
+            refuse("compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(facts_.compression.data()))
+                   + " is not supported (plain 'DSD ' expected)");
+        checkDiscFormat(file_.path(), *facts_.channels, *facts_.sampleRate, track_);
+        if (!ok())
+            return;
+        if (!facts_.sound)
+            return refuse("damaged: no 'DSD ' sound data chunk");
+        const uint64_t dataBytes = facts_.sound->size;
+        const auto channels = static_cast<uint64_t>(*facts_.channels);
+        if (dataBytes == 0)
+            return refuse("holds no audio ('DSD ' chunk is empty)");
+        if (dataBytes % channels != 0)
+            return refuse("damaged: 'DSD ' chunk of " + std::to_string(dataBytes) + " bytes does not divide into "
+                          + std::to_string(channels) + " channels");
+
+        if (facts_.id3) {
+            if (facts_.id3->size > kMaxTagBytes) {
+                track_.warnings.push_back(file_.path() + ": ID3v2 tag of " + std::to_string(facts_.id3->size)
+                                          + " bytes is too large to read; in-file text ignored");
+            } else {
+                std::vector<uint8_t> tag(static_cast<size_t>(facts_.id3->size));
+                if (!tag.empty() && read(facts_.id3->dataOffset, tag.data(), tag.size()))
+                    applyId3Tag(tag.data(), tag.size(), file_.path(), track_);
+            }
+        }
+        // ID3v2 can say more than DIIN's plain text, so it goes first.
+        if (track_.text.title.empty())
+            track_.text.title = facts_.diinTitle;
+        if (track_.text.performer.empty())
+            track_.text.performer = facts_.diinArtist;
+
+        track_.channels = *facts_.channels;
+        track_.sampleRate = *facts_.sampleRate;
+        track_.sampleCount = dataBytes / channels * 8;
+        track_.source = std::make_unique<DsdiffSource>(std::move(file), *facts_.channels, facts_.sound->dataOffset,
+                                                       dataBytes);
+    }
+
+private:
+    InputFile& file_;
+    OpenedTrack& track_;
+    DsdiffFacts facts_;
+};
+
+} // namespace
+
+void readDsdiff(std::unique_ptr<InputFile> file, OpenedTrack& track)
+{
+    DsdiffParser parser(*file, track);
+    parser.parseForm();
+    parser.finish(std::move(file));
+}
+
+} // namespace orvi::engine

@@ -1,0 +1,58 @@
+#pragma once
+
+// Opening the engine's inputs: DSD track files (.dsf, .dff) and CUE sheets.
+//
+// Every problem is reported as one line in `errors` of the form
+// "<path>: <what is wrong>" (e.g. "a.dsf: truncated: data chunk says 123
+// bytes, file has 45"), without the "error: " prefix: the caller prints
+// "error: " + line, as it does for its own errors. A non-empty `errors`
+// means the input is refused and `source` is null. Nothing here throws.
+
+#include "model/disc_model.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvi::engine {
+
+struct OpenedTrack {
+    // Streams the audio in the disc's byte order (channel-interleaved bytes,
+    // first sample in the MSB), whatever the file's own layout. It reads the
+    // file in large blocks and never holds more than a few of them.
+    std::unique_ptr<DsdSource> source;
+    TrackText text;    // title, performer (artist), composer, ISRC from ID3v2 / DIIN
+    AlbumText album;   // album, album artist, composer, publisher, copyright from ID3v2
+    std::string genre; // the tag's genre text as written, may be empty
+    std::string date;  // the tag's year or date text as written (e.g. "2019" or "2019-05-02"), may be empty
+    int channels = 0;
+    uint32_t sampleRate = 0;
+    uint64_t sampleCount = 0; // per channel, as delivered by `source` (a multiple of 8)
+    std::vector<std::string> errors;   // non-empty = refused
+    std::vector<std::string> warnings; // accepted, but worth telling (e.g. an unreadable tag); same form as errors
+};
+
+// Opens a DSF (version 1) or DSDIFF 1.5 file, recognised by its content
+// rather than its suffix. Only 2-channel DSD64 plain DSD is accepted in this
+// version; 5/6-channel tracks and DST-compressed files are refused with a
+// message saying they come with DST support.
+OpenedTrack openTrack(const std::string& path);
+
+struct CueTrack {
+    int number = 0; // the number after TRACK
+    std::string title, performer, isrc; // UTF-8, empty when not given
+};
+
+struct CueSheet {
+    std::string title, performer;  // album-level TITLE / PERFORMER (before the first TRACK)
+    std::vector<CueTrack> tracks;  // in the sheet's order
+    std::string encoding;          // the character set it was decoded from, e.g. "UTF-8", "GB18030"
+    std::vector<std::string> errors; // "<path>:<line>: ..." or "<path>: ..."; non-empty = refused
+};
+
+// Reads a CUE sheet, detecting its character set (BOM, strict UTF-8, then
+// statistical detection) and decoding it to UTF-8.
+CueSheet readCueSheet(const std::string& path);
+
+} // namespace orvi::engine
