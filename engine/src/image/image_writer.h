@@ -17,7 +17,8 @@ namespace orvi::engine {
 // 1..255, channel counts, capacity (over 4.7 GB a warning, over 8.5 GB
 // refused), catalogue number (ISO 646, at most 16 characters) and ISRC form.
 // Returns one line per problem naming the field ("--album: ...",
-// "track 3 title: ..."); warnings are appended to `warnings`.
+// "track 3 title: ..."); warnings are appended to `warnings`. Lines carry no
+// "error: "/"warning: " prefix: the caller adds it when printing.
 std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::string>& warnings);
 
 // Writes the image to outputPath + ".part", flushes it and renames it over
@@ -27,6 +28,9 @@ std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::str
 // answers true, the image is closed as a valid disc of the finished tracks
 // (status Stopped). Output faults (disk full, permission) give OutputFailed
 // with a message saying which; a track that cannot be read gives InvalidInput.
+// Warnings (validateDisc's own, tracks padded to 1 s, a cover that could not
+// be stored) go to observer.warning, without prefix; a caller that ran
+// validateDisc beforehand need not print its warnings a second time.
 WriteResult writeImage(DiscSpec& disc, const std::string& outputPath, const WriteObserver& observer);
 
 } // namespace orvi::engine

@@ -41,11 +41,13 @@ OpenedTrack openTrack(const std::string& path);
 
 struct CueTrack {
     int number = 0; // the number after TRACK
-    std::string title, performer, isrc; // UTF-8, empty when not given
+    std::string title, performer, isrc; // UTF-8, empty when not given; isrc normalised to 12 characters
+    std::string songwriter;             // SONGWRITER (or COMPOSER), empty when not given
 };
 
 struct CueSheet {
     std::string title, performer;  // album-level TITLE / PERFORMER (before the first TRACK)
+    std::string songwriter;        // album-level SONGWRITER (or COMPOSER)
     std::vector<CueTrack> tracks;  // in the sheet's order
     std::string encoding;          // the character set it was decoded from, e.g. "UTF-8", "GB18030"
     std::vector<std::string> errors; // "<path>:<line>: ..." or "<path>: ..."; non-empty = refused

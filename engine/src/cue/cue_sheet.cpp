@@ -1,0 +1,182 @@
+// CUE sheets: only the text matters here (album and track TITLE, PERFORMER,
+// SONGWRITER, ISRC); timing commands are accepted and ignored because each
+// track is its own file.
+
+#include "cue/text_decoding.h"
+#include "input/isrc.h"
+#include "input/track_reader.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <optional>
+
+namespace orvi::engine {
+namespace {
+
+constexpr qint64 kMaxCueBytes = 1 << 20;
+
+// Commands that carry nothing we use, but belong in a sheet.
+const QStringList kIgnoredCommands = {
+    QStringLiteral("REM"),       QStringLiteral("FILE"),      QStringLiteral("INDEX"),
+    QStringLiteral("PREGAP"),    QStringLiteral("POSTGAP"),   QStringLiteral("FLAGS"),
+    QStringLiteral("CATALOG"),   QStringLiteral("CDTEXTFILE"), QStringLiteral("ARRANGER"),
+    QStringLiteral("MESSAGE"),   QStringLiteral("DISC_ID"),   QStringLiteral("GENRE"),
+    QStringLiteral("TOC_INFO1"), QStringLiteral("TOC_INFO2"), QStringLiteral("UPC_EAN"),
+    QStringLiteral("SIZE_INFO"),
+};
+
+class CueParser
+{
+public:
+    CueParser(const std::string& path, CueSheet& sheet) : path_(path), sheet_(sheet) {}
+
+    void parse(const QString& text)
+    {
+        const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            lineNumber_ = static_cast<int>(i + 1);
+            parseLine(lines[i].trimmed());
+        }
+        if (sheet_.tracks.empty() && sheet_.errors.empty())
+            sheet_.errors.push_back(path_ + ": no TRACK entries");
+    }
+
+private:
+    void fail(const std::string& problem)
+    {
+        sheet_.errors.push_back(path_ + ":" + std::to_string(lineNumber_) + ": " + problem);
+    }
+
+    void parseLine(const QString& line)
+    {
+        if (line.isEmpty())
+            return;
+        const qsizetype space = line.indexOf(QRegularExpression(QStringLiteral("\\s")));
+        const QString command = (space < 0 ? line : line.left(space)).toUpper();
+        const QString rest = space < 0 ? QString() : line.mid(space + 1).trimmed();
+
+        if (command == QLatin1String("TRACK"))
+            return startTrack(rest);
+        if (command == QLatin1String("TITLE"))
+            return setText(command, rest, sheet_.title, &CueTrack::title);
+        if (command == QLatin1String("PERFORMER"))
+            return setText(command, rest, sheet_.performer, &CueTrack::performer);
+        if (command == QLatin1String("SONGWRITER") || command == QLatin1String("COMPOSER"))
+            return setText(command, rest, sheet_.songwriter, &CueTrack::songwriter);
+        if (command == QLatin1String("ISRC"))
+            return setIsrc(rest);
+        if (!kIgnoredCommands.contains(command))
+            fail("unknown command \"" + command.toStdString() + "\"");
+    }
+
+    // A value is either "quoted" (anything but a quote inside) or the rest
+    // of the line as it is.
+    std::optional<QString> value(const QString& command, const QString& rest)
+    {
+        if (rest.isEmpty()) {
+            fail(command.toStdString() + " without a value");
+            return std::nullopt;
+        }
+        if (!rest.startsWith(QLatin1Char('"')))
+            return rest;
+        const qsizetype close = rest.indexOf(QLatin1Char('"'), 1);
+        if (close < 0) {
+            fail(command.toStdString() + ": the quoted text is not closed");
+            return std::nullopt;
+        }
+        if (close != rest.size() - 1) {
+            fail(command.toStdString() + ": unexpected text after the closing quote: \""
+                 + rest.mid(close + 1).trimmed().toStdString() + "\"");
+            return std::nullopt;
+        }
+        return rest.mid(1, close - 1);
+    }
+
+    void setText(const QString& command, const QString& rest, std::string& albumField,
+                 std::string CueTrack::*trackField)
+    {
+        const auto text = value(command, rest);
+        if (!text)
+            return;
+        std::string& field = sheet_.tracks.empty() ? albumField : sheet_.tracks.back().*trackField;
+        field = text->trimmed().toStdString();
+    }
+
+    void startTrack(const QString& rest)
+    {
+        const QStringList words = rest.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        bool isNumber = false;
+        const int number = words.isEmpty() ? 0 : words[0].toInt(&isNumber);
+        if (!isNumber || number < 1 || number > 99) {
+            fail("TRACK needs a number from 1 to 99, got \"" + rest.toStdString() + "\"");
+            return;
+        }
+        if (words.size() > 1 && words[1].toUpper() != QLatin1String("AUDIO")) {
+            fail("track " + std::to_string(number) + " is " + words[1].toStdString() + ", not AUDIO");
+            return;
+        }
+        if (!sheet_.tracks.empty() && number <= sheet_.tracks.back().number) {
+            fail("track number " + std::to_string(number) + " follows track "
+                 + std::to_string(sheet_.tracks.back().number));
+            return;
+        }
+        CueTrack track;
+        track.number = number;
+        sheet_.tracks.push_back(track);
+    }
+
+    void setIsrc(const QString& rest)
+    {
+        const auto text = value(QStringLiteral("ISRC"), rest);
+        if (!text)
+            return;
+        if (sheet_.tracks.empty()) {
+            fail("ISRC before the first TRACK");
+            return;
+        }
+        const auto isrc = normalizeIsrc(text->trimmed().toStdString());
+        if (!isrc) {
+            fail("ISRC \"" + text->toStdString()
+                 + "\" is not valid (expected CC-OOO-YY-DDDDD or the same 12 characters without hyphens)");
+            return;
+        }
+        sheet_.tracks.back().isrc = *isrc;
+    }
+
+    const std::string& path_;
+    CueSheet& sheet_;
+    int lineNumber_ = 0;
+};
+
+} // namespace
+
+CueSheet readCueSheet(const std::string& path)
+{
+    CueSheet sheet;
+    QFile file(QString::fromUtf8(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        sheet.errors.push_back(path + ": cannot open: " + file.errorString().toStdString());
+        return sheet;
+    }
+    if (file.size() > kMaxCueBytes) {
+        sheet.errors.push_back(path + ": too large for a CUE sheet (" + std::to_string(file.size()) + " bytes)");
+        return sheet;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        sheet.errors.push_back(path + ": cannot read: " + file.errorString().toStdString());
+        return sheet;
+    }
+    const DecodedText decoded = decodeUnknownText(bytes);
+    if (!decoded.error.empty()) {
+        sheet.errors.push_back(path + ": " + decoded.error);
+        return sheet;
+    }
+    sheet.encoding = decoded.encoding;
+    CueParser(path, sheet).parse(decoded.text);
+    return sheet;
+}
+
+} // namespace orvi::engine

@@ -1,0 +1,136 @@
+#include "image/disc_plan.h"
+
+#include "image/image_writer.h"
+#include "image/sacd_layout.h"
+#include "image/toc_builder.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace orvi::engine {
+
+namespace {
+
+constexpr uint64_t kSamplesPerFrame = kDsd64Rate / kFramesPerSecond;
+constexpr uint64_t kSingleLayerBytes = 4'700'000'000ull;
+constexpr uint64_t kDualLayerBytes = 8'500'000'000ull;
+constexpr uint16_t kGeneralGenreCount = 29;
+
+std::string gigabytes(uint64_t bytes)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f GB", double(bytes) / 1e9);
+    return text;
+}
+
+bool isUpperOrLower(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Country (2 letters), owner (3 letters or digits), year (2 digits),
+// designation (5 digits).
+bool isIsrc(const std::string& isrc)
+{
+    if (isrc.size() != 12)
+        return false;
+    for (size_t i = 0; i < 12; ++i) {
+        const char c = isrc[i];
+        const bool ok = i < 2 ? isUpperOrLower(c) : i < 5 ? (isUpperOrLower(c) || isDigit(c)) : isDigit(c);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+void checkDiscFields(const DiscSpec& disc, std::vector<std::string>& errors)
+{
+    if (disc.catalogNumber.size() > 16)
+        errors.push_back("--catalog: \"" + disc.catalogNumber + "\" has " + std::to_string(disc.catalogNumber.size())
+                         + " characters, at most 16 fit");
+    if (std::any_of(disc.catalogNumber.begin(), disc.catalogNumber.end(),
+                    [](char c) { return c < 0x20 || c > 0x7e; }))
+        errors.push_back("--catalog: \"" + disc.catalogNumber
+                         + "\" may hold only ISO 646 characters (letters, digits, punctuation)");
+    if (disc.genreIndex > kGeneralGenreCount)
+        errors.push_back("--genre: index " + std::to_string(disc.genreIndex)
+                         + " is not in the General genre table (1.." + std::to_string(kGeneralGenreCount) + ")");
+    if (disc.discTotal < 1)
+        errors.push_back("--disc-total: must be 1..65535");
+    if (disc.discNumber < 1 || disc.discNumber > disc.discTotal)
+        errors.push_back("--disc: " + std::to_string(disc.discNumber) + " must be 1.." + std::to_string(disc.discTotal));
+    if (disc.date.month > 12 || disc.date.day > 31 || (disc.date.day != 0 && disc.date.month == 0)
+        || (disc.date.year == 0 && (disc.date.month != 0 || disc.date.day != 0)))
+        errors.push_back("--date: not a calendar date");
+}
+
+void checkTracks(const DiscSpec& disc, std::vector<std::string>& errors)
+{
+    if (disc.stereoTracks.empty())
+        errors.push_back("tracks: no stereo track to write");
+    if (disc.stereoTracks.size() > sacd::kMaxTracks)
+        errors.push_back("tracks: " + std::to_string(disc.stereoTracks.size()) + " stereo tracks, an area holds at most "
+                         + std::to_string(sacd::kMaxTracks));
+    if (!disc.multichannelTracks.empty())
+        errors.push_back("tracks: the multichannel area is not written by this version ("
+                         + std::to_string(disc.multichannelTracks.size()) + " multichannel tracks)");
+    for (size_t i = 0; i < disc.stereoTracks.size(); ++i) {
+        const DiscTrack& track = disc.stereoTracks[i];
+        const std::string label = "track " + std::to_string(i + 1);
+        if (!track.source)
+            errors.push_back(label + ": " + track.path + ": no audio");
+        else if (track.source->channelCount() != 2)
+            errors.push_back(label + ": " + track.path + ": " + std::to_string(track.source->channelCount())
+                             + "-channel audio, the stereo area takes 2 channels");
+        if (!track.text.isrc.empty() && !isIsrc(track.text.isrc))
+            errors.push_back(label + " ISRC: \"" + track.text.isrc
+                             + "\" is not an ISRC (2 letters, 3 letters or digits, 7 digits)");
+    }
+}
+
+} // namespace
+
+uint64_t framesForSamples(uint64_t samplesPerChannel)
+{
+    return (samplesPerChannel + kSamplesPerFrame - 1) / kSamplesPerFrame;
+}
+
+DiscPlan planDisc(const DiscSpec& disc, std::vector<std::string>& errors, std::vector<std::string>& warnings)
+{
+    DiscPlan plan;
+    checkDiscFields(disc, errors);
+    checkTracks(disc, errors);
+
+    DiscTextResult text = encodeDiscText(disc);
+    errors.insert(errors.end(), text.errors.begin(), text.errors.end());
+    plan.text = std::move(text.text);
+    if (plan.text.charset) {
+        const std::vector<std::string> limits = textLimitProblems(plan.text);
+        errors.insert(errors.end(), limits.begin(), limits.end());
+        plan.areaTocSectors = stereoAreaTocSectors(plan.text, disc.stereoTracks.size());
+    }
+
+    for (size_t i = 0; i < disc.stereoTracks.size(); ++i) {
+        const DiscTrack& track = disc.stereoTracks[i];
+        const uint64_t frames = track.source ? framesForSamples(track.source->sampleCount()) : 0;
+        plan.trackFrames.push_back(std::max<uint64_t>(frames, kFramesPerSecond));
+        plan.totalFrames += (i == 0 ? 0 : track.pauseFrames) + plan.trackFrames.back();
+    }
+    plan.imageBytes = (uint64_t(sacd::kStereoAreaLsn) + 2ull * plan.areaTocSectors
+                       + sacd::trackAreaSectors(plan.totalFrames))
+                      * sacd::kSectorSize;
+    if (plan.imageBytes > kDualLayerBytes)
+        errors.push_back("tracks: the image would take " + gigabytes(plan.imageBytes)
+                         + ", more than a dual-layer disc holds (8.5 GB)");
+    else if (plan.imageBytes > kSingleLayerBytes)
+        warnings.push_back("the image takes " + gigabytes(plan.imageBytes)
+                           + ", more than a single-layer disc holds (4.7 GB): it needs a dual-layer disc");
+    return plan;
+}
+
+std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::string>& warnings)
+{
+    std::vector<std::string> errors;
+    planDisc(disc, errors, warnings);
+    return errors;
+}
+
+} // namespace orvi::engine

@@ -1,0 +1,29 @@
+#pragma once
+
+// Everything about a disc that is known before a byte is written: its text
+// in the chosen character set, the Area TOC size, the frames of each track and
+// the image size. Planning is also the validation of the disc.
+
+#include "image/disc_text.h"
+#include "model/disc_model.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvi::engine {
+
+struct DiscPlan {
+    EncodedDiscText text;
+    uint32_t areaTocSectors = 0;     // for all tracks; a stopped disc keeps it
+    std::vector<uint64_t> trackFrames; // audio frames per track, at least 1 s
+    uint64_t totalFrames = 0;        // including the pauses
+    uint64_t imageBytes = 0;
+};
+
+// Frames a track of `samplesPerChannel` takes before the 1-second minimum.
+uint64_t framesForSamples(uint64_t samplesPerChannel);
+
+DiscPlan planDisc(const DiscSpec& disc, std::vector<std::string>& errors, std::vector<std::string>& warnings);
+
+} // namespace orvi::engine

@@ -1,0 +1,45 @@
+#pragma once
+
+// The image being written: OUTPUT + ".part", renamed over OUTPUT only once
+// complete. Every failure keeps a message that says what went wrong (disk
+// full, permission, ...), and a file that is not committed is removed.
+
+#include <QFile>
+
+#include <cstdint>
+#include <string>
+
+namespace orvi::engine {
+
+class ImageFile
+{
+public:
+    explicit ImageFile(std::string outputPath);
+    ~ImageFile(); // removes the ".part" unless committed
+
+    ImageFile(const ImageFile&) = delete;
+    ImageFile& operator=(const ImageFile&) = delete;
+
+    bool open();
+    bool append(const uint8_t* data, size_t size);
+    bool writeAt(uint64_t offset, const uint8_t* data, size_t size);
+    // Flushes, closes and renames the ".part" over the output path.
+    bool commit();
+    // Closes and removes the ".part".
+    void discard();
+
+    const std::string& partPath() const { return m_partPath; }
+    const std::string& error() const { return m_error; }
+
+private:
+    bool fail(const std::string& what);
+
+    std::string m_outputPath;
+    std::string m_partPath;
+    QFile m_file;
+    std::string m_error;
+    bool m_created = false;
+    bool m_committed = false;
+};
+
+} // namespace orvi::engine

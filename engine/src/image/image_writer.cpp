@@ -1,0 +1,198 @@
+#include "image/image_writer.h"
+
+#include "image/disc_plan.h"
+#include "image/image_file.h"
+#include "image/sacd_layout.h"
+#include "image/toc_builder.h"
+#include "image/track_area_stream.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace orvi::engine {
+
+namespace {
+
+constexpr size_t kReadChunk = 2 * 1024 * 1024;
+
+class ImageWriter
+{
+public:
+    ImageWriter(DiscSpec& disc, const std::string& outputPath, const WriteObserver& observer)
+        : m_disc(disc), m_file(outputPath), m_observer(observer)
+    {
+    }
+
+    WriteResult run();
+
+private:
+    void warn(const std::string& line) const
+    {
+        if (m_observer.warning)
+            m_observer.warning(line);
+    }
+    bool stopRequested() const { return m_observer.stopRequested && m_observer.stopRequested(); }
+    WriteResult outputFailed();
+    WriteResult inputFailed(const std::string& line);
+    // Streams one track (its pause first) into the Track Area.
+    bool writeTrack(size_t index, std::string& inputError);
+    bool writeTocs();
+
+    DiscSpec& m_disc;
+    ImageFile m_file;
+    const WriteObserver& m_observer;
+    DiscPlan m_plan;
+    std::unique_ptr<TrackAreaStream> m_stream;
+    std::vector<uint8_t> m_readBuffer;
+    AreaPlacement m_stereo;
+    uint64_t m_audioTotal = 0;
+    uint64_t m_audioDone = 0;
+};
+
+WriteResult ImageWriter::outputFailed()
+{
+    WriteResult result;
+    result.status = WriteStatus::OutputFailed;
+    result.errors.push_back(m_file.error());
+    m_file.discard();
+    return result;
+}
+
+WriteResult ImageWriter::inputFailed(const std::string& line)
+{
+    WriteResult result;
+    result.status = WriteStatus::InvalidInput;
+    result.errors.push_back(line);
+    m_file.discard();
+    return result;
+}
+
+bool ImageWriter::writeTrack(size_t index, std::string& inputError)
+{
+    DiscTrack& track = m_disc.stereoTracks[index];
+    if (index > 0 && !m_stream->writeSilence(uint64_t(track.pauseFrames) * sacd::kStereoFrameBytes))
+        return false;
+
+    TrackPlacement placement;
+    placement.startFrame = uint32_t(m_stream->framesWritten());
+    const uint64_t expected = track.source->sampleCount() / 8 * 2;
+    uint64_t delivered = 0;
+    for (;;) {
+        const int64_t got = track.source->read(m_readBuffer.data(), m_readBuffer.size(), inputError);
+        if (got < 0)
+            return true; // inputError says what happened
+        if (got == 0)
+            break;
+        if (!m_stream->writeAudio(m_readBuffer.data(), size_t(got)))
+            return false;
+        delivered += uint64_t(got);
+        m_audioDone += uint64_t(got);
+        if (m_observer.progress)
+            m_observer.progress(m_audioDone, m_audioTotal);
+    }
+    if (delivered != expected) {
+        inputError = track.path + ": delivered " + std::to_string(delivered) + " bytes of audio, "
+                     + std::to_string(expected) + " expected";
+        return true;
+    }
+    if (!m_stream->padToFrame())
+        return false;
+    const uint64_t frames = m_stream->framesWritten() - placement.startFrame;
+    if (frames < kFramesPerSecond) {
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "%.2f", double(track.source->sampleCount()) / kDsd64Rate);
+        warn("track " + std::to_string(index + 1) + ": " + track.path + " lasts " + seconds
+             + " s; padded with silence to 1 s, the shortest track a disc allows");
+        if (!m_stream->writeSilence((kFramesPerSecond - frames) * sacd::kStereoFrameBytes))
+            return false;
+    }
+    placement.frames = uint32_t(m_stream->framesWritten() - placement.startFrame);
+    const uint64_t startSector = sacd::frameStartSector(placement.startFrame);
+    const uint64_t lastSector = sacd::frameStartSector(m_stream->framesWritten());
+    placement.startLsn = uint32_t(m_stereo.trackAreaStartLsn + startSector);
+    placement.lengthSectors = uint32_t(lastSector - startSector + 1);
+    m_stereo.tracks.push_back(placement);
+    return true;
+}
+
+bool ImageWriter::writeTocs()
+{
+    m_stereo.totalFrames = uint32_t(m_stream->framesWritten());
+    m_stereo.trackAreaEndLsn = uint32_t(m_stereo.trackAreaStartLsn + sacd::frameStartSector(m_stereo.totalFrames));
+    m_stereo.toc2Lsn = m_stereo.trackAreaEndLsn + 1;
+
+    const std::vector<uint8_t> areaToc = buildStereoAreaToc(m_disc, m_plan.text, m_stereo);
+    if (!m_file.append(areaToc.data(), areaToc.size())
+        || !m_file.writeAt(uint64_t(m_stereo.toc1Lsn) * sacd::kSectorSize, areaToc.data(), areaToc.size()))
+        return false;
+    const std::vector<uint8_t> masterToc = buildMasterToc(m_disc, m_plan.text, m_stereo);
+    for (uint32_t lsn : sacd::kMasterTocLsn) {
+        if (!m_file.writeAt(uint64_t(lsn) * sacd::kSectorSize, masterToc.data(), masterToc.size()))
+            return false;
+    }
+    return true;
+}
+
+WriteResult ImageWriter::run()
+{
+    std::vector<std::string> warnings;
+    std::vector<std::string> errors;
+    m_plan = planDisc(m_disc, errors, warnings);
+    for (const std::string& line : warnings)
+        warn(line);
+    if (!errors.empty()) {
+        WriteResult result;
+        result.status = WriteStatus::InvalidInput;
+        result.errors = errors;
+        return result;
+    }
+    if (!m_disc.coverPath.empty())
+        warn("cover picture not stored: this version writes no file system to carry it (" + m_disc.coverPath + ")");
+
+    if (!m_file.open())
+        return outputFailed();
+    // Everything before the Track Area is written as zeros now and filled
+    // in last, once every track's place is known.
+    m_stereo.toc1Lsn = sacd::kStereoAreaLsn;
+    m_stereo.tocSectors = m_plan.areaTocSectors;
+    m_stereo.trackAreaStartLsn = sacd::kStereoAreaLsn + m_plan.areaTocSectors;
+    {
+        const std::vector<uint8_t> zeros(size_t(m_stereo.trackAreaStartLsn) * sacd::kSectorSize, 0);
+        if (!m_file.append(zeros.data(), zeros.size()))
+            return outputFailed();
+    }
+    for (const DiscTrack& track : m_disc.stereoTracks)
+        m_audioTotal += track.source->sampleCount() / 8 * 2;
+
+    m_stream = std::make_unique<TrackAreaStream>(m_file);
+    m_readBuffer.resize(kReadChunk);
+    WriteResult result;
+    result.status = WriteStatus::Written;
+    for (size_t i = 0; i < m_disc.stereoTracks.size(); ++i) {
+        if (m_observer.trackStarted)
+            m_observer.trackStarted(i, m_disc.stereoTracks[i]);
+        std::string inputError;
+        if (!writeTrack(i, inputError))
+            return outputFailed();
+        if (!inputError.empty())
+            return inputFailed(inputError);
+        result.tracksWritten = i + 1;
+        if (i + 1 < m_disc.stereoTracks.size() && stopRequested()) {
+            result.status = WriteStatus::Stopped;
+            break;
+        }
+    }
+    if (!m_stream->close() || !writeTocs() || !m_file.commit())
+        return outputFailed();
+    return result;
+}
+
+} // namespace
+
+WriteResult writeImage(DiscSpec& disc, const std::string& outputPath, const WriteObserver& observer)
+{
+    ImageWriter writer(disc, outputPath, observer);
+    return writer.run();
+}
+
+} // namespace orvi::engine

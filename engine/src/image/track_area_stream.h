@@ -1,0 +1,45 @@
+#pragma once
+
+// Streams audio into Track Area sectors in the 3-frames-in-14-sectors plain
+// DSD format. The audio of consecutive frames lies back to back at bytes
+// 32..2047 of consecutive sectors, so packing is a copy plus a 32-byte header
+// per sector; sectors are gathered into one large buffer per write.
+
+#include "image/image_file.h"
+#include "image/sacd_layout.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace orvi::engine {
+
+class TrackAreaStream
+{
+public:
+    // `file` already holds everything before the Track Area, which starts at
+    // its current end.
+    explicit TrackAreaStream(ImageFile& file);
+
+    bool writeAudio(const uint8_t* data, size_t size);
+    bool writeSilence(uint64_t size);
+    // Pads the frame in progress with silence; returns the frame count so far.
+    bool padToFrame();
+    uint64_t framesWritten() const { return m_audioBytes / sacd::kStereoFrameBytes; }
+    uint64_t audioBytes() const { return m_audioBytes; }
+
+    // Writes the closing sector (the dummy frame start after the last frame)
+    // and whatever is still buffered. Call after padToFrame().
+    bool close();
+
+private:
+    bool flushSectors(size_t count);
+
+    ImageFile& m_file;
+    std::vector<uint8_t> m_buffer; // whole sectors
+    size_t m_sectorInBuffer = 0;   // sector being filled
+    uint32_t m_fillInSector = 0;   // audio bytes already in it
+    uint64_t m_firstBufferedSector = 0; // Track Area index of m_buffer's sector 0
+    uint64_t m_audioBytes = 0;
+};
+
+} // namespace orvi::engine

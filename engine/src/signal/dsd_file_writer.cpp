@@ -1,0 +1,120 @@
+#include "signal/dsd_file_writer.h"
+
+#include "signal/dsd_file_layout.h"
+
+#include <algorithm>
+
+namespace orvi::engine::signal {
+
+bool DsdFileWriter::open(const std::string& path, DsdFileFormat format, int channels, uint32_t sampleRate,
+                         std::string& error)
+{
+    path_ = path;
+    format_ = format;
+    channels_ = channels;
+    sampleRate_ = sampleRate;
+    file_.setFileName(QString::fromUtf8(path));
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        error = path + ": cannot create: " + file_.errorString().toStdString();
+        return false;
+    }
+    if (format == DsdFileFormat::Dsf) {
+        pending_.reserve(size_t(kDsfBlockBytes) * channels);
+        group_.resize(size_t(kDsfBlockBytes) * channels);
+        return put(dsfHeader({}).data(), kDsfHeaderBytes, error); // rewritten by finish()
+    }
+    std::vector<uint8_t> start = dsdiffChunkHeader("FRM8", 0); // sized by finish()
+    start.insert(start.end(), {'D', 'S', 'D', ' '});
+    for (const auto& chunk : {dsdiffVersionChunk(), dsdiffPropertyChunk(channels, sampleRate)})
+        start.insert(start.end(), chunk.begin(), chunk.end());
+    dsdiffSoundHeaderAt_ = start.size();
+    const auto soundHeader = dsdiffChunkHeader("DSD ", 0);
+    start.insert(start.end(), soundHeader.begin(), soundHeader.end());
+    return put(start.data(), start.size(), error);
+}
+
+bool DsdFileWriter::put(const void* data, size_t bytes, std::string& error)
+{
+    if (file_.write(static_cast<const char*>(data), static_cast<qint64>(bytes)) == static_cast<qint64>(bytes))
+        return true;
+    error = path_ + ": cannot write: " + file_.errorString().toStdString();
+    return false;
+}
+
+bool DsdFileWriter::seek(uint64_t offset, std::string& error)
+{
+    if (file_.seek(static_cast<qint64>(offset)))
+        return true;
+    error = path_ + ": cannot seek: " + file_.errorString().toStdString();
+    return false;
+}
+
+bool DsdFileWriter::flushDsfGroup(std::string& error)
+{
+    const size_t bytesPerChannel = pending_.size() / channels_;
+    discOrderToDsfGroup(pending_.data(), bytesPerChannel, channels_, group_.data());
+    pending_.clear();
+    dataBytes_ += group_.size();
+    return put(group_.data(), group_.size(), error);
+}
+
+bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& error)
+{
+    bytesPerChannel_ += bytes / channels_;
+    if (format_ == DsdFileFormat::Dsdiff) {
+        dataBytes_ += bytes;
+        return put(discOrder, bytes, error);
+    }
+    const size_t groupBytes = group_.size();
+    while (bytes > 0) {
+        const size_t take = std::min(bytes, groupBytes - pending_.size());
+        pending_.insert(pending_.end(), discOrder, discOrder + take);
+        discOrder += take;
+        bytes -= take;
+        if (pending_.size() == groupBytes && !flushDsfGroup(error))
+            return false;
+    }
+    return true;
+}
+
+bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
+{
+    if (format_ == DsdFileFormat::Dsf) {
+        if (!pending_.empty() && !flushDsfGroup(error))
+            return false;
+        if (!text.id3Tag.empty() && !put(text.id3Tag.data(), text.id3Tag.size(), error))
+            return false;
+        const auto header =
+            dsfHeader(dsfHeaderFor(channels_, sampleRate_, bytesPerChannel_ * 8, dataBytes_, text.id3Tag.size()));
+        if (!seek(0, error) || !put(header.data(), header.size(), error))
+            return false;
+    } else {
+        std::vector<uint8_t> trailer;
+        if (dataBytes_ % 2)
+            trailer.push_back(0);
+        if (!text.diinTitle.empty() || !text.diinArtist.empty()) {
+            const auto info = dsdiffTextInfoChunk(text.diinTitle, text.diinArtist);
+            trailer.insert(trailer.end(), info.begin(), info.end());
+        }
+        if (!text.id3Tag.empty()) {
+            const auto tag = dsdiffChunk("ID3 ", text.id3Tag);
+            trailer.insert(trailer.end(), tag.begin(), tag.end());
+        }
+        if (!put(trailer.data(), trailer.size(), error))
+            return false;
+        const uint64_t formSize = static_cast<uint64_t>(file_.pos()) - 12;
+        const auto formHeader = dsdiffChunkHeader("FRM8", formSize);
+        const auto soundHeader = dsdiffChunkHeader("DSD ", dataBytes_);
+        if (!seek(0, error) || !put(formHeader.data(), formHeader.size(), error)
+            || !seek(dsdiffSoundHeaderAt_, error) || !put(soundHeader.data(), soundHeader.size(), error))
+            return false;
+    }
+    file_.close();
+    if (file_.error() != QFileDevice::NoError) {
+        error = path_ + ": cannot write: " + file_.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace orvi::engine::signal

@@ -1,0 +1,22 @@
+#pragma once
+
+// ID3v2 tags for generated test files, rendered by TagLib so the readers are
+// checked against a tag that a real tagger would write.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvi::engine::signal {
+
+struct TagFields {
+    std::string title, artist, album, albumArtist, composer, genre, date, isrc, publisher, copyright; // UTF-8
+    int version = 4; // ID3v2.3 or ID3v2.4
+};
+
+bool hasAnyText(const TagFields& fields);
+
+// The whole tag (header and frames); empty fields give no frame.
+std::vector<uint8_t> renderId3Tag(const TagFields& fields);
+
+} // namespace orvi::engine::signal

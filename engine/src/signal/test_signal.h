@@ -1,0 +1,55 @@
+#pragma once
+
+// Test signals for the engine's tests and benchmarks: sine tones through a
+// delta-sigma modulator, or DSD silence, as disc-order bytes in memory or
+// streamed into DSF/DSDIFF files.
+
+#include "model/disc_model.h"
+#include "signal/delta_sigma_modulator.h"
+#include "signal/dsd_file_writer.h"
+#include "signal/id3_tag_writer.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvi::engine::signal {
+
+struct SignalSpec {
+    int channels = 2;
+    uint32_t sampleRate = kDsd64Rate;
+    uint64_t bytesPerChannel = kDsd64Rate / 8; // length: 8 samples per byte
+    double frequency = 1000.0;                 // Hz
+    double levelDb = -6.0;                     // peak, 0 dB = full modulation (±1)
+    bool silence = false;                      // the DSD silence pattern instead of a tone
+};
+
+// Bytes per channel for a duration, rounded to the nearest whole byte.
+uint64_t bytesForSeconds(double seconds, uint32_t sampleRate);
+
+// Produces the signal piece by piece in the disc's byte order. Channel c's
+// tone starts c quarter-turns later than channel 0's, so no two channels
+// carry the same bits and a channel mix-up cannot go unnoticed.
+class SignalGenerator
+{
+public:
+    explicit SignalGenerator(const SignalSpec& spec);
+    // Fills `out` with up to `bytesPerChannel` bytes of every channel;
+    // returns the bytes per channel produced (0 at the end).
+    size_t generate(uint8_t* out, size_t bytesPerChannel);
+    // The whole signal at once (for short test signals).
+    std::vector<uint8_t> generateAll();
+
+private:
+    SignalSpec spec_;
+    uint64_t produced_ = 0; // bytes per channel
+    double amplitude_ = 0.0;
+    double phaseStep_ = 0.0;
+    std::vector<DeltaSigmaModulator> modulators_;
+};
+
+// Streams the signal into a DSF or DSDIFF file with the given text.
+bool writeTestSignal(const SignalSpec& spec, DsdFileFormat format, const DsdFileText& text, const std::string& path,
+                     std::string& error);
+
+} // namespace orvi::engine::signal

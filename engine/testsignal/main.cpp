@@ -1,0 +1,115 @@
+// OrviTestSignal: DSD test files for tests, benchmarks and by hand.
+
+#include "signal/test_signal.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <string_view>
+
+using namespace orvi::engine;
+using namespace orvi::engine::signal;
+
+namespace {
+
+const char* const kUsage =
+    "usage: OrviTestSignal [--format dsf|dff] [--seconds S] [--freq HZ] [--level DB] [--channels N]\n"
+    "                      [--rate HZ] [--silence] [--title T] [--artist A] [--album A] [--album-artist A]\n"
+    "                      [--composer C] [--genre G] [--date D] [--isrc I] [--publisher P] [--copyright C]\n"
+    "                      [--id3v2.3] [--diin-title T] [--diin-artist A] -o OUTPUT\n"
+    "Writes a sine tone (default 1000 Hz at -6 dB for 1 s, stereo DSD64) or DSD silence.\n"
+    "The format follows OUTPUT's suffix unless --format is given. Tag options go into an\n"
+    "ID3v2 tag; --diin-* into a DSDIFF DIIN chunk.\n";
+
+int usageError(const std::string& problem)
+{
+    std::fprintf(stderr, "error: %s\n%s", problem.c_str(), kUsage);
+    return 2;
+}
+
+bool parseNumber(const std::string& text, double& value)
+{
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return !text.empty() && end && *end == '\0';
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SignalSpec spec;
+    TagFields tag;
+    DsdFileText text;
+    std::string output, format;
+    double seconds = 1.0;
+    const std::map<std::string_view, std::string*> tagOptions = {
+        {"--title", &tag.title},         {"--artist", &tag.artist},       {"--album", &tag.album},
+        {"--album-artist", &tag.albumArtist}, {"--composer", &tag.composer}, {"--genre", &tag.genre},
+        {"--date", &tag.date},           {"--isrc", &tag.isrc},           {"--publisher", &tag.publisher},
+        {"--copyright", &tag.copyright}, {"--diin-title", &text.diinTitle}, {"--diin-artist", &text.diinArtist},
+        {"--format", &format},           {"-o", &output},
+    };
+    const std::map<std::string_view, double*> numberOptions = {
+        {"--seconds", &seconds}, {"--freq", &spec.frequency}, {"--level", &spec.levelDb}};
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (option == "--silence") {
+            spec.silence = true;
+            continue;
+        }
+        if (option == "--id3v2.3") {
+            tag.version = 3;
+            continue;
+        }
+        if (i + 1 >= argc)
+            return usageError(std::string(option) + " needs a value");
+        const std::string value = argv[++i];
+        double number = 0.0;
+        if (const auto found = tagOptions.find(option); found != tagOptions.end()) {
+            *found->second = value;
+        } else if (const auto numeric = numberOptions.find(option); numeric != numberOptions.end()) {
+            if (!parseNumber(value, *numeric->second))
+                return usageError(std::string(option) + ": not a number: " + value);
+        } else if (option == "--channels" || option == "--rate") {
+            if (!parseNumber(value, number) || number < 1 || number != static_cast<uint32_t>(number))
+                return usageError(std::string(option) + ": not a positive whole number: " + value);
+            if (option == "--channels")
+                spec.channels = static_cast<int>(number);
+            else
+                spec.sampleRate = static_cast<uint32_t>(number);
+        } else {
+            return usageError("unknown option " + std::string(option));
+        }
+    }
+    if (output.empty())
+        return usageError("no output file (-o)");
+    if (format.empty())
+        format = output.size() >= 4 && output.compare(output.size() - 4, 4, ".dff") == 0 ? "dff" : "dsf";
+    if (format != "dsf" && format != "dff")
+        return usageError("--format must be dsf or dff, not " + format);
+    if (spec.channels > 6)
+        return usageError("--channels must be 1..6");
+    if (seconds <= 0)
+        return usageError("--seconds must be above 0");
+    if (spec.levelDb > -3.0)
+        return usageError("--level above -3 dB overloads the modulator");
+    if (spec.frequency <= 0 || spec.frequency >= spec.sampleRate / 2.0)
+        return usageError("--freq must lie between 0 and half the sample rate");
+
+    spec.bytesPerChannel = bytesForSeconds(seconds, spec.sampleRate);
+    if (hasAnyText(tag))
+        text.id3Tag = renderId3Tag(tag);
+    std::string error;
+    if (!writeTestSignal(spec, format == "dff" ? DsdFileFormat::Dsdiff : DsdFileFormat::Dsf, text, output, error)) {
+        std::fprintf(stderr, "error: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,247 @@
+// How the writer treats its output and the run: the ".part" file and its
+// rename, stopping between tracks, failures that must leave nothing behind,
+// and the checks made before anything is written.
+
+#include "image/image_writer.h"
+#include "image_test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstring>
+
+using namespace imagetest;
+using orvi::engine::DiscSpec;
+using orvi::engine::WriteStatus;
+
+namespace {
+
+void writeText(const std::string& path, const char* text)
+{
+    QFile file(QString::fromStdString(path));
+    CHECK(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+DiscSpec fourTrackDisc()
+{
+    DiscSpec disc;
+    disc.text.album = "Stop Test";
+    for (uint32_t i = 1; i <= 4; ++i)
+        disc.stereoTracks.push_back(patternTrack(1.2, i, "Track " + std::to_string(i), i == 1 ? 0 : 5));
+    return disc;
+}
+
+void checkPartFileAndReplace()
+{
+    QTemporaryDir dir;
+    const std::string output = dir.filePath("disc.iso").toStdString();
+    writeText(output, "old image");
+    DiscSpec disc = fourTrackDisc();
+    bool partSeen = false;
+    bool oldKept = true;
+    orvi::engine::WriteObserver observer;
+    observer.trackStarted = [&](size_t, const orvi::engine::DiscTrack&) {
+        partSeen = fileExists(output + ".part");
+        const auto old = readFile(output);
+        oldKept = oldKept && std::string(old.begin(), old.end()) == "old image";
+    };
+    uint64_t lastDone = 0, lastTotal = 0;
+    observer.progress = [&](uint64_t done, uint64_t total) {
+        CHECK(done >= lastDone);
+        lastDone = done;
+        lastTotal = total;
+    };
+    const auto result = orvi::engine::writeImage(disc, output, observer);
+    CHECK(result.status == WriteStatus::Written);
+    CHECK(partSeen);
+    CHECK(oldKept);
+    CHECK(!fileExists(output + ".part"));
+    const Image image{readFile(output)};
+    CHECK(image.bytes.size() > 600u * kSector);
+    if (image.bytes.size() > 600u * kSector)
+        CHECK_EQ(image.text(510, 0, 8), std::string("SACDMTOC"));
+    const uint64_t trackBytes = uint64_t(1.2 * orvi::engine::kDsd64Rate) / 8 * 2;
+    CHECK_EQ(lastTotal, 4 * trackBytes);
+    CHECK_EQ(lastDone, lastTotal);
+}
+
+void checkStopAfterTwoTracks()
+{
+    QTemporaryDir dir;
+    const std::string output = dir.filePath("stopped.iso").toStdString();
+    DiscSpec disc = fourTrackDisc();
+    ObserverProbe probe;
+    probe.stopAfterTracks = 2;
+    const auto result = orvi::engine::writeImage(disc, output, probe.observer());
+    CHECK(result.status == WriteStatus::Stopped);
+    CHECK_EQ(result.tracksWritten, size_t(2));
+    CHECK_EQ(probe.tracksStarted, size_t(2));
+    CHECK(!fileExists(output + ".part"));
+
+    const Image image{readFile(output)};
+    CHECK(image.bytes.size() > 600u * kSector);
+    if (image.bytes.size() <= 600u * kSector)
+        return;
+    // 1.2 s = 90 frames per track, a 5-frame pause before the second.
+    const uint32_t totalFrames = 90 + 5 + 90;
+    CHECK_EQ(image.u8(544, 69), 2u);
+    CHECK_EQ(image.timeCodeFrames(544, 64), totalFrames);
+    CHECK_EQ(image.timeCodeFrames(546, 8 + 4), 95u);
+    CHECK_EQ(image.u32(545, 8 + 8), 0u); // no third track
+    const uint32_t tocLength = image.u16(544, 10);
+    const uint32_t areaStart = image.u32(544, 72);
+    const uint32_t areaEnd = image.u32(544, 76);
+    CHECK_EQ(uint64_t(areaEnd - areaStart), uint64_t(totalFrames) * kFrameBytes / 2016);
+    CHECK_EQ(image.u32(545, 8 + 4) + image.u32(545, 1028 + 4) - 1, areaEnd);
+    const uint32_t toc2 = image.u32(510, 68);
+    CHECK_EQ(toc2, areaEnd + 1);
+    CHECK_EQ(image.sectors(), uint64_t(toc2) + tocLength);
+    CHECK(std::memcmp(image.sector(544), image.sector(toc2), tocLength * kSector) == 0);
+    // Track text only for the written tracks.
+    CHECK(image.u16(549, 8 + 2) != 0);
+    CHECK_EQ(image.u16(549, 8 + 4), 0u);
+}
+
+void checkOutputFailures()
+{
+    QTemporaryDir dir;
+    {
+        const std::string output = dir.filePath("missing/disc.iso").toStdString();
+        DiscSpec disc = fourTrackDisc();
+        const auto result = orvi::engine::writeImage(disc, output, {});
+        CHECK(result.status == WriteStatus::OutputFailed);
+        CHECK_EQ(result.errors.size(), size_t(1));
+        if (!result.errors.empty())
+            CHECK_EQ(result.errors[0], "cannot create " + output + ".part: No such file or directory");
+        CHECK(!fileExists(output));
+        CHECK(!fileExists(output + ".part"));
+    }
+    {
+        // The rename fails when a folder sits where the image should go.
+        const std::string output = dir.filePath("taken.iso").toStdString();
+        CHECK(QDir(dir.path()).mkdir("taken.iso"));
+        DiscSpec disc = fourTrackDisc();
+        const auto result = orvi::engine::writeImage(disc, output, {});
+        CHECK(result.status == WriteStatus::OutputFailed);
+        CHECK_EQ(result.errors.size(), size_t(1));
+        if (!result.errors.empty())
+            CHECK(result.errors[0].rfind("cannot rename " + output + ".part to " + output + ": ", 0) == 0);
+        CHECK(!fileExists(output + ".part"));
+    }
+}
+
+void checkInputFailure()
+{
+    QTemporaryDir dir;
+    const std::string output = dir.filePath("disc.iso").toStdString();
+    writeText(output, "old image");
+    DiscSpec disc = fourTrackDisc();
+    disc.stereoTracks[2].source = std::make_unique<PatternSource>(1000000, 9, 200000);
+    const auto result = orvi::engine::writeImage(disc, output, {});
+    CHECK(result.status == WriteStatus::InvalidInput);
+    CHECK_EQ(result.errors.size(), size_t(1));
+    if (!result.errors.empty())
+        CHECK_EQ(result.errors[0], std::string("pattern.dsf: read error at byte 200000"));
+    CHECK(!fileExists(output + ".part"));
+    const auto old = readFile(output);
+    CHECK(std::string(old.begin(), old.end()) == "old image");
+}
+
+class MonoSource : public PatternSource
+{
+public:
+    MonoSource() : PatternSource(2822400, 1) {}
+    int channelCount() const override { return 1; }
+};
+
+void checkValidation()
+{
+    std::vector<std::string> warnings;
+    {
+        DiscSpec disc = fourTrackDisc();
+        disc.catalogNumber = "12345678901234567";
+        disc.genreIndex = 30;
+        disc.discNumber = 3;
+        disc.discTotal = 2;
+        disc.stereoTracks[1].text.isrc = "US-ABC-21-00042";
+        disc.stereoTracks[2].text.isrc = "usabc2100042"; // lower case is accepted
+        disc.stereoTracks[3].source = std::make_unique<MonoSource>();
+        const auto errors = orvi::engine::validateDisc(disc, warnings);
+        const std::vector<std::string> expected = {
+            "--catalog: \"12345678901234567\" has 17 characters, at most 16 fit",
+            "--genre: index 30 is not in the General genre table (1..29)",
+            "--disc: 3 must be 1..2",
+            "track 2 ISRC: \"US-ABC-21-00042\" is not an ISRC (2 letters, 3 letters or digits, 7 digits)",
+            "track 4: track4.dsf: 1-channel audio, the stereo area takes 2 channels",
+        };
+        CHECK(errors == expected);
+        if (errors != expected) {
+            for (const auto& e : errors)
+                std::fprintf(stderr, "  got: %s\n", e.c_str());
+        }
+    }
+    {
+        DiscSpec disc;
+        const auto errors = orvi::engine::validateDisc(disc, warnings);
+        CHECK(errors == std::vector<std::string>{"tracks: no stereo track to write"});
+        for (int i = 0; i < 256; ++i)
+            disc.stereoTracks.push_back(patternTrack(1.0, uint32_t(i)));
+        CHECK(orvi::engine::validateDisc(disc, warnings)
+              == std::vector<std::string>{"tracks: 256 stereo tracks, an area holds at most 255"});
+    }
+    {
+        DiscSpec disc;
+        disc.catalogNumber = "caf\xc3\xa9";
+        disc.stereoTracks.push_back(patternTrack(1.0, 1));
+        CHECK(orvi::engine::validateDisc(disc, warnings)
+              == std::vector<std::string>{"--catalog: \"caf\xc3\xa9\" may hold only ISO 646 characters (letters, digits, punctuation)"});
+    }
+    CHECK(warnings.empty());
+    {
+        // Capacity: 2 hours need a dual-layer disc, 3.5 hours fit none.
+        DiscSpec disc;
+        disc.stereoTracks.push_back({});
+        disc.stereoTracks[0].source = std::make_unique<PatternSource>(uint64_t(7200) * 2822400, 1);
+        CHECK(orvi::engine::validateDisc(disc, warnings).empty());
+        CHECK_EQ(warnings.size(), size_t(1));
+        if (!warnings.empty())
+            CHECK_EQ(warnings[0], std::string("the image takes 5.16 GB, more than a single-layer disc holds (4.7 GB): "
+                                              "it needs a dual-layer disc"));
+        disc.stereoTracks[0].source = std::make_unique<PatternSource>(uint64_t(12600) * 2822400, 1);
+        const auto errors = orvi::engine::validateDisc(disc, warnings);
+        CHECK(errors == std::vector<std::string>{"tracks: the image would take 9.03 GB, more than a dual-layer disc holds (8.5 GB)"});
+        QTemporaryDir dir;
+        const std::string output = dir.filePath("huge.iso").toStdString();
+        const auto result = orvi::engine::writeImage(disc, output, {});
+        CHECK(result.status == WriteStatus::InvalidInput);
+        CHECK(!fileExists(output + ".part"));
+    }
+}
+
+void checkCoverNotStored()
+{
+    QTemporaryDir dir;
+    const std::string output = dir.filePath("disc.iso").toStdString();
+    DiscSpec disc = fourTrackDisc();
+    disc.coverPath = dir.filePath("cover.jpg").toStdString();
+    ObserverProbe probe;
+    const auto result = orvi::engine::writeImage(disc, output, probe.observer());
+    CHECK(result.status == WriteStatus::Written);
+    CHECK(probe.warnings == std::vector<std::string>{
+        "cover picture not stored: this version writes no file system to carry it (" + disc.coverPath + ")"});
+}
+
+} // namespace
+
+int main()
+{
+    checkPartFileAndReplace();
+    checkStopAfterTwoTracks();
+    checkOutputFailures();
+    checkInputFailure();
+    checkValidation();
+    checkCoverNotStored();
+    return finish("image_output_test");
+}

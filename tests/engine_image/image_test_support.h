@@ -1,0 +1,95 @@
+#pragma once
+
+// Small, independent helpers for the image writer's tests: a test-pattern
+// audio source and raw big-endian reads at sector offsets. They deliberately
+// share nothing with the writer's own code.
+
+#include "model/disc_model.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace imagetest {
+
+extern int failures;
+
+#define CHECK(cond)                                                                  \
+    do {                                                                             \
+        if (!(cond)) {                                                               \
+            std::fprintf(stderr, "%s:%d: CHECK failed: %s\n", __FILE__, __LINE__, #cond); \
+            ++imagetest::failures;                                                   \
+        }                                                                            \
+    } while (0)
+
+#define CHECK_EQ(a, b)                                                                                  \
+    do {                                                                                                \
+        const auto va = (a);                                                                            \
+        const auto vb = (b);                                                                            \
+        if (!(va == vb)) {                                                                              \
+            std::fprintf(stderr, "%s:%d: CHECK_EQ failed: %s == %s\n", __FILE__, __LINE__, #a, #b);      \
+            ++imagetest::failures;                                                                      \
+        }                                                                                               \
+    } while (0)
+
+constexpr uint32_t kSector = 2048;
+constexpr uint32_t kFrameBytes = 9408; // stereo, 1/75 s
+
+// The byte at `index` of a track's audio with pattern `seed`: no two tracks
+// and no two nearby frames look alike.
+uint8_t patternByte(uint32_t seed, uint64_t index);
+
+class PatternSource : public orvi::engine::DsdSource
+{
+public:
+    PatternSource(uint64_t samplesPerChannel, uint32_t seed, int64_t failAfterBytes = -1)
+        : m_samples(samplesPerChannel), m_seed(seed), m_failAfter(failAfterBytes) {}
+    int channelCount() const override { return 2; }
+    uint64_t sampleCount() const override { return m_samples; }
+    int64_t read(uint8_t* out, size_t bytes, std::string& error) override;
+
+private:
+    uint64_t m_samples;
+    uint32_t m_seed;
+    int64_t m_failAfter;
+    uint64_t m_position = 0;
+};
+
+// A track of `seconds` (rounded to whole bytes) filled with pattern `seed`.
+orvi::engine::DiscTrack patternTrack(double seconds, uint32_t seed, const std::string& title = {},
+                                     uint32_t pauseFrames = 0);
+
+std::vector<uint8_t> readFile(const std::string& path);
+bool fileExists(const std::string& path);
+
+struct Image {
+    std::vector<uint8_t> bytes;
+    const uint8_t* sector(uint64_t lsn) const { return bytes.data() + lsn * kSector; }
+    uint32_t u8(uint64_t lsn, size_t at) const { return sector(lsn)[at]; }
+    uint32_t u16(uint64_t lsn, size_t at) const { return u8(lsn, at) << 8 | u8(lsn, at + 1); }
+    uint32_t u32(uint64_t lsn, size_t at) const { return u16(lsn, at) << 16 | u16(lsn, at + 2); }
+    uint32_t timeCodeFrames(uint64_t lsn, size_t at) const
+    {
+        return (u8(lsn, at) * 60 + u8(lsn, at + 1)) * 75 + u8(lsn, at + 2);
+    }
+    std::string text(uint64_t lsn, size_t at, size_t size) const
+    {
+        return std::string(reinterpret_cast<const char*>(sector(lsn) + at), size);
+    }
+    std::string cString(uint64_t lsn, size_t at) const { return std::string(reinterpret_cast<const char*>(sector(lsn) + at)); }
+    uint64_t sectors() const { return bytes.size() / kSector; }
+};
+
+// Collects the observer's warnings and answers stopRequested after a given
+// number of finished tracks.
+struct ObserverProbe {
+    std::vector<std::string> warnings;
+    size_t tracksStarted = 0;
+    size_t stopAfterTracks = 0; // 0 = never
+    orvi::engine::WriteObserver observer();
+};
+
+int finish(const char* name);
+
+} // namespace imagetest

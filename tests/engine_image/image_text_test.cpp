@@ -1,0 +1,213 @@
+// The text channel: character set choice, the matching language code, the
+// encoded strings in the master, area and track text, and the refusals.
+
+#include "image/image_writer.h"
+#include "image_test_support.h"
+
+#include <QTemporaryDir>
+
+using namespace imagetest;
+using orvi::engine::DiscSpec;
+using orvi::engine::WriteStatus;
+
+namespace {
+
+QTemporaryDir tempDir;
+int imageCount = 0;
+
+Image writeDisc(DiscSpec& disc)
+{
+    const std::string output = tempDir.filePath(QString("disc%1.iso").arg(++imageCount)).toStdString();
+    ObserverProbe probe;
+    const auto result = orvi::engine::writeImage(disc, output, probe.observer());
+    CHECK(result.status == WriteStatus::Written);
+    Image image{readFile(output)};
+    if (image.bytes.size() < 560u * kSector)
+        image.bytes.resize(560u * kSector); // keeps the checks below from reading past the end
+    return image;
+}
+
+DiscSpec oneTrackDisc(const std::string& album, const std::string& trackTitle)
+{
+    DiscSpec disc;
+    disc.text.album = album;
+    disc.stereoTracks.push_back(patternTrack(1.0, 1, trackTitle));
+    return disc;
+}
+
+// The bytes of the string a master text pointer leads to, up to its NUL.
+std::string masterString(const Image& image, size_t pointerSlot)
+{
+    const uint32_t at = image.u16(511, 16 + 2 * pointerSlot);
+    return at == 0 ? std::string() : image.cString(511, at);
+}
+
+struct TrackItem {
+    uint32_t type;
+    std::string text;
+};
+
+// Items of track `t` in the Track_Text of the stereo Area TOC at 544.
+std::vector<TrackItem> trackItems(const Image& image, size_t t)
+{
+    std::vector<TrackItem> items;
+    const uint32_t tocSector = 544 + image.u16(544, 128);
+    const uint8_t* base = image.sector(tocSector);
+    const uint32_t ptr = uint32_t(base[8 + 2 * t]) << 8 | base[9 + 2 * t];
+    if (ptr == 0)
+        return items;
+    const uint8_t* p = base + ptr;
+    const uint32_t count = p[0];
+    p += 4;
+    for (uint32_t i = 0; i < count; ++i) {
+        TrackItem item{p[0], std::string(reinterpret_cast<const char*>(p + 2))};
+        CHECK_EQ(uint32_t(p[1]), 0x20u);
+        // Item length (type, 0x20, text, NUL of 1 or 2 bytes) rounded to 4.
+        const size_t nul = image.u8(510, 138) >= 3 ? 2 : 1;
+        p += (2 + item.text.size() + nul + 3) / 4 * 4;
+        items.push_back(item);
+    }
+    return items;
+}
+
+void checkCharset(const std::string& album, uint32_t code, const std::string& language, const std::string& encoded)
+{
+    DiscSpec disc = oneTrackDisc(album, album);
+    const Image image = writeDisc(disc);
+    CHECK_EQ(image.u8(510, 128), 1u);
+    CHECK_EQ(image.text(510, 136, 2), language);
+    CHECK_EQ(image.u8(510, 138), code);
+    CHECK_EQ(image.u8(544, 80), 1u);
+    CHECK_EQ(image.text(544, 88, 2), language);
+    CHECK_EQ(image.u8(544, 90), code);
+    CHECK_EQ(masterString(image, 0), encoded);
+    CHECK_EQ(masterString(image, 8), encoded); // disc title
+    // Double-byte sets end their strings with two NULs.
+    const uint32_t at = image.u16(511, 16);
+    CHECK_EQ(image.u8(511, at + encoded.size()), 0u);
+    if (code >= 3)
+        CHECK_EQ(image.u8(511, at + encoded.size() + 1), 0u);
+    const auto items = trackItems(image, 0);
+    CHECK_EQ(items.size(), size_t(1));
+    if (!items.empty())
+        CHECK_EQ(items[0].text, encoded);
+}
+
+void checkTextPlacementAndFallbacks()
+{
+    DiscSpec disc;
+    disc.text.album = "Caf\xc3\xa9 Noir";
+    disc.text.artist = "The Band";
+    disc.text.publisher = "Label";
+    disc.text.copyright = "(C) 2024";
+    disc.text.composer = "J. S. Bach";
+    disc.text.conductor = "A. Conductor";
+    disc.text.orchestra = "The Orchestra";
+    disc.stereoTracks.push_back(patternTrack(1.0, 1, "Line\nBreak\tTab"));
+    disc.stereoTracks.push_back(patternTrack(1.0, 2, "Second", 0));
+    disc.stereoTracks[1].text.performer = "Soloist";
+    disc.stereoTracks[1].text.composer = "Own Composer";
+    const Image image = writeDisc(disc);
+
+    CHECK_EQ(image.u8(510, 138), 2u);
+    CHECK_EQ(image.u16(511, 16), 64u); // album title first, at 64
+    CHECK_EQ(masterString(image, 0), std::string("Caf\xe9 Noir"));
+    CHECK_EQ(masterString(image, 1), std::string("The Band"));
+    CHECK_EQ(masterString(image, 2), std::string("Label"));
+    CHECK_EQ(masterString(image, 3), std::string("(C) 2024"));
+    CHECK_EQ(masterString(image, 4), std::string()); // no phonetic text
+    CHECK_EQ(masterString(image, 9), std::string("The Band"));
+    CHECK_EQ(masterString(image, 11), std::string("(C) 2024"));
+    // Unused text channels carry their signature and nothing else.
+    CHECK_EQ(image.text(512, 0, 8), std::string("SACDText"));
+    CHECK_EQ(image.u16(512, 16), 0u);
+
+    const uint32_t description = image.u16(544, 144);
+    const uint32_t copyright = image.u16(544, 146);
+    CHECK_EQ(description, 208u);
+    CHECK_EQ(image.cString(544, description), std::string("Caf\xe9 Noir / J. S. Bach / A. Conductor / The Orchestra"));
+    CHECK(copyright != 0);
+    if (copyright != 0)
+        CHECK_EQ(image.cString(544, copyright), std::string("(C) 2024"));
+
+    CHECK_EQ(image.u16(544 + 5, 8), 4096u); // first item right after the pointer table
+    const auto first = trackItems(image, 0);
+    CHECK_EQ(first.size(), size_t(3));
+    if (first.size() == 3) {
+        CHECK_EQ(first[0].type, 1u);
+        CHECK_EQ(first[0].text, std::string("Line Break Tab"));
+        CHECK_EQ(first[1].type, 2u);
+        CHECK_EQ(first[1].text, std::string("A. Conductor, The Orchestra"));
+        CHECK_EQ(first[2].type, 4u);
+        CHECK_EQ(first[2].text, std::string("J. S. Bach"));
+    }
+    const auto second = trackItems(image, 1);
+    CHECK_EQ(second.size(), size_t(3));
+    if (second.size() == 3) {
+        CHECK_EQ(second[1].text, std::string("Soloist"));
+        CHECK_EQ(second[2].text, std::string("Own Composer"));
+    }
+}
+
+void checkNoTextAtAll()
+{
+    DiscSpec disc = oneTrackDisc("", "");
+    const Image image = writeDisc(disc);
+    CHECK_EQ(image.u16(544, 10), 5u); // no Track_Text sectors
+    CHECK_EQ(image.u16(544, 128), 0u);
+    CHECK_EQ(image.u16(511, 16), 0u);
+}
+
+void checkRefusals()
+{
+    std::vector<std::string> warnings;
+    {
+        // Hangul and simplified Chinese share no set: the odd text out is named.
+        DiscSpec disc = oneTrackDisc("\xe6\x88\x91\xe4\xbb\xac", "\xe4\xb8\xad\xe5\x9b\xbd"); // 我们, 中国
+        disc.stereoTracks.push_back(patternTrack(1.0, 2, "\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4")); // 한국어
+        const auto errors = orvi::engine::validateDisc(disc, warnings);
+        CHECK_EQ(errors.size(), size_t(1));
+        if (!errors.empty())
+            CHECK_EQ(errors[0], std::string("track 2 title: \"\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4\" does not share one disc "
+                                            "character set with the other texts (most of them fit GB 2312, which "
+                                            "cannot hold this one)"));
+        QTemporaryDir dir;
+        const std::string output = dir.filePath("refused.iso").toStdString();
+        const auto result = orvi::engine::writeImage(disc, output, {});
+        CHECK(result.status == WriteStatus::InvalidInput);
+        CHECK(!fileExists(output));
+        CHECK(!fileExists(output + ".part"));
+    }
+    {
+        DiscSpec disc = oneTrackDisc("Album", "Title");
+        disc.text.artist = "Music \xf0\x9f\x8e\xb5"; // an emoji fits no disc set
+        const auto errors = orvi::engine::validateDisc(disc, warnings);
+        CHECK_EQ(errors.size(), size_t(1));
+        if (!errors.empty())
+            CHECK_EQ(errors[0], std::string("--artist: \"Music \xf0\x9f\x8e\xb5\" cannot be written in any disc character set "
+                                            "(ISO 8859-1, GB 2312, Big5, Shift-JIS, KSC 5601)"));
+    }
+    {
+        DiscSpec disc = oneTrackDisc(std::string(1000, 'A'), "Title");
+        const auto errors = orvi::engine::validateDisc(disc, warnings);
+        CHECK_EQ(errors.size(), size_t(1));
+        if (!errors.empty())
+            CHECK(errors[0].rfind("--album, --artist, --label, --copyright: 2002 bytes in ISO 8859-1", 0) == 0);
+    }
+    CHECK(warnings.empty());
+}
+
+} // namespace
+
+int main()
+{
+    checkCharset("Caf\xc3\xa9", 2, "en", "Caf\xe9");
+    checkCharset("\xe4\xb8\xad\xe5\x9b\xbd\xe9\x9f\xb3\xe4\xb9\x90", 5, "zh", "\xd6\xd0\xb9\xfa\xd2\xf4\xc0\xd6"); // 中国音乐
+    checkCharset("\xe5\x9c\x8b\xe6\xa8\x82", 6, "zh", "\xb0\xea\xbc\xd6");                                     // 國樂
+    checkCharset("\xe3\x81\x8b\xe3\x81\xaa\xe6\xbc\xa2\xe5\xad\x97", 3, "ja", "\x82\xa9\x82\xc8\x8a\xbf\x8e\x9a"); // かな漢字
+    checkCharset("\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4", 4, "ko", "\xc7\xd1\xb1\xb9\xbe\xee");                 // 한국어
+    checkTextPlacementAndFallbacks();
+    checkNoTextAtAll();
+    checkRefusals();
+    return finish("image_text_test");
+}
