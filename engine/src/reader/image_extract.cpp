@@ -1,8 +1,11 @@
 #include "reader/image_extract.h"
 
-#include "reader/dsf_file_writer.h"
+#include "model/disc_model.h"
+
 #include "reader/sacd_image.h"
 #include "run/engine_output.h"
+#include "signal/dsd_file_writer.h"
+#include "signal/id3_tag_writer.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -13,16 +16,20 @@ namespace orvi::engine::reader {
 
 namespace {
 
-std::string trackTitle(const AreaTrack& track)
+// The first text of `type` in any channel of the track.
+std::string trackText(const AreaTrack& track, uint8_t type)
 {
     for (const auto& channel : track.texts) {
         for (const TrackTextItem& item : channel) {
-            if (item.type == 1 && !item.text.empty())
+            if (item.type == type && !item.text.empty())
                 return item.text;
         }
     }
     return {};
 }
+
+constexpr uint8_t kTitleText = 1;
+constexpr uint8_t kPerformerText = 2;
 
 QString fileNameFor(size_t number, const std::string& title)
 {
@@ -57,9 +64,13 @@ int extractImage(const std::string& imagePath, const std::string& directory, Eng
         return 3;
     }
     for (size_t t = 0; t < area->tracks.size(); ++t) {
-        const std::string path = folder.filePath(fileNameFor(t + 1, trackTitle(area->tracks[t]))).toStdString();
-        DsfFileWriter writer(path, area->channelCount);
-        if (!writer.open(error)) {
+        signal::TagFields tag;
+        tag.title = trackText(area->tracks[t], kTitleText);
+        tag.artist = trackText(area->tracks[t], kPerformerText);
+        tag.version = 3;
+        const std::string path = folder.filePath(fileNameFor(t + 1, tag.title)).toStdString();
+        signal::DsdFileWriter writer;
+        if (!writer.open(path, signal::DsdFileFormat::Dsf, area->channelCount, orvi::engine::kDsd64Rate, error)) {
             output.error(error);
             return 3;
         }
@@ -75,7 +86,10 @@ int extractImage(const std::string& imagePath, const std::string& directory, Eng
             output.error(imagePath + ": " + error);
             return 1;
         }
-        if (!writeError.empty() || !writer.finish(writeError)) {
+        signal::DsdFileText text;
+        if (signal::hasAnyText(tag))
+            text.id3Tag = signal::renderId3Tag(tag);
+        if (!writeError.empty() || !writer.finish(text, writeError)) {
             output.error(writeError);
             return 3;
         }
