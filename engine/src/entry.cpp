@@ -35,7 +35,7 @@ int dispatch(const orvi::engine::cli::CommandLine& commandLine, orvi::engine::En
         if (!commandLine.usageErrors.empty()) {
             for (const std::string& problem : commandLine.usageErrors)
                 output.error(problem);
-            output.line(orvi::engine::cli::usageLine());
+            output.usage(orvi::engine::cli::usageLine());
             return orvi::engine::kExitUsage;
         }
         if (commandLine.mode == Mode::Inspect)

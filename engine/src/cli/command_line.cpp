@@ -123,17 +123,16 @@ private:
             return;
         }
         if (arg == "--inspect") {
-            if (auto value = takeValue(arg)) {
-                setReadingMode(Mode::Inspect);
+            setReadingMode(Mode::Inspect);
+            if (auto value = takeValue(arg))
                 result_.inspectImage = *value;
-            }
             return;
         }
         if (arg == "--extract") {
+            setReadingMode(Mode::Extract);
             auto image = takeValue(arg);
             auto directory = image ? takeValue(arg) : std::nullopt;
             if (image && directory) {
-                setReadingMode(Mode::Extract);
                 result_.inspectImage = *image;
                 result_.extractDirectory = *directory;
             }

@@ -13,6 +13,7 @@ public:
     void line(const std::string& text);    // standard output
     void warning(const std::string& text); // "warning: " + text, standard error
     void error(const std::string& text);   // "error: " + text, standard error
+    void usage(const std::string& text);   // standard error, as it is
 };
 
 } // namespace orvi::engine

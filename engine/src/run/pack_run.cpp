@@ -109,7 +109,7 @@ private:
         for (const std::string& problem : inputs.problems)
             out_.error(problem);
         if (usage)
-            out_.line(cli::usageLine());
+            out_.usage(cli::usageLine());
         return usage || !check.errors.empty() || !inputs.problems.empty();
     }
 
