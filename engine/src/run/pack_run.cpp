@@ -149,8 +149,9 @@ private:
         int code = exitCodeFor(result.status);
         if (code != kExitSuccess && code != kExitStopped)
             return code;
-        // A stop seen while the last track was written still ends the run as stopped.
-        if (stopAsked)
+        // A stop that came while the last track was written ends the run as
+        // stopped too: the user asked for it, and the disc holds every track.
+        if (stopAsked || stopWatcher.stopRequested())
             code = kExitStopped;
         if (settings.verify && !verify(settings, result.tracksWritten))
             return kExitInvalidInput;
