@@ -98,8 +98,8 @@ int main(int argc, char** argv)
         return usageError("--channels must be 1..6");
     if (seconds <= 0)
         return usageError("--seconds must be above 0");
-    if (spec.levelDb > -3.0)
-        return usageError("--level above -3 dB overloads the modulator");
+    if (spec.levelDb > kLoudestStableLevelDb)
+        return usageError("--level above -5 dB overloads the modulator");
     if (spec.frequency <= 0 || spec.frequency >= spec.sampleRate / 2.0)
         return usageError("--freq must lie between 0 and half the sample rate");
 

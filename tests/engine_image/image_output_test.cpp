@@ -220,17 +220,24 @@ void checkValidation()
     }
 }
 
-void checkCoverNotStored()
+void checkCoverProblemsWarn()
 {
     QTemporaryDir dir;
     const std::string output = dir.filePath("disc.iso").toStdString();
-    DiscSpec disc = fourTrackDisc();
-    disc.coverPath = dir.filePath("cover.jpg").toStdString();
-    ObserverProbe probe;
-    const auto result = orvi::engine::writeImage(disc, output, probe.observer());
-    CHECK(result.status == WriteStatus::Written);
-    CHECK(probe.warnings == std::vector<std::string>{
-        "cover picture not stored: this version writes no file system to carry it (" + disc.coverPath + ")"});
+    const std::string notAPicture = dir.filePath("cover.jpg").toStdString();
+    writeText(notAPicture, "plain text");
+    const std::string missing = dir.filePath("missing.png").toStdString();
+    for (const std::string& cover : {notAPicture, missing}) {
+        DiscSpec disc = fourTrackDisc();
+        disc.coverPath = cover;
+        ObserverProbe probe;
+        const auto result = orvi::engine::writeImage(disc, output, probe.observer());
+        CHECK(result.status == WriteStatus::Written);
+        const std::string expected = cover == missing
+            ? "cover picture not stored: cannot read " + missing + ": No such file or directory"
+            : "cover picture not stored: " + notAPicture + " is neither a JPEG nor a PNG picture";
+        CHECK(probe.warnings == std::vector<std::string>{expected});
+    }
 }
 
 } // namespace
@@ -242,6 +249,6 @@ int main()
     checkOutputFailures();
     checkInputFailure();
     checkValidation();
-    checkCoverNotStored();
+    checkCoverProblemsWarn();
     return finish("image_output_test");
 }

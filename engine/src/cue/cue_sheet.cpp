@@ -10,7 +10,10 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+#include <array>
 #include <optional>
+#include <string_view>
 
 namespace orvi::engine {
 namespace {
@@ -18,14 +21,15 @@ namespace {
 constexpr qint64 kMaxCueBytes = 1 << 20;
 
 // Commands that carry nothing we use, but belong in a sheet.
-const QStringList kIgnoredCommands = {
-    QStringLiteral("REM"),       QStringLiteral("FILE"),      QStringLiteral("INDEX"),
-    QStringLiteral("PREGAP"),    QStringLiteral("POSTGAP"),   QStringLiteral("FLAGS"),
-    QStringLiteral("CATALOG"),   QStringLiteral("CDTEXTFILE"), QStringLiteral("ARRANGER"),
-    QStringLiteral("MESSAGE"),   QStringLiteral("DISC_ID"),   QStringLiteral("GENRE"),
-    QStringLiteral("TOC_INFO1"), QStringLiteral("TOC_INFO2"), QStringLiteral("UPC_EAN"),
-    QStringLiteral("SIZE_INFO"),
+constexpr std::array<std::string_view, 16> kIgnoredCommands = {
+    "REM",     "FILE",  "INDEX", "PREGAP",    "POSTGAP",   "FLAGS",   "CATALOG",   "CDTEXTFILE",
+    "ARRANGER", "MESSAGE", "DISC_ID", "GENRE", "TOC_INFO1", "TOC_INFO2", "UPC_EAN", "SIZE_INFO",
 };
+
+bool isIgnoredCommand(const std::string& command)
+{
+    return std::find(kIgnoredCommands.begin(), kIgnoredCommands.end(), command) != kIgnoredCommands.end();
+}
 
 class CueParser
 {
@@ -53,9 +57,11 @@ private:
     {
         if (line.isEmpty())
             return;
-        const qsizetype space = line.indexOf(QRegularExpression(QStringLiteral("\\s")));
-        const QString command = (space < 0 ? line : line.left(space)).toUpper();
-        const QString rest = space < 0 ? QString() : line.mid(space + 1).trimmed();
+        qsizetype space = 0;
+        while (space < line.size() && !line[space].isSpace())
+            ++space;
+        const QString command = line.left(space).toUpper();
+        const QString rest = line.mid(space).trimmed();
 
         if (command == QLatin1String("TRACK"))
             return startTrack(rest);
@@ -67,7 +73,7 @@ private:
             return setText(command, rest, sheet_.songwriter, &CueTrack::songwriter);
         if (command == QLatin1String("ISRC"))
             return setIsrc(rest);
-        if (!kIgnoredCommands.contains(command))
+        if (!isIgnoredCommand(command.toStdString()))
             fail("unknown command \"" + command.toStdString() + "\"");
     }
 

@@ -18,13 +18,15 @@ struct ByteOrderMark {
     const char* encoding;
 };
 
-// Longer marks first: the UTF-32LE mark begins with the UTF-16LE one.
+// Longer marks first: the UTF-32LE mark begins with the UTF-16LE one. (The
+// marks hold NUL bytes, hence the sized literals.)
+using namespace std::string_view_literals;
 constexpr std::array<ByteOrderMark, 5> kByteOrderMarks{{
-    {"\xFF\xFE\x00\x00", "UTF-32LE"},
-    {"\x00\x00\xFE\xFF", "UTF-32BE"},
-    {"\xEF\xBB\xBF", "UTF-8"},
-    {"\xFF\xFE", "UTF-16LE"},
-    {"\xFE\xFF", "UTF-16BE"},
+    {"\xFF\xFE\x00\x00"sv, "UTF-32LE"},
+    {"\x00\x00\xFE\xFF"sv, "UTF-32BE"},
+    {"\xEF\xBB\xBF"sv, "UTF-8"},
+    {"\xFF\xFE"sv, "UTF-16LE"},
+    {"\xFE\xFF"sv, "UTF-16BE"},
 }};
 
 std::optional<QString> decodeStrictly(const char* encoding, QByteArrayView bytes)
@@ -78,7 +80,7 @@ bool isCyrillicFamily(const std::string& name)
 
 int wordLikeness(const QString& text)
 {
-    static const QString usualPunctuation = QStringLiteral("«»—–№…“”„’");
+    const QStringView usualPunctuation(u"«»—–№…“”„’");
     int score = 0;
     QChar previous;
     for (const QChar c : text) {

@@ -1,6 +1,8 @@
 #include "image/image_writer.h"
 
+#include "image/cover_picture.h"
 #include "image/disc_plan.h"
+#include "image/file_system_bridge.h"
 #include "image/image_file.h"
 #include "image/sacd_layout.h"
 #include "image/toc_builder.h"
@@ -37,6 +39,9 @@ private:
     // Streams one track (its pause first) into the Track Area.
     bool writeTrack(size_t index, std::string& inputError);
     bool writeTocs();
+    // The cover after the last area, then the file-system bridge naming it
+    // and the disc's structures.
+    bool writeCoverAndBridge();
 
     DiscSpec& m_disc;
     ImageFile m_file;
@@ -45,6 +50,7 @@ private:
     std::unique_ptr<TrackAreaStream> m_stream;
     std::vector<uint8_t> m_readBuffer;
     AreaPlacement m_stereo;
+    std::unique_ptr<CoverPicture> m_cover;
     uint64_t m_audioTotal = 0;
     uint64_t m_audioDone = 0;
 };
@@ -133,6 +139,45 @@ bool ImageWriter::writeTocs()
     return true;
 }
 
+bool ImageWriter::writeCoverAndBridge()
+{
+    const uint32_t tocBytes = m_stereo.tocSectors * sacd::kSectorSize;
+    uint32_t endLsn = m_stereo.toc2Lsn + m_stereo.tocSectors;
+
+    BridgeVolume volume;
+    volume.volumeId = m_disc.text.album;
+    for (size_t copy = 0; copy < sacd::kMasterTocLsn.size(); ++copy) {
+        volume.rootFiles.push_back({"MASTER" + std::to_string(copy + 1) + ".TOC", sacd::kMasterTocLsn[copy],
+                                    uint64_t(sacd::kMasterTocSectors) * sacd::kSectorSize});
+    }
+    if (m_cover) {
+        std::string problem;
+        if (!m_cover->appendTo(m_file, m_readBuffer, problem)) {
+            if (problem.empty())
+                return false;
+            warn("cover picture not stored: " + problem);
+        } else {
+            volume.rootFiles.push_back({m_cover->fileName(), endLsn, m_cover->bytesWritten()});
+        }
+        endLsn += uint32_t((m_cover->bytesWritten() + sacd::kSectorSize - 1) / sacd::kSectorSize);
+    }
+    volume.volumeSectors = endLsn;
+
+    std::vector<BridgeFile>& audio = volume.audioDirectory.files;
+    audio.push_back({"2C_AREA1.TOC", m_stereo.toc1Lsn, tocBytes});
+    audio.push_back({"2C_AREA2.TOC", m_stereo.toc2Lsn, tocBytes});
+    audio.push_back({"2C_TAREA.2CH", m_stereo.trackAreaStartLsn,
+                     uint64_t(m_stereo.trackAreaEndLsn - m_stereo.trackAreaStartLsn + 1) * sacd::kSectorSize});
+    for (size_t t = 0; t < m_stereo.tracks.size(); ++t) {
+        char name[16];
+        std::snprintf(name, sizeof name, "TRACK%03u.2CH", unsigned(t + 1));
+        audio.push_back({name, m_stereo.tracks[t].startLsn, uint64_t(m_stereo.tracks[t].lengthSectors) * sacd::kSectorSize});
+    }
+
+    const std::vector<uint8_t> bridge = buildFileSystemBridge(volume);
+    return m_file.writeAt(uint64_t(kBridgeFirstSector) * sacd::kSectorSize, bridge.data(), bridge.size());
+}
+
 WriteResult ImageWriter::run()
 {
     std::vector<std::string> warnings;
@@ -146,8 +191,12 @@ WriteResult ImageWriter::run()
         result.errors = errors;
         return result;
     }
-    if (!m_disc.coverPath.empty())
-        warn("cover picture not stored: this version writes no file system to carry it (" + m_disc.coverPath + ")");
+    if (!m_disc.coverPath.empty()) {
+        std::string problem;
+        m_cover = CoverPicture::open(m_disc.coverPath, problem);
+        if (!m_cover)
+            warn("cover picture not stored: " + problem);
+    }
 
     if (!m_file.open())
         return outputFailed();
@@ -182,7 +231,7 @@ WriteResult ImageWriter::run()
             break;
         }
     }
-    if (!m_stream->close() || !writeTocs() || !m_file.commit())
+    if (!m_stream->close() || !writeTocs() || !writeCoverAndBridge() || !m_file.commit())
         return outputFailed();
     return result;
 }

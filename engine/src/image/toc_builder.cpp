@@ -1,5 +1,6 @@
 #include "image/toc_builder.h"
 
+#include "image/byte_writer.h"
 #include "image/sacd_layout.h"
 
 #include <algorithm>
@@ -15,26 +16,17 @@ constexpr uint32_t kTrackTextItemsOffset = 4096; // after the 2-sector pointer t
 constexpr uint32_t kMaxTrackTextSectors = 32;
 constexpr uint32_t kTrackTextSectorOffset = 5;    // plain DSD: no Access_List before it
 
-class SectorWriter
+// The disc's own structures are big-endian, with time codes and genre codes.
+class SectorWriter : public ByteWriter
 {
 public:
-    explicit SectorWriter(uint8_t* base) : m_base(base) {}
-    void u8(size_t at, uint8_t v) { m_base[at] = v; }
-    void u16(size_t at, uint32_t v)
-    {
-        m_base[at] = uint8_t(v >> 8);
-        m_base[at + 1] = uint8_t(v);
-    }
-    void u32(size_t at, uint32_t v)
-    {
-        u16(at, v >> 16);
-        u16(at + 2, v & 0xffff);
-    }
-    void bytes(size_t at, const std::string& s) { std::memcpy(m_base + at, s.data(), s.size()); }
+    using ByteWriter::ByteWriter;
+    void u16(size_t at, uint32_t v) { be16(at, v); }
+    void u32(size_t at, uint32_t v) { be32(at, v); }
     void timeCode(size_t at, uint64_t frame)
     {
         const auto tc = sacd::timeCode(frame);
-        std::memcpy(m_base + at, tc.data(), tc.size());
+        std::memcpy(this->at(at), tc.data(), tc.size());
     }
     void genre(size_t at, uint16_t index)
     {
@@ -43,9 +35,6 @@ public:
         u8(at, 1); // General genre table
         u16(at + 2, index);
     }
-
-private:
-    uint8_t* m_base;
 };
 
 // A catalogue number: 16 characters padded with spaces, all zero when absent.

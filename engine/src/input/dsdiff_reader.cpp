@@ -111,7 +111,7 @@ public:
         uint64_t position = region.begin;
         while (ok() && position < region.end) {
             if (region.end - position < kChunkHeaderSize) {
-                refuse("damaged: " + std::to_string(region.end - position) + " stray bytes at the end of the "
+                refuse("damaged: " + bytesText(region.end - position) + " too short for a chunk at the end of the "
                        + region.name + " (byte " + std::to_string(position) + ")");
                 return;
             }
@@ -126,12 +126,12 @@ public:
             if (chunk.size > room) {
                 const uint64_t inFile = file_.size() - chunk.dataOffset;
                 if (chunk.size > inFile)
-                    refuse("truncated: " + describeChunkId(chunk.id) + " chunk says " + std::to_string(chunk.size)
-                           + " bytes, file has " + std::to_string(inFile));
+                    refuse("truncated: " + describeChunkId(chunk.id) + " chunk says " + bytesText(chunk.size)
+                           + ", file has " + bytesText(inFile));
                 else
                     refuse("damaged: " + describeChunkId(chunk.id) + " chunk at byte " + std::to_string(position)
-                           + " says " + std::to_string(chunk.size) + " bytes, but its " + region.name + " has only "
-                           + std::to_string(room) + " left");
+                           + " says " + bytesText(chunk.size) + ", but its " + region.name + " has only "
+                           + bytesText(room) + " left");
                 return;
             }
             visit(chunk);
@@ -143,7 +143,7 @@ public:
     {
         uint8_t form[16];
         if (file_.size() < sizeof form) {
-            refuse("truncated: a DSDIFF header needs 16 bytes, file has " + std::to_string(file_.size()));
+            refuse("truncated: a DSDIFF header needs 16 bytes, file has " + bytesText(file_.size()));
             return;
         }
         if (!read(0, form, sizeof form))
@@ -163,8 +163,7 @@ public:
         forEachChunk({sizeof form, kChunkHeaderSize + std::min(formSize, inFile), "'FRM8' chunk"},
                      [this](const Chunk& chunk) { visitTopLevel(chunk); });
         if (ok() && formSize > inFile)
-            refuse("truncated: 'FRM8' chunk says " + std::to_string(formSize) + " bytes, file has "
-                   + std::to_string(inFile));
+            refuse("truncated: 'FRM8' chunk says " + bytesText(formSize) + ", file has " + bytesText(inFile));
     }
 
     void visitTopLevel(const Chunk& chunk)
@@ -290,7 +289,7 @@ public:
         if (dataBytes == 0)
             return refuse("holds no audio ('DSD ' chunk is empty)");
         if (dataBytes % channels != 0)
-            return refuse("damaged: 'DSD ' chunk of " + std::to_string(dataBytes) + " bytes does not divide into "
+            return refuse("damaged: 'DSD ' chunk of " + bytesText(dataBytes) + " does not divide into "
                           + std::to_string(channels) + " channels");
 
         if (facts_.id3) {

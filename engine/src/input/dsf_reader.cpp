@@ -5,7 +5,7 @@
 // is padded to whole blocks; its padding is never delivered.
 
 #include "input/byte_fields.h"
-#include "input/dsd_bit_order.h"
+#include "input/dsf_interleave.h"
 #include "input/id3_metadata.h"
 #include "input/track_formats.h"
 
@@ -47,7 +47,8 @@ public:
             const size_t group = static_cast<size_t>(inLoaded / kBlockBytes);
             const size_t offset = static_cast<size_t>(inLoaded % kBlockBytes);
             const size_t count = static_cast<size_t>(std::min<uint64_t>(wanted - done, kBlockBytes - offset));
-            interleave(blocks_.data() + group * kBlockBytes * channels_ + offset, count, out + done * channels_);
+            interleaveDsfBlocks(blocks_.data() + group * kBlockBytes * channels_ + offset, kBlockBytes, channels_,
+                                count, out + done * channels_);
             done += count;
             delivered_ += count;
         }
@@ -73,26 +74,6 @@ private:
         return true;
     }
 
-    // Writes `count` bytes of every channel, starting at `blocks` (channel
-    // 0's block) into `out` in disc order.
-    void interleave(const uint8_t* blocks, size_t count, uint8_t* out) const
-    {
-        if (channels_ == 2) {
-            const uint8_t* left = blocks;
-            const uint8_t* right = blocks + kBlockBytes;
-            for (size_t i = 0; i < count; ++i) {
-                out[2 * i] = kReversedBits[left[i]];
-                out[2 * i + 1] = kReversedBits[right[i]];
-            }
-            return;
-        }
-        for (int channel = 0; channel < channels_; ++channel) {
-            const uint8_t* block = blocks + size_t(channel) * kBlockBytes;
-            for (size_t i = 0; i < count; ++i)
-                out[i * channels_ + channel] = kReversedBits[block[i]];
-        }
-    }
-
     std::unique_ptr<InputFile> file_;
     const int channels_;
     const uint64_t bytesPerChannel_;
@@ -102,11 +83,6 @@ private:
     uint64_t loadedFirst_ = 0;           // per-channel index of the first loaded byte
     uint64_t loadedBytesPerChannel_ = 0; // per channel, in blocks_
 };
-
-std::string bytesText(uint64_t count)
-{
-    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
-}
 
 } // namespace
 

@@ -97,7 +97,7 @@ void readId3TagAt(InputFile& file, uint64_t offset, uint64_t available, OpenedTr
     }
     if (length > available) {
         track.warnings.push_back(path + ": ID3v2 tag says " + std::to_string(length) + " bytes, file has "
-                                 + std::to_string(available) + "; in-file text ignored");
+                                 + std::to_string(available) + " left; in-file text ignored");
         return;
     }
     if (length > kMaxTagBytes) {

@@ -22,4 +22,7 @@ void checkDiscFormat(const std::string& path, int channels, uint32_t sampleRate,
 // rest as \xNN.
 std::string describeChunkId(const uint8_t* id);
 
+// "1 byte", "45 bytes".
+std::string bytesText(uint64_t count);
+
 } // namespace orvi::engine

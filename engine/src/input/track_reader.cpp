@@ -22,6 +22,11 @@ std::string describeChunkId(const uint8_t* id)
     return "'" + text + "'";
 }
 
+std::string bytesText(uint64_t count)
+{
+    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
+}
+
 void checkDiscFormat(const std::string& path, int channels, uint32_t sampleRate, OpenedTrack& track)
 {
     if (sampleRate != kDsd64Rate)
@@ -47,7 +52,7 @@ OpenedTrack openTrack(const std::string& path)
     }
     uint8_t magic[4] = {};
     if (file->size() < sizeof magic || !file->readAt(0, magic, sizeof magic, error)) {
-        track.errors.push_back(path + ": not a DSD file: only " + std::to_string(file->size()) + " bytes");
+        track.errors.push_back(path + ": not a DSD file: only " + bytesText(file->size()));
         return track;
     }
     if (std::memcmp(magic, "DSD ", 4) == 0)

@@ -15,9 +15,15 @@ uint64_t bytesForSeconds(double seconds, uint32_t sampleRate)
 
 SignalGenerator::SignalGenerator(const SignalSpec& spec)
     : spec_(spec), amplitude_(std::pow(10.0, spec.levelDb / 20.0)),
-      phaseStep_(2.0 * std::numbers::pi * spec.frequency / spec.sampleRate),
+      stepCos_(std::cos(2.0 * std::numbers::pi * spec.frequency / spec.sampleRate)),
+      stepSin_(std::sin(2.0 * std::numbers::pi * spec.frequency / spec.sampleRate)),
       modulators_(static_cast<size_t>(spec.channels))
 {
+    for (int c = 0; c < spec.channels; ++c) {
+        const double offset = c * std::numbers::pi / 2.0;
+        phaseCos_.push_back(std::cos(offset));
+        phaseSin_.push_back(std::sin(offset));
+    }
 }
 
 size_t SignalGenerator::generate(uint8_t* out, size_t bytesPerChannel)
@@ -29,11 +35,17 @@ size_t SignalGenerator::generate(uint8_t* out, size_t bytesPerChannel)
     } else {
         double samples[8];
         for (size_t i = 0; i < count; ++i) {
-            const double firstSample = double(produced_ + i) * 8.0;
             for (size_t c = 0; c < channels; ++c) {
-                const double offset = double(c) * std::numbers::pi / 2.0;
-                for (int bit = 0; bit < 8; ++bit)
-                    samples[bit] = amplitude_ * std::sin(phaseStep_ * (firstSample + bit) + offset);
+                double re = phaseCos_[c], im = phaseSin_[c];
+                for (int bit = 0; bit < 8; ++bit) {
+                    samples[bit] = amplitude_ * im;
+                    const double nextRe = re * stepCos_ - im * stepSin_;
+                    im = re * stepSin_ + im * stepCos_;
+                    re = nextRe;
+                }
+                const double norm = 1.0 / std::sqrt(re * re + im * im);
+                phaseCos_[c] = re * norm;
+                phaseSin_[c] = im * norm;
                 out[i * channels + c] = modulators_[c].modulateByte(samples);
             }
         }

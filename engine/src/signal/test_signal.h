@@ -44,7 +44,10 @@ private:
     SignalSpec spec_;
     uint64_t produced_ = 0; // bytes per channel
     double amplitude_ = 0.0;
-    double phaseStep_ = 0.0;
+    // The tone advances by rotating a unit phasor per channel: far cheaper
+    // than a sine per sample, and renormalised every byte so it cannot drift.
+    double stepCos_ = 1.0, stepSin_ = 0.0;
+    std::vector<double> phaseCos_, phaseSin_;
     std::vector<DeltaSigmaModulator> modulators_;
 };
 

@@ -1,0 +1,39 @@
+#pragma once
+
+// The file-system bridge in sectors 16..399: an ISO 9660 volume whose files
+// are extents of the disc itself (the master TOCs, the area TOCs, the whole
+// Track Area and each track), plus the cover picture stored after the last
+// area. Disc readers never look at it; a mounted image shows the files.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvi::engine {
+
+struct BridgeFile {
+    std::string name; // ISO 9660 level-1 name without ";1", e.g. "MASTER1.TOC"
+    uint32_t lsn = 0;
+    uint64_t size = 0; // bytes
+};
+
+struct BridgeDirectory {
+    std::string name; // empty for the root
+    std::vector<BridgeFile> files;
+};
+
+struct BridgeVolume {
+    std::string volumeId;   // UTF-8, made into d-characters
+    uint32_t volumeSectors = 0;
+    std::vector<BridgeFile> rootFiles;
+    BridgeDirectory audioDirectory; // "2C_AUDIO"
+};
+
+inline constexpr uint32_t kBridgeFirstSector = 16;
+inline constexpr uint32_t kBridgeEndSector = 400; // first sector it may not use
+
+// The sectors kBridgeFirstSector.. of the bridge; empty if it does not fit
+// below kBridgeEndSector.
+std::vector<uint8_t> buildFileSystemBridge(const BridgeVolume& volume);
+
+} // namespace orvi::engine

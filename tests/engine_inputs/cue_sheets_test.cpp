@@ -1,0 +1,173 @@
+// CUE sheets: character sets as people's rippers write them, and errors
+// that point at the line.
+
+#include "checks.h"
+#include "test_files.h"
+
+#include "input/track_reader.h"
+
+#include <QStringEncoder>
+
+using namespace orvi::engine;
+using orvi::test::joined;
+using orvi::test::TestFolder;
+
+namespace {
+
+struct Album {
+    const char* encoding;
+    QString albumTitle, albumPerformer;
+    QStringList trackTitles;
+};
+
+QString sheetText(const Album& album)
+{
+    QString text = QStringLiteral("REM GENRE Pop\nREM DATE 1977\nPERFORMER \"%1\"\nTITLE \"%2\"\nFILE \"album.dsf\" WAVE\n")
+                       .arg(album.albumPerformer, album.albumTitle);
+    for (qsizetype i = 0; i < album.trackTitles.size(); ++i)
+        text += QStringLiteral("  TRACK %1 AUDIO\n    TITLE \"%2\"\n    PERFORMER \"%3\"\n    INDEX 01 %4:00:00\n")
+                    .arg(i + 1, 2, 10, QLatin1Char('0'))
+                    .arg(album.trackTitles[i], album.albumPerformer)
+                    .arg(i * 4, 2, 10, QLatin1Char('0'));
+    return text;
+}
+
+void checkSheet(const CueSheet& sheet, const Album& album, const std::string& encoding)
+{
+    if (!CHECK_EQ(joined(sheet.errors), ""))
+        return;
+    CHECK_EQ(sheet.encoding, encoding);
+    CHECK_EQ(sheet.title, album.albumTitle.toStdString());
+    CHECK_EQ(sheet.performer, album.albumPerformer.toStdString());
+    if (!CHECK_EQ(sheet.tracks.size(), size_t(album.trackTitles.size())))
+        return;
+    for (size_t i = 0; i < sheet.tracks.size(); ++i) {
+        CHECK_EQ(sheet.tracks[i].number, int(i + 1));
+        CHECK_EQ(sheet.tracks[i].title, album.trackTitles[qsizetype(i)].toStdString());
+        CHECK_EQ(sheet.tracks[i].performer, album.albumPerformer.toStdString());
+    }
+}
+
+void legacyCharacterSets(const TestFolder& folder)
+{
+    const Album albums[] = {
+        {"GB18030", QStringLiteral("淡淡幽情"), QStringLiteral("邓丽君"),
+         {QStringLiteral("独上西楼"), QStringLiteral("但愿人长久"), QStringLiteral("几多愁")}},
+        {"Big5", QStringLiteral("淡淡幽情"), QStringLiteral("鄧麗君"),
+         {QStringLiteral("獨上西樓"), QStringLiteral("但願人長久"), QStringLiteral("幾多愁")}},
+        {"Shift_JIS", QStringLiteral("川の流れのように"), QStringLiteral("美空ひばり"),
+         {QStringLiteral("川の流れのように"), QStringLiteral("愛燦燦"), QStringLiteral("悲しい酒")}},
+        {"windows-1251", QStringLiteral("Времена года"), QStringLiteral("Пётр Чайковский"),
+         {QStringLiteral("Январь. У камелька"), QStringLiteral("Февраль. Масленица"), QStringLiteral("Март. Песнь жаворонка")}},
+    };
+    for (const Album& album : albums) {
+        QStringEncoder encoder(album.encoding);
+        const QByteArray bytes = encoder.encode(sheetText(album));
+        CHECK(!encoder.hasError());
+        const std::string path = folder.write(std::string(album.encoding) + ".cue", bytes);
+        checkSheet(readCueSheet(path), album, album.encoding);
+    }
+}
+
+// Short Cyrillic text is where statistical detection alone takes
+// windows-1251 for another Cyrillic code page.
+void shortCyrillicSheet(const TestFolder& folder)
+{
+    QStringEncoder encoder("windows-1251");
+    const QByteArray bytes = encoder.encode(QStringLiteral(
+        "TITLE \"Времена года\"\nPERFORMER \"Чайковский\"\n  TRACK 01 AUDIO\n    TITLE \"Январь. У камелька\"\n"));
+    const CueSheet sheet = readCueSheet(folder.write("short1251.cue", bytes));
+    CHECK_EQ(sheet.encoding, "windows-1251");
+    CHECK_EQ(sheet.performer, "Чайковский");
+    CHECK(sheet.tracks.size() == 1 && sheet.tracks[0].title == "Январь. У камелька");
+}
+
+void unicodeSheets(const TestFolder& folder)
+{
+    const Album album{"UTF-8", QStringLiteral("Ständchen — Lieder"), QStringLiteral("Fritz Wunderlich"),
+                      {QStringLiteral("Ständchen"), QStringLiteral("月亮代表我的心")}};
+    const QByteArray utf8 = sheetText(album).toUtf8();
+    checkSheet(readCueSheet(folder.write("plain.cue", utf8)), album, "UTF-8");
+    checkSheet(readCueSheet(folder.write("bom.cue", "\xEF\xBB\xBF" + utf8)), album, "UTF-8");
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    checkSheet(readCueSheet(folder.write("utf16.cue", QByteArray(utf16.encode(sheetText(album))))), album, "UTF-16LE");
+}
+
+void valuesAndTrackText(const TestFolder& folder)
+{
+    const CueSheet sheet = readCueSheet(folder.write("values.cue", QByteArray(
+        "TITLE Unquoted Album Title\r\n"
+        "PERFORMER Solo\r\n"
+        "SONGWRITER \"Album Writer\"\r\n"
+        "rem lower-case commands are commands too\r\n"
+        "TRACK 3 AUDIO\r\n"
+        "  TITLE \"\"\r\n"
+        "  ISRC US-S1Z-99-00001\r\n"
+        "  SONGWRITER \"Track Writer\"\r\n"
+        "track 7 audio\r\n"
+        "  title \"  Spaced  \"\r\n"
+        "  ISRC gbaye6500001\r\n")));
+    CHECK_EQ(joined(sheet.errors), "");
+    CHECK_EQ(sheet.title, "Unquoted Album Title");
+    CHECK_EQ(sheet.performer, "Solo");
+    CHECK_EQ(sheet.songwriter, "Album Writer");
+    if (!CHECK_EQ(sheet.tracks.size(), size_t(2)))
+        return;
+    CHECK_EQ(sheet.tracks[0].number, 3);
+    CHECK_EQ(sheet.tracks[0].title, "");
+    CHECK_EQ(sheet.tracks[0].isrc, "USS1Z9900001");
+    CHECK_EQ(sheet.tracks[0].songwriter, "Track Writer");
+    CHECK_EQ(sheet.tracks[1].number, 7);
+    CHECK_EQ(sheet.tracks[1].title, "Spaced");
+    CHECK_EQ(sheet.tracks[1].performer, "");
+    CHECK_EQ(sheet.tracks[1].isrc, "GBAYE6500001");
+}
+
+void errorsNameTheirLines(const TestFolder& folder)
+{
+    const std::string path = folder.write("broken.cue", QByteArray(
+        "TITLE \"Album\r\n"
+        "PERFORMER\r\n"
+        "ISRC USS1Z9900001\r\n"
+        "TRACK xx AUDIO\r\n"
+        "TRACK 01 AUDIO\r\n"
+        "  TITEL \"Typo\"\r\n"
+        "  ISRC 12345\r\n"
+        "  TITLE \"A\" extra\r\n"
+        "\r\n"
+        "TRACK 01 AUDIO\r\n"
+        "TRACK 02 MODE1/2352\r\n"));
+    CHECK_EQ(joined(readCueSheet(path).errors),
+             path + ":1: TITLE: the quoted text is not closed\n"
+             + path + ":2: PERFORMER without a value\n"
+             + path + ":3: ISRC before the first TRACK\n"
+             + path + ":4: TRACK needs a number from 1 to 99, got \"xx AUDIO\"\n"
+             + path + ":6: unknown command \"TITEL\"\n"
+             + path + ":7: ISRC \"12345\" is not valid (expected CC-OOO-YY-DDDDD or the same 12 characters without hyphens)\n"
+             + path + ":8: TITLE: unexpected text after the closing quote: \"extra\"\n"
+             + path + ":10: track number 1 follows track 1\n"
+             + path + ":11: track 2 is MODE1/2352, not AUDIO");
+
+    const std::string empty = folder.write("notracks.cue", QByteArray("REM nothing here\nTITLE \"Only\"\n"));
+    CHECK_EQ(joined(readCueSheet(empty).errors), empty + ": no TRACK entries");
+
+    const std::string badBom = folder.write("badbom.cue", QByteArray("\xEF\xBB\xBFTITLE \"\xFF\xFE\xFD\"\n"));
+    CHECK_EQ(joined(readCueSheet(badBom).errors), badBom + ": not valid UTF-8 despite its byte-order mark");
+
+    const std::string missing = folder.path("missing.cue");
+    const CueSheet none = readCueSheet(missing);
+    CHECK(none.errors.size() == 1 && none.errors[0].rfind(missing + ": cannot open: ", 0) == 0);
+}
+
+} // namespace
+
+int main()
+{
+    TestFolder folder;
+    legacyCharacterSets(folder);
+    shortCyrillicSheet(folder);
+    unicodeSheets(folder);
+    valuesAndTrackText(folder);
+    errorsNameTheirLines(folder);
+    return orvi::test::finish("engine_cue_sheets");
+}

@@ -1,0 +1,133 @@
+// Text carried inside DSD files: ID3v2 (DSF metadata pointer, DSDIFF "ID3 "
+// chunk) and DSDIFF DIIN.
+
+#include "checks.h"
+#include "test_files.h"
+
+#include "input/track_reader.h"
+#include "signal/dsd_file_layout.h"
+#include "signal/id3_tag_writer.h"
+
+using namespace orvi::engine;
+using namespace orvi::engine::signal;
+using orvi::test::joined;
+using orvi::test::TestFolder;
+
+namespace {
+
+const std::vector<uint8_t> kAudio(2 * 5000, 0x69);
+
+OpenedTrack openAccepted(const std::string& path)
+{
+    OpenedTrack track = openTrack(path);
+    if (!CHECK(track.errors.empty() && track.source))
+        std::fprintf(stderr, "  %s\n", joined(track.errors).c_str());
+    return track;
+}
+
+TagFields fullTag()
+{
+    TagFields tag;
+    tag.title = "Ständchen";
+    tag.artist = "Fritz Wunderlich";
+    tag.album = "Schubert: Lieder";
+    tag.albumArtist = "Fritz Wunderlich & Hubert Giesen";
+    tag.composer = "Franz Schubert";
+    tag.genre = "Classical";
+    tag.date = "1965-10-02";
+    tag.isrc = "de-a12-65-00001";
+    tag.publisher = "Orvi Test Records";
+    tag.copyright = "℗ 1965 Orvi";
+    return tag;
+}
+
+void everyId3FieldFromDsf(const TestFolder& folder)
+{
+    const OpenedTrack track = openAccepted(folder.write("full.dsf", buildDsf(kAudio, 2, kDsd64Rate, renderId3Tag(fullTag()))));
+    CHECK_EQ(track.text.title, "Ständchen");
+    CHECK_EQ(track.text.performer, "Fritz Wunderlich");
+    CHECK_EQ(track.text.composer, "Franz Schubert");
+    CHECK_EQ(track.text.isrc, "DEA126500001");
+    CHECK_EQ(track.album.album, "Schubert: Lieder");
+    CHECK_EQ(track.album.artist, "Fritz Wunderlich & Hubert Giesen");
+    CHECK_EQ(track.album.composer, "Franz Schubert");
+    CHECK_EQ(track.album.publisher, "Orvi Test Records");
+    CHECK_EQ(track.album.copyright, "℗ 1965 Orvi");
+    CHECK_EQ(track.genre, "Classical");
+    CHECK_EQ(track.date, "1965-10-02");
+    CHECK_EQ(joined(track.warnings), "");
+}
+
+void id3v23TagWithChineseText(const TestFolder& folder)
+{
+    TagFields tag;
+    tag.version = 3;
+    tag.title = "月亮代表我的心";
+    tag.artist = "邓丽君";
+    tag.date = "1977";
+    const OpenedTrack track = openAccepted(folder.write("v23.dsf", buildDsf(kAudio, 2, kDsd64Rate, renderId3Tag(tag))));
+    CHECK_EQ(track.text.title, "月亮代表我的心");
+    CHECK_EQ(track.text.performer, "邓丽君");
+    CHECK_EQ(track.date, "1977");
+}
+
+void dsdiffTextSources(const TestFolder& folder)
+{
+    const OpenedTrack tagged =
+        openAccepted(folder.write("tagged.dff", buildDsdiff(kAudio, 2, kDsd64Rate, renderId3Tag(fullTag()))));
+    CHECK_EQ(tagged.text.title, "Ständchen");
+    CHECK_EQ(tagged.album.album, "Schubert: Lieder");
+    CHECK_EQ(tagged.text.isrc, "DEA126500001");
+
+    // DIIN text is nominally ASCII; Latin-1 bytes from other writers are read as such.
+    const OpenedTrack diin =
+        openAccepted(folder.write("diin.dff", buildDsdiff(kAudio, 2, kDsd64Rate, {}, "Caf\xE9 Noir", "Quartet")));
+    CHECK_EQ(diin.text.title, "Café Noir");
+    CHECK_EQ(diin.text.performer, "Quartet");
+
+    // With both, the tag speaks first and DIIN fills what it leaves out.
+    TagFields titleOnly;
+    titleOnly.title = "Title from the tag";
+    const OpenedTrack both = openAccepted(folder.write(
+        "both.dff", buildDsdiff(kAudio, 2, kDsd64Rate, renderId3Tag(titleOnly), "Title from DIIN", "Artist from DIIN")));
+    CHECK_EQ(both.text.title, "Title from the tag");
+    CHECK_EQ(both.text.performer, "Artist from DIIN");
+}
+
+void damagedTagsAreWarnings(const TestFolder& folder)
+{
+    TagFields badIsrc;
+    badIsrc.title = "Fine";
+    badIsrc.isrc = "US-123";
+    std::string path = folder.write("isrc.dsf", buildDsf(kAudio, 2, kDsd64Rate, renderId3Tag(badIsrc)));
+    OpenedTrack track = openAccepted(path);
+    CHECK_EQ(track.text.title, "Fine");
+    CHECK_EQ(track.text.isrc, "");
+    CHECK_EQ(joined(track.warnings), path + ": ID3v2 ISRC \"US-123\" is not a valid ISRC; ignored");
+
+    const std::vector<uint8_t> garbage(40, 'x');
+    path = folder.write("garbage.dsf", buildDsf(kAudio, 2, kDsd64Rate, garbage));
+    track = openAccepted(path);
+    CHECK_EQ(joined(track.warnings), path + ": no ID3v2 tag at byte 16476; in-file text ignored");
+
+    std::vector<uint8_t> cutTag = renderId3Tag(fullTag());
+    const size_t whole = cutTag.size();
+    cutTag.resize(30);
+    path = folder.write("cuttag.dsf", buildDsf(kAudio, 2, kDsd64Rate, cutTag));
+    track = openAccepted(path);
+    CHECK_EQ(joined(track.warnings),
+             path + ": ID3v2 tag says " + std::to_string(whole) + " bytes, file has 30 left; in-file text ignored");
+    CHECK_EQ(track.text.title, "");
+}
+
+} // namespace
+
+int main()
+{
+    TestFolder folder;
+    everyId3FieldFromDsf(folder);
+    id3v23TagWithChineseText(folder);
+    dsdiffTextSources(folder);
+    damagedTagsAreWarnings(folder);
+    return orvi::test::finish("engine_input_metadata");
+}

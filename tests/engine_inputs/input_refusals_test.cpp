@@ -1,0 +1,167 @@
+// Inputs the engine must refuse, and exactly what it says about them.
+
+#include "checks.h"
+#include "test_files.h"
+
+#include "input/byte_fields.h"
+#include "input/track_reader.h"
+#include "signal/dsd_file_layout.h"
+
+using namespace orvi::engine;
+using namespace orvi::engine::signal;
+using orvi::test::joined;
+using orvi::test::TestFolder;
+
+namespace {
+
+const std::vector<uint8_t> kAudio(2 * 8192, 0x69); // two DSF block groups of stereo
+
+// Opens `bytes` saved as `name` and checks the refusal, word for word;
+// "<path>" in `expected` stands for the file's path.
+void checkRefused(const TestFolder& folder, const std::string& name, const std::vector<uint8_t>& bytes,
+                  std::string expected)
+{
+    const std::string path = folder.write(name, bytes);
+    for (size_t at; (at = expected.find("<path>")) != std::string::npos;)
+        expected.replace(at, 6, path);
+    const OpenedTrack track = openTrack(path);
+    if (!CHECK_EQ(joined(track.errors), expected))
+        std::fprintf(stderr, "  (case %s)\n", name.c_str());
+    CHECK(!track.source);
+}
+
+void dsfRefusals(const TestFolder& folder)
+{
+    checkRefused(folder, "rate.dsf", buildDsf(kAudio, 2, 5644800),
+                 "<path>: sample rate 5644800 Hz: only DSD64 (2822400 Hz) fits on an SACD");
+    checkRefused(folder, "mono.dsf", buildDsf(kAudio, 1, kDsd64Rate),
+                 "<path>: 1 channel: an SACD takes stereo (2-channel) or multichannel (5- or 6-channel) tracks");
+    checkRefused(folder, "six.dsf", buildDsf(std::vector<uint8_t>(6 * 100, 0x69), 6, kDsd64Rate),
+                 "<path>: 6 channels: multichannel tracks come with DST support; this version takes stereo "
+                 "(2-channel) tracks only");
+    // Every problem at once, not one per try.
+    checkRefused(folder, "five-dsd128.dsf", buildDsf(std::vector<uint8_t>(5 * 100, 0x69), 5, 2 * kDsd64Rate),
+                 "<path>: sample rate 5644800 Hz: only DSD64 (2822400 Hz) fits on an SACD\n"
+                 "<path>: 5 channels: multichannel tracks come with DST support; this version takes stereo "
+                 "(2-channel) tracks only");
+
+    std::vector<uint8_t> cut = buildDsf(kAudio, 2, kDsd64Rate);
+    cut.resize(92 + 1000);
+    checkRefused(folder, "cut.dsf", cut, "<path>: truncated: data chunk says 16384 bytes, file has 1000 bytes");
+    checkRefused(folder, "stub.dsf", std::vector<uint8_t>(cut.begin(), cut.begin() + 50),
+                 "<path>: truncated: a DSF header needs 92 bytes, file has 50 bytes");
+
+    std::vector<uint8_t> group(8192, 0);
+    DsfHeaderFields tooManySamples = dsfHeaderFor(2, kDsd64Rate, 3 * 4096 * 8, group.size(), 0);
+    checkRefused(folder, "samples.dsf", buildDsf(tooManySamples, group),
+                 "<path>: damaged header: 98304 samples on 2 channels need 24576 bytes of data, the data chunk "
+                 "holds 8192 bytes");
+    DsfHeaderFields bigFile = dsfHeaderFor(2, kDsd64Rate, 4096 * 8, group.size(), 0);
+    bigFile.fileSize = 999999;
+    checkRefused(folder, "filesize.dsf", buildDsf(bigFile, group),
+                 "<path>: truncated: header says the file has 999999 bytes, it has 8284 bytes");
+    DsfHeaderFields pointer = dsfHeaderFor(2, kDsd64Rate, 4096 * 8, group.size(), 10);
+    pointer.metadataPointer = 100;
+    checkRefused(folder, "pointer.dsf", buildDsf(pointer, group, std::vector<uint8_t>(10, 0)),
+                 "<path>: damaged header: metadata pointer 100 lies outside the tag area (bytes 8284..8294)");
+
+    std::vector<uint8_t> badFmt = buildDsf(group, 2, kDsd64Rate);
+    badFmt[30] = 'x';
+    checkRefused(folder, "fmt.dsf", badFmt, "<path>: damaged header: expected 'fmt ' chunk at byte 28, found 'fmx '");
+    DsfHeaderFields version = dsfHeaderFor(2, kDsd64Rate, 4096 * 8, group.size(), 0);
+    version.version = 2;
+    checkRefused(folder, "version.dsf", buildDsf(version, group),
+                 "<path>: DSF version 2 is not supported (version 1 expected)");
+    DsfHeaderFields bytesPerSample = dsfHeaderFor(2, kDsd64Rate, 4096 * 8, group.size(), 0);
+    bytesPerSample.bitsPerSample = 8;
+    checkRefused(folder, "bits.dsf", buildDsf(bytesPerSample, group),
+                 "<path>: 8 bits per sample is not supported (1 expected)");
+}
+
+std::vector<uint8_t> dsdiffWith(const std::vector<uint8_t>& property, const std::vector<uint8_t>& sound)
+{
+    return dsdiffForm({dsdiffVersionChunk(), property, sound});
+}
+
+void dsdiffRefusals(const TestFolder& folder)
+{
+    std::vector<uint8_t> cut = buildDsdiff(std::vector<uint8_t>(8192, 0x69), 2, kDsd64Rate);
+    cut.resize(cut.size() - 1000);
+    checkRefused(folder, "cut.dff", cut, "<path>: truncated: 'DSD ' chunk says 8192 bytes, file has 7192 bytes");
+
+    // FS claims more than its PROP chunk holds; the file itself is long enough.
+    std::vector<uint8_t> lyingProperty{'S', 'N', 'D', ' '};
+    for (const auto& piece : {dsdiffChunkHeader("FS  ", 100), std::vector<uint8_t>{0, 0x2b, 0x11, 0}})
+        lyingProperty.insert(lyingProperty.end(), piece.begin(), piece.end());
+    checkRefused(folder, "lying.dff",
+                 dsdiffWith(dsdiffChunk("PROP", lyingProperty), dsdiffChunk("DSD ", std::vector<uint8_t>(400))),
+                 "<path>: damaged: 'FS  ' chunk at byte 48 says 100 bytes, but its 'PROP' chunk has only 4 bytes "
+                 "left");
+
+    std::vector<uint8_t> longForm = buildDsdiff(std::vector<uint8_t>(100, 0x69), 2, kDsd64Rate);
+    storeBigEndian(longForm.data() + 4, longForm.size(), 8);
+    checkRefused(folder, "form.dff", longForm,
+                 "<path>: truncated: 'FRM8' chunk says " + std::to_string(longForm.size()) + " bytes, file has "
+                     + std::to_string(longForm.size() - 12) + " bytes");
+
+    checkRefused(folder, "dst.dff",
+                 dsdiffWith(dsdiffPropertyChunk(2, kDsd64Rate, "DST "),
+                            dsdiffChunk("DST ", dsdiffChunk("FRTE", {0, 0, 0, 1, 0, 75}))),
+                 "<path>: DST-compressed DSDIFF: DST input comes with DST support; convert it to plain DSD first");
+    checkRefused(folder, "five.dff", buildDsdiff(std::vector<uint8_t>(500, 0x69), 5, kDsd64Rate),
+                 "<path>: 5 channels: multichannel tracks come with DST support; this version takes stereo "
+                 "(2-channel) tracks only");
+    checkRefused(folder, "rate.dff", buildDsdiff(std::vector<uint8_t>(500, 0x69), 2, 44100),
+                 "<path>: sample rate 44100 Hz: only DSD64 (2822400 Hz) fits on an SACD");
+    checkRefused(folder, "odd.dff",
+                 dsdiffWith(dsdiffPropertyChunk(2, kDsd64Rate), dsdiffChunk("DSD ", std::vector<uint8_t>(8191))),
+                 "<path>: damaged: 'DSD ' chunk of 8191 bytes does not divide into 2 channels");
+    checkRefused(folder, "nosound.dff", dsdiffForm({dsdiffVersionChunk(), dsdiffPropertyChunk(2, kDsd64Rate)}),
+                 "<path>: damaged: no 'DSD ' sound data chunk");
+    checkRefused(folder, "noprop.dff", dsdiffForm({dsdiffVersionChunk(), dsdiffChunk("DSD ", {0, 0})}),
+                 "<path>: damaged header: no 'PROP' chunk");
+    checkRefused(folder, "version.dff",
+                 dsdiffForm({dsdiffChunk("FVER", {2, 0, 0, 0}), dsdiffPropertyChunk(2, kDsd64Rate),
+                             dsdiffChunk("DSD ", {0, 0})}),
+                 "<path>: DSDIFF version 2.0.0.0 is not supported (1.x expected)");
+    std::vector<uint8_t> aiff = buildDsdiff({0, 0}, 2, kDsd64Rate);
+    std::copy_n("AIFF", 4, aiff.begin() + 12);
+    checkRefused(folder, "aiff.dff", aiff, "<path>: not a DSD file: DSDIFF form type 'AIFF', expected 'DSD '");
+}
+
+void otherFiles(const TestFolder& folder)
+{
+    checkRefused(folder, "song.dsf", {'R', 'I', 'F', 'F', 0x24, 0, 0, 0, 'W', 'A', 'V', 'E'},
+                 "<path>: not a DSD file: it starts with 'RIFF', not a DSF ('DSD ') or DSDIFF ('FRM8') header");
+    checkRefused(folder, "empty.dff", {}, "<path>: not a DSD file: only 0 bytes");
+    const std::string missing = folder.path("missing.dsf");
+    const OpenedTrack track = openTrack(missing);
+    CHECK_EQ(track.errors.size(), size_t(1));
+    CHECK(!track.errors.empty() && track.errors[0].rfind(missing + ": cannot open: ", 0) == 0);
+}
+
+// A file that shrinks after it was opened fails the read, naming the file.
+void shrinkingFile(const TestFolder& folder)
+{
+    const std::string path = folder.write("shrinks.dsf", buildDsf(kAudio, 2, kDsd64Rate));
+    OpenedTrack track = openTrack(path);
+    if (!CHECK(track.source))
+        return;
+    QFile::resize(QString::fromStdString(path), 1000);
+    std::vector<uint8_t> buffer(65536);
+    std::string error;
+    CHECK_EQ(track.source->read(buffer.data(), buffer.size(), error), int64_t(-1));
+    CHECK_EQ(error, path + ": read failed at byte 1000: file ended early");
+}
+
+} // namespace
+
+int main()
+{
+    TestFolder folder;
+    dsfRefusals(folder);
+    dsdiffRefusals(folder);
+    otherFiles(folder);
+    shrinkingFile(folder);
+    return orvi::test::finish("engine_input_refusals");
+}
