@@ -7,6 +7,7 @@
 #include "round_trip_support.h"
 
 #include "input/track_reader.h"
+#include "reader/image_verify.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,6 +107,13 @@ void packInspectAndExtract()
         CHECK(holdsInputThenSilence(dsdData(extracted), dsdData(album.tracks[t])));
     }
     CHECK_EQ(orvi::engine::openTrack(folder + "/" + names[1]).text.title, std::string("Line Two"));
+
+    // The comparison behind --verify does notice tracks that are not the inputs.
+    const std::vector<std::string> swapped = {album.tracks[1], album.tracks[0], album.tracks[2]};
+    const std::vector<std::string> problems = orvi::engine::reader::verifyImage(image, swapped);
+    CHECK_EQ(problems.size(), size_t(2));
+    CHECK(!problems.empty() && problems.front().starts_with("track 1 (" + album.tracks[1] + "): DSD data differs"));
+    CHECK(orvi::engine::reader::verifyImage(image, album.tracks).empty());
 }
 
 void cueSheetBetweenCommandLineAndFiles()
@@ -163,13 +171,16 @@ void refusedInputsNameFileAndLeaveNothing()
     Album album;
     const std::string rate = album.dir.path("dsd128.dsf");
     CHECK(makeTrack(rate, 1.0, 1000, {"--rate", "5644800"}));
+    const std::string surround = album.dir.path("six.dsf");
+    CHECK(makeTrack(surround, 1.0, 1000, {"--channels", "6"}));
     const std::string image = album.dir.path("refused.iso");
     const EngineRun run = runEngine({"-o", QString::fromStdString(image), QString::fromStdString(album.tracks[0]),
-                                     QString::fromStdString(rate)});
+                                     QString::fromStdString(rate), QString::fromStdString(surround)});
     CHECK_EQ(run.exitCode, 1);
-    CHECK_EQ(run.err.size(), size_t(1));
-    CHECK(!run.err.empty() && run.err.front().starts_with("error: " + rate + ": ")
-          && run.err.front().find("5644800") != std::string::npos);
+    CHECK_EQ(run.err.size(), size_t(2));
+    CHECK(run.errHas("error: " + rate + ": sample rate 5644800 Hz: only DSD64 (2822400 Hz) fits on an SACD"));
+    CHECK(run.errHas("error: " + surround + ": 6 channels: multichannel tracks come with DST support;"
+                     " this version takes stereo (2-channel) tracks only"));
     CHECK(QDir(QString::fromStdString(album.dir.path(""))).entryList({"refused.iso*"}).isEmpty());
 }
 
