@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 using namespace orvi::enginetest;
 
 namespace {
@@ -71,6 +73,31 @@ void invalidValuesAndInputsTogether()
     CHECK(!fileExists(output + ".part"));
 }
 
+void coverPictureChecked()
+{
+    ScratchDir dir;
+    const std::string track = dir.path("t.dsf");
+    CHECK(makeTrack(track, 1.0, 1000));
+    QFile big(dir.qpath("big.jpg"));
+    CHECK(big.open(QIODevice::WriteOnly) && big.write(QByteArray(16 * 1024 * 1024 + 1, '\xff')) > 0);
+    big.close();
+    QFile broken(dir.qpath("broken.png"));
+    CHECK(broken.open(QIODevice::WriteOnly) && broken.write("\x89PNG\r\n\x1a\n and then nothing") > 0);
+    broken.close();
+    for (const std::string name : {"big.jpg", "broken.png", "absent.jpg"}) {
+        const EngineRun run = runEngine({"--cover", dir.qpath(name), "-o", dir.qpath("x.iso"), QString::fromStdString(track)});
+        CHECK_EQ(run.exitCode, 1);
+        // The picture decoder may add a warning of its own; the refusal is one error line.
+        CHECK(!run.err.empty() && run.err.back().starts_with("error: --cover: \"" + dir.path(name) + "\" "));
+        CHECK_EQ(std::count_if(run.err.begin(), run.err.end(),
+                               [](const std::string& line) { return line.starts_with("error: "); }),
+                 std::ptrdiff_t(1));
+    }
+    CHECK(runEngine({"--cover", dir.qpath("big.jpg"), "-o", dir.qpath("x.iso"), QString::fromStdString(track)})
+              .errHas("error: --cover: \"" + dir.path("big.jpg") + "\" is larger than 16 MiB"));
+    CHECK(!fileExists(dir.path("x.iso")));
+}
+
 void unwritableOutputExitsThree()
 {
     ScratchDir dir;
@@ -105,6 +132,7 @@ int main()
     helpAndVersion();
     usageErrorsExitTwo();
     invalidValuesAndInputsTogether();
+    coverPictureChecked();
     unwritableOutputExitsThree();
     readingToolsRefuseWhatIsNotAnImage();
     return finish("engine_command_line");

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 
 using namespace orvi::enginetest;
 
@@ -43,7 +44,11 @@ void packInspectAndExtract()
 {
     Album album;
     const std::string image = album.dir.path("album.iso");
-    QStringList arguments{"--album",     "Round Trip",     "--artist",       "Orvi Ensemble", "--label",
+    const std::string cover = album.dir.path("cover.png");
+    QImage picture(64, 64, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    CHECK(picture.save(QString::fromStdString(cover)));
+    QStringList arguments{"--cover", QString::fromStdString(cover), "--album",     "Round Trip",     "--artist",       "Orvi Ensemble", "--label",
                           "Orvi Records", "--copyright",   "(C) 2021 Orvi",  "--genre",       "classical",
                           "--date",      "2021-03-04",     "--catalog",      "CAT-77",        "--disc",
                           "2",           "--disc-total",   "3",              "--pause",       "44100",
@@ -60,6 +65,9 @@ void packInspectAndExtract()
     CHECK(pack.outHas("verified: every track matches its input"));
     CHECK_EQ(pack.lastOut(), "SACD ISO created: " + QFileInfo(QString::fromStdString(image)).absoluteFilePath().toStdString());
     CHECK(!fileExists(image + ".part"));
+    QFile coverFile(QString::fromStdString(cover)), imageFile(QString::fromStdString(image));
+    CHECK(coverFile.open(QIODevice::ReadOnly) && imageFile.open(QIODevice::ReadOnly));
+    CHECK(imageFile.readAll().contains(coverFile.readAll())); // the picture travels in the image
 
     const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
     CHECK_EQ(inspect.exitCode, 0);

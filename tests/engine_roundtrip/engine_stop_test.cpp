@@ -13,7 +13,10 @@
 
 #include <QFileInfo>
 
+#include <QProcess>
+
 #ifndef _WIN32
+#include <csignal>
 #include <unistd.h>
 #endif
 
@@ -142,6 +145,34 @@ void noStopMeansAWholeDisc(const std::vector<std::string>& tracks, const Scratch
     CHECK(run.outHas("[3/3] three.dsf \u2014 three.dsf"));
 }
 
+#ifndef _WIN32
+// The executable, ended by SIGTERM while it writes: the partial image is
+// removed and the process ends by that signal.
+void terminatedRunLeavesNothing(const ScratchDir& dir)
+{
+    const std::string track = dir.path("long.dsf");
+    CHECK(makeTrack(track, 10.0, 700));
+    const std::string image = dir.path("terminated.iso");
+    QStringList arguments{"-o", QString::fromStdString(image)};
+    for (int copy = 0; copy < 8; ++copy)
+        arguments << QString::fromStdString(track);
+    QProcess process;
+    process.start(enginePath(), arguments);
+    CHECK(process.waitForStarted(10000));
+    QByteArray output;
+    while (!output.contains("[1/8]") && process.state() == QProcess::Running) {
+        process.waitForReadyRead(1000);
+        output += process.readAllStandardOutput();
+    }
+    CHECK(fileExists(image + ".part"));
+    ::kill(pid_t(process.processId()), SIGTERM);
+    CHECK(process.waitForFinished(30000));
+    CHECK(process.exitStatus() == QProcess::CrashExit);
+    CHECK(!fileExists(image + ".part"));
+    CHECK(!fileExists(image));
+}
+#endif
+
 } // namespace
 
 int main()
@@ -155,5 +186,8 @@ int main()
 #endif
     stopThroughTheExecutable(tracks, dir);
     noStopMeansAWholeDisc(tracks, dir);
+#ifndef _WIN32
+    terminatedRunLeavesNothing(dir);
+#endif
     return finish("engine_stop");
 }
