@@ -2,6 +2,11 @@
 
 #include "signal/test_signal.h"
 
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -14,11 +19,13 @@ using namespace orvi::engine::signal;
 namespace {
 
 const char* const kUsage =
-    "usage: OrviTestSignal [--format dsf|dff] [--seconds S] [--freq HZ] [--level DB] [--channels N]\n"
-    "                      [--rate HZ] [--silence] [--title T] [--artist A] [--album A] [--album-artist A]\n"
+    "usage: OrviTestSignal [--format dsf|dff] [--seconds S] [--freq HZ[,HZ...]] [--level DB] [--noise DB]\n"
+    "                      [--channels N]"
+    " [--rate HZ] [--silence] [--title T] [--artist A] [--album A] [--album-artist A]\n"
     "                      [--composer C] [--genre G] [--date D] [--isrc I] [--publisher P] [--copyright C]\n"
     "                      [--id3v2.3] [--diin-title T] [--diin-artist A] -o OUTPUT\n"
-    "Writes a sine tone (default 1000 Hz at -6 dB for 1 s, stereo DSD64) or DSD silence.\n"
+    "Writes sine tones (default 1000 Hz at -6 dB peak for 1 s, stereo DSD64), optionally with\n"
+    "white noise (--noise: its peak level), or DSD silence. Peaks above -5 dB are refused.\n"
     "The format follows OUTPUT's suffix unless --format is given. Tag options go into an\n"
     "ID3v2 tag; --diin-* into a DSDIFF DIIN chunk.\n";
 
@@ -52,7 +59,7 @@ int main(int argc, char** argv)
         {"--format", &format},           {"-o", &output},
     };
     const std::map<std::string_view, double*> numberOptions = {
-        {"--seconds", &seconds}, {"--freq", &spec.frequency}, {"--level", &spec.levelDb}};
+        {"--seconds", &seconds}, {"--level", &spec.levelDb}};
 
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
@@ -77,6 +84,19 @@ int main(int argc, char** argv)
         } else if (const auto numeric = numberOptions.find(option); numeric != numberOptions.end()) {
             if (!parseNumber(value, *numeric->second))
                 return usageError(std::string(option) + ": not a number: " + value);
+        } else if (option == "--freq") {
+            std::vector<double> frequencies;
+            for (const auto& part : QString::fromStdString(value).split(QLatin1Char(','))) {
+                if (!parseNumber(part.trimmed().toStdString(), number) || number <= 0)
+                    return usageError("--freq: not a list of frequencies: " + value);
+                frequencies.push_back(number);
+            }
+            spec.frequency = frequencies.front();
+            spec.moreFrequencies.assign(frequencies.begin() + 1, frequencies.end());
+        } else if (option == "--noise") {
+            if (!parseNumber(value, number))
+                return usageError("--noise: not a number: " + value);
+            spec.noiseDb = number;
         } else if (option == "--channels" || option == "--rate") {
             if (!parseNumber(value, number) || number < 1 || number != static_cast<uint32_t>(number))
                 return usageError(std::string(option) + ": not a positive whole number: " + value);
@@ -98,9 +118,11 @@ int main(int argc, char** argv)
         return usageError("--channels must be 1..6");
     if (seconds <= 0)
         return usageError("--seconds must be above 0");
-    if (spec.levelDb > kLoudestStableLevelDb)
-        return usageError("--level above -5 dB overloads the modulator");
-    if (spec.frequency <= 0 || spec.frequency >= spec.sampleRate / 2.0)
+    if (peakAmplitude(spec) > std::pow(10.0, kLoudestStableLevelDb / 20.0) + 1e-9)
+        return usageError("--level and --noise together above -5 dB overload the modulator");
+    const auto aboveNyquist = [&](double frequency) { return frequency >= spec.sampleRate / 2.0; };
+    if (aboveNyquist(spec.frequency)
+        || std::any_of(spec.moreFrequencies.begin(), spec.moreFrequencies.end(), aboveNyquist))
         return usageError("--freq must lie between 0 and half the sample rate");
 
     spec.bytesPerChannel = bytesForSeconds(seconds, spec.sampleRate);

@@ -1,7 +1,9 @@
-// The ISO 9660 bridge: a mounted image shows the master TOCs, the area TOCs,
-// the Track Area and each track as files at the disc's own extents, and the
-// cover picture stored after the last area.
+// The file-system bridge: mounted, the image shows the master TOCs, the area
+// TOCs, the Track Area and each track as files at the disc's own extents, and
+// the cover picture stored after the last area, through ISO 9660 and through
+// UDF alike.
 
+#include "image/file_system_bridge.h"
 #include "image/image_writer.h"
 #include "image_test_support.h"
 
@@ -46,6 +48,184 @@ std::map<std::string, Entry> readDirectory(const Image& image, uint32_t lsn, uin
         offset += r[0];
     }
     return entries;
+}
+
+// Descriptor tags of UDF: checksum over the 16 tag bytes but the fifth,
+// CRC-ITU-T over the body.
+bool udfTagValid(const uint8_t* d, uint32_t id, uint32_t location)
+{
+    uint8_t sum = 0;
+    for (int i = 0; i < 16; ++i)
+        sum = uint8_t(sum + (i == 4 ? 0 : d[i]));
+    const uint32_t crcLength = d[10] | d[11] << 8;
+    uint32_t crc = 0;
+    for (uint32_t i = 0; i < crcLength; ++i) {
+        for (int bit = 7; bit >= 0; --bit) {
+            const bool top = (crc >> 15) & 1;
+            crc = ((crc << 1) | ((d[16 + i] >> bit) & 1)) & 0xffff;
+            if (top)
+                crc ^= 0x1021;
+        }
+    }
+    for (int i = 0; i < 16; ++i) { // flush the 16 zero bits of the augmented message
+        const bool top = (crc >> 15) & 1;
+        crc = (crc << 1) & 0xffff;
+        if (top)
+            crc ^= 0x1021;
+    }
+    const bool ok = d[4] == sum && uint32_t(d[0] | d[1] << 8) == id && le32(d + 12) == location
+                    && uint32_t(d[8] | d[9] << 8) == crc;
+    if (!ok)
+        std::fprintf(stderr, "  bad UDF tag: id %u at location %u\n", id, location);
+    return ok;
+}
+
+struct UdfFile {
+    uint32_t lsn;
+    uint64_t size;
+    bool directory;
+};
+
+// Lists a UDF directory whose file entry is at logical block `entryBlock`.
+std::map<std::string, UdfFile> readUdfDirectory(const Image& image, uint32_t partitionStart, uint32_t entryBlock)
+{
+    std::map<std::string, UdfFile> files;
+    const uint8_t* fe = image.sector(partitionStart + entryBlock);
+    CHECK(udfTagValid(fe, 261, entryBlock));
+    const uint64_t size = le32(fe + 56);
+    const uint32_t dataBlock = le32(fe + 176 + le32(fe + 168) + 4);
+    const uint8_t* data = image.sector(partitionStart + dataBlock);
+    for (uint64_t at = 0; at < size;) {
+        const uint8_t* fid = data + at;
+        CHECK(udfTagValid(fid, 257, dataBlock + uint32_t(at / kSector)));
+        const uint32_t nameLength = fid[19];
+        const uint32_t useLength = fid[36] | fid[37] << 8;
+        if (nameLength > 0 && (fid[2] | fid[3] << 8) == 2) {
+            const std::string name(reinterpret_cast<const char*>(fid + 38 + useLength + 1), nameLength - 1);
+            const uint32_t block = le32(fid + 24);
+            const uint8_t* entry = image.sector(partitionStart + block);
+            CHECK(udfTagValid(entry, 261, block));
+            files[name] = {partitionStart + le32(entry + 176 + le32(entry + 168) + 4), le32(entry + 56),
+                           (fid[18] & 2) != 0};
+            if (files[name].directory)
+                files[name].lsn = block; // a directory is followed by its entry
+        }
+        at += (38 + useLength + nameLength + 3) / 4 * 4;
+    }
+    return files;
+}
+
+void checkUdf(const Image& image, const std::map<std::string, Entry>& isoRoot, const std::map<std::string, Entry>& isoAudio)
+{
+    CHECK_EQ(image.text(18, 1, 5), std::string("BEA01"));
+    CHECK_EQ(image.text(19, 1, 5), std::string("NSR02"));
+    CHECK_EQ(image.text(20, 1, 5), std::string("TEA01"));
+    const uint32_t last = uint32_t(image.sectors() - 1);
+    CHECK(udfTagValid(image.sector(256), 2, 256));
+    CHECK(udfTagValid(image.sector(last), 2, last));
+
+    uint32_t partitionStart = 0, fileSetBlock = 0;
+    for (uint32_t lsn = le32(image.sector(256) + 20);; ++lsn) {
+        const uint8_t* d = image.sector(lsn);
+        const uint32_t id = d[0] | d[1] << 8;
+        CHECK(udfTagValid(d, id, lsn));
+        if (id == 5)
+            partitionStart = le32(d + 188);
+        if (id == 6) {
+            CHECK_EQ(image.text(lsn, 217, 19), std::string("*OSTA UDF Compliant"));
+            CHECK_EQ(uint32_t(d[240] | d[241] << 8), 0x0102u);
+            fileSetBlock = le32(d + 252);
+        }
+        if (id == 8 || id == 0 || lsn > 300)
+            break;
+    }
+    CHECK(partitionStart != 0 && fileSetBlock != 0);
+    if (partitionStart == 0 || fileSetBlock == 0)
+        return;
+    const uint8_t* fsd = image.sector(partitionStart + fileSetBlock);
+    CHECK(udfTagValid(fsd, 256, fileSetBlock));
+    const auto root = readUdfDirectory(image, partitionStart, le32(fsd + 404));
+    CHECK_EQ(root.size(), isoRoot.size() - 2); // ISO lists "." and ".." as records
+    for (const auto& [name, entry] : isoRoot) {
+        const auto it = root.find(name);
+        if (entry.flags & 2)
+            continue;
+        CHECK(it != root.end() && it->second.lsn == entry.lsn && it->second.size == entry.size);
+    }
+    const auto audioDir = root.find("2C_AUDIO");
+    CHECK(audioDir != root.end() && audioDir->second.directory);
+    if (audioDir == root.end())
+        return;
+    const auto audio = readUdfDirectory(image, partitionStart, audioDir->second.lsn);
+    CHECK_EQ(audio.size(), isoAudio.size() - 2);
+    for (const auto& [name, entry] : isoAudio) {
+        if (entry.flags & 2)
+            continue;
+        const auto it = audio.find(name);
+        CHECK(it != audio.end() && it->second.lsn == entry.lsn && it->second.size == entry.size);
+    }
+}
+
+// A Track Area beyond 4 GiB: ISO 9660 records it as several extents (all but
+// the last flagged multi-extent), UDF as several allocation descriptors.
+void checkLargeFile()
+{
+    const uint64_t size = 5'000'000'000ull / kSector * kSector;
+    orvi::engine::BridgeVolume volume;
+    volume.volumeId = "Large";
+    volume.audioDirectory.files.push_back({"2C_TAREA.2CH", 600, size});
+    volume.dataEndLsn = uint32_t(600 + size / kSector);
+    const orvi::engine::BridgeSectors bridge = orvi::engine::buildFileSystemBridge(volume);
+    CHECK(!bridge.front.empty());
+    if (bridge.front.empty())
+        return;
+    Image image;
+    image.bytes.assign(16 * kSector, 0);
+    image.bytes.insert(image.bytes.end(), bridge.front.begin(), bridge.front.end());
+    const uint8_t* rootRecord = image.sector(16) + 156;
+    const auto root = readDirectory(image, le32(rootRecord + 2), le32(rootRecord + 10));
+    const auto audioEntry = root.find("2C_AUDIO");
+    CHECK(audioEntry != root.end());
+    if (audioEntry == root.end())
+        return;
+    // Walk the raw records: the map above keeps one per name.
+    uint64_t total = 0;
+    uint32_t expectedLsn = 600;
+    int extents = 0;
+    for (uint32_t offset = 0; offset < audioEntry->second.size;) {
+        const uint8_t* r = image.sector(audioEntry->second.lsn) + offset;
+        if (r[0] == 0)
+            break;
+        if (r[32] > 1) {
+            CHECK_EQ(le32(r + 2), expectedLsn);
+            const bool more = total + le32(r + 10) < size;
+            CHECK_EQ(uint32_t(r[25] & 0x80), more ? 0x80u : 0u);
+            total += le32(r + 10);
+            expectedLsn += le32(r + 10) / kSector;
+            ++extents;
+        }
+        offset += r[0];
+    }
+    CHECK_EQ(total, size);
+    CHECK_EQ(extents, 2);
+
+    uint64_t udfTotal = 0;
+    for (size_t at = 0; at < bridge.tail.size(); at += kSector) {
+        const uint8_t* fe = bridge.tail.data() + at;
+        if ((fe[0] | fe[1] << 8) != 261 || le32(fe + 56) + (uint64_t(le32(fe + 60)) << 32) != size)
+            continue;
+        const uint32_t descriptors = le32(fe + 172) / 8;
+        CHECK_EQ(descriptors, 5u);
+        uint32_t block = le32(fe + 176 + 4);
+        for (uint32_t i = 0; i < descriptors; ++i) {
+            const uint32_t length = le32(fe + 176 + 8 * i);
+            CHECK(length <= 0x3FFFF800u);
+            CHECK_EQ(le32(fe + 176 + 8 * i + 4), block);
+            block += length / kSector;
+            udfTotal += length;
+        }
+    }
+    CHECK_EQ(udfTotal, size);
 }
 
 } // namespace
@@ -104,7 +284,6 @@ int main()
         CHECK_EQ(coverEntry->second.lsn, toc2 + tocLength); // after the last area
         CHECK_EQ(coverEntry->second.size, uint32_t(cover.size()));
         CHECK_EQ(image.text(coverEntry->second.lsn, 0, cover.size()), cover);
-        CHECK_EQ(image.sectors(), uint64_t(coverEntry->second.lsn) + (cover.size() + kSector - 1) / kSector);
     }
     const auto audioEntry = root.find("2C_AUDIO");
     CHECK(audioEntry != root.end());
@@ -132,5 +311,7 @@ int main()
         CHECK_EQ(it->second.lsn, want.lsn);
         CHECK_EQ(it->second.size, want.size);
     }
+    checkUdf(image, root, audio);
+    checkLargeFile();
     return finish("image_bridge_test");
 }

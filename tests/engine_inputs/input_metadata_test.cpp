@@ -110,6 +110,10 @@ void damagedTagsAreWarnings(const TestFolder& folder)
     track = openAccepted(path);
     CHECK_EQ(joined(track.warnings), path + ": no ID3v2 tag at byte 16476; in-file text ignored");
 
+    path = folder.write("garbage.dff", buildDsdiff(kAudio, 2, kDsd64Rate, garbage));
+    track = openAccepted(path);
+    CHECK_EQ(joined(track.warnings), path + ": ID3v2 tag could not be read; its text is ignored");
+
     std::vector<uint8_t> cutTag = renderId3Tag(fullTag());
     const size_t whole = cutTag.size();
     cutTag.resize(30);

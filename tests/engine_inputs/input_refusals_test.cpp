@@ -56,6 +56,10 @@ void dsfRefusals(const TestFolder& folder)
     checkRefused(folder, "samples.dsf", buildDsf(tooManySamples, group),
                  "<path>: damaged header: 98304 samples on 2 channels need 24576 bytes of data, the data chunk "
                  "holds 8192 bytes");
+    DsfHeaderFields absurd = dsfHeaderFor(2, kDsd64Rate, uint64_t(1) << 62, group.size(), 0);
+    checkRefused(folder, "absurd.dsf", buildDsf(absurd, group),
+                 "<path>: damaged header: 4611686018427387904 samples on 2 channels do not fit in a data chunk of "
+                 "8192 bytes");
     DsfHeaderFields bigFile = dsfHeaderFor(2, kDsd64Rate, 4096 * 8, group.size(), 0);
     bigFile.fileSize = 999999;
     checkRefused(folder, "filesize.dsf", buildDsf(bigFile, group),

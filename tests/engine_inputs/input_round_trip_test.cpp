@@ -76,6 +76,13 @@ void dsfLayoutIsConvertedToDiscOrder(const TestFolder& folder)
     CHECK_EQ(track.sampleRate, kDsd64Rate);
     CHECK_EQ(track.sampleCount, uint64_t(bytesPerChannel) * 8); // rounded up to whole bytes
 
+    // Some writers stop the data chunk right after the last sample instead
+    // of padding the last block; nothing past the chunk may be read.
+    std::vector<uint8_t> unpadded(data.begin(), data.begin() + 8192 + 4096 + 5);
+    const std::string unpaddedPath = folder.write(
+        "unpadded.dsf", buildDsf(dsfHeaderFor(2, kDsd64Rate, samples, unpadded.size(), 0), unpadded));
+    CHECK(readTrack(unpaddedPath, 8192) == expected);
+
     // The specific bit order: a file byte whose first (least significant)
     // sample alone is set becomes a disc byte with only the MSB set.
     std::vector<uint8_t> single(2 * 4096, 0);
@@ -176,6 +183,21 @@ void modulatorMakesTheRequestedTone()
                 std::fprintf(stderr, "  at 7 kHz: %.1f dB\n", elsewhere);
         }
     }
+    // Two tones sharing -6 dB, over noise: each tone at -12 dB.
+    SignalSpec mix;
+    mix.bytesPerChannel = kDsd64Rate / 8 / 2;
+    mix.frequency = 1000;
+    mix.moreFrequencies = {3000};
+    mix.noiseDb = -30; // the sum peaks at -5.4 dB, within the stable range
+    const auto mixed = SignalGenerator(mix).generateAll();
+    for (double frequency : {1000.0, 3000.0}) {
+        const double measured = 20 * std::log10(toneAmplitude(mixed, 2, 1, frequency));
+        if (!CHECK(std::abs(measured + 6.0 - 20 * std::log10(0.5)) < 0.2))
+            std::fprintf(stderr, "  %.0f Hz in the mix: %.3f dB\n", frequency, measured);
+    }
+    // The noise is there: well above the modulator's own floor at 7 kHz.
+    CHECK(20 * std::log10(toneAmplitude(mixed, 2, 1, 7000)) > -120);
+
     SignalSpec silence;
     silence.silence = true;
     silence.bytesPerChannel = 10;

@@ -4,6 +4,8 @@
 #include "image/sacd_layout.h"
 #include "image/toc_builder.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -114,8 +116,15 @@ DiscPlan planDisc(const DiscSpec& disc, std::vector<std::string>& errors, std::v
         plan.trackFrames.push_back(std::max<uint64_t>(frames, kFramesPerSecond));
         plan.totalFrames += (i == 0 ? 0 : track.pauseFrames) + plan.trackFrames.back();
     }
+    // The file-system bridge adds a file entry per file and a few sectors
+    // of directories after the last area, next to the cover picture.
+    const uint64_t bridgeSectors = disc.stereoTracks.size() + 32;
+    const QFileInfo cover(QString::fromStdString(disc.coverPath));
+    const uint64_t coverSectors = disc.coverPath.empty() || !cover.isFile()
+        ? 0
+        : (uint64_t(cover.size()) + sacd::kSectorSize - 1) / sacd::kSectorSize;
     plan.imageBytes = (uint64_t(sacd::kStereoAreaLsn) + 2ull * plan.areaTocSectors
-                       + sacd::trackAreaSectors(plan.totalFrames))
+                       + sacd::trackAreaSectors(plan.totalFrames) + coverSectors + bridgeSectors)
                       * sacd::kSectorSize;
     if (plan.imageBytes > kDualLayerBytes)
         errors.push_back("tracks: the image would take " + gigabytes(plan.imageBytes)

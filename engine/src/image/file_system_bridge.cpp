@@ -2,6 +2,7 @@
 
 #include "image/byte_writer.h"
 #include "image/sacd_layout.h"
+#include "image/udf_bridge.h"
 
 #include <QDateTime>
 
@@ -13,14 +14,16 @@ namespace orvi::engine {
 namespace {
 
 // Sector plan: the volume descriptors, room for the UDF volume recognition
-// sequence right after their terminator, the two path tables, the root
-// directory and then the audio directory.
+// sequence right after their terminator (18..20), the two path tables, the
+// root directory and then the audio directory, all below the UDF volume
+// descriptors at 64.
 constexpr uint32_t kPrimaryDescriptorLsn = 16;
 constexpr uint32_t kTerminatorLsn = 17;
 constexpr uint32_t kLittlePathTableLsn = 21;
 constexpr uint32_t kBigPathTableLsn = 22;
 constexpr uint32_t kRootDirectoryLsn = 23;
 constexpr uint32_t kAudioDirectoryLsn = 24;
+constexpr uint32_t kIsoDirectoriesEndLsn = 64; // the UDF volume descriptors follow
 constexpr uint64_t kMaxExtentBytes = 0xFFFFF800ull; // largest multiple of 2048 below 4 GiB
 
 struct Timestamp {
@@ -185,8 +188,13 @@ void putPrimaryDescriptor(uint8_t* at, const BridgeVolume& volume, const Record&
 
 } // namespace
 
-std::vector<uint8_t> buildFileSystemBridge(const BridgeVolume& volume)
+BridgeSectors buildFileSystemBridge(BridgeVolume volume)
 {
+    BridgeSectors result;
+    const uint32_t tailSectors = udfTailSectors(volume);
+    volume.volumeSectors = volume.dataEndLsn + tailSectors;
+    result.volumeSectors = volume.volumeSectors;
+
     const Timestamp time;
     // The audio directory's size decides where the root's records point, so
     // measure it first with placeholder extents.
@@ -200,14 +208,14 @@ std::vector<uint8_t> buildFileSystemBridge(const BridgeVolume& volume)
                                                               rootSize, volume.audioDirectory.files, {});
     const std::vector<uint8_t> rootBytes = directoryBytes(rootRecords, time);
     const std::vector<uint8_t> audioBytes = directoryBytes(audioRecords, time);
-    if (rootBytes.size() != rootSize)
-        return {};
     const uint32_t endLsn = kAudioDirectoryLsn + uint32_t(audioBytes.size() / sacd::kSectorSize);
-    if (endLsn > kBridgeEndSector)
-        return {};
+    if (rootBytes.size() != rootSize || endLsn > kIsoDirectoriesEndLsn)
+        return result;
 
-    std::vector<uint8_t> sectors(size_t(endLsn - kBridgeFirstSector) * sacd::kSectorSize, 0);
-    auto sector = [&](uint32_t lsn) { return sectors.data() + size_t(lsn - kBridgeFirstSector) * sacd::kSectorSize; };
+    result.front.assign(size_t(kUdfAnchorLsn + 1 - kBridgeFirstSector) * sacd::kSectorSize, 0);
+    auto sector = [&](uint32_t lsn) {
+        return result.front.data() + size_t(lsn - kBridgeFirstSector) * sacd::kSectorSize;
+    };
     putPrimaryDescriptor(sector(kPrimaryDescriptorLsn), volume, rootRecords[0], time);
     ByteWriter terminator(sector(kTerminatorLsn));
     terminator.u8(0, 255);
@@ -217,7 +225,9 @@ std::vector<uint8_t> buildFileSystemBridge(const BridgeVolume& volume)
     putPathTable(sector(kBigPathTableLsn), true, kAudioDirectoryLsn);
     std::memcpy(sector(kRootDirectoryLsn), rootBytes.data(), rootBytes.size());
     std::memcpy(sector(kAudioDirectoryLsn), audioBytes.data(), audioBytes.size());
-    return sectors;
+
+    result.tail = buildUdf(volume, result.front);
+    return result;
 }
 
 } // namespace orvi::engine

@@ -23,17 +23,25 @@ struct BridgeDirectory {
 };
 
 struct BridgeVolume {
-    std::string volumeId;   // UTF-8, made into d-characters
-    uint32_t volumeSectors = 0;
+    std::string volumeId;   // UTF-8 (ISO 9660 keeps only d-characters of it)
+    uint32_t dataEndLsn = 0; // first sector after every file's data
+    uint32_t volumeSectors = 0; // set by the bridge: the data plus its own structures after it
     std::vector<BridgeFile> rootFiles;
     BridgeDirectory audioDirectory; // "2C_AUDIO"
 };
 
 inline constexpr uint32_t kBridgeFirstSector = 16;
-inline constexpr uint32_t kBridgeEndSector = 400; // first sector it may not use
+inline constexpr uint32_t kBridgeEndSector = 400; // first sector of the front part it may not use
+inline constexpr uint32_t kUdfAnchorLsn = 256;
 
-// The sectors kBridgeFirstSector.. of the bridge; empty if it does not fit
-// below kBridgeEndSector.
-std::vector<uint8_t> buildFileSystemBridge(const BridgeVolume& volume);
+struct BridgeSectors {
+    std::vector<uint8_t> front; // sectors kBridgeFirstSector..kUdfAnchorLsn
+    std::vector<uint8_t> tail;  // sectors from volume.dataEndLsn to the end of the volume
+    uint32_t volumeSectors = 0;
+};
+
+// Both file systems; `front` is empty if the ISO 9660 directories do not fit
+// below kUdfAnchorLsn.
+BridgeSectors buildFileSystemBridge(BridgeVolume volume);
 
 } // namespace orvi::engine

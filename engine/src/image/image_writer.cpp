@@ -85,8 +85,11 @@ bool ImageWriter::writeTrack(size_t index, std::string& inputError)
     uint64_t delivered = 0;
     for (;;) {
         const int64_t got = track.source->read(m_readBuffer.data(), m_readBuffer.size(), inputError);
-        if (got < 0)
-            return true; // inputError says what happened
+        if (got < 0) {
+            if (inputError.empty())
+                inputError = track.path + ": cannot read the audio";
+            return true;
+        }
         if (got == 0)
             break;
         if (!m_stream->writeAudio(m_readBuffer.data(), size_t(got)))
@@ -161,7 +164,7 @@ bool ImageWriter::writeCoverAndBridge()
         }
         endLsn += uint32_t((m_cover->bytesWritten() + sacd::kSectorSize - 1) / sacd::kSectorSize);
     }
-    volume.volumeSectors = endLsn;
+    volume.dataEndLsn = endLsn;
 
     std::vector<BridgeFile>& audio = volume.audioDirectory.files;
     audio.push_back({"2C_AREA1.TOC", m_stereo.toc1Lsn, tocBytes});
@@ -174,8 +177,14 @@ bool ImageWriter::writeCoverAndBridge()
         audio.push_back({name, m_stereo.tracks[t].startLsn, uint64_t(m_stereo.tracks[t].lengthSectors) * sacd::kSectorSize});
     }
 
-    const std::vector<uint8_t> bridge = buildFileSystemBridge(volume);
-    return m_file.writeAt(uint64_t(kBridgeFirstSector) * sacd::kSectorSize, bridge.data(), bridge.size());
+    const BridgeSectors bridge = buildFileSystemBridge(volume);
+    if (bridge.front.empty()) {
+        // Cannot happen within 255 tracks; the disc stays valid without it.
+        warn("the image carries no file system: its directories do not fit the file-system area");
+        return true;
+    }
+    return m_file.append(bridge.tail.data(), bridge.tail.size())
+           && m_file.writeAt(uint64_t(kBridgeFirstSector) * sacd::kSectorSize, bridge.front.data(), bridge.front.size());
 }
 
 WriteResult ImageWriter::run()

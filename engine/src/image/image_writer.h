@@ -1,9 +1,11 @@
 #pragma once
 
-// Writes the Scarlet Book disc image: three master TOCs, the stereo area
-// (Area TOC-1, the Track Area in the 3-frames-in-14-sectors plain DSD format,
-// Area TOC-2). The audio is streamed: memory stays small whatever the album
-// length.
+// Writes the Scarlet Book disc image: three master TOCs (510, 520, 530), the
+// stereo area at 544 (Area TOC-1, the Track Area in the 3-frames-in-14-sectors
+// plain DSD format, Area TOC-2), the cover picture after it, and a UDF 1.02 +
+// ISO 9660 bridge that shows the disc's structures, tracks and cover as files
+// when the image is mounted. The audio is streamed: memory stays small
+// whatever the album length.
 
 #include "model/disc_model.h"
 

@@ -23,6 +23,7 @@ constexpr uint64_t kDataStart = kDsdChunkSize + kFmtChunkSize + kDataHeaderSize;
 constexpr uint32_t kBlockBytes = 4096;
 // Block groups per file read: 128 KiB per read for stereo.
 constexpr size_t kGroupsPerRead = 16;
+constexpr uint64_t kLargestChannelBytes = uint64_t(1) << 48;
 
 class DsfSource final : public DsdSource
 {
@@ -154,6 +155,10 @@ void readDsf(std::unique_ptr<InputFile> file, OpenedTrack& track)
     // Every sample must lie inside the data chunk: the last group's blocks
     // start at whole-block offsets, only its tail may be missing.
     const uint64_t bytesPerChannel = (samples + 7) / 8;
+    // Past any real file, and where the sum below could overflow.
+    if (bytesPerChannel > kLargestChannelBytes)
+        return refuse("damaged header: " + std::to_string(samples) + " samples on " + std::to_string(channels)
+                      + " channels do not fit in a data chunk of " + bytesText(dataBytes));
     const uint64_t lastGroup = (bytesPerChannel - 1) / kBlockBytes;
     const uint64_t needed = lastGroup * kBlockBytes * channels + uint64_t(channels - 1) * kBlockBytes
         + (bytesPerChannel - lastGroup * kBlockBytes);

@@ -54,14 +54,14 @@ uint64_t tagLength(const uint8_t* header)
 
 void applyId3Tag(const uint8_t* bytes, size_t size, const std::string& path, OpenedTrack& track)
 {
+    if (size < 10 || tagLength(bytes) == 0 || tagLength(bytes) > size) {
+        track.warnings.push_back(path + ": ID3v2 tag could not be read; its text is ignored");
+        return;
+    }
     TagLib::ByteVectorStream stream(TagLib::ByteVector(reinterpret_cast<const char*>(bytes),
                                                        static_cast<unsigned int>(size)));
     TagOnlyFile file(&stream);
     const TagLib::ID3v2::Tag tag(&file, 0);
-    if (!tag.header() || tag.header()->majorVersion() < 2 || tag.frameList().isEmpty()) {
-        track.warnings.push_back(path + ": ID3v2 tag could not be read; its text is ignored");
-        return;
-    }
     fillIfEmpty(track.text.title, frameText(tag, "TIT2"));
     fillIfEmpty(track.text.performer, frameText(tag, "TPE1"));
     fillIfEmpty(track.text.composer, frameText(tag, "TCOM"));

@@ -22,9 +22,12 @@ struct OpenedTrack {
     // first sample in the MSB), whatever the file's own layout. It reads the
     // file in large blocks and never holds more than a few of them.
     std::unique_ptr<DsdSource> source;
-    TrackText text;    // title, performer (artist), composer, ISRC from ID3v2 / DIIN
-    AlbumText album;   // album, album artist, composer, publisher, copyright from ID3v2
-    std::string genre; // the tag's genre text as written, may be empty
+    // In-file text, UTF-8; empty = not in the file. ID3v2 comes first, DSDIFF
+    // DIIN (title, artist) fills what the tag leaves empty. The caller ranks
+    // it below the command line and the CUE sheet.
+    TrackText text;    // TIT2 title, TPE1 performer, TCOM composer, TSRC isrc (normalised, 12 characters)
+    AlbumText album;   // TALB album, TPE2 artist (album artist), TCOM composer, TPUB publisher, TCOP copyright
+    std::string genre; // the tag's genre text (ID3v1 numbers resolved to names by TagLib), may be empty
     std::string date;  // the tag's year or date text as written (e.g. "2019" or "2019-05-02"), may be empty
     int channels = 0;
     uint32_t sampleRate = 0;
@@ -54,7 +57,9 @@ struct CueSheet {
 };
 
 // Reads a CUE sheet, detecting its character set (BOM, strict UTF-8, then
-// statistical detection) and decoding it to UTF-8.
+// statistical detection) and decoding it to UTF-8. Timing commands (FILE,
+// INDEX, ...) are accepted and ignored: each track is its own file, so
+// tracks[i] belongs to the i-th track file. Unknown commands are errors.
 CueSheet readCueSheet(const std::string& path);
 
 } // namespace orvi::engine

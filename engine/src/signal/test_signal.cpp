@@ -13,41 +13,65 @@ uint64_t bytesForSeconds(double seconds, uint32_t sampleRate)
     return static_cast<uint64_t>(std::llround(seconds * sampleRate / 8.0));
 }
 
+double peakAmplitude(const SignalSpec& spec)
+{
+    return std::pow(10.0, spec.levelDb / 20.0) + (spec.noiseDb ? std::pow(10.0, *spec.noiseDb / 20.0) : 0.0);
+}
+
 SignalGenerator::SignalGenerator(const SignalSpec& spec)
-    : spec_(spec), amplitude_(std::pow(10.0, spec.levelDb / 20.0)),
-      stepCos_(std::cos(2.0 * std::numbers::pi * spec.frequency / spec.sampleRate)),
-      stepSin_(std::sin(2.0 * std::numbers::pi * spec.frequency / spec.sampleRate)),
-      modulators_(static_cast<size_t>(spec.channels))
+    : spec_(spec),
+      toneAmplitude_(std::pow(10.0, spec.levelDb / 20.0) / double(1 + spec.moreFrequencies.size())),
+      noiseAmplitude_(spec.noiseDb ? std::pow(10.0, *spec.noiseDb / 20.0) : 0.0)
 {
     for (int c = 0; c < spec.channels; ++c) {
+        Channel channel{{}, 0x9E3779B97F4A7C15ull * uint64_t(c + 1), {}};
         const double offset = c * std::numbers::pi / 2.0;
-        phaseCos_.push_back(std::cos(offset));
-        phaseSin_.push_back(std::sin(offset));
+        std::vector<double> frequencies{spec.frequency};
+        frequencies.insert(frequencies.end(), spec.moreFrequencies.begin(), spec.moreFrequencies.end());
+        for (const double frequency : frequencies) {
+            const double step = 2.0 * std::numbers::pi * frequency / spec.sampleRate;
+            channel.tones.push_back({std::cos(offset), std::sin(offset), std::cos(step), std::sin(step)});
+        }
+        channels_.push_back(std::move(channel));
     }
 }
 
 size_t SignalGenerator::generate(uint8_t* out, size_t bytesPerChannel)
 {
     const size_t count = static_cast<size_t>(std::min<uint64_t>(bytesPerChannel, spec_.bytesPerChannel - produced_));
-    const size_t channels = static_cast<size_t>(spec_.channels);
+    const size_t channelCount = channels_.size();
     if (spec_.silence) {
-        std::fill(out, out + count * channels, kDsdSilenceByte);
-    } else {
-        double samples[8];
-        for (size_t i = 0; i < count; ++i) {
-            for (size_t c = 0; c < channels; ++c) {
-                double re = phaseCos_[c], im = phaseSin_[c];
-                for (int bit = 0; bit < 8; ++bit) {
-                    samples[bit] = amplitude_ * im;
-                    const double nextRe = re * stepCos_ - im * stepSin_;
-                    im = re * stepSin_ + im * stepCos_;
+        std::fill(out, out + count * channelCount, kDsdSilenceByte);
+        produced_ += count;
+        return count;
+    }
+    double samples[8];
+    for (size_t i = 0; i < count; ++i) {
+        for (size_t c = 0; c < channelCount; ++c) {
+            Channel& channel = channels_[c];
+            std::fill(std::begin(samples), std::end(samples), 0.0);
+            for (Oscillator& tone : channel.tones) {
+                double re = tone.re, im = tone.im;
+                for (double& sample : samples) {
+                    sample += toneAmplitude_ * im;
+                    const double nextRe = re * tone.stepRe - im * tone.stepIm;
+                    im = re * tone.stepIm + im * tone.stepRe;
                     re = nextRe;
                 }
                 const double norm = 1.0 / std::sqrt(re * re + im * im);
-                phaseCos_[c] = re * norm;
-                phaseSin_[c] = im * norm;
-                out[i * channels + c] = modulators_[c].modulateByte(samples);
+                tone.re = re * norm;
+                tone.im = im * norm;
             }
+            if (noiseAmplitude_ > 0.0) {
+                for (double& sample : samples) {
+                    uint64_t& x = channel.noiseState;
+                    x ^= x << 13;
+                    x ^= x >> 7;
+                    x ^= x << 17;
+                    sample += noiseAmplitude_ * (double(x >> 11) * 0x1.0p-52 - 1.0); // uniform in [-1, 1)
+                }
+            }
+            out[i * channelCount + c] = channel.modulator.modulateByte(samples);
         }
     }
     produced_ += count;

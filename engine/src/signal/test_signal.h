@@ -10,6 +10,7 @@
 #include "signal/id3_tag_writer.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,17 +20,23 @@ struct SignalSpec {
     int channels = 2;
     uint32_t sampleRate = kDsd64Rate;
     uint64_t bytesPerChannel = kDsd64Rate / 8; // length: 8 samples per byte
-    double frequency = 1000.0;                 // Hz
-    double levelDb = -6.0;                     // peak, 0 dB = full modulation (±1)
-    bool silence = false;                      // the DSD silence pattern instead of a tone
+    double frequency = 1000.0;                 // Hz, the tone
+    std::vector<double> moreFrequencies;       // Hz, further tones; all tones share the level equally
+    double levelDb = -6.0;                     // peak of the tones' sum, 0 dB = full modulation (±1)
+    std::optional<double> noiseDb;             // white noise added, peak level (dB), none by default
+    bool silence = false;                      // the DSD silence pattern instead of tones
 };
+
+// The largest value the modulator sees for `spec` (tones' peak + noise peak).
+double peakAmplitude(const SignalSpec& spec);
 
 // Bytes per channel for a duration, rounded to the nearest whole byte.
 uint64_t bytesForSeconds(double seconds, uint32_t sampleRate);
 
 // Produces the signal piece by piece in the disc's byte order. Channel c's
-// tone starts c quarter-turns later than channel 0's, so no two channels
-// carry the same bits and a channel mix-up cannot go unnoticed.
+// tones start c quarter-turns later than channel 0's (and its noise has its
+// own seed), so no two channels carry the same bits and a channel mix-up
+// cannot go unnoticed. The same spec always gives the same bits.
 class SignalGenerator
 {
 public:
@@ -43,12 +50,19 @@ public:
 private:
     SignalSpec spec_;
     uint64_t produced_ = 0; // bytes per channel
-    double amplitude_ = 0.0;
-    // The tone advances by rotating a unit phasor per channel: far cheaper
-    // than a sine per sample, and renormalised every byte so it cannot drift.
-    double stepCos_ = 1.0, stepSin_ = 0.0;
-    std::vector<double> phaseCos_, phaseSin_;
-    std::vector<DeltaSigmaModulator> modulators_;
+    // A tone advances by rotating a unit phasor: far cheaper than a sine
+    // per sample, and renormalised every byte so it cannot drift.
+    struct Oscillator {
+        double re, im, stepRe, stepIm;
+    };
+    struct Channel {
+        std::vector<Oscillator> tones;
+        uint64_t noiseState; // xorshift64
+        DeltaSigmaModulator modulator;
+    };
+    double toneAmplitude_ = 0.0;
+    double noiseAmplitude_ = 0.0;
+    std::vector<Channel> channels_;
 };
 
 // Streams the signal into a DSF or DSDIFF file with the given text.
