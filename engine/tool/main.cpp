@@ -1,7 +1,8 @@
 // OrviPackEngine: the packing engine as a program of its own. Besides calling
 // the entry it does what only a process may do: when SIGINT or SIGTERM ends
-// it, the partial image of the running job is removed first, then the process
-// ends by that same signal so its parent sees how it ended.
+// it (or SIGPIPE, when whoever read its output has gone), the partial image of
+// the running job is removed first, then the process ends by that same signal
+// so its parent sees how it ended.
 
 #include "orvi_lathe_core.h"
 
@@ -45,6 +46,9 @@ int main(int argc, char** argv)
 {
     std::signal(SIGINT, removePartialImageAndEnd);
     std::signal(SIGTERM, removePartialImageAndEnd);
+#ifdef SIGPIPE
+    std::signal(SIGPIPE, removePartialImageAndEnd);
+#endif
     OrviLatheHooks hooks;
     hooks.partialImageChanged = rememberPartialImage;
     return orvi_lathe_main_with_hooks(argc, argv, &hooks);

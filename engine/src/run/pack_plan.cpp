@@ -7,13 +7,6 @@ namespace orvi::engine {
 
 namespace {
 
-constexpr uint64_t kSamplesPerFrame = uint64_t(kBytesPerChannelFrame) * 8;
-constexpr uint64_t kSectorBytes = 2048;
-// Sectors before the first area: file system, master TOCs and the gap.
-constexpr uint64_t kLeadSectors = 544;
-// One plain area TOC with track text, written twice.
-constexpr uint64_t kAreaTocSectors = 2 * 8;
-
 std::string fileNameOf(const std::string& path)
 {
     const size_t slash = path.find_last_of("/\\");
@@ -32,26 +25,14 @@ std::string sizeText(uint64_t bytes)
 
 } // namespace
 
-uint64_t trackFrames(uint64_t samplesPerChannel)
+std::string planLine(const DiscSpec& disc, uint64_t totalFrames, uint64_t imageBytes)
 {
-    const uint64_t frames = (samplesPerChannel + kSamplesPerFrame - 1) / kSamplesPerFrame;
-    return frames < kFramesPerSecond ? kFramesPerSecond : frames;
-}
-
-std::string planLine(const DiscSpec& disc, uint64_t coverBytes)
-{
-    uint64_t frames = 0;
-    for (const DiscTrack& track : disc.stereoTracks)
-        frames += track.pauseFrames + (track.source ? trackFrames(track.source->sampleCount()) : 0);
-    // 3 frames in 14 sectors, plus the closing sector of the track area.
-    const uint64_t audioSectors = (frames * 14 + 2) / 3 + 1;
-    const uint64_t bytes = (kLeadSectors + kAreaTocSectors + audioSectors) * kSectorBytes + coverBytes;
-    const uint64_t seconds = frames / kFramesPerSecond;
+    const uint64_t seconds = totalFrames / kFramesPerSecond;
     const size_t count = disc.stereoTracks.size();
     char line[160];
     std::snprintf(line, sizeof line, "1 area: stereo %zu %s %llu:%02llu; estimated size %s", count,
                   count == 1 ? "track" : "tracks", static_cast<unsigned long long>(seconds / 60),
-                  static_cast<unsigned long long>(seconds % 60), sizeText(bytes).c_str());
+                  static_cast<unsigned long long>(seconds % 60), sizeText(imageBytes).c_str());
     return line;
 }
 

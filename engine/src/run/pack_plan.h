@@ -9,11 +9,9 @@
 
 namespace orvi::engine {
 
-// Frames of a track on the disc: whole 1/75 s frames, at least one second.
-uint64_t trackFrames(uint64_t samplesPerChannel);
-
-// "1 area: stereo 12 tracks 61:20; estimated size 2.41 GB"
-std::string planLine(const DiscSpec& disc, uint64_t coverBytes);
+// "1 area: stereo 12 tracks 61:20; estimated size 2.41 GB" for a disc of
+// `totalFrames` frames (pauses included) in an image of `imageBytes`.
+std::string planLine(const DiscSpec& disc, uint64_t totalFrames, uint64_t imageBytes);
 
 // "[3/12] Allegro — 03.dsf"; a track without a title shows its file name.
 std::string trackLine(size_t number, size_t total, const DiscTrack& track);

@@ -2,6 +2,7 @@
 
 #include "cli/cover_check.h"
 #include "cli/pack_settings.h"
+#include "image/disc_plan.h"
 #include "image/image_writer.h"
 #include "input/track_reader.h"
 #include "orvi_lathe_core.h"
@@ -86,7 +87,9 @@ public:
         DiscSpec disc = buildDiscSpec(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
         if (check.settings.noEncode)
             warnings.push_back("--no-encode has no effect: the disc has no multichannel area");
-        const std::vector<std::string> problems = validateDisc(disc, warnings);
+        // The writer's plan is its validation too, and knows the exact size.
+        std::vector<std::string> problems;
+        const DiscPlan plan = planDisc(disc, problems, warnings);
         for (const std::string& warning : warnings)
             out_.warning(warning);
         if (!problems.empty()) {
@@ -94,6 +97,7 @@ public:
                 out_.error(problem);
             return kExitInvalidInput;
         }
+        out_.line(planLine(disc, plan.totalFrames, plan.imageBytes));
         return write(disc, check.settings);
     }
 
@@ -115,9 +119,6 @@ private:
 
     int write(DiscSpec& disc, const cli::PackSettings& settings)
     {
-        const QString coverFile = QString::fromStdString(disc.coverPath);
-        out_.line(planLine(disc, disc.coverPath.empty() ? 0 : uint64_t(QFileInfo(coverFile).size())));
-
         StopWatcher stopWatcher;
         ProgressSteps progress;
         bool stopAsked = false;
