@@ -129,7 +129,7 @@ void stopThroughTheExecutable(const std::vector<std::string>& tracks, const Scra
     CHECK(!run.outHas("[2/3] two.dsf \u2014 two.dsf"));
     CHECK(run.lastOut().starts_with("SACD ISO created: "));
     const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
-    CHECK(inspect.outHas("  track offset: 0, tracks: 1"));
+    CHECK(inspect.outHas("  track offset: 0, tracks: 1, first bonus track: 0"));
 }
 
 // Without a stop the run ends by itself although nothing ever closes its

@@ -124,12 +124,17 @@ void printArea(const AreaToc& a, EngineOutput& out)
              + std::to_string(a.tocLength) + " sectors, second copy " + (a.copiesIdentical ? "identical" : "DIFFERENT"));
     out.line("  channels: " + std::to_string(a.channelCount) + ", loudspeaker config " + std::to_string(a.areaConfig)
              + ", frame format " + frameFormatText(a.frameFormat) + ", fs code " + std::to_string(a.fsCode));
+    out.line("  max available channels: " + std::to_string(a.maxAvailableChannels) + ", mute flags: "
+             + std::to_string(a.muteFlags) + ", copy management: " + std::to_string(a.copyManagement));
     out.line("  max byte rate: " + std::to_string(a.maxByteRate));
     out.line("  total play time: " + a.totalPlayTime.text());
-    out.line("  track offset: " + std::to_string(a.trackOffset) + ", tracks: " + std::to_string(a.tracks.size()));
+    out.line("  track offset: " + std::to_string(a.trackOffset) + ", tracks: " + std::to_string(a.tracks.size())
+             + ", first bonus track: " + std::to_string(a.firstBonusTrack));
     out.line("  track area: sectors " + std::to_string(a.trackAreaStart) + " to " + std::to_string(a.trackAreaEnd));
     out.line("  track text at TOC sector " + std::to_string(a.trackTextPointer) + ", index list at "
-             + std::to_string(a.indexListPointer) + ", access list at " + std::to_string(a.accessListPointer));
+             + std::to_string(a.indexListPointer) + ", access list at " + std::to_string(a.accessListPointer)
+             + ", web links at " + std::to_string(a.webLinkListPointer) + ", track list 3 at "
+             + std::to_string(a.trackList3Pointer) + ", play lists at " + std::to_string(a.playListsPointer));
     out.line("  text channels: " + std::to_string(a.textChannels.size()));
     for (size_t c = 0; c < a.textChannels.size(); ++c) {
         out.line("  " + channelText(c + 1, a.textChannels[c]));

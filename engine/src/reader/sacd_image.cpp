@@ -212,6 +212,10 @@ bool SacdImage::readArea(uint32_t tocSector, uint16_t length, uint32_t copySecto
     area.frameFormat = p[21] & 0x0F;
     area.channelCount = p[32];
     area.areaConfig = p[33];
+    area.maxAvailableChannels = p[34];
+    area.muteFlags = p[35];
+    area.copyManagement = p[48];
+    area.firstBonusTrack = p[70];
     area.totalPlayTime = timeCodeAt(p + 64);
     area.trackOffset = p[68];
     const unsigned trackCount = p[69];
@@ -221,6 +225,9 @@ bool SacdImage::readArea(uint32_t tocSector, uint16_t length, uint32_t copySecto
     area.trackTextPointer = u16(p + 128);
     area.indexListPointer = u16(p + 130);
     area.accessListPointer = u16(p + 132);
+    area.webLinkListPointer = u16(p + 134);
+    area.trackList3Pointer = u16(p + 136);
+    area.playListsPointer = u16(p + 138);
     for (size_t c = 0; c < area.textChannels.size(); ++c) {
         std::string joined;
         for (int f = 0; f < 2; ++f) {

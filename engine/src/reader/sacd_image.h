@@ -72,11 +72,13 @@ struct AreaToc {
     uint16_t tocLength = 0;
     uint32_t maxByteRate = 0;
     uint8_t fsCode = 0, frameFormat = 0, channelCount = 0, areaConfig = 0;
+    uint8_t maxAvailableChannels = 0, muteFlags = 0, copyManagement = 0, firstBonusTrack = 0;
     TimeCode totalPlayTime;
     uint8_t trackOffset = 0;
     uint32_t trackAreaStart = 0, trackAreaEnd = 0;
     std::vector<TextChannel> textChannels;
     uint16_t trackTextPointer = 0, indexListPointer = 0, accessListPointer = 0;
+    uint16_t webLinkListPointer = 0, trackList3Pointer = 0, playListsPointer = 0;
     std::vector<std::string> areaDescriptions; // per text channel: description, copyright joined by " / "
     std::vector<AreaTrack> tracks;
     bool copiesIdentical = false; // TOC-2 repeats TOC-1
