@@ -1,0 +1,101 @@
+#include "reader/image_extract.h"
+
+#include "model/disc_model.h"
+
+#include "reader/sacd_image.h"
+#include "run/engine_output.h"
+#include "signal/dsd_file_writer.h"
+#include "signal/id3_tag_writer.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace orvi::engine::reader {
+
+namespace {
+
+// The first text of `type` in any channel of the track.
+std::string trackText(const AreaTrack& track, uint8_t type)
+{
+    for (const auto& channel : track.texts) {
+        for (const TrackTextItem& item : channel) {
+            if (item.type == type && !item.text.empty())
+                return item.text;
+        }
+    }
+    return {};
+}
+
+constexpr uint8_t kTitleText = 1;
+constexpr uint8_t kPerformerText = 2;
+
+QString fileNameFor(size_t number, const std::string& title)
+{
+    char prefix[24];
+    std::snprintf(prefix, sizeof prefix, "%02zu", number);
+    if (title.empty())
+        return QString::fromLatin1(prefix) + QStringLiteral(".dsf");
+    QString name = QString::fromStdString(title);
+    static const QRegularExpression kUnsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    name.replace(kUnsafe, QStringLiteral("_"));
+    return QString::fromLatin1(prefix) + QStringLiteral(" - ") + name.left(120) + QStringLiteral(".dsf");
+}
+
+} // namespace
+
+int extractImage(const std::string& imagePath, const std::string& directory, EngineOutput& output)
+{
+    SacdImage image;
+    std::string error;
+    if (!image.open(imagePath, error)) {
+        output.error(error);
+        return 1;
+    }
+    const AreaToc* area = image.stereoArea();
+    if (!area) {
+        output.error(imagePath + ": the image has no stereo area");
+        return 1;
+    }
+    const QDir folder(QString::fromStdString(directory));
+    if (!QDir().mkpath(folder.path())) {
+        output.error(directory + ": cannot create the folder");
+        return 3;
+    }
+    for (size_t t = 0; t < area->tracks.size(); ++t) {
+        signal::TagFields tag;
+        tag.title = trackText(area->tracks[t], kTitleText);
+        tag.artist = trackText(area->tracks[t], kPerformerText);
+        tag.version = 3;
+        const std::string path = folder.filePath(fileNameFor(t + 1, tag.title)).toStdString();
+        signal::DsdFileWriter writer;
+        if (!writer.open(path, signal::DsdFileFormat::Dsf, area->channelCount, orvi::engine::kDsd64Rate, error)) {
+            output.error(error);
+            return 3;
+        }
+        std::string writeError;
+        const bool read = image.readTrackFrames(
+            *area, t,
+            [&](const uint8_t* frame, size_t bytes) {
+                if (writeError.empty())
+                    writer.write(frame, bytes, writeError);
+            },
+            error);
+        if (!read) {
+            output.error(imagePath + ": " + error);
+            return 1;
+        }
+        signal::DsdFileText text;
+        if (signal::hasAnyText(tag))
+            text.id3Tag = signal::renderId3Tag(tag);
+        if (!writeError.empty() || !writer.finish(text, writeError)) {
+            output.error(writeError);
+            return 3;
+        }
+        output.line("extracted: " + path);
+    }
+    return 0;
+}
+
+} // namespace orvi::engine::reader

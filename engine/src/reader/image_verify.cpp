@@ -1,0 +1,103 @@
+#include "reader/image_verify.h"
+
+#include "input/track_reader.h"
+#include "reader/sacd_image.h"
+
+#include <cstring>
+
+namespace orvi::engine::reader {
+
+namespace {
+
+// Compares one image track with its input as the frames arrive.
+class TrackComparison
+{
+public:
+    TrackComparison(DsdSource& input, std::string name) : input_(input), name_(std::move(name)) {}
+
+    void compare(const uint8_t* frame, size_t bytes)
+    {
+        if (!problem_.empty() || inputEnded_)
+            return;
+        buffer_.resize(bytes);
+        size_t filled = 0;
+        while (filled < bytes) {
+            std::string error;
+            const int64_t got = input_.read(buffer_.data() + filled, bytes - filled, error);
+            if (got < 0) {
+                problem_ = error;
+                return;
+            }
+            if (got == 0) {
+                inputEnded_ = true;
+                break;
+            }
+            filled += size_t(got);
+        }
+        for (size_t i = 0; i < filled; ++i) {
+            if (buffer_[i] != frame[i]) {
+                problem_ = name_ + ": DSD data differs from the input at byte " + std::to_string(position_ + i);
+                return;
+            }
+        }
+        position_ += filled;
+    }
+
+    // The whole input must have been matched.
+    std::string finish()
+    {
+        if (!problem_.empty())
+            return problem_;
+        if (!inputEnded_) {
+            uint8_t probe[64];
+            std::string error;
+            if (input_.read(probe, sizeof probe, error) != 0)
+                return name_ + ": the image holds only " + std::to_string(position_) + " bytes of the input";
+        }
+        return {};
+    }
+
+private:
+    DsdSource& input_;
+    std::string name_;
+    std::vector<uint8_t> buffer_;
+    uint64_t position_ = 0;
+    bool inputEnded_ = false;
+    std::string problem_;
+};
+
+} // namespace
+
+std::vector<std::string> verifyImage(const std::string& imagePath, const std::vector<std::string>& inputs)
+{
+    std::vector<std::string> problems;
+    SacdImage image;
+    std::string error;
+    if (!image.open(imagePath, error))
+        return {error};
+    const AreaToc* area = image.stereoArea();
+    if (!area)
+        return {imagePath + ": the image has no stereo area"};
+    if (area->tracks.size() != inputs.size())
+        problems.push_back(imagePath + ": the image has " + std::to_string(area->tracks.size()) + " tracks, expected "
+                           + std::to_string(inputs.size()));
+    for (size_t t = 0; t < inputs.size() && t < area->tracks.size(); ++t) {
+        OpenedTrack input = openTrack(inputs[t]);
+        if (!input.errors.empty()) {
+            problems.insert(problems.end(), input.errors.begin(), input.errors.end());
+            continue;
+        }
+        TrackComparison comparison(*input.source, "track " + std::to_string(t + 1) + " (" + inputs[t] + ")");
+        if (!image.readTrackFrames(*area, t, [&](const uint8_t* frame, size_t bytes) { comparison.compare(frame, bytes); },
+                                   error)) {
+            problems.push_back(imagePath + ": " + error);
+            continue;
+        }
+        const std::string problem = comparison.finish();
+        if (!problem.empty())
+            problems.push_back(problem);
+    }
+    return problems;
+}
+
+} // namespace orvi::engine::reader

@@ -1,0 +1,382 @@
+#include "reader/sacd_image.h"
+
+#include "reader/disc_text.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace orvi::engine::reader {
+
+namespace {
+
+constexpr uint32_t kMasterTocSector = 510;
+constexpr uint32_t kMasterTocSectors = 10;
+constexpr uint32_t kTrackTextMaxSectors = 32;
+constexpr size_t kPlainStereoFrameBytes = 2 * 4704;
+constexpr uint8_t kFrameFormatDst = 0;
+constexpr uint8_t kAudioPacket = 2;
+
+uint16_t u16(const uint8_t* p) { return uint16_t(p[0] << 8 | p[1]); }
+uint32_t u32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+
+TimeCode timeCodeAt(const uint8_t* p) { return TimeCode{p[0], p[1], p[2]}; }
+bool isNoTimeCode(const uint8_t* p) { return p[0] == 0xFF && p[1] == 0xFF && p[2] == 0xFF; }
+
+GenreCode genreAt(const uint8_t* p) { return GenreCode{p[0], u16(p + 2)}; }
+
+bool hasSignature(const std::vector<uint8_t>& data, size_t offset, const char* signature)
+{
+    return data.size() >= offset + 8 && std::memcmp(data.data() + offset, signature, 8) == 0;
+}
+
+std::string isoText(const uint8_t* p, size_t size)
+{
+    std::string text(reinterpret_cast<const char*>(p), size);
+    while (!text.empty() && (text.back() == '\0' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+std::vector<TextChannel> textChannelsAt(const uint8_t* countByte, const uint8_t* channels)
+{
+    std::vector<TextChannel> list;
+    const unsigned count = std::min<unsigned>(*countByte, 8);
+    for (unsigned c = 0; c < count; ++c) {
+        const uint8_t* entry = channels + 4 * c;
+        list.push_back(TextChannel{std::string(reinterpret_cast<const char*>(entry), 2), entry[2]});
+    }
+    return list;
+}
+
+std::string sectorText(uint32_t sector) { return "sector " + std::to_string(sector); }
+
+// Reads the text items of one track in one channel; `table` is the whole
+// Track_Text block, `offset` the item list's place in it.
+std::vector<TrackTextItem> readTrackTextItems(const std::vector<uint8_t>& table, size_t offset, uint8_t characterSet)
+{
+    std::vector<TrackTextItem> items;
+    if (offset + 4 > table.size())
+        return items;
+    const unsigned count = table[offset];
+    size_t pos = offset + 4;
+    for (unsigned i = 0; i < count && pos + 2 < table.size(); ++i) {
+        TrackTextItem item;
+        item.type = table[pos];
+        size_t length = 0;
+        item.text = decodeDiscText(table.data() + pos + 2, table.size() - pos - 2, characterSet, &length);
+        items.push_back(item);
+        // The string ends in one NUL (two in two-byte sets), then zeros up to
+        // a multiple of four; no item type is zero, so zeros are skipped.
+        pos += 2 + length + 1;
+        while (pos < table.size() && (pos % 4 != 0 || table[pos] == 0) && i + 1 < count)
+            ++pos;
+    }
+    return items;
+}
+
+} // namespace
+
+std::string TimeCode::text() const
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02u:%02u:%02u", minutes, seconds, frames);
+    return buffer;
+}
+
+bool SacdImage::readSectors(uint32_t sector, uint32_t count, std::vector<uint8_t>& out)
+{
+    if (uint64_t(sector) + count > sectorCount_)
+        return false;
+    out.resize(size_t(count) * kSectorSize);
+    if (!file_.seek(qint64(sector) * kSectorSize))
+        return false;
+    return file_.read(reinterpret_cast<char*>(out.data()), qint64(out.size())) == qint64(out.size());
+}
+
+const AreaToc* SacdImage::stereoArea() const
+{
+    for (const AreaToc& area : areas_) {
+        if (area.signature == "TWOCHTOC")
+            return &area;
+    }
+    return nullptr;
+}
+
+bool SacdImage::open(const std::string& path, std::string& error)
+{
+    file_.setFileName(QString::fromStdString(path));
+    if (!file_.open(QIODevice::ReadOnly)) {
+        error = path + ": cannot open: " + file_.errorString().toStdString();
+        return false;
+    }
+    sectorCount_ = uint64_t(file_.size()) / kSectorSize;
+    if (!readMasterToc(error)) {
+        error = path + ": " + error;
+        return false;
+    }
+    const MasterToc& m = master_;
+    if (m.stereoToc1 && !readArea(m.stereoToc1, m.stereoTocLength, m.stereoToc2, error)) {
+        error = path + ": stereo area: " + error;
+        return false;
+    }
+    if (m.multichannelToc1 && !readArea(m.multichannelToc1, m.multichannelTocLength, m.multichannelToc2, error)) {
+        error = path + ": multichannel area: " + error;
+        return false;
+    }
+    return true;
+}
+
+bool SacdImage::readMasterToc(std::string& error)
+{
+    std::vector<uint8_t> toc;
+    if (!readSectors(kMasterTocSector, kMasterTocSectors, toc)) {
+        error = "too short for a master TOC (" + std::to_string(sectorCount_) + " sectors)";
+        return false;
+    }
+    if (!hasSignature(toc, 0, "SACDMTOC")) {
+        error = "no master TOC (\"SACDMTOC\") at sector 510";
+        return false;
+    }
+    const uint8_t* p = toc.data();
+    MasterToc& m = master_;
+    m.versionMajor = p[8];
+    m.versionMinor = p[9];
+    m.albumSetSize = u16(p + 16);
+    m.albumSequenceNumber = u16(p + 18);
+    m.albumCatalogNumber = isoText(p + 24, 16);
+    for (int g = 0; g < 4; ++g) {
+        m.albumGenres[g] = genreAt(p + 40 + 4 * g);
+        m.discGenres[g] = genreAt(p + 104 + 4 * g);
+    }
+    m.stereoToc1 = u32(p + 64);
+    m.stereoToc2 = u32(p + 68);
+    m.multichannelToc1 = u32(p + 72);
+    m.multichannelToc2 = u32(p + 76);
+    m.discFlags = p[80];
+    m.stereoTocLength = u16(p + 84);
+    m.multichannelTocLength = u16(p + 86);
+    m.discCatalogNumber = isoText(p + 88, 16);
+    m.year = u16(p + 120);
+    m.month = p[122];
+    m.day = p[123];
+    m.textChannels = textChannelsAt(p + 128, p + 136);
+
+    for (int s = 1; s <= 8; ++s) {
+        if (!hasSignature(toc, size_t(s) * kSectorSize, "SACDText")) {
+            error = "master text sector " + std::to_string(kMasterTocSector + s) + " lacks \"SACDText\"";
+            return false;
+        }
+    }
+    if (!hasSignature(toc, 9 * kSectorSize, "SACD_Man")) {
+        error = "manufacturer sector 519 lacks \"SACD_Man\"";
+        return false;
+    }
+    for (size_t c = 0; c < m.textChannels.size(); ++c) {
+        const uint8_t* sector = p + (c + 1) * kSectorSize;
+        MasterText text;
+        for (int f = 0; f < 16; ++f) {
+            const uint16_t pointer = u16(sector + 16 + 2 * f);
+            if (pointer != 0 && pointer < kSectorSize)
+                text.fields[f] = decodeDiscText(sector + pointer, kSectorSize - pointer, m.textChannels[c].characterSet);
+        }
+        m.texts.push_back(text);
+    }
+
+    std::vector<uint8_t> copy;
+    m.copiesIdentical = readSectors(520, kMasterTocSectors, copy) && copy == toc
+                        && readSectors(530, kMasterTocSectors, copy) && copy == toc;
+    return true;
+}
+
+bool SacdImage::readArea(uint32_t tocSector, uint16_t length, uint32_t copySector, std::string& error)
+{
+    std::vector<uint8_t> toc;
+    if (length < 5 || !readSectors(tocSector, length, toc)) {
+        error = "area TOC at " + sectorText(tocSector) + " (" + std::to_string(length)
+                + " sectors) lies outside the image";
+        return false;
+    }
+    AreaToc area;
+    area.signature = std::string(reinterpret_cast<const char*>(toc.data()), 8);
+    if (area.signature != "TWOCHTOC" && area.signature != "MULCHTOC") {
+        error = "no area TOC signature at " + sectorText(tocSector);
+        return false;
+    }
+    const uint8_t* p = toc.data();
+    area.tocSector = tocSector;
+    area.versionMajor = p[8];
+    area.versionMinor = p[9];
+    area.tocLength = u16(p + 10);
+    area.maxByteRate = u32(p + 16);
+    area.fsCode = p[20];
+    area.frameFormat = p[21] & 0x0F;
+    area.channelCount = p[32];
+    area.areaConfig = p[33];
+    area.maxAvailableChannels = p[34];
+    area.muteFlags = p[35];
+    area.copyManagement = p[48];
+    area.firstBonusTrack = p[70];
+    area.totalPlayTime = timeCodeAt(p + 64);
+    area.trackOffset = p[68];
+    const unsigned trackCount = p[69];
+    area.trackAreaStart = u32(p + 72);
+    area.trackAreaEnd = u32(p + 76);
+    area.textChannels = textChannelsAt(p + 80, p + 88);
+    area.trackTextPointer = u16(p + 128);
+    area.indexListPointer = u16(p + 130);
+    area.accessListPointer = u16(p + 132);
+    area.webLinkListPointer = u16(p + 134);
+    area.trackList3Pointer = u16(p + 136);
+    area.playListsPointer = u16(p + 138);
+    for (size_t c = 0; c < area.textChannels.size(); ++c) {
+        std::string joined;
+        for (int f = 0; f < 2; ++f) {
+            const uint16_t pointer = u16(p + 144 + 8 * c + 2 * f);
+            if (pointer == 0 || pointer >= kSectorSize)
+                continue;
+            if (!joined.empty())
+                joined += " / ";
+            joined += decodeDiscText(p + pointer, kSectorSize - pointer, area.textChannels[c].characterSet);
+        }
+        area.areaDescriptions.push_back(joined);
+    }
+
+    if (!hasSignature(toc, 1 * kSectorSize, "SACDTRL1") || !hasSignature(toc, 2 * kSectorSize, "SACDTRL2")
+        || !hasSignature(toc, 3 * kSectorSize, "SACD_IGL")) {
+        error = "track lists (SACDTRL1, SACDTRL2, SACD_IGL) missing after " + sectorText(tocSector);
+        return false;
+    }
+    const uint8_t* list1 = p + kSectorSize;
+    const uint8_t* list2 = p + 2 * kSectorSize;
+    const uint8_t* igl = p + 3 * kSectorSize;
+    for (unsigned t = 0; t < trackCount; ++t) {
+        AreaTrack track;
+        track.startSector = u32(list1 + 8 + 4 * t);
+        track.lengthSectors = u32(list1 + 1028 + 4 * t);
+        track.startTime = timeCodeAt(list2 + 8 + 4 * t);
+        track.mode = list2[8 + 4 * t + 3];
+        track.timeLength = timeCodeAt(list2 + 1028 + 4 * t);
+        track.flags = list2[1028 + 4 * t + 3];
+        track.isrc = isoText(igl + 8 + 12 * t, 12);
+        track.genre = genreAt(igl + 3072 + 4 * t);
+        area.tracks.push_back(track);
+    }
+
+    if (area.trackTextPointer != 0) {
+        const uint32_t available = length > area.trackTextPointer ? length - area.trackTextPointer : 0;
+        const uint32_t sectors = std::min(available, kTrackTextMaxSectors);
+        const size_t offset = size_t(area.trackTextPointer) * kSectorSize;
+        if (sectors < 2 || !hasSignature(toc, offset, "SACDTTxt")) {
+            error = "track text (\"SACDTTxt\") missing at TOC sector offset " + std::to_string(area.trackTextPointer);
+            return false;
+        }
+        const std::vector<uint8_t> table(toc.begin() + std::ptrdiff_t(offset),
+                                         toc.begin() + std::ptrdiff_t(offset + size_t(sectors) * kSectorSize));
+        for (unsigned t = 0; t < trackCount; ++t) {
+            for (size_t c = 0; c < area.textChannels.size(); ++c) {
+                const uint16_t pointer = u16(table.data() + 8 + 2 * (c * trackCount + t));
+                area.tracks[t].texts.push_back(
+                    pointer == 0 ? std::vector<TrackTextItem>{}
+                                 : readTrackTextItems(table, pointer, area.textChannels[c].characterSet));
+            }
+        }
+    }
+
+    std::vector<uint8_t> copy;
+    area.copiesIdentical = copySector != 0 && readSectors(copySector, length, copy) && copy == toc;
+    areas_.push_back(std::move(area));
+    return true;
+}
+
+bool SacdImage::readTrackFrames(const AreaToc& area, size_t index,
+                                const std::function<void(const uint8_t*, size_t)>& sink, std::string& error)
+{
+    if (index >= area.tracks.size()) {
+        error = "no track " + std::to_string(index + 1);
+        return false;
+    }
+    if (area.frameFormat == kFrameFormatDst || area.channelCount != 2) {
+        error = "DST-coded and multichannel areas are not read in this version";
+        return false;
+    }
+    const AreaTrack& track = area.tracks[index];
+    const uint32_t first = track.startTime.frameCount();
+    const uint32_t end = first + track.timeLength.frameCount();
+    std::vector<uint8_t> frame;
+    bool inFrame = false;
+    uint32_t frameTime = 0;
+    uint32_t expectedTime = first;
+    std::vector<uint8_t> sector;
+    const std::string where = "track " + std::to_string(index + 1) + ": ";
+
+    // Delivers the frame just completed; false when the track is complete.
+    auto finishFrame = [&]() -> bool {
+        if (!inFrame || frameTime < first)
+            return true;
+        if (frameTime != expectedTime) {
+            error = where + "frame " + std::to_string(frameTime) + " follows frame " + std::to_string(expectedTime - 1);
+            return false;
+        }
+        if (frame.size() != kPlainStereoFrameBytes) {
+            error = where + "frame " + std::to_string(frameTime) + " holds " + std::to_string(frame.size())
+                    + " bytes, not " + std::to_string(kPlainStereoFrameBytes);
+            return false;
+        }
+        sink(frame.data(), frame.size());
+        ++expectedTime;
+        return expectedTime < end;
+    };
+
+    for (uint32_t s = track.startSector; s <= area.trackAreaEnd; ++s) {
+        if (!readSectors(s, 1, sector)) {
+            error = where + sectorText(s) + " lies outside the image";
+            return false;
+        }
+        const uint8_t* p = sector.data();
+        const unsigned packets = p[0] >> 5;
+        const unsigned frameStarts = (p[0] >> 2) & 7;
+        const bool dstCoded = p[0] & 1;
+        const size_t frameInfoSize = dstCoded ? 4 : 3;
+        size_t data = 1 + 2 * size_t(packets) + frameInfoSize * frameStarts;
+        unsigned startsSeen = 0;
+        for (unsigned k = 0; k < packets; ++k) {
+            const uint16_t info = u16(p + 1 + 2 * k);
+            const bool startsFrame = info & 0x8000;
+            const unsigned type = (info >> 11) & 7;
+            const size_t size = info & 0x7FF;
+            if (data + size > kSectorSize) {
+                error = where + sectorText(s) + ": packets run past the sector";
+                return false;
+            }
+            if (startsFrame) {
+                if (startsSeen >= frameStarts) {
+                    error = where + sectorText(s) + ": more frame starts than frame infos";
+                    return false;
+                }
+                const uint8_t* info3 = p + 1 + 2 * packets + frameInfoSize * startsSeen++;
+                const bool more = finishFrame();
+                if (!error.empty())
+                    return false;
+                if (!more)
+                    return true;
+                if (isNoTimeCode(info3)) {
+                    // The closing dummy frame start of the track area.
+                    error = where + "the track area ends before the track does";
+                    return false;
+                }
+                frame.clear();
+                inFrame = true;
+                frameTime = timeCodeAt(info3).frameCount();
+                if (frameTime >= end)
+                    return true;
+            }
+            if (type == kAudioPacket && inFrame)
+                frame.insert(frame.end(), p + data, p + data + size);
+            data += size;
+        }
+    }
+    error = where + "no frame boundary after the last frame";
+    return false;
+}
+
+} // namespace orvi::engine::reader

@@ -1,0 +1,30 @@
+#pragma once
+
+// The plan line printed before writing and the per-track and progress lines.
+
+#include "model/disc_model.h"
+
+#include <cstdint>
+#include <string>
+
+namespace orvi::engine {
+
+// "1 area: stereo 12 tracks 61:20; estimated size 2.41 GB" for a disc of
+// `totalFrames` frames (pauses included) in an image of `imageBytes`.
+std::string planLine(const DiscSpec& disc, uint64_t totalFrames, uint64_t imageBytes);
+
+// "[3/12] Allegro — 03.dsf"; a track without a title shows its file name.
+std::string trackLine(size_t number, size_t total, const DiscTrack& track);
+
+// Emits "progress: NN%" each time another 5 % of the total is done.
+class ProgressSteps
+{
+public:
+    // The next line to print, or empty when no new step was reached.
+    std::string advance(uint64_t done, uint64_t total);
+
+private:
+    int lastStep_ = 0;
+};
+
+} // namespace orvi::engine

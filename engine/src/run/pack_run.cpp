@@ -1,0 +1,195 @@
+#include "run/pack_run.h"
+
+#include "cli/cover_check.h"
+#include "cli/pack_settings.h"
+#include "image/disc_plan.h"
+#include "image/image_writer.h"
+#include "input/track_reader.h"
+#include "orvi_lathe_core.h"
+#include "reader/image_verify.h"
+#include "run/engine_output.h"
+#include "run/pack_plan.h"
+#include "run/stop_watcher.h"
+#include "run/text_resolution.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace orvi::engine {
+
+namespace {
+
+struct InputCheck {
+    std::vector<std::string> problems;
+    std::optional<CueSheet> cue;
+    std::vector<OpenedTrack> tracks;
+};
+
+// Opens every input so that one run names every unreadable one.
+InputCheck openInputs(const cli::PackSettings& settings)
+{
+    InputCheck check;
+    if (!settings.coverPath.empty()) {
+        const std::string problem = cli::checkCoverPicture(settings.coverPath);
+        if (!problem.empty())
+            check.problems.push_back("--cover: " + problem);
+    }
+    if (!settings.cuePath.empty()) {
+        check.cue = readCueSheet(settings.cuePath);
+        for (const std::string& problem : check.cue->errors)
+            check.problems.push_back(problem);
+    }
+    for (const std::string& path : settings.tracks) {
+        check.tracks.push_back(openTrack(path));
+        for (const std::string& problem : check.tracks.back().errors)
+            check.problems.push_back(problem);
+    }
+    return check;
+}
+
+int exitCodeFor(WriteStatus status)
+{
+    switch (status) {
+    case WriteStatus::Written: return kExitSuccess;
+    case WriteStatus::Stopped: return kExitStopped;
+    case WriteStatus::InvalidInput: return kExitInvalidInput;
+    case WriteStatus::OutputFailed: return kExitOutputFailed;
+    }
+    return kExitOutputFailed;
+}
+
+void announcePartialImage(const OrviLatheHooks* hooks, const char* path)
+{
+    if (hooks && hooks->partialImageChanged)
+        hooks->partialImageChanged(path, hooks->context);
+}
+
+class PackRun
+{
+public:
+    PackRun(const cli::CommandLine& commandLine, EngineOutput& output, const OrviLatheHooks* hooks)
+        : commandLine_(commandLine), out_(output), hooks_(hooks)
+    {
+    }
+
+    int run()
+    {
+        cli::SettingsCheck check = cli::checkSettings(commandLine_);
+        InputCheck inputs = openInputs(check.settings);
+        if (reportProblems(check, inputs))
+            return commandLine_.usageErrors.empty() ? kExitInvalidInput : kExitUsage;
+        for (const std::string& warning : check.warnings)
+            out_.warning(warning);
+
+        std::vector<std::string> warnings;
+        DiscSpec disc = buildDiscSpec(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
+        if (check.settings.noEncode)
+            warnings.push_back("--no-encode has no effect: the disc has no multichannel area");
+        // The writer's plan is its validation too, and knows the exact size.
+        std::vector<std::string> problems;
+        const DiscPlan plan = planDisc(disc, problems, warnings);
+        for (const std::string& warning : warnings)
+            out_.warning(warning);
+        if (!problems.empty()) {
+            for (const std::string& problem : problems)
+                out_.error(problem);
+            return kExitInvalidInput;
+        }
+        out_.line(planLine(disc, plan.totalFrames, plan.imageBytes));
+        return write(disc, check.settings);
+    }
+
+private:
+    // Prints every problem; true when there was any.
+    bool reportProblems(const cli::SettingsCheck& check, const InputCheck& inputs)
+    {
+        const bool usage = !commandLine_.usageErrors.empty();
+        for (const std::string& problem : commandLine_.usageErrors)
+            out_.error(problem);
+        for (const std::string& problem : check.errors)
+            out_.error(problem);
+        for (const std::string& problem : inputs.problems)
+            out_.error(problem);
+        if (usage)
+            out_.usage(cli::usageLine());
+        return usage || !check.errors.empty() || !inputs.problems.empty();
+    }
+
+    int write(DiscSpec& disc, const cli::PackSettings& settings)
+    {
+        StopWatcher stopWatcher;
+        ProgressSteps progress;
+        bool stopAsked = false;
+        const size_t total = disc.stereoTracks.size();
+        WriteObserver observer;
+        observer.trackStarted = [&](size_t index, const DiscTrack& track) {
+            out_.line(trackLine(index + 1, total, track));
+            if (hooks_ && hooks_->trackStarted)
+                hooks_->trackStarted(int(index + 1), int(total), hooks_->context);
+        };
+        observer.progress = [&](uint64_t done, uint64_t all) {
+            const std::string line = progress.advance(done, all);
+            if (!line.empty())
+                out_.line(line);
+        };
+        observer.stopRequested = [&] {
+            stopAsked = stopAsked || stopWatcher.stopRequested();
+            return stopAsked;
+        };
+        observer.warning = [&](const std::string& line) { out_.warning(line); };
+
+        const std::string partial = settings.outputPath + ".part";
+        announcePartialImage(hooks_, partial.c_str());
+        const WriteResult result = writeImage(disc, settings.outputPath, observer);
+        announcePartialImage(hooks_, nullptr);
+
+        for (const std::string& problem : result.errors)
+            out_.error(problem);
+        int code = exitCodeFor(result.status);
+        if (code != kExitSuccess && code != kExitStopped)
+            return code;
+        // A stop that came while the last track was written ends the run as
+        // stopped too: the user asked for it, and the disc holds every track.
+        if (stopAsked || stopWatcher.stopRequested())
+            code = kExitStopped;
+        if (settings.verify && !verify(settings, result.tracksWritten))
+            return kExitInvalidInput;
+        const QString finalPath = QFileInfo(QString::fromStdString(settings.outputPath)).absoluteFilePath();
+        out_.line("SACD ISO created: " + finalPath.toStdString());
+        return code;
+    }
+
+    // Reads the image back; on a difference the image is removed, so a
+    // failed run leaves nothing under OUTPUT.
+    bool verify(const cli::PackSettings& settings, size_t tracksWritten)
+    {
+        out_.line("verifying " + std::to_string(tracksWritten) + " tracks");
+        const std::vector<std::string> inputs(settings.tracks.begin(),
+                                              settings.tracks.begin() + std::ptrdiff_t(tracksWritten));
+        const std::vector<std::string> problems = reader::verifyImage(settings.outputPath, inputs);
+        if (problems.empty()) {
+            out_.line("verified: every track matches its input");
+            return true;
+        }
+        for (const std::string& problem : problems)
+            out_.error(problem);
+        QFile::remove(QString::fromStdString(settings.outputPath));
+        out_.error("verification failed: the image " + settings.outputPath + " was removed");
+        return false;
+    }
+
+    const cli::CommandLine& commandLine_;
+    EngineOutput& out_;
+    const OrviLatheHooks* hooks_;
+};
+
+} // namespace
+
+int runPack(const cli::CommandLine& commandLine, EngineOutput& output, const OrviLatheHooks* hooks)
+{
+    return PackRun(commandLine, output, hooks).run();
+}
+
+} // namespace orvi::engine

@@ -1,0 +1,59 @@
+#pragma once
+
+// Runs build/OrviPackEngine (or another built tool) as a child process and
+// collects its output lines and exit code.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvi::enginetest {
+
+struct EngineRun {
+    int exitCode = -1000;
+    bool crashed = false;
+    std::vector<std::string> out; // standard output lines, without line ends
+    std::vector<std::string> err; // standard error lines
+    std::string lastOut() const { return out.empty() ? std::string() : out.back(); }
+    bool outHas(const std::string& line) const;
+    bool errHas(const std::string& line) const;
+};
+
+QString enginePath();
+QString testSignalPath();
+
+// Runs the engine with `arguments`; `onLine` (optional) sees each standard
+// output line as it arrives and may answer with text to write to the
+// engine's standard input.
+EngineRun runEngine(const QStringList& arguments,
+                    const std::function<QByteArray(const std::string& line)>& onLine = {},
+                    const QByteArray& input = {});
+
+// The exit code as the process reports it: -61 arrives as the byte 195.
+inline constexpr int kStoppedProcessExit = 195;
+
+// A fresh, empty directory under the system's temporary folder, removed by
+// the destructor.
+class ScratchDir
+{
+public:
+    ScratchDir();
+    ~ScratchDir();
+    std::string path(const std::string& name) const;
+    QString qpath(const std::string& name) const { return QString::fromStdString(path(name)); }
+
+private:
+    std::string root_;
+};
+
+bool fileExists(const std::string& path);
+
+// Writes a generated stereo DSD64 tone with the test-signal tool; extra
+// arguments are its tag options.
+bool makeTrack(const std::string& path, double seconds, double frequency, const QStringList& tagOptions = {});
+
+} // namespace orvi::enginetest

@@ -1,0 +1,193 @@
+// A "stop" line on standard input: the engine finishes the track in
+// progress, closes the image as a valid disc of the finished tracks, prints
+// the success line and returns -61. Checked at every track boundary by
+// running the entry in this process, with the stop written from the
+// track-started notification, so the test does not race the writer.
+
+#include "engine_checks.h"
+#include "engine_process.h"
+#include "round_trip_support.h"
+
+#include "orvi_lathe_core.h"
+#include "reader/sacd_image.h"
+
+#include <QFileInfo>
+
+#include <QProcess>
+
+#ifndef _WIN32
+#include <csignal>
+#include <unistd.h>
+#endif
+
+using namespace orvi::enginetest;
+
+namespace {
+
+struct StopPlan {
+    int stopAtTrack = 0;
+    int stopInput = -1; // write end of the pipe that is the entry's standard input
+    std::vector<std::string> partialImages;
+    std::vector<int> startedTracks;
+};
+
+void onTrackStarted(int number, int, void* context)
+{
+    auto* plan = static_cast<StopPlan*>(context);
+    plan->startedTracks.push_back(number);
+#ifndef _WIN32
+    if (number == plan->stopAtTrack)
+        CHECK_EQ(::write(plan->stopInput, "stop\n", 5), ssize_t(5));
+#endif
+}
+
+void onPartialImage(const char* path, void* context)
+{
+    static_cast<StopPlan*>(context)->partialImages.push_back(path ? path : "(gone)");
+}
+
+#ifndef _WIN32
+// Runs the entry with a pipe as standard input and standard output captured.
+int runEntry(std::vector<std::string> arguments, StopPlan& plan, std::string& output)
+{
+    int input[2];
+    if (::pipe(input) != 0)
+        return -1000;
+    plan.stopInput = input[1];
+    std::FILE* capture = std::tmpfile();
+    const int savedIn = ::dup(0);
+    const int savedOut = ::dup(1);
+    std::fflush(stdout);
+    ::dup2(input[0], 0);
+    ::dup2(fileno(capture), 1);
+
+    arguments.insert(arguments.begin(), "OrviPackEngine");
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    OrviLatheHooks hooks;
+    hooks.trackStarted = onTrackStarted;
+    hooks.partialImageChanged = onPartialImage;
+    hooks.context = &plan;
+    const int code = orvi_lathe_main_with_hooks(int(arguments.size()), argv.data(), &hooks);
+
+    std::fflush(stdout);
+    ::dup2(savedOut, 1);
+    ::dup2(savedIn, 0);
+    ::close(savedOut);
+    ::close(savedIn);
+    ::close(input[0]);
+    ::close(input[1]);
+    std::rewind(capture);
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, capture)) > 0)
+        output.append(buffer, got);
+    std::fclose(capture);
+    return code;
+}
+
+void stopAfterEachTrack(const std::vector<std::string>& tracks, const ScratchDir& dir)
+{
+    for (int k = 1; k <= int(tracks.size()); ++k) {
+        const std::string image = dir.path("stop" + std::to_string(k) + ".iso");
+        std::vector<std::string> arguments{"--verify", "-o", image};
+        arguments.insert(arguments.end(), tracks.begin(), tracks.end());
+        StopPlan plan;
+        plan.stopAtTrack = k;
+        std::string output;
+        const int code = runEntry(arguments, plan, output);
+        CHECK_EQ(code, -61);
+        CHECK_EQ(int(plan.startedTracks.size()), k);
+        const std::string success =
+            "SACD ISO created: " + QFileInfo(QString::fromStdString(image)).absoluteFilePath().toStdString() + "\n";
+        CHECK(output.ends_with(success));
+        CHECK(output.find("verified: every track matches its input\n") != std::string::npos);
+        CHECK(plan.partialImages == (std::vector<std::string>{image + ".part", "(gone)"}));
+        CHECK(!fileExists(image + ".part"));
+
+        orvi::engine::reader::SacdImage disc;
+        std::string error;
+        CHECK(disc.open(image, error));
+        CHECK(disc.stereoArea() && disc.stereoArea()->tracks.size() == size_t(k));
+    }
+}
+#endif
+
+// The executable: a stop already waiting when the run starts ends it after
+// the first track, and the process reports -61 as its exit byte.
+void stopThroughTheExecutable(const std::vector<std::string>& tracks, const ScratchDir& dir)
+{
+    const std::string image = dir.path("early.iso");
+    QStringList arguments{"-o", QString::fromStdString(image)};
+    for (const std::string& track : tracks)
+        arguments << QString::fromStdString(track);
+    const EngineRun run = runEngine(arguments, {}, "stop\n");
+    CHECK_EQ(run.exitCode, kStoppedProcessExit);
+    CHECK(run.outHas("[1/3] one.dsf \u2014 one.dsf"));
+    CHECK(!run.outHas("[2/3] two.dsf \u2014 two.dsf"));
+    CHECK(run.lastOut().starts_with("SACD ISO created: "));
+    const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
+    CHECK(inspect.outHas("  track offset: 0, tracks: 1, first bonus track: 0"));
+}
+
+// Without a stop the run ends by itself although nothing ever closes its
+// standard input.
+void noStopMeansAWholeDisc(const std::vector<std::string>& tracks, const ScratchDir& dir)
+{
+    const std::string image = dir.path("whole.iso");
+    QStringList arguments{"-o", QString::fromStdString(image)};
+    for (const std::string& track : tracks)
+        arguments << QString::fromStdString(track);
+    const EngineRun run = runEngine(arguments, {}, "not a control word\n");
+    CHECK_EQ(run.exitCode, 0);
+    CHECK(run.outHas("[3/3] three.dsf \u2014 three.dsf"));
+}
+
+#ifndef _WIN32
+// The executable, ended by SIGTERM while it writes: the partial image is
+// removed and the process ends by that signal.
+void terminatedRunLeavesNothing(const ScratchDir& dir)
+{
+    const std::string track = dir.path("long.dsf");
+    CHECK(makeTrack(track, 10.0, 700));
+    const std::string image = dir.path("terminated.iso");
+    QStringList arguments{"-o", QString::fromStdString(image)};
+    for (int copy = 0; copy < 8; ++copy)
+        arguments << QString::fromStdString(track);
+    QProcess process;
+    process.start(enginePath(), arguments);
+    CHECK(process.waitForStarted(10000));
+    QByteArray output;
+    while (!output.contains("[1/8]") && process.state() == QProcess::Running) {
+        process.waitForReadyRead(1000);
+        output += process.readAllStandardOutput();
+    }
+    CHECK(fileExists(image + ".part"));
+    ::kill(pid_t(process.processId()), SIGTERM);
+    CHECK(process.waitForFinished(30000));
+    CHECK(process.exitStatus() == QProcess::CrashExit);
+    CHECK(!fileExists(image + ".part"));
+    CHECK(!fileExists(image));
+}
+#endif
+
+} // namespace
+
+int main()
+{
+    ScratchDir dir;
+    const std::vector<std::string> tracks = {dir.path("one.dsf"), dir.path("two.dsf"), dir.path("three.dsf")};
+    for (size_t t = 0; t < tracks.size(); ++t)
+        CHECK(makeTrack(tracks[t], 1.0 + 0.5 * double(t), 500.0 * double(t + 1)));
+#ifndef _WIN32
+    stopAfterEachTrack(tracks, dir);
+#endif
+    stopThroughTheExecutable(tracks, dir);
+    noStopMeansAWholeDisc(tracks, dir);
+#ifndef _WIN32
+    terminatedRunLeavesNothing(dir);
+#endif
+    return finish("engine_stop");
+}
