@@ -2,6 +2,7 @@
 // builds and its form can be exercised before the session layer lands.
 // The real run_control.cpp and unattended_run.cpp replace this whole file.
 #include "gui/pack_gui_window.h"
+#include "gui/run_control_placeholder.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -10,12 +11,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-// Only complete so that the window's owning pointer can be destroyed here.
-class PackSession
-{
-public:
-    virtual ~PackSession() = default;
-};
 
 PackGuiWindow::~PackGuiWindow() = default;
 
