@@ -46,9 +46,11 @@ bool hasTrackSuffix(const QString& lowerCasePath)
 
 void PackGuiWindow::installTrackDropForwarding()
 {
+    // No row drag and drop of its own; the mode must be set before the
+    // drop flags, because setting it rewrites them.
+    trackTable->setDragDropMode(QAbstractItemView::NoDragDrop);
     trackTable->setAcceptDrops(true);
     trackTable->viewport()->setAcceptDrops(true);
-    trackTable->setDragDropMode(QAbstractItemView::NoDragDrop);
     auto* forwarder = new orvi::TrackDropForwarder([this](QDragEnterEvent* event) { dragEnterEvent(event); },
                                                    [this](QDropEvent* event) { dropEvent(event); }, trackTable);
     trackTable->viewport()->installEventFilter(forwarder);
