@@ -10,10 +10,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
+
+// Both option pages scroll rather than squeeze when the window is small.
+QScrollArea* wrapInScrollArea(QWidget* page, QWidget* parent)
+{
+    auto* area = new QScrollArea(parent);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setWidget(page);
+    return area;
+}
 
 QFormLayout* makeMetadataForm(QGroupBox* box)
 {
@@ -101,7 +113,7 @@ QWidget* PackGuiWindow::buildDiscInfoPage(QWidget* parent)
     sideColumn->addStretch(1);
     columns->addLayout(sideColumn, 2);
 
-    return page;
+    return wrapInScrollArea(page, parent);
 }
 
 QWidget* PackGuiWindow::buildPackOptionsPage(QWidget* parent)
@@ -157,5 +169,5 @@ QWidget* PackGuiWindow::buildPackOptionsPage(QWidget* parent)
     layout->addWidget(discModeBox);
     layout->addStretch(1);
 
-    return page;
+    return wrapInScrollArea(page, parent);
 }

@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -28,16 +27,6 @@ constexpr int kArrowButtonWidth = 34;
 constexpr int kRunButtonMinimumHeight = 34;
 constexpr int kLogBlockLimit = 20000;
 constexpr const char* kAutoCloseKey = "pack_autoclose";
-
-QScrollArea* wrapInScrollArea(QWidget* page, QWidget* parent)
-{
-    auto* area = new QScrollArea(parent);
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    area->setWidget(page);
-    return area;
-}
 
 } // namespace
 
@@ -145,10 +134,8 @@ void PackGuiWindow::buildUi()
     layout->addLayout(outputRow);
 
     tabs = new QTabWidget(central);
-    tabs->addTab(wrapInScrollArea(buildDiscInfoPage(tabs), tabs),
-                 QCoreApplication::translate("PackGuiWindow", "光盘信息"));
-    tabs->addTab(wrapInScrollArea(buildPackOptionsPage(tabs), tabs),
-                 QCoreApplication::translate("PackGuiWindow", "打包选项"));
+    tabs->addTab(buildDiscInfoPage(tabs), QCoreApplication::translate("PackGuiWindow", "光盘信息"));
+    tabs->addTab(buildPackOptionsPage(tabs), QCoreApplication::translate("PackGuiWindow", "打包选项"));
     layout->addWidget(tabs, 0);
 
     auto* runRow = new QHBoxLayout;

@@ -62,6 +62,7 @@ private:
 
     // --- Form and layout (pack_gui_window.cpp, form_pages.cpp) ---
     void buildUi();
+    // The two option pages, each returned inside its scroll area.
     QWidget* buildDiscInfoPage(QWidget* parent);
     QWidget* buildPackOptionsPage(QWidget* parent);
     void addMetadataRow(QFormLayout* form, const QString& labelText, QLineEdit*& member);

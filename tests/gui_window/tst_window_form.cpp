@@ -3,7 +3,7 @@
 
 #include "app/settings_store.h"
 
-#include <QFormLayout>
+#include <QScrollArea>
 #include <QtTest>
 
 class WindowFormTest : public QObject
@@ -23,6 +23,10 @@ private slots:
         QCOMPARE(w.tabs()->count(), 2);
         QCOMPARE(w.tabs()->tabText(0), QStringLiteral("光盘信息"));
         QCOMPARE(w.tabs()->tabText(1), QStringLiteral("打包选项"));
+        for (int page = 0; page < 2; ++page) {
+            const auto* area = qobject_cast<QScrollArea*>(w.tabs()->widget(page));
+            QVERIFY(area && area->widgetResizable() && area->frameShape() == QFrame::NoFrame);
+        }
 
         QVERIFY(w.startButton()->isEnabled());
         QVERIFY(!w.stopButton()->isEnabled());
