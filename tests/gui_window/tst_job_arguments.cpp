@@ -152,18 +152,6 @@ private slots:
         QCOMPARE(w.output()->text(), dir.filePath(completed));
     }
 
-    void bareFileNameIsRelativeToTheCurrentFolder()
-    {
-        QTemporaryDir dir;
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
-        w.addTrackFile(touchFile(dir.filePath("a.dsf")));
-        w.output()->setText("disc");
-        const auto arguments = w.prepareJob();
-        QVERIFY(arguments);
-        QCOMPARE(arguments->at(1), QStringLiteral("disc.iso"));
-    }
-
     void refusals()
     {
         QTemporaryDir dir;

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QTableWidget>
 
 // Reaches into the window for tests: its widgets, its operations and the
@@ -21,7 +20,6 @@ public:
 
     // Widgets
     QLabel* banner() const { return w.bannerLabel; }
-    QTabWidget* tabs() const { return w.tabs; }
     QTableWidget* table() const { return w.trackTable; }
     QLabel* trackCount() const { return w.trackCountLabel; }
     QLineEdit* output() const { return w.outputEdit; }
@@ -45,16 +43,12 @@ public:
     QPushButton* startButton() const { return w.startButton; }
     QPushButton* stopButton() const { return w.stopButton; }
     QPushButton* openOutputButton() const { return w.openOutputButton; }
-    QPushButton* upButton() const { return w.upButton; }
-    QPushButton* downButton() const { return w.downButton; }
-    QPushButton* browseOutputButton() const { return w.browseOutputButton; }
     QPlainTextEdit* log() const { return w.logView; }
     QString logText() const { return w.logView->toPlainText(); }
     QString statusMessage() const { return w.statusBar()->currentMessage(); }
 
     // Run members
     QString enginePath() const { return w.enginePath; }
-    QString engineSource() const { return w.engineSource; }
     void setEnginePath(const QString& path) { w.enginePath = path; }
     QString coverPath() const { return w.coverPath; }
     QString jobOutputPath() const { return w.jobOutputPath; }
@@ -62,9 +56,6 @@ public:
     // Operations
     void addTrackFile(const QString& path) { w.addTrackFile(path); }
     void addTrackFolder(const QString& folder) { w.addTrackFolder(folder); }
-    void chooseTrackFiles() { w.chooseTrackFiles(); }
-    void chooseTrackFolder() { w.chooseTrackFolder(); }
-    void chooseCueSheet() { w.chooseCueSheet(); }
     void clearCueSheet() { w.clearCueSheet(); }
     void chooseCover() { w.chooseCover(); }
     void chooseOutputPath() { w.chooseOutputPath(); }
