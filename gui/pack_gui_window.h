@@ -110,7 +110,9 @@ private:
     void locateEngine();
 
     // --- Run control (run_control.cpp) ---
+    // A session exists and its engine still runs: startJob then does nothing.
     bool sessionIsRunning() const;
+    // Starts the run prepared by startJob with its whole argument vector.
     void beginRun(const QStringList& arguments);
     void stopJob();
     void setRunning(bool running);
@@ -121,7 +123,7 @@ private:
     void offerToDeleteIncompleteOutput();
     void openOutputFolder();
 
-    // --- Widgets, in construction order; all owned through Qt parentage ---
+    // --- Widgets, all owned through Qt parentage ---
     QLabel* bannerLabel = nullptr;
     QTabWidget* tabs = nullptr;
     QTableWidget* trackTable = nullptr;
