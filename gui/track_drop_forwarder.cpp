@@ -1,7 +1,6 @@
 #include "gui/track_drop_forwarder.h"
 
 #include <QDragEnterEvent>
-#include <QDragMoveEvent>
 #include <QDropEvent>
 
 namespace orvi {
@@ -17,14 +16,10 @@ bool TrackDropForwarder::eventFilter(QObject* watched, QEvent* event)
     case QEvent::DragEnter:
         onEnter(static_cast<QDragEnterEvent*>(event));
         return true;
-    case QEvent::DragMove: {
-        // The enter handler already judged this drag; keep the answer while it
-        // moves instead of letting the table re-judge it by its item formats.
-        auto* move = static_cast<QDragMoveEvent*>(event);
-        move->acceptProposedAction();
-        return true;
-    }
+    case QEvent::DragMove:
     case QEvent::DragLeave:
+        // Qt carries the enter handler's answer over into the moves; the
+        // table must not re-judge the drag by its own item formats.
         return true;
     case QEvent::Drop:
         onDrop(static_cast<QDropEvent*>(event));
