@@ -12,30 +12,6 @@
 
 namespace orvi::enginetest {
 
-int& failureCount()
-{
-    static int failures = 0;
-    return failures;
-}
-
-bool check(bool ok, const char* expression, const char* file, int line)
-{
-    if (!ok) {
-        std::fprintf(stderr, "%s:%d: FAILED: %s\n", file, line, expression);
-        ++failureCount();
-    }
-    return ok;
-}
-
-int finish(const char* name)
-{
-    if (failureCount() == 0)
-        std::printf("%s: all checks passed\n", name);
-    else
-        std::printf("%s: %d checks FAILED\n", name, failureCount());
-    return failureCount() == 0 ? 0 : 1;
-}
-
 bool EngineRun::outHas(const std::string& line) const
 {
     return std::find(out.begin(), out.end(), line) != out.end();

@@ -1,7 +1,7 @@
 // CUE sheets: character sets as people's rippers write them, and errors
 // that point at the line.
 
-#include "checks.h"
+#include "plain_checks.h"
 #include "test_files.h"
 
 #include "input/track_reader.h"

@@ -1,7 +1,7 @@
 // Text carried inside DSD files: ID3v2 (DSF metadata pointer, DSDIFF "ID3 "
 // chunk) and DSDIFF DIIN.
 
-#include "checks.h"
+#include "plain_checks.h"
 #include "test_files.h"
 
 #include "input/track_reader.h"

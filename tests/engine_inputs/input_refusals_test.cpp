@@ -1,6 +1,6 @@
 // Inputs the engine must refuse, and exactly what it says about them.
 
-#include "checks.h"
+#include "plain_checks.h"
 #include "test_files.h"
 
 #include "input/byte_fields.h"

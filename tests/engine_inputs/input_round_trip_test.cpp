@@ -1,7 +1,7 @@
 // Audio round trips: what the readers deliver must be the disc's byte order,
 // bit for bit, whatever the file layout, length or read size.
 
-#include "checks.h"
+#include "plain_checks.h"
 #include "test_files.h"
 
 #include "input/dsf_interleave.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-// Minimal checks for the engine's plain tests: each failed check prints
+// Minimal checks for the plain (non-Qt) tests: each failed check prints
 // where and what, and the test's exit code counts the failures.
 
 #include <cstdio>
