@@ -83,7 +83,8 @@ Figures measure(std::unique_ptr<PackSession> session, const QString& program, co
         figures.maxLinesPerTick = std::max(figures.maxLinesPerTick, int(lines.size()));
         if (done) {
             figures.exitCode = exitCode;
-            QCoreApplication::quit();
+            // Let the probe see the stall this tick caused before quitting.
+            QTimer::singleShot(20, [] { QCoreApplication::quit(); });
         }
     });
     QElapsedTimer probeClock;
