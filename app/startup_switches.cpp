@@ -24,6 +24,9 @@ void saveScreenshotIfRequested(QWidget* window)
             break;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
+    // Scroll areas settle their scroll bars from posted events after the
+    // first show; without one pass the picture shows stale scroll bars.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     const QPixmap shot = window->grab(QRect(QPoint(0, 0), QSize(-1, -1)));
     const bool saved = shot.save(QString::fromLocal8Bit(rawPath));
     std::printf("[shot] %s -> %s (visible=%d %dx%d)\n", saved ? "saved" : "FAILED", rawPath.constData(),

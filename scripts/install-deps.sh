@@ -9,6 +9,7 @@ packages=(
   qt6-image-formats-plugins libgl-dev
   libtag1-dev libuchardet-dev
   xvfb xauth openssl
+  fonts-noto-cjk
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -49,5 +50,6 @@ private:
     QTimer m_timer;
     QList<Handler> m_answers;
     QList<Record> m_records;
-    QWidget* m_lastHandled = nullptr;
+    // Guarded: a later dialog may be built at the address of one already gone.
+    QPointer<QWidget> m_lastHandled;
 };

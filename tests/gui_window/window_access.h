@@ -1,0 +1,88 @@
+#pragma once
+
+#include "gui/pack_gui_window.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+
+// Reaches into the window for tests: its widgets, its operations and the
+// file dialog hooks, which tests replace with canned answers.
+class PackGuiWindowTestAccess
+{
+public:
+    explicit PackGuiWindowTestAccess(PackGuiWindow& window) : w(window) {}
+
+    // Widgets
+    QLabel* banner() const { return w.bannerLabel; }
+    QTabWidget* tabs() const { return w.tabs; }
+    QTableWidget* table() const { return w.trackTable; }
+    QLabel* trackCount() const { return w.trackCountLabel; }
+    QLineEdit* output() const { return w.outputEdit; }
+    QLineEdit* album() const { return w.albumEdit; }
+    QLineEdit* artist() const { return w.artistEdit; }
+    QLineEdit* genre() const { return w.genreEdit; }
+    QLineEdit* copyright() const { return w.copyrightEdit; }
+    QLineEdit* discNumber() const { return w.discNumberEdit; }
+    QLineEdit* discTotal() const { return w.discTotalEdit; }
+    QLineEdit* coverPathEdit() const { return w.coverPathEdit; }
+    QLineEdit* cue() const { return w.cueEdit; }
+    QLineEdit* discTitle() const { return w.discTitleEdit; }
+    QLabel* coverPreview() const { return w.coverPreview; }
+    QSpinBox* pause() const { return w.pauseSpin; }
+    QSpinBox* dstOrder() const { return w.dstOrderSpin; }
+    QCheckBox* noEncode() const { return w.noEncodeCheck; }
+    QCheckBox* dsdDisc() const { return w.dsdDiscCheck; }
+    QCheckBox* playlist() const { return w.playlistCheck; }
+    QCheckBox* dstStereo() const { return w.dstStereoCheck; }
+    QCheckBox* autoClose() const { return w.autoCloseCheck; }
+    QPushButton* startButton() const { return w.startButton; }
+    QPushButton* stopButton() const { return w.stopButton; }
+    QPushButton* openOutputButton() const { return w.openOutputButton; }
+    QPushButton* upButton() const { return w.upButton; }
+    QPushButton* downButton() const { return w.downButton; }
+    QPushButton* browseOutputButton() const { return w.browseOutputButton; }
+    QPlainTextEdit* log() const { return w.logView; }
+    QString logText() const { return w.logView->toPlainText(); }
+    QString statusMessage() const { return w.statusBar()->currentMessage(); }
+
+    // Run members
+    QString enginePath() const { return w.enginePath; }
+    QString engineSource() const { return w.engineSource; }
+    void setEnginePath(const QString& path) { w.enginePath = path; }
+    QString coverPath() const { return w.coverPath; }
+    QString jobOutputPath() const { return w.jobOutputPath; }
+
+    // Operations
+    void addTrackFile(const QString& path) { w.addTrackFile(path); }
+    void addTrackFolder(const QString& folder) { w.addTrackFolder(folder); }
+    void chooseTrackFiles() { w.chooseTrackFiles(); }
+    void chooseTrackFolder() { w.chooseTrackFolder(); }
+    void chooseCueSheet() { w.chooseCueSheet(); }
+    void clearCueSheet() { w.clearCueSheet(); }
+    void chooseCover() { w.chooseCover(); }
+    void chooseOutputPath() { w.chooseOutputPath(); }
+    void removeSelectedTracks() { w.removeSelectedTracks(); }
+    void clearTracks() { w.clearTracks(); }
+    void moveSelectedTracks(int direction) { w.moveSelectedTracks(direction); }
+    void appendLog(const QString& text, bool isError) { w.appendLog(text, isError); }
+    void setRunning(bool running) { w.setRunning(running); }
+    // The drop handler itself, for drops that reach it in ways a test cannot
+    // stage (the table is disabled during a run, so events do not pass it).
+    void dropEvent(QDropEvent* event) { w.dropEvent(event); }
+    std::optional<QStringList> prepareJob() { return w.prepareJob(); }
+    QStringList buildEngineArguments() const { return w.buildEngineArguments(); }
+    QString defaultOutputPath() const { return w.defaultOutputPath(); }
+    static QString sanitizeFileName(const QString& name) { return PackGuiWindow::sanitizeFileName(name); }
+
+    orvi::FileDialogs& dialogs() { return w.fileDialogs; }
+
+private:
+    PackGuiWindow& w;
+};
