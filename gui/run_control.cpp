@@ -48,7 +48,8 @@ void PackGuiWindow::beginRun(const QStringList& arguments)
     reportedOutputPath.clear();
     openOutputButton->setEnabled(false);
     logView->clear();
-    appendLog(QCoreApplication::translate("PackGuiWindow", "── %1 开始打包 ──").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))), false);
+    const QString startTime = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    appendLog(QCoreApplication::translate("PackGuiWindow", "── %1 开始打包 ──").arg(startTime), false);
     appendLog(QStringLiteral("$ %1 %2").arg(enginePath, arguments.join(QLatin1Char(' '))), false);
     finishHandled = false;
 
