@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-void PackGuiWindow::runAutorun(const QString& spec)
+void PackGuiWindow::runAutorun(const QString& autorunValue)
 {
-    QStringList items = spec.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList items = autorunValue.split(QLatin1Char('|'), Qt::SkipEmptyParts);
     if (items.size() < 2) {
         appendLog(QCoreApplication::translate("PackGuiWindow", "AUTORUN 参数不完整(至少 1 个音轨 + 输出路径)"), true);
         return;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the session tests under the thread sanitizer and under the address
-# (and undefined-behaviour) sanitizer, each in its own build directory, and
-# runs the tests labelled "sanitize". Not part of the default test run: each
-# sanitizer build compiles the application library again.
+# Builds the session and run-control tests under the thread sanitizer and
+# under the address (and undefined-behaviour) sanitizer, each in its own build
+# directory, and runs the tests labelled "sanitize". Not part of the default
+# test run: each sanitizer build compiles the application library again.
 #   scripts/sanitize-tests.sh [thread|address]...   (default: both)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 kinds=("$@")
 [ ${#kinds[@]} -eq 0 ] && kinds=(thread address)
 jobs="${ORVI_SANITIZE_JOBS:-2}"
-targets=(session_line_split session_inproc_runner session_proc session_inproc OrviTestEngine)
+targets=(session_line_split session_inproc_runner session_proc session_inproc run_control_window OrviTestEngine)
 
 export QT_QPA_PLATFORM=offscreen
 
@@ -24,7 +24,9 @@ for kind in "${kinds[@]}"; do
   # engine's output pipe, and a report written there would vanish into it.
   # Qt is not built with the thread sanitizer; its own accesses are left out
   # (ignore_noninstrumented_modules) so that only our code is judged.
-  export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1 log_path=$reports/tsan"
+  # QProcess forks the engine from a process with threads and execs at once,
+  # which the sanitizer refuses unless told (die_after_fork=0).
+  export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1 die_after_fork=0 log_path=$reports/tsan"
   export ASAN_OPTIONS="halt_on_error=1 detect_leaks=1 log_path=$reports/asan"
   export UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1 log_path=$reports/ubsan"
   echo "== $kind sanitizer in $dir"

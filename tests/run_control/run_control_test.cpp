@@ -388,12 +388,12 @@ private slots:
     {
         RunSetup run(true, QStringLiteral("exit:0"));
         qputenv("ORVI_PACK_GUI_NOCONFIRM", "1");
-        const QString spec = run.track + QStringLiteral("||") + run.track + QLatin1Char('|')
+        const QString autorunValue = run.track + QStringLiteral("||") + run.track + QLatin1Char('|')
                              + run.dir.filePath(QStringLiteral("x")) + QLatin1Char('|');
         const QString mirror = run.dir.filePath(QStringLiteral("run.log"));
         qputenv("ORVI_PACK_GUI_LOG", mirror.toLocal8Bit());
         run.access->output()->clear();
-        run.window->runAutorun(spec);
+        run.window->runAutorun(autorunValue);
         qunsetenv("ORVI_PACK_GUI_LOG");
         QFile file(mirror);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -406,16 +406,16 @@ private slots:
 
     void autorunNeedsTrackAndOutput_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("autorunValue");
         QTest::newRow("empty") << "";
         QTest::newRow("one item") << "/a/01.dsf";
         QTest::newRow("bars only") << "|||";
     }
     void autorunNeedsTrackAndOutput()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, autorunValue);
         RunSetup run(true, QStringLiteral("exit:0"));
-        run.window->runAutorun(spec);
+        run.window->runAutorun(autorunValue);
         QVERIFY(run.log().endsWith(QStringLiteral("AUTORUN 参数不完整(至少 1 个音轨 + 输出路径)\n")));
         QVERIFY(run.idle());
         QVERIFY(!run.log().contains(QStringLiteral("开始打包 ──")));
