@@ -1,7 +1,7 @@
 #include "gui/pack_gui_window.h"
 
 #include "app/settings_store.h"
-#include "gui/run_control_placeholder.h" // the session interface
+#include "session/pack_session.h"
 #include "gui/track_columns.h"
 
 #include <QCheckBox>

@@ -1,0 +1,408 @@
+// The in-process runner: what the engine receives, what the sink gets and in
+// which form, the control channels, and that descriptors 0 to 2 come back.
+#include "session/inproc_runner.h"
+#include "scripted_engine.h"
+#include "test_output_outside_pipe.h"
+#include "std_descriptors_probe.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using orvi::InProcRunner;
+
+namespace {
+
+const std::string pipeReady = "[host] session pipe ready (fd1/fd2 -> InProcRunner pipe)\n";
+
+// Chunks as the sink received them, from any of the runner's threads.
+struct ChunkLog {
+    std::mutex mutex;
+    std::vector<std::string> chunks;
+
+    orvi::LineSink sink()
+    {
+        return [this](const std::string& chunk) {
+            std::lock_guard lock(mutex);
+            chunks.push_back(chunk);
+        };
+    }
+    std::vector<std::string> all()
+    {
+        std::lock_guard lock(mutex);
+        return chunks;
+    }
+    std::string joined()
+    {
+        std::string text;
+        for (const std::string& chunk : all())
+            text += chunk;
+        return text;
+    }
+    bool waitFor(const std::function<bool(const std::vector<std::string>&)>& seen, int timeoutMs = 10000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < timeoutMs) {
+            if (seen(all()))
+                return true;
+            QThread::msleep(5);
+        }
+        return false;
+    }
+};
+
+std::vector<std::string> scripted(const char* script)
+{
+    return {"engine", "--script", script};
+}
+
+// The strings an entry received, taken by the capturing entries below.
+std::mutex capturedMutex;
+std::vector<std::string> capturedArgs;
+bool capturedNullAfterLast = false;
+
+void capture(int argc, char** argv)
+{
+    std::lock_guard lock(capturedMutex);
+    capturedArgs.assign(argv, argv + argc);
+    capturedNullAfterLast = argv[argc] == nullptr;
+}
+
+int capturingEntry(int argc, char** argv)
+{
+    capture(argc, argv);
+    return 11;
+}
+
+// Reads control lines through the queue the runner named on the command
+// line until "stop", echoing each one.
+int queueReadingEntry(int argc, char** argv)
+{
+    capture(argc, argv);
+    auto* queue = reinterpret_cast<orvi::InprocCtlQueue*>(std::strtoull(argv[argc - 3], nullptr, 10));
+    auto* read = reinterpret_cast<int (*)(orvi::InprocCtlQueue*, char*, int)>(std::strtoull(argv[argc - 1], nullptr, 10));
+    char buffer[64];
+    for (;;) {
+        const int length = read(queue, buffer, sizeof buffer);
+        if (length <= 0)
+            return 1;
+        std::printf("control: %s\n", buffer);
+        std::fflush(stdout);
+        if (std::string(buffer) == "stop")
+            return -61;
+    }
+}
+
+} // namespace
+
+class InProcRunnerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusesNothingToRun()
+    {
+        InProcRunner noEntry(nullptr, false);
+        QCOMPARE(noEntry.start({"engine"}, nullptr), -1);
+        InProcRunner runner(&scriptedEngineMain, false);
+        QCOMPARE(runner.start({}, nullptr), -1);
+        QVERIFY(!runner.isRunning());
+        QCOMPARE(runner.wait(0), -1000);
+    }
+
+    void deliversLinesThenFragmentAfterRestore()
+    {
+        const QString before = describeStandardDescriptors();
+        ChunkLog log;
+        InProcRunner runner(&scriptedEngineMain, false);
+        QCOMPARE(runner.start(scripted("out:hello;partial:tail;exit:7"), log.sink()), 0);
+        const std::string rcLine = "[inproc] engine entry returned rc=7 (args=4)\n";
+        // The worker's own line goes straight to the sink; the engine's line
+        // comes through the pipe, possibly in one chunk with the ready line.
+        QVERIFY(log.waitFor([&](const auto& chunks) {
+            std::string text;
+            for (const std::string& chunk : chunks)
+                text += chunk;
+            return std::find(chunks.begin(), chunks.end(), rcLine) != chunks.end()
+                && text.find("hello\n") != std::string::npos;
+        }));
+        // The fragment has no line end: it waits in the pipe's reader until
+        // the descriptors are back and the reader sees the end.
+        QVERIFY(log.joined().find("tail") == std::string::npos);
+        QCOMPARE(runner.wait(5000), 7);
+        const std::vector<std::string> chunks = log.all();
+        // The ready line precedes the engine's output in the pipe; only the
+        // worker's own line may overtake it.
+        QVERIFY(log.joined().find(pipeReady) < log.joined().find("hello\n"));
+        QCOMPARE(chunks.back(), std::string("tail"));
+        QCOMPARE(log.joined().size(), pipeReady.size() + rcLine.size() + std::string("hello\ntail").size());
+        QCOMPARE(describeStandardDescriptors(), before);
+        // Waiting again returns the stored result and changes nothing.
+        QCOMPARE(runner.wait(0), 7);
+    }
+
+    void redirectsOnlyWhileRunning()
+    {
+        const QString before = describeStandardDescriptors();
+        ChunkLog log;
+        InProcRunner runner(&scriptedEngineMain, false);
+        QCOMPARE(runner.start(scripted("waitstop;exit:-61"), log.sink()), 0);
+        QVERIFY(standardOutputIsPipe());
+        QVERIFY(describeStandardDescriptors() != before);
+        QVERIFY(runner.isRunning());
+        QCOMPARE(runner.start(scripted("exit:0"), log.sink()), -2);
+        QCOMPARE(runner.wait(0), -1000);
+        QCOMPARE(runner.stop(5000), -61);
+        QVERIFY(!runner.isRunning());
+        QVERIFY(log.joined().find("got stop\n") != std::string::npos);
+        QCOMPARE(describeStandardDescriptors(), before);
+    }
+
+    void waitWithZeroTimeoutReturnsAtOnce()
+    {
+        ChunkLog log;
+        InProcRunner runner(&scriptedEngineMain, false);
+        QCOMPARE(runner.start(scripted("waitstop"), log.sink()), 0);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(runner.wait(0), -1000);
+        QCOMPARE(runner.wait(-5), -1000);
+        QVERIFY(clock.elapsed() < 100);
+        QCOMPARE(runner.stop(5000), 0);
+    }
+
+    void passesArgumentsWithHostMarker()
+    {
+        InProcRunner runner(&capturingEntry, false);
+        QCOMPARE(runner.start({"prog", "-o", "x.iso", "a.dsf"}, nullptr), 0);
+        QCOMPARE(runner.wait(5000), 11);
+        std::lock_guard lock(capturedMutex);
+        const std::vector<std::string> expected{"prog", "-o", "x.iso", "a.dsf", "-inproc-host"};
+        QCOMPARE(capturedArgs, expected);
+        QVERIFY(capturedNullAfterLast);
+    }
+
+    void setsInprocEnvironmentForTheEngine()
+    {
+        qunsetenv("ORVI_INPROC");
+        ChunkLog log;
+        InProcRunner runner(&scriptedEngineMain, false);
+        QCOMPARE(runner.start(scripted("env:ORVI_INPROC"), log.sink()), 0);
+        QCOMPARE(runner.wait(5000), 0);
+        QVERIFY(log.joined().find("ORVI_INPROC=1\n") != std::string::npos);
+        QCOMPARE(qgetenv("ORVI_INPROC"), QByteArray("1"));
+    }
+
+    void longFragmentIsPassedOnBeforeTheEnd()
+    {
+        ChunkLog log;
+        InProcRunner runner(&scriptedEngineMain, false);
+        QCOMPARE(runner.start(scripted("big:70000;waitstop;exit:0"), log.sink()), 0);
+        // The engine is still waiting for "stop": the fragment got through
+        // on its size alone, as one chunk with no line feed.
+        QVERIFY(log.waitFor([](const auto& chunks) {
+            for (const std::string& chunk : chunks)
+                if (chunk.size() > 65536 && chunk.find_first_not_of('x') == std::string::npos)
+                    return true;
+            return false;
+        }));
+        QVERIFY(runner.isRunning());
+        QCOMPARE(runner.stop(5000), 0);
+        std::size_t xCount = 0;
+        for (const char c : log.joined())
+            xCount += c == 'x';
+        QCOMPARE(xCount, std::size_t(70000));
+    }
+
+    void exceptionsBecomeMinusOne_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("std") << "out:before;throw:boom" << "[inproc] the engine threw an exception: boom\n";
+        QTest::newRow("other") << "throwother" << "[inproc] the engine threw a non-std exception\n";
+    }
+    void exceptionsBecomeMinusOne()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, line);
+        const QString before = describeStandardDescriptors();
+        ChunkLog log;
+        InProcRunner runner(&scriptedEngineMain, false);
+        const std::string scriptText = script.toStdString();
+        QCOMPARE(runner.start({"engine", "--script", scriptText}, log.sink()), 0);
+        QCOMPARE(runner.wait(5000), -1);
+        const std::string text = log.joined();
+        QVERIFY(text.find(line.toStdString()) != std::string::npos);
+        QVERIFY(text.find("[inproc] engine entry returned rc=-1 (args=4)\n") != std::string::npos);
+        QCOMPARE(describeStandardDescriptors(), before);
+    }
+
+    void failedSetUpLeavesDescriptorsAlone()
+    {
+        const QString before = describeStandardDescriptors();
+        InProcRunner runner(&scriptedEngineMain, false);
+        {
+            DescriptorExhaustion noFreeDescriptors;
+            QCOMPARE(runner.start(scripted("out:never"), nullptr), -3);
+        }
+        QVERIFY(!runner.isRunning());
+        QCOMPARE(describeStandardDescriptors(), before);
+        // The runner is usable again afterwards.
+        ChunkLog log;
+        QCOMPARE(runner.start(scripted("out:again"), log.sink()), 0);
+        QCOMPARE(runner.wait(5000), 0);
+        QVERIFY(log.joined().find("again\n") != std::string::npos);
+    }
+
+    void diagnosticFileRecordsTheRun()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("inproc.log"));
+        qputenv("ORVI_INPROC_LOG", path.toLocal8Bit());
+        ChunkLog log;
+        InProcRunner runner(&scriptedEngineMain, false);
+        QCOMPARE(runner.start(scripted("out:hello;exit:3"), log.sink()), 0);
+        QCOMPARE(runner.wait(5000), 3);
+        qunsetenv("ORVI_INPROC_LOG");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(text.startsWith("[inproc] dup2 out=1 err=1 in=1 | fileno: in=0 out=1 err=2 | osf: in=0 out=1\n"), text.constData());
+        QVERIFY(text.contains("[inproc] calling entry argc=4\n"));
+        QVERIFY(text.contains("[inproc] entry rc=3\n"));
+        QVERIFY(text.contains(QByteArray::fromStdString(pipeReady)));
+        QVERIFY(text.contains("hello\n"));
+    }
+
+    void throwingSinkIsReportedThroughThePipe()
+    {
+        auto thrown = std::make_shared<std::atomic<bool>>(false);
+        ChunkLog log;
+        orvi::LineSink recording = log.sink();
+        InProcRunner runner(&scriptedEngineMain, false);
+        QCOMPARE(runner.start(scripted("sleep:100;out:next"),
+                              [thrown, recording](const std::string& chunk) {
+                                  if (!thrown->exchange(true))
+                                      throw std::runtime_error("first");
+                                  recording(chunk);
+                              }),
+                 0);
+        QCOMPARE(runner.wait(5000), 0);
+        const std::string text = log.joined();
+        QVERIFY(text.find("[inproc] log sink threw: first\n") != std::string::npos);
+        QVERIFY(text.find("next\n") != std::string::npos);
+    }
+
+    void queueModeCarriesControlLines()
+    {
+        ChunkLog log;
+        InProcRunner runner(&queueReadingEntry, true);
+        QCOMPARE(runner.start({"prog"}, log.sink()), 0);
+        QVERIFY(runner.sendControl("hello\r\n"));
+        QVERIFY(runner.sendControl("stop"));
+        QCOMPARE(runner.wait(5000), -61);
+        {
+            std::lock_guard lock(capturedMutex);
+            QCOMPARE(capturedArgs.size(), std::size_t(6));
+            QCOMPARE(capturedArgs[1], std::string("-inproc-host"));
+            QCOMPARE(capturedArgs[2], std::string("-inproc-ctl"));
+            QCOMPARE(capturedArgs[4], std::string("-inproc-ctl-fn"));
+            QCOMPARE(std::strtoull(capturedArgs[5].c_str(), nullptr, 10),
+                     static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(&orvi::controlRead)));
+        }
+        const std::string text = log.joined();
+        QVERIFY(text.find("control: hello\ncontrol: stop\n") != std::string::npos);
+        // Torn down: ordinary lines are refused, "stop" still goes through.
+        QVERIFY(!runner.sendControl("more"));
+        QCOMPARE(runner.controlNote(), std::string("control queue closed (session already torn down)"));
+        QVERIFY(runner.sendControl("stop"));
+        QCOMPARE(runner.controlNote(), std::string("control queue closed -> stop forced through"));
+    }
+
+    void pipeModeWithoutRunHasNoChannel()
+    {
+        InProcRunner runner(&scriptedEngineMain, false);
+        QVERIFY(!runner.sendControl("stop"));
+        QCOMPARE(runner.controlNote(), std::string("no control channel (queue not enabled and pipe not created)"));
+    }
+
+    void controlReadLimits()
+    {
+        char buffer[8];
+        QCOMPARE(orvi::controlRead(nullptr, buffer, 8), 0);
+        orvi::InprocCtlQueue queue;
+        orvi::openControlQueue(queue);
+        QCOMPARE(orvi::controlRead(&queue, nullptr, 8), -1);
+        QCOMPARE(orvi::controlRead(&queue, buffer, 1), -1);
+        orvi::pushControlLine(queue, "stop\r\n");
+        QCOMPARE(orvi::controlRead(&queue, buffer, 2), -1);
+        QVERIFY(queue.entries.empty());
+        orvi::pushControlLine(queue, "stop\r\n");
+        QCOMPARE(orvi::controlRead(&queue, buffer, 5), 4);
+        QCOMPARE(QByteArray(buffer, 5), QByteArray("stop\0", 5));
+        orvi::pushControlLine(queue, "\r\n");
+        QCOMPARE(orvi::controlRead(&queue, buffer, 5), 0);
+
+        // A reader blocked on an empty queue is released by closing it.
+        std::atomic<int> result{99};
+        std::thread blocked([&] { result = orvi::controlRead(&queue, buffer, 8); });
+        QThread::msleep(50);
+        QCOMPARE(result.load(), 99);
+        orvi::closeControlQueue(queue);
+        blocked.join();
+        QCOMPARE(result.load(), 0);
+    }
+
+    void queueBoundHoldsExceptForStop()
+    {
+        orvi::InprocCtlQueue queue;
+        orvi::openControlQueue(queue);
+        for (std::size_t i = 0; i < orvi::InprocCtlQueue::maxEntries; ++i)
+            QVERIFY(orvi::pushControlLine(queue, "x") == orvi::ControlPush::Queued);
+        QVERIFY(orvi::pushControlLine(queue, "x") == orvi::ControlPush::Refused);
+        QVERIFY(orvi::pushControlLine(queue, "stop") == orvi::ControlPush::StopForcedThrough);
+        QCOMPARE(queue.entries.size(), orvi::InprocCtlQueue::maxEntries + 1);
+    }
+
+    // An engine that outlives the runner's 5-second wait: the detached
+    // worker's last line must not reach the receiver once the runner is gone.
+    void noSinkCallAfterDestruction()
+    {
+        const QString before = describeStandardDescriptors();
+        auto calls = std::make_shared<std::atomic<int>>(0);
+        auto receiverGone = std::make_shared<std::atomic<bool>>(false);
+        auto callsAfterGone = std::make_shared<std::atomic<int>>(0);
+        {
+            InProcRunner runner(&scriptedEngineMain, false);
+            QCOMPARE(runner.start(scripted("sleep:5600;out:late"),
+                                  [calls, receiverGone, callsAfterGone](const std::string&) {
+                                      ++*calls; fprintf(stderr, "CALL %d\n", int(*receiverGone));
+                                      if (*receiverGone)
+                                          ++*callsAfterGone;
+                                  }),
+                     0);
+            // Destruction: "stop" (ignored), 5 s of waiting, then let go.
+        }
+        *receiverGone = true;
+        QCOMPARE(describeStandardDescriptors(), before);
+        QThread::msleep(1200); // the engine returns meanwhile
+        QCOMPARE(callsAfterGone->load(), 0);
+        QVERIFY(calls->load() >= 1); // the pipe-ready line came through
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return runTestsWithOutputOutsidePipe<InProcRunnerTest, QCoreApplication>(argc, argv);
+}
+#include "inproc_runner_test.moc"

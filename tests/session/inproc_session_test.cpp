@@ -1,0 +1,261 @@
+// The in-process session with the scripted engine as its entry, and the
+// choice between the two session kinds.
+#include "session/pack_inproc_session.h"
+#include "session/pack_proc_session.h"
+#include "scripted_engine.h"
+#include "test_output_outside_pipe.h"
+#include "session_recorder.h"
+#include "std_descriptors_probe.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <mutex>
+
+namespace {
+const QString pipeReady = QStringLiteral("[host] session pipe ready (fd1/fd2 -> InProcRunner pipe)\n");
+
+QStringList script(const QString& steps)
+{
+    return {QStringLiteral("--script"), steps};
+}
+
+std::mutex firstArgumentMutex;
+std::string firstArgument;
+
+int recordFirstArgument(int, char** argv)
+{
+    std::lock_guard lock(firstArgumentMutex);
+    firstArgument = argv[0];
+    return 0;
+}
+} // namespace
+
+class InProcSessionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void factoryChoosesByEnvironment_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("unset");
+        QTest::addColumn<bool>("inProcess");
+        QTest::newRow("unset") << QByteArray() << true << true;
+        QTest::newRow("empty") << QByteArray("") << false << true;
+        QTest::newRow("0") << QByteArray("0") << false << false;
+        QTest::newRow("1") << QByteArray("1") << false << true;
+        QTest::newRow("00") << QByteArray("00") << false << true;
+        QTest::newRow("blank 0") << QByteArray(" 0") << false << true;
+    }
+    void factoryChoosesByEnvironment()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, unset);
+        QFETCH(bool, inProcess);
+        if (unset)
+            qunsetenv("ORVI_GUI_INPROC");
+        else
+            qputenv("ORVI_GUI_INPROC", value);
+        QObject parent;
+        const std::unique_ptr<PackSession> session = createPackSession(&parent);
+        qunsetenv("ORVI_GUI_INPROC");
+        QCOMPARE(session->isInProcess(), inProcess);
+        QCOMPARE(session->stopIsForced(), !inProcess);
+        QCOMPARE(dynamic_cast<PackInProcSession*>(session.get()) != nullptr, inProcess);
+        QCOMPARE(dynamic_cast<PackProcSession*>(session.get()) != nullptr, !inProcess);
+    }
+
+    void factoryUsesTheReplacedEntry()
+    {
+        setInProcessEngineEntry(&scriptedEngineMain);
+        QObject parent;
+        const std::unique_ptr<PackSession> session = createPackSession(&parent);
+        setInProcessEngineEntry(nullptr);
+        SessionRecorder recorder;
+        recorder.install(*session);
+        QCOMPARE(session->start(QStringLiteral("engine"), script(QStringLiteral("out:scripted;exit:9"))), 0);
+        QVERIFY(recorder.waitForFinish(*session));
+        QCOMPARE(recorder.exitCode(), 9);
+        QVERIFY(recorder.texts().contains(QStringLiteral("scripted\n")));
+    }
+
+    void deliversEveryLineAsStandardOutput()
+    {
+        const QString before = describeStandardDescriptors();
+        PackInProcSession session(&scriptedEngineMain);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(QStringLiteral("engine"),
+                               script(QStringLiteral("out:hello;err:oops;crlf:x;partial:abc;exit:3"))),
+                 0);
+        QVERIFY(recorder.waitForFinish(session));
+        QCOMPARE(recorder.exitCode(), 3);
+        QVERIFY(!recorder.crashed());
+        for (const auto& line : recorder.lines())
+            QVERIFY(!line.isStderr);
+        QCOMPARE(recorder.texts().count(QStringLiteral("[inproc] engine entry returned rc=3 (args=4)\n")), 1);
+        // The worker's own line may come at any point; everything that went
+        // through the pipe starts with the ready line.
+        QStringList engineLines = recorder.texts();
+        engineLines.removeAll(QStringLiteral("[inproc] engine entry returned rc=3 (args=4)\n"));
+        QCOMPARE(engineLines.takeFirst(), pipeReady);
+        // The tail without a line end comes last, once the run is torn down.
+        QCOMPARE(engineLines, QStringList({QStringLiteral("hello\n"), QStringLiteral("oops\n"), QStringLiteral("x\r\n"),
+                                           QStringLiteral("abc")}));
+        for (int i = 0; i < 5; ++i)
+            session.poll();
+        QCOMPARE(recorder.finishCount(), 1);
+        QCOMPARE(describeStandardDescriptors(), before);
+    }
+
+    void stopIsObeyed()
+    {
+        PackInProcSession session(&scriptedEngineMain);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QVERIFY(!session.stopIsForced());
+        QVERIFY(session.isInProcess());
+        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("waitstop;exit:-61"))), 0);
+        QCOMPARE(session.stop(2000), 0);
+        QVERIFY(!session.isRunning());
+        QCOMPARE(recorder.finishCount(), 0);
+        session.poll();
+        QCOMPARE(recorder.finishCount(), 1);
+        QCOMPARE(recorder.exitCode(), -61);
+        QVERIFY(!recorder.crashed());
+        QVERIFY(recorder.texts().contains(QStringLiteral("got stop\n")));
+    }
+
+    void stopIgnoredTimesOutAndCannotBeForced()
+    {
+        PackInProcSession session(&scriptedEngineMain);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("sleep:3000;exit:5"))), 0);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(session.stop(2000), -1000);
+        QVERIFY(clock.elapsed() >= 2000);
+        session.terminate();
+        session.kill();
+        session.closeChannels();
+        QVERIFY(session.isRunning());
+        QVERIFY(recorder.waitForFinish(session));
+        QCOMPARE(recorder.exitCode(), 5);
+    }
+
+    void secondStartIsRefused()
+    {
+        PackInProcSession session(&scriptedEngineMain);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.sendLine(QStringLiteral("stop"), nullptr), -1);
+        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("waitstop;exit:0"))), 0);
+        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("exit:1"))), -2);
+        bool flushed = false;
+        QCOMPARE(session.sendLine(QStringLiteral("stop"), &flushed), 5);
+        QVERIFY(flushed);
+        QVERIFY(recorder.waitForFinish(session));
+        QCOMPARE(recorder.exitCode(), 0);
+    }
+
+    void emptyProgramStillStarts()
+    {
+        PackInProcSession session(&recordFirstArgument);
+        SessionRecorder recorder;
+        recorder.install(session);
+        {
+            std::lock_guard lock(firstArgumentMutex);
+            firstArgument = "unchanged";
+        }
+        QCOMPARE(session.start(QString(), {}), 0);
+        QVERIFY(recorder.waitForFinish(session));
+        std::lock_guard lock(firstArgumentMutex);
+        QCOMPARE(firstArgument, std::string());
+    }
+
+    void startFailuresAreExplained()
+    {
+        PackInProcSession noEntry(nullptr);
+        QCOMPARE(noEntry.start(QStringLiteral("engine"), {}), -1);
+        QCOMPARE(noEntry.errorString(), QStringLiteral("进程内会话起不来 (rc=-1)"));
+
+        const QString before = describeStandardDescriptors();
+        PackInProcSession session(&scriptedEngineMain);
+        SessionRecorder recorder;
+        recorder.install(session);
+        {
+            DescriptorExhaustion noFreeDescriptors;
+            QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("out:never"))), -3);
+        }
+        QCOMPARE(session.errorString(), QStringLiteral("进程内会话起不来 (rc=-3)"));
+        QVERIFY(!recorder.waitForFinish(session, 300));
+        QCOMPARE(describeStandardDescriptors(), before);
+    }
+
+    void throwingEngineFinishesWithMinusOne()
+    {
+        const QString before = describeStandardDescriptors();
+        PackInProcSession session(&scriptedEngineMain);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("out:working;throw:disk full"))), 0);
+        QVERIFY(recorder.waitForFinish(session));
+        QCOMPARE(recorder.exitCode(), -1);
+        QVERIFY(recorder.texts().contains(QStringLiteral("[inproc] the engine threw an exception: disk full\n")));
+        QCOMPARE(describeStandardDescriptors(), before);
+    }
+
+    void engineSeesInprocEnvironment()
+    {
+        qunsetenv("ORVI_INPROC");
+        PackInProcSession session(&scriptedEngineMain);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("env:ORVI_INPROC;args"))), 0);
+        QVERIFY(recorder.waitForFinish(session));
+        const QStringList texts = recorder.texts();
+        QVERIFY(texts.contains(QStringLiteral("ORVI_INPROC=1\n")));
+        QVERIFY(texts.contains(QStringLiteral("argc=4\n")));
+        QVERIFY(texts.contains(QStringLiteral("argv[3]=-inproc-host\n")));
+    }
+
+    void floodArrivesComplete()
+    {
+        PackInProcSession session(&scriptedEngineMain);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("flood:200000;exit:0"))), 0);
+        QVERIFY(recorder.waitForFinish(session, 120000));
+        QStringList texts = recorder.texts();
+        texts.removeAll(QStringLiteral("[inproc] engine entry returned rc=0 (args=4)\n"));
+        QCOMPARE(texts.takeFirst(), pipeReady);
+        QCOMPARE(texts.size(), 200000);
+        for (int i = 0; i < texts.size(); i += 9973)
+            QCOMPARE(texts[i], QStringLiteral("flood line %1\n").arg(i));
+        QCOMPARE(texts.last(), QStringLiteral("flood line 199999\n"));
+    }
+
+    void destroyingARunningSessionStopsTheEngine()
+    {
+        const QString before = describeStandardDescriptors();
+        SessionRecorder recorder;
+        QElapsedTimer clock;
+        {
+            PackInProcSession session(&scriptedEngineMain);
+            recorder.install(session);
+            QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("waitstop;exit:-61"))), 0);
+            clock.start();
+        }
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(describeStandardDescriptors(), before);
+        QCOMPARE(recorder.finishCount(), 0);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return runTestsWithOutputOutsidePipe<InProcSessionTest, QApplication>(argc, argv);
+}
+#include "inproc_session_test.moc"

@@ -1,0 +1,210 @@
+// The child-process session against the scripted engine executable.
+#include "session/pack_proc_session.h"
+#include "session_recorder.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+QString testEngine()
+{
+    return QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine");
+}
+
+QStringList script(const QString& steps)
+{
+    return {QStringLiteral("--script"), steps};
+}
+} // namespace
+
+class ProcSessionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void linesKeepTheirEndsAndChannel()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(testEngine(),
+                               script(QStringLiteral("out:hello;crlf:x;err:oops;errcrlf:e1;errpartial:frag;exit:3"))),
+                 0);
+        QVERIFY(recorder.waitForFinish(session));
+        QCOMPARE(recorder.exitCode(), 3);
+        QVERIFY(!recorder.crashed());
+        QStringList out;
+        QStringList err;
+        for (const auto& line : recorder.lines())
+            (line.isStderr ? err : out).append(line.text);
+        QCOMPARE(out, QStringList({QStringLiteral("hello\n"), QStringLiteral("x\r\n")}));
+        // The unfinished fragment is never delivered, not even at the end.
+        QCOMPARE(err, QStringList({QStringLiteral("oops\n"), QStringLiteral("e1\r\n")}));
+        for (int i = 0; i < 5; ++i)
+            session.poll();
+        QCOMPARE(recorder.finishCount(), 1);
+        QCOMPARE(recorder.lines().size(), 4);
+    }
+
+    void lineSplitAcrossReadsArrivesWhole()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("partial:abc;sleep:300;out:def"))), 0);
+        QVERIFY(recorder.waitForFinish(session));
+        QCOMPARE(recorder.texts(), QStringList{QStringLiteral("abcdef\n")});
+        QVERIFY(!recorder.lines().first().isStderr);
+    }
+
+    void crashIsReportedOnce()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("out:a;crash"))), 0);
+        QVERIFY(recorder.waitForFinish(session));
+        QVERIFY(recorder.crashed());
+        session.poll();
+        QCOMPARE(recorder.finishCount(), 1);
+        QCOMPARE(recorder.texts(), QStringList{QStringLiteral("a\n")});
+    }
+
+    void missingExecutableFailsToStart()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(QStringLiteral(ORVI_BUILD_DIR "/no-such-engine"), {}), -3);
+        QVERIFY(!session.errorString().isEmpty());
+        QVERIFY(!session.isRunning());
+        QVERIFY(!recorder.waitForFinish(session, 300));
+        QCOMPARE(session.sendLine(QStringLiteral("stop"), nullptr), -1);
+    }
+
+    void secondStartWhileRunningIsRefused()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("waitstop;exit:5"))), 0);
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("exit:0"))), -2);
+        QVERIFY(session.isRunning());
+        bool flushed = false;
+        QCOMPARE(session.sendLine(QStringLiteral("stop"), &flushed), 5);
+        QVERIFY(flushed);
+        QVERIFY(recorder.waitForFinish(session));
+        QCOMPARE(recorder.exitCode(), 5);
+        QCOMPARE(recorder.texts(), QStringList{QStringLiteral("got stop\n")});
+    }
+
+    void stopReturnsTheExitCode()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QVERIFY(session.stopIsForced());
+        QVERIFY(!session.isInProcess());
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("waitstop;exit:-61"))), 0);
+        // -61 as a process exit status is the byte 195.
+        QCOMPARE(session.stop(5000), 195);
+        session.poll();
+        QCOMPARE(recorder.finishCount(), 1);
+        QCOMPARE(recorder.exitCode(), 195);
+    }
+
+    void stopIgnoredTimesOut()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("sleep:20000"))), 0);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(session.stop(400), -1000);
+        QVERIFY(clock.elapsed() >= 400);
+        QVERIFY(session.isRunning());
+        session.kill();
+        QVERIFY(recorder.waitForFinish(session));
+        QVERIFY(recorder.crashed());
+    }
+
+    // The window's forced stop: terminate, and kill when the engine is still
+    // there 3000 ms later.
+    void terminateThenKill()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("ignoreterm;out:ready;sleep:30000"))), 0);
+        QVERIFY(recorder.waitForLine(session, QStringLiteral("ready\n")));
+        session.terminate();
+        QVERIFY(!session.waitForFinished(3000));
+        QVERIFY(session.isRunning());
+        session.kill();
+        QVERIFY(recorder.waitForFinish(session));
+        QVERIFY(recorder.crashed());
+        QCOMPARE(recorder.finishCount(), 1);
+    }
+
+    void terminateEndsAnOrdinaryEngine()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("out:ready;sleep:30000"))), 0);
+        QVERIFY(recorder.waitForLine(session, QStringLiteral("ready\n")));
+        session.terminate();
+        QVERIFY(recorder.waitForFinish(session, 3000));
+        QVERIFY(recorder.crashed());
+    }
+
+    void floodArrivesComplete()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("flood:200000;exit:0"))), 0);
+        QVERIFY(recorder.waitForFinish(session, 120000));
+        const QList<SessionRecorder::Line> lines = recorder.lines();
+        QCOMPARE(lines.size(), 200000);
+        for (int i = 0; i < lines.size(); i += 9973)
+            QCOMPARE(lines[i].text, QStringLiteral("flood line %1\n").arg(i));
+        QCOMPARE(lines.last().text, QStringLiteral("flood line 199999\n"));
+    }
+
+    void destroyedSessionIsNotCalledByItsProcess()
+    {
+        QObject parent;
+        SessionRecorder recorder;
+        QPointer<QProcess> process;
+        {
+            PackProcSession session(&parent);
+            recorder.install(session);
+            QCOMPARE(session.start(testEngine(), script(QStringLiteral("sleep:300;out:late;exit:4"))), 0);
+            process = parent.findChild<QProcess*>();
+        }
+        QVERIFY(process);
+        QVERIFY(process->waitForFinished(5000));
+        QCoreApplication::processEvents();
+        QCOMPARE(recorder.finishCount(), 0);
+        QVERIFY(recorder.lines().isEmpty());
+    }
+
+    void restartsAfterFinish()
+    {
+        PackProcSession session(this);
+        SessionRecorder recorder;
+        recorder.install(session);
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("partial:left;exit:1"))), 0);
+        QVERIFY(recorder.waitForFinish(session));
+        QCOMPARE(session.start(testEngine(), script(QStringLiteral("out:fresh;exit:2"))), 0);
+        QVERIFY(recorder.waitForLine(session, QStringLiteral("fresh\n")));
+        // The fragment of the first run was dropped with the restart.
+        QCOMPARE(recorder.texts(), QStringList{QStringLiteral("fresh\n")});
+    }
+};
+
+QTEST_MAIN(ProcSessionTest)
+#include "proc_session_test.moc"

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <vector>
+
+// What descriptors 0, 1 and 2 refer to: the file (device and inode) and the
+// descriptor and status flags, as text so that a difference is readable.
+inline QString describeStandardDescriptors()
+{
+    QStringList parts;
+    for (int fd = 0; fd <= 2; ++fd) {
+        struct stat info {};
+        if (::fstat(fd, &info) != 0) {
+            parts.append(QStringLiteral("%1:closed").arg(fd));
+            continue;
+        }
+        parts.append(QStringLiteral("%1:dev=%2 ino=%3 fd=%4 fl=%5")
+                         .arg(fd)
+                         .arg(qulonglong(info.st_dev))
+                         .arg(qulonglong(info.st_ino))
+                         .arg(::fcntl(fd, F_GETFD))
+                         .arg(::fcntl(fd, F_GETFL)));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+inline bool standardOutputIsPipe()
+{
+    struct stat info {};
+    return ::fstat(1, &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+// Uses up every free descriptor (under a lowered limit) while it lives, so
+// that creating a pipe fails.
+class DescriptorExhaustion
+{
+public:
+    DescriptorExhaustion()
+    {
+        ::getrlimit(RLIMIT_NOFILE, &m_saved);
+        int highest = 2;
+        for (int fd = 3; fd < 4096; ++fd)
+            if (::fcntl(fd, F_GETFD) != -1)
+                highest = fd;
+        struct rlimit lowered = m_saved;
+        lowered.rlim_cur = rlim_t(highest + 16);
+        ::setrlimit(RLIMIT_NOFILE, &lowered);
+        for (int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC); fd >= 0; fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC))
+            m_filled.push_back(fd);
+    }
+    ~DescriptorExhaustion()
+    {
+        for (const int fd : m_filled)
+            ::close(fd);
+        ::setrlimit(RLIMIT_NOFILE, &m_saved);
+    }
+    DescriptorExhaustion(const DescriptorExhaustion&) = delete;
+    DescriptorExhaustion& operator=(const DescriptorExhaustion&) = delete;
+
+private:
+    struct rlimit m_saved {};
+    std::vector<int> m_filled;
+};

@@ -1,0 +1,185 @@
+#include "scripted_engine.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifdef _WIN32
+#include <io.h>
+#define ORVI_READ _read
+#else
+#include <unistd.h>
+#define ORVI_READ ::read
+#endif
+
+namespace {
+
+std::string unescaped(const std::string& text)
+{
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            const char next = text[++i];
+            result += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+std::vector<std::string> splitSteps(const std::string& script)
+{
+    std::vector<std::string> steps;
+    std::size_t begin = 0;
+    while (begin <= script.size()) {
+        const std::size_t end = script.find(';', begin);
+        const std::string step = script.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+        if (!step.empty())
+            steps.push_back(step);
+        if (end == std::string::npos)
+            break;
+        begin = end + 1;
+    }
+    return steps;
+}
+
+void emit(std::FILE* stream, const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fflush(stream);
+}
+
+// Reads descriptor 0 directly: the C stream may hold state from an earlier
+// in-process run.
+bool waitForStopLine()
+{
+    std::string line;
+    char byte;
+    for (;;) {
+        const auto count = ORVI_READ(0, &byte, 1);
+        if (count <= 0)
+            return false;
+        if (byte != '\n') {
+            line += byte;
+            continue;
+        }
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line == "stop")
+            return true;
+        line.clear();
+    }
+}
+
+int runScript(int argc, char** argv, bool ownProcess)
+{
+    std::string script;
+    std::string outputPath;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--script") == 0)
+            script = argv[i + 1];
+        else if (std::strcmp(argv[i], "-o") == 0)
+            outputPath = argv[i + 1];
+    }
+    if (script.empty()) {
+        if (const char* fromEnvironment = std::getenv("ORVI_TEST_ENGINE_SCRIPT"))
+            script = fromEnvironment;
+    }
+    if (script.empty()) {
+        emit(stderr, "scripted engine: no script\n");
+        return 2;
+    }
+
+    for (const std::string& step : splitSteps(script)) {
+        const std::size_t colon = step.find(':');
+        const std::string command = step.substr(0, colon);
+        std::string value = colon == std::string::npos ? std::string() : unescaped(step.substr(colon + 1));
+        if (value == "@out")
+            value = outputPath;
+
+        if (command == "out") {
+            emit(stdout, value + "\n");
+        } else if (command == "err") {
+            emit(stderr, value + "\n");
+        } else if (command == "crlf") {
+            emit(stdout, value + "\r\n");
+        } else if (command == "errcrlf") {
+            emit(stderr, value + "\r\n");
+        } else if (command == "partial") {
+            emit(stdout, value);
+        } else if (command == "errpartial") {
+            emit(stderr, value);
+        } else if (command == "flood") {
+            const long count = std::atol(value.c_str());
+            for (long i = 0; i < count; ++i)
+                std::fprintf(stdout, "flood line %ld\n", i);
+            std::fflush(stdout);
+        } else if (command == "big") {
+            emit(stdout, std::string(std::size_t(std::atol(value.c_str())), 'x'));
+        } else if (command == "created") {
+            emit(stdout, "SACD ISO created: " + value + "\n");
+        } else if (command == "file") {
+            const std::size_t sizeEnd = value.find(':');
+            const long size = std::atol(value.substr(0, sizeEnd).c_str());
+            std::string path = value.substr(sizeEnd + 1);
+            if (path == "@out")
+                path = outputPath;
+            std::ofstream file(path, std::ios::binary | std::ios::trunc);
+            file << std::string(std::size_t(size), 'D');
+        } else if (command == "env") {
+            const char* found = std::getenv(value.c_str());
+            emit(stdout, found ? value + "=" + found + "\n" : value + " unset\n");
+        } else if (command == "args") {
+            emit(stdout, "argc=" + std::to_string(argc) + "\n");
+            for (int i = 0; i < argc; ++i)
+                emit(stdout, "argv[" + std::to_string(i) + "]=" + argv[i] + "\n");
+        } else if (command == "sleep") {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(value.c_str())));
+        } else if (command == "waitstop") {
+            emit(stdout, waitForStopLine() ? "got stop\n" : "stdin closed\n");
+        } else if (command == "ignoreterm") {
+            if (ownProcess)
+                std::signal(SIGTERM, SIG_IGN);
+        } else if (command == "exit") {
+            return std::atoi(value.c_str());
+        } else if (command == "crash") {
+            if (ownProcess)
+                std::abort();
+            emit(stdout, "crash skipped in-process\n");
+            return 134;
+        } else if (command == "throw") {
+            throw std::runtime_error(value);
+        } else if (command == "throwother") {
+            throw 42;
+        } else {
+            emit(stderr, "scripted engine: unknown step " + step + "\n");
+            return 2;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int scriptedEngineMain(int argc, char** argv)
+{
+    return runScript(argc, argv, false);
+}
+
+int scriptedEngineProcessMain(int argc, char** argv)
+{
+    try {
+        return runScript(argc, argv, true);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "scripted engine threw: %s\n", error.what());
+        return 70;
+    }
+}

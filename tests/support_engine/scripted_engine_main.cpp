@@ -1,0 +1,6 @@
+#include "scripted_engine.h"
+
+int main(int argc, char** argv)
+{
+    return scriptedEngineProcessMain(argc, argv);
+}
