@@ -4,6 +4,8 @@
 
 #include <QList>
 #include <QMainWindow>
+
+#include <functional>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -94,6 +96,10 @@ private:
 
     // --- Run log (run_log.cpp) ---
     void appendLog(const QString& text, bool isError);
+    // Appends many lines as one document edit, so the panel lays out once per
+    // batch instead of once per line; the newest line ends up visible.
+    void appendLogBatch(const std::function<void()>& appendLines);
+    void scrollLogToNewest();
 
     // --- Pack job and engine arguments (job_arguments.cpp) ---
     void startJob();

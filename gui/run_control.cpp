@@ -129,8 +129,12 @@ void PackGuiWindow::drainSessionEvents()
         finish = finishRecord;
         finishRecord.finished = false;
     }
-    for (const PendingLine& pending : std::as_const(lines))
-        handleOutputLine(pending.line, pending.isStderr);
+    if (!lines.isEmpty()) {
+        appendLogBatch([&] {
+            for (const PendingLine& pending : std::as_const(lines))
+                handleOutputLine(pending.line, pending.isStderr);
+        });
+    }
     if (finish.finished)
         handleFinished(finish.exitCode, finish.crashed);
 }

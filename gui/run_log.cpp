@@ -38,8 +38,24 @@ void PackGuiWindow::appendLog(const QString& text, bool isError)
     if (isError)
         format.setForeground(QBrush(kErrorLineColor, Qt::SolidPattern));
     cursor.insertText(text + QLatin1Char('\n'), format);
-    QScrollBar* scrollBar = logView->verticalScrollBar();
-    scrollBar->setValue(scrollBar->maximum());
+    scrollLogToNewest();
 
     appendToMirrorFile(text);
+}
+
+void PackGuiWindow::scrollLogToNewest()
+{
+    QScrollBar* scrollBar = logView->verticalScrollBar();
+    scrollBar->setValue(scrollBar->maximum());
+}
+
+void PackGuiWindow::appendLogBatch(const std::function<void()>& appendLines)
+{
+    // Inside one edit block the document reports its change, and the panel
+    // lays it out, only when the block ends.
+    QTextCursor batch(logView->document());
+    batch.beginEditBlock();
+    appendLines();
+    batch.endEditBlock();
+    scrollLogToNewest();
 }
