@@ -60,6 +60,9 @@ WriteResult ImageWriter::outputFailed()
 {
     WriteResult result;
     result.status = WriteStatus::OutputFailed;
+    // Ends the stream's writes first: the file's message is complete then,
+    // and nothing writes to the file being removed.
+    m_stream.reset();
     result.errors.push_back(m_file.error());
     m_file.discard();
     return result;
@@ -70,6 +73,7 @@ WriteResult ImageWriter::inputFailed(const std::string& line)
     WriteResult result;
     result.status = WriteStatus::InvalidInput;
     result.errors.push_back(line);
+    m_stream.reset();
     m_file.discard();
     return result;
 }

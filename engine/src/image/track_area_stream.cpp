@@ -9,22 +9,26 @@ namespace orvi::engine {
 namespace {
 
 constexpr size_t kBufferSectors = 1024; // 2 MiB per write
+// One being filled, one being written, one ready: reading never waits for a
+// write unless the disk is slower than the reading.
+constexpr size_t kBufferCount = 3;
 constexpr uint64_t kNoDummyYet = std::numeric_limits<uint64_t>::max();
 
 } // namespace
 
 TrackAreaStream::TrackAreaStream(ImageFile& file)
-    : m_file(file)
-    , m_buffer(std::make_unique_for_overwrite<uint8_t[]>(kBufferSectors * sacd::kSectorSize))
+    : m_writer(file, kBufferSectors * sacd::kSectorSize, kBufferCount)
+    , m_buffer(m_writer.takeBuffer())
 {
 }
 
 bool TrackAreaStream::flushSectors(size_t count)
 {
-    if (!m_file.append(m_buffer.get(), count * sacd::kSectorSize))
+    if (!m_writer.queue(m_buffer, count * sacd::kSectorSize))
         return false;
     m_firstBufferedSector += count;
-    return true;
+    m_buffer = m_writer.takeBuffer();
+    return m_buffer != nullptr;
 }
 
 bool TrackAreaStream::audioPlaced(size_t size)
@@ -95,10 +99,14 @@ bool TrackAreaStream::close()
 {
     // The sector being filled is where the frame after the last one would
     // start: its remaining bytes become the closing padding packet.
+    if (!m_buffer)
+        return false;
     uint8_t* sector = sectorBeingFilled();
     std::memset(sector + sacd::kAudioOffset + m_fillInSector, 0, sacd::kAudioBytesPerSector - m_fillInSector);
     sacd::writeAudioSectorHeader(sector, m_firstBufferedSector + m_sectorInBuffer, framesWritten());
-    return flushSectors(m_sectorInBuffer + 1);
+    const bool queued = m_writer.queue(m_buffer, (m_sectorInBuffer + 1) * sacd::kSectorSize);
+    m_buffer = nullptr;
+    return m_writer.finish() && queued;
 }
 
 } // namespace orvi::engine
