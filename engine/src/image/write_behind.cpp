@@ -91,8 +91,8 @@ void WriteBehind::stopThread()
     {
         std::lock_guard lock(m_mutex);
         m_ending = true;
+        m_changed.notify_all();
     }
-    m_changed.notify_all();
     m_thread.join();
 }
 
