@@ -11,6 +11,11 @@
 
 #include <cstring>
 
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 using namespace imagetest;
 using orvi::engine::DiscSpec;
 using orvi::engine::WriteStatus;
@@ -134,6 +139,35 @@ void checkOutputFailures()
     }
 }
 
+#ifndef _WIN32
+// A write that fails while the audio streams (here: past a file-size limit,
+// as a full disk would) ends the run with the file's own message, and the
+// ".part" is gone: the writes in flight are over before it is removed.
+void checkWriteFailureDuringAudio()
+{
+    QTemporaryDir dir;
+    const std::string output = dir.filePath("disc.iso").toStdString();
+    DiscSpec disc;
+    disc.text.album = "Full Disk";
+    disc.stereoTracks.push_back(patternTrack(12.0, 5));
+    rlimit previous{};
+    CHECK(::getrlimit(RLIMIT_FSIZE, &previous) == 0);
+    rlimit limited = previous;
+    limited.rlim_cur = 5 * 1024 * 1024;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    CHECK(::setrlimit(RLIMIT_FSIZE, &limited) == 0);
+    const auto result = orvi::engine::writeImage(disc, output, {});
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+    CHECK(result.status == WriteStatus::OutputFailed);
+    CHECK_EQ(result.errors.size(), size_t(1));
+    if (!result.errors.empty())
+        CHECK_EQ(result.errors[0], "cannot write " + output + ".part: File too large");
+    CHECK(!fileExists(output));
+    CHECK(!fileExists(output + ".part"));
+}
+#endif
+
 void checkInputFailure()
 {
     QTemporaryDir dir;
@@ -249,6 +283,9 @@ int main()
     checkPartFileAndReplace();
     checkStopAfterTwoTracks();
     checkOutputFailures();
+#ifndef _WIN32
+    checkWriteFailureDuringAudio();
+#endif
     checkInputFailure();
     checkValidation();
     checkCoverProblemsWarn();

@@ -15,7 +15,9 @@ namespace orvi::engine {
 
 namespace {
 
+// Audio between progress reports.
 constexpr size_t kReadChunk = 2 * 1024 * 1024;
+constexpr size_t kCoverChunk = 256 * 1024;
 
 class ImageWriter
 {
@@ -48,7 +50,6 @@ private:
     const WriteObserver& m_observer;
     DiscPlan m_plan;
     std::unique_ptr<TrackAreaStream> m_stream;
-    std::vector<uint8_t> m_readBuffer;
     AreaPlacement m_stereo;
     std::unique_ptr<CoverPicture> m_cover;
     uint64_t m_audioTotal = 0;
@@ -59,6 +60,9 @@ WriteResult ImageWriter::outputFailed()
 {
     WriteResult result;
     result.status = WriteStatus::OutputFailed;
+    // Ends the stream's writes first: the file's message is complete then,
+    // and nothing writes to the file being removed.
+    m_stream.reset();
     result.errors.push_back(m_file.error());
     m_file.discard();
     return result;
@@ -69,6 +73,7 @@ WriteResult ImageWriter::inputFailed(const std::string& line)
     WriteResult result;
     result.status = WriteStatus::InvalidInput;
     result.errors.push_back(line);
+    m_stream.reset();
     m_file.discard();
     return result;
 }
@@ -84,7 +89,9 @@ bool ImageWriter::writeTrack(size_t index, std::string& inputError)
     const uint64_t expected = track.source->sampleCount() / 8 * 2;
     uint64_t delivered = 0;
     for (;;) {
-        const int64_t got = track.source->read(m_readBuffer.data(), m_readBuffer.size(), inputError);
+        int64_t got = 0;
+        if (!m_stream->writeFrom(*track.source, kReadChunk, got, inputError))
+            return false;
         if (got < 0) {
             if (inputError.empty())
                 inputError = track.path + ": cannot read the audio";
@@ -92,8 +99,6 @@ bool ImageWriter::writeTrack(size_t index, std::string& inputError)
         }
         if (got == 0)
             break;
-        if (!m_stream->writeAudio(m_readBuffer.data(), size_t(got)))
-            return false;
         delivered += uint64_t(got);
         m_audioDone += uint64_t(got);
         if (m_observer.progress)
@@ -155,7 +160,8 @@ bool ImageWriter::writeCoverAndBridge()
     }
     if (m_cover) {
         std::string problem;
-        if (!m_cover->appendTo(m_file, m_readBuffer, problem)) {
+        std::vector<uint8_t> buffer(kCoverChunk);
+        if (!m_cover->appendTo(m_file, buffer, problem)) {
             if (problem.empty())
                 return false;
             warn("cover picture not stored: " + problem);
@@ -223,7 +229,6 @@ WriteResult ImageWriter::run()
         m_audioTotal += track.source->sampleCount() / 8 * 2;
 
     m_stream = std::make_unique<TrackAreaStream>(m_file);
-    m_readBuffer.resize(kReadChunk);
     WriteResult result;
     result.status = WriteStatus::Written;
     for (size_t i = 0; i < m_disc.stereoTracks.size(); ++i) {

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -20,6 +21,11 @@ namespace {
 
 constexpr uint64_t kChunkHeaderSize = 12;
 constexpr uint64_t kMaxTextChunkBytes = 64 * 1024;
+
+// Small reads (the image writer asks for one sector's audio at a time) are
+// served from a buffer filled by large file reads; large ones go straight
+// into the caller's memory.
+constexpr size_t kSoundBufferBytes = 1024 * 1024;
 
 class DsdiffSource final : public DsdSource
 {
@@ -37,18 +43,44 @@ public:
         const uint64_t count = std::min<uint64_t>(bytes - bytes % channels_, dataBytes_ - position_);
         if (count == 0)
             return 0;
-        if (!file_->readAt(dataOffset_ + position_, out, static_cast<size_t>(count), error))
-            return -1;
+        if (bufferedBytes_ == 0 && count >= kSoundBufferBytes) {
+            if (!file_->readAt(dataOffset_ + position_, out, static_cast<size_t>(count), error))
+                return -1;
+        } else {
+            if (bufferedBytes_ == 0 && !fillBuffer(error))
+                return -1;
+            const size_t take = static_cast<size_t>(std::min<uint64_t>(count, bufferedBytes_));
+            std::memcpy(out, buffer_.get() + bufferStart_, take);
+            bufferStart_ += take;
+            bufferedBytes_ -= take;
+            position_ += take;
+            return static_cast<int64_t>(take);
+        }
         position_ += count;
         return static_cast<int64_t>(count);
     }
 
 private:
+    bool fillBuffer(std::string& error)
+    {
+        if (!buffer_)
+            buffer_ = std::make_unique_for_overwrite<uint8_t[]>(kSoundBufferBytes);
+        const size_t size = static_cast<size_t>(std::min<uint64_t>(kSoundBufferBytes, dataBytes_ - position_));
+        if (!file_->readAt(dataOffset_ + position_, buffer_.get(), size, error))
+            return false;
+        bufferStart_ = 0;
+        bufferedBytes_ = size;
+        return true;
+    }
+
     std::unique_ptr<InputFile> file_;
     const int channels_;
     const uint64_t dataOffset_;
     const uint64_t dataBytes_;
-    uint64_t position_ = 0;
+    uint64_t position_ = 0; // bytes handed out
+    std::unique_ptr<uint8_t[]> buffer_;
+    size_t bufferStart_ = 0;
+    size_t bufferedBytes_ = 0; // read from the file, not yet handed out
 };
 
 struct Chunk {

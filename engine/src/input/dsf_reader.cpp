@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace orvi::engine {
@@ -30,7 +31,8 @@ class DsfSource final : public DsdSource
 public:
     DsfSource(std::unique_ptr<InputFile> file, int channels, uint64_t bytesPerChannel, uint64_t dataBytes)
         : file_(std::move(file)), channels_(channels), bytesPerChannel_(bytesPerChannel), dataBytes_(dataBytes),
-          blocks_(kGroupsPerRead * kBlockBytes * static_cast<size_t>(channels))
+          blocksSize_(kGroupsPerRead * kBlockBytes * static_cast<size_t>(channels)),
+          blocks_(std::make_unique_for_overwrite<uint8_t[]>(blocksSize_))
     {
     }
 
@@ -48,7 +50,7 @@ public:
             const size_t group = static_cast<size_t>(inLoaded / kBlockBytes);
             const size_t offset = static_cast<size_t>(inLoaded % kBlockBytes);
             const size_t count = static_cast<size_t>(std::min<uint64_t>(wanted - done, kBlockBytes - offset));
-            interleaveDsfBlocks(blocks_.data() + group * kBlockBytes * channels_ + offset, kBlockBytes, channels_,
+            interleaveDsfBlocks(blocks_.get() + group * kBlockBytes * channels_ + offset, kBlockBytes, channels_,
                                 count, out + done * channels_);
             done += count;
             delivered_ += count;
@@ -67,9 +69,9 @@ private:
         // The last group may be cut short of whole blocks; the header check
         // made sure every byte that carries samples is there.
         const uint64_t readable = std::min(groups * groupBytes, dataBytes_ - start);
-        if (!file_->readAt(kDataStart + start, blocks_.data(), static_cast<size_t>(readable), error))
+        if (!file_->readAt(kDataStart + start, blocks_.get(), static_cast<size_t>(readable), error))
             return false;
-        std::fill(blocks_.begin() + static_cast<ptrdiff_t>(readable), blocks_.end(), uint8_t(0));
+        std::fill(blocks_.get() + readable, blocks_.get() + blocksSize_, uint8_t(0));
         loadedFirst_ = firstGroup * kBlockBytes;
         loadedBytesPerChannel_ = groups * kBlockBytes;
         return true;
@@ -79,7 +81,8 @@ private:
     const int channels_;
     const uint64_t bytesPerChannel_;
     const uint64_t dataBytes_;
-    std::vector<uint8_t> blocks_;
+    const size_t blocksSize_;
+    std::unique_ptr<uint8_t[]> blocks_; // read before use; a short last group is zero-filled
     uint64_t delivered_ = 0;             // bytes per channel handed out
     uint64_t loadedFirst_ = 0;           // per-channel index of the first loaded byte
     uint64_t loadedBytesPerChannel_ = 0; // per channel, in blocks_
