@@ -70,19 +70,6 @@ void ensureStandardDescriptorsOpen()
     }
 }
 
-void flushStdio()
-{
-    std::fflush(stdout);
-    std::fflush(stderr);
-}
-
-void flushAllStandardStreams()
-{
-    std::cout.flush();
-    std::cerr.flush();
-    flushStdio();
-}
-
 void reattachDetachedStdioStreams()
 {
     // A POSIX stdio stream is bound to its descriptor for good.

@@ -62,19 +62,6 @@ void ensureStandardDescriptorsOpen()
     }
 }
 
-void flushStdio()
-{
-    std::fflush(stdout);
-    std::fflush(stderr);
-}
-
-void flushAllStandardStreams()
-{
-    std::cout.flush();
-    std::cerr.flush();
-    flushStdio();
-}
-
 void reattachDetachedStdioStreams()
 {
     reopenStreamOnNulIfDetached(stdout, 1);
