@@ -14,7 +14,6 @@ bool attachParentConsole()
     return ::isatty(1) || ::isatty(2);
 }
 
-
 void preferHeadlessPlatformForEngine(int argc, char** argv)
 {
     if (argc < 2 || !argv[1] || argv[1][0] != '-')
