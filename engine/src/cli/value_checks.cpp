@@ -1,6 +1,7 @@
 #include "cli/value_checks.h"
 
 #include "cli/genre_table.h"
+#include "model/isrc.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,7 +11,6 @@ namespace orvi::engine::cli {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool allDigits(std::string_view text)
 {
     return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
@@ -100,23 +100,10 @@ Checked<std::string> checkBarcode(std::string_view text)
 
 Checked<std::string> checkIsrc(std::string_view text)
 {
-    std::string compact;
-    if (text.size() == 15 && text[2] == '-' && text[6] == '-' && text[9] == '-') {
-        compact = std::string(text.substr(0, 2)) + std::string(text.substr(3, 3))
-                  + std::string(text.substr(7, 2)) + std::string(text.substr(10, 5));
-    } else if (text.size() == 12) {
-        compact = std::string(text);
-    }
-    const bool valid = compact.size() == 12 && isLetter(compact[0]) && isLetter(compact[1])
-                       && std::all_of(compact.begin() + 2, compact.begin() + 5,
-                                      [](char c) { return isLetter(c) || isDigit(c); })
-                       && allDigits(std::string_view(compact).substr(5));
-    if (!valid)
-        return Checked<std::string>::fail(
-            quoted(text) + " is not an ISRC (CC-OOO-YY-DDDDD or the same 12 characters without hyphens)");
-    std::transform(compact.begin(), compact.end(), compact.begin(),
-                   [](char c) { return char(std::toupper(static_cast<unsigned char>(c))); });
-    return {compact, {}};
+    if (auto compact = normalizeIsrc(text))
+        return {std::move(*compact), {}};
+    return Checked<std::string>::fail(
+        quoted(text) + " is not an ISRC (CC-OOO-YY-DDDDD or the same 12 characters without hyphens)");
 }
 
 Checked<uint32_t> checkNumber(std::string_view text, uint32_t min, uint32_t max)

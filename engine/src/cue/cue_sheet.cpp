@@ -3,7 +3,7 @@
 // track is its own file.
 
 #include "cue/text_decoding.h"
-#include "input/isrc.h"
+#include "model/isrc.h"
 #include "input/track_reader.h"
 
 #include <QFile>

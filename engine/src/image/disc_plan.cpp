@@ -3,6 +3,7 @@
 #include "image/image_writer.h"
 #include "image/sacd_layout.h"
 #include "image/toc_builder.h"
+#include "model/isrc.h"
 
 #include <QFileInfo>
 
@@ -25,22 +26,10 @@ std::string gigabytes(uint64_t bytes)
     return text;
 }
 
-bool isUpperOrLower(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Country (2 letters), owner (3 letters or digits), year (2 digits),
-// designation (5 digits).
+// The disc stores an ISRC as its 12 characters without hyphens.
 bool isIsrc(const std::string& isrc)
 {
-    if (isrc.size() != 12)
-        return false;
-    for (size_t i = 0; i < 12; ++i) {
-        const char c = isrc[i];
-        const bool ok = i < 2 ? isUpperOrLower(c) : i < 5 ? (isUpperOrLower(c) || isDigit(c)) : isDigit(c);
-        if (!ok)
-            return false;
-    }
-    return true;
+    return isrc.size() == 12 && normalizeIsrc(isrc).has_value();
 }
 
 void checkDiscFields(const DiscSpec& disc, std::vector<std::string>& errors)

@@ -1,6 +1,6 @@
 #include "input/id3_metadata.h"
 
-#include "input/isrc.h"
+#include "model/isrc.h"
 
 #include <taglib/id3v2tag.h>
 #include <taglib/tbytevectorstream.h>

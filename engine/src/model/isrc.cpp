@@ -1,4 +1,4 @@
-#include "input/isrc.h"
+#include "model/isrc.h"
 
 #include <cctype>
 
