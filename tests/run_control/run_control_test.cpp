@@ -3,6 +3,7 @@
 // scripted entry in place of the real one). The engine's script travels in
 // ORVI_TEST_ENGINE_SCRIPT, since the window builds the command line itself.
 #include "gui/pack_gui_window.h"
+#include "url_recorder.h"
 #include "modal_answerer.h"
 #include "scripted_engine.h"
 #include "test_output_outside_pipe.h"
@@ -99,16 +100,6 @@ int runEventLoop(int limitMs)
     QCoreApplication::exec();
     return limitReached ? limitMs : int(clock.elapsed());
 }
-
-// Records the folders the window asks the desktop to open.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 } // namespace
 

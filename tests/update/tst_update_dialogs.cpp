@@ -3,6 +3,7 @@
 // ModalAnswerer; then the built program's start-up check against a
 // loopback manifest, read from its standard error.
 #include "loopback_http_server.h"
+#include "url_recorder.h"
 #include "modal_answerer.h"
 #include "test_env.h"
 #include "update/update_checker.h"
@@ -49,15 +50,6 @@ const QString kOfferOneLine = QStringLiteral("发现新版本 6.77.0（当前 6.
 
 } // namespace
 
-// Receives what the dialogs would open in a browser.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class UpdateDialogsTest : public QObject
 {
