@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace orvi::engine {
 
@@ -22,8 +23,8 @@ constexpr size_t kCoverChunk = 256 * 1024;
 class ImageWriter
 {
 public:
-    ImageWriter(DiscSpec& disc, const std::string& outputPath, const WriteObserver& observer)
-        : m_disc(disc), m_file(outputPath), m_observer(observer)
+    ImageWriter(DiscSpec& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer)
+        : m_disc(disc), m_file(outputPath), m_observer(observer), m_plan(std::move(plan))
     {
     }
 
@@ -195,17 +196,6 @@ bool ImageWriter::writeCoverAndBridge()
 
 WriteResult ImageWriter::run()
 {
-    std::vector<std::string> warnings;
-    std::vector<std::string> errors;
-    m_plan = planDisc(m_disc, errors, warnings);
-    for (const std::string& line : warnings)
-        warn(line);
-    if (!errors.empty()) {
-        WriteResult result;
-        result.status = WriteStatus::InvalidInput;
-        result.errors = errors;
-        return result;
-    }
     if (!m_disc.coverPath.empty()) {
         std::string problem;
         m_cover = CoverPicture::open(m_disc.coverPath, problem);
@@ -252,10 +242,28 @@ WriteResult ImageWriter::run()
 
 } // namespace
 
+WriteResult writeImage(DiscSpec& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer)
+{
+    ImageWriter writer(disc, std::move(plan), outputPath, observer);
+    return writer.run();
+}
+
 WriteResult writeImage(DiscSpec& disc, const std::string& outputPath, const WriteObserver& observer)
 {
-    ImageWriter writer(disc, outputPath, observer);
-    return writer.run();
+    std::vector<std::string> warnings;
+    std::vector<std::string> errors;
+    DiscPlan plan = planDisc(disc, errors, warnings);
+    for (const std::string& line : warnings) {
+        if (observer.warning)
+            observer.warning(line);
+    }
+    if (!errors.empty()) {
+        WriteResult result;
+        result.status = WriteStatus::InvalidInput;
+        result.errors = std::move(errors);
+        return result;
+    }
+    return writeImage(disc, std::move(plan), outputPath, observer);
 }
 
 } // namespace orvi::engine

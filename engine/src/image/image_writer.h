@@ -7,6 +7,7 @@
 // when the image is mounted. The audio is streamed: memory stays small
 // whatever the album length.
 
+#include "image/disc_plan.h"
 #include "model/disc_model.h"
 
 #include <string>
@@ -34,5 +35,10 @@ std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::str
 // be stored) go to observer.warning, without prefix; a caller that ran
 // validateDisc beforehand need not print its warnings a second time.
 WriteResult writeImage(DiscSpec& disc, const std::string& outputPath, const WriteObserver& observer);
+
+// The same with a plan the caller already made with planDisc and found free
+// of errors (and whose warnings it printed): nothing is planned or reported
+// twice.
+WriteResult writeImage(DiscSpec& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer);
 
 } // namespace orvi::engine
