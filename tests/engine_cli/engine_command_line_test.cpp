@@ -127,6 +127,19 @@ void readingToolsRefuseWhatIsNotAnImage()
 
 } // namespace
 
+// A track whose tag carries something unusable is still packed, and the
+// user hears about the part that was left out.
+void inFileTagProblemsAreReported()
+{
+    ScratchDir dir;
+    const std::string track = dir.path("tagged.dsf");
+    CHECK(makeTrack(track, 1.0, 1000, {"--isrc", "BADISRC"}));
+    const EngineRun run = runEngine({"-o", dir.qpath("out.iso"), QString::fromStdString(track)});
+    CHECK_EQ(run.exitCode, 0);
+    CHECK(run.errHas("warning: " + track + ": ID3v2 ISRC \"BADISRC\" is not a valid ISRC; ignored"));
+    CHECK(fileExists(dir.path("out.iso")));
+}
+
 int main()
 {
     helpAndVersion();
@@ -135,5 +148,6 @@ int main()
     coverPictureChecked();
     unwritableOutputExitsThree();
     readingToolsRefuseWhatIsNotAnImage();
+    inFileTagProblemsAreReported();
     return finish("engine_command_line");
 }

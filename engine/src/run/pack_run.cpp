@@ -16,6 +16,7 @@
 #include <QFileInfo>
 
 #include <optional>
+#include <utility>
 
 namespace orvi::engine {
 
@@ -23,6 +24,7 @@ namespace {
 
 struct InputCheck {
     std::vector<std::string> problems;
+    std::vector<std::string> warnings; // damaged tags and the like: the track is still usable
     std::optional<CueSheet> cue;
     std::vector<OpenedTrack> tracks;
 };
@@ -45,6 +47,8 @@ InputCheck openInputs(const cli::PackSettings& settings)
         check.tracks.push_back(openTrack(path));
         for (const std::string& problem : check.tracks.back().errors)
             check.problems.push_back(problem);
+        for (const std::string& warning : check.tracks.back().warnings)
+            check.warnings.push_back(warning);
     }
     return check;
 }
@@ -82,6 +86,8 @@ public:
             return commandLine_.usageErrors.empty() ? kExitInvalidInput : kExitUsage;
         for (const std::string& warning : check.warnings)
             out_.warning(warning);
+        for (const std::string& warning : inputs.warnings)
+            out_.warning(warning);
 
         std::vector<std::string> warnings;
         DiscSpec disc = buildDiscSpec(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
@@ -89,7 +95,7 @@ public:
             warnings.push_back("--no-encode has no effect: the disc has no multichannel area");
         // The writer's plan is its validation too, and knows the exact size.
         std::vector<std::string> problems;
-        const DiscPlan plan = planDisc(disc, problems, warnings);
+        DiscPlan plan = planDisc(disc, problems, warnings);
         for (const std::string& warning : warnings)
             out_.warning(warning);
         if (!problems.empty()) {
@@ -98,7 +104,7 @@ public:
             return kExitInvalidInput;
         }
         out_.line(planLine(disc, plan.totalFrames, plan.imageBytes));
-        return write(disc, check.settings);
+        return write(disc, std::move(plan), check.settings);
     }
 
 private:
@@ -117,7 +123,7 @@ private:
         return usage || !check.errors.empty() || !inputs.problems.empty();
     }
 
-    int write(DiscSpec& disc, const cli::PackSettings& settings)
+    int write(DiscSpec& disc, DiscPlan plan, const cli::PackSettings& settings)
     {
         StopWatcher stopWatcher;
         ProgressSteps progress;
@@ -142,7 +148,7 @@ private:
 
         const std::string partial = settings.outputPath + ".part";
         announcePartialImage(hooks_, partial.c_str());
-        const WriteResult result = writeImage(disc, settings.outputPath, observer);
+        const WriteResult result = writeImage(disc, std::move(plan), settings.outputPath, observer);
         announcePartialImage(hooks_, nullptr);
 
         for (const std::string& problem : result.errors)
