@@ -23,11 +23,12 @@ const char* const kUsage =
     "                      [--channels N]"
     " [--rate HZ] [--silence] [--title T] [--artist A] [--album A] [--album-artist A]\n"
     "                      [--composer C] [--genre G] [--date D] [--isrc I] [--publisher P] [--copyright C]\n"
-    "                      [--id3v2.3] [--diin-title T] [--diin-artist A] -o OUTPUT\n"
+    "                      [--id3v2.3] [--diin-title T] [--diin-artist A] [--dst ORDER] -o OUTPUT\n"
     "Writes sine tones (default 1000 Hz at -6 dB peak for 1 s, stereo DSD64), optionally with\n"
     "white noise (--noise: its peak level), or DSD silence. Peaks above -5 dB are refused.\n"
     "The format follows OUTPUT's suffix unless --format is given. Tag options go into an\n"
-    "ID3v2 tag; --diin-* into a DSDIFF DIIN chunk.\n";
+    "ID3v2 tag; --diin-* into a DSDIFF DIIN chunk. --dst writes a DSDIFF file of DST frames\n"
+    "coded with prediction orders up to ORDER (1..128).\n";
 
 int usageError(const std::string& problem)
 {
@@ -51,6 +52,7 @@ int main(int argc, char** argv)
     DsdFileText text;
     std::string output, format;
     double seconds = 1.0;
+    int dstOrder = 0;
     const std::map<std::string_view, std::string*> tagOptions = {
         {"--title", &tag.title},         {"--artist", &tag.artist},       {"--album", &tag.album},
         {"--album-artist", &tag.albumArtist}, {"--composer", &tag.composer}, {"--genre", &tag.genre},
@@ -97,6 +99,10 @@ int main(int argc, char** argv)
             if (!parseNumber(value, number))
                 return usageError("--noise: not a number: " + value);
             spec.noiseDb = number;
+        } else if (option == "--dst") {
+            if (!parseNumber(value, number) || number < 1 || number > 128 || number != static_cast<int>(number))
+                return usageError("--dst: not an order 1..128: " + value);
+            dstOrder = static_cast<int>(number);
         } else if (option == "--channels" || option == "--rate") {
             if (!parseNumber(value, number) || number < 1 || number != static_cast<uint32_t>(number))
                 return usageError(std::string(option) + ": not a positive whole number: " + value);
@@ -111,9 +117,12 @@ int main(int argc, char** argv)
     if (output.empty())
         return usageError("no output file (-o)");
     if (format.empty())
-        format = output.size() >= 4 && output.compare(output.size() - 4, 4, ".dff") == 0 ? "dff" : "dsf";
+        format = dstOrder > 0                                                   ? "dff"
+            : output.size() >= 4 && output.compare(output.size() - 4, 4, ".dff") == 0 ? "dff" : "dsf";
     if (format != "dsf" && format != "dff")
         return usageError("--format must be dsf or dff, not " + format);
+    if (dstOrder > 0 && format != "dff")
+        return usageError("--dst writes DSDIFF only");
     if (spec.channels > 6)
         return usageError("--channels must be 1..6");
     if (seconds <= 0)
@@ -129,7 +138,10 @@ int main(int argc, char** argv)
     if (hasAnyText(tag))
         text.id3Tag = renderId3Tag(tag);
     std::string error;
-    if (!writeTestSignal(spec, format == "dff" ? DsdFileFormat::Dsdiff : DsdFileFormat::Dsf, text, output, error)) {
+    const DsdFileFormat fileFormat = dstOrder > 0 ? DsdFileFormat::DstDsdiff
+        : format == "dff"                         ? DsdFileFormat::Dsdiff
+                                                  : DsdFileFormat::Dsf;
+    if (!writeTestSignal(spec, fileFormat, text, output, error, dstOrder)) {
         std::fprintf(stderr, "error: %s\n", error.c_str());
         return 1;
     }

@@ -1,13 +1,39 @@
 #include "signal/dsd_file_writer.h"
 
+#include "dst/dst_codec.h"
+#include "model/disc_model.h"
 #include "signal/dsd_file_layout.h"
 
 #include <algorithm>
 
 namespace orvi::engine::signal {
 
+namespace {
+
+constexpr uint8_t kDsdSilenceByte = 0x69;
+constexpr uint64_t kChunkHeaderBytes = 12;
+
+void appendBigEndian(std::vector<uint8_t>& out, uint64_t value, int bytes)
+{
+    for (int i = bytes - 1; i >= 0; --i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+std::vector<uint8_t> frameRateChunk(uint32_t frames)
+{
+    std::vector<uint8_t> payload;
+    appendBigEndian(payload, frames, 4);
+    appendBigEndian(payload, 75, 2);
+    return dsdiffChunk("FRTE", payload);
+}
+
+} // namespace
+
+DsdFileWriter::DsdFileWriter() = default;
+DsdFileWriter::~DsdFileWriter() = default;
+
 bool DsdFileWriter::open(const std::string& path, DsdFileFormat format, int channels, uint32_t sampleRate,
-                         std::string& error)
+                         std::string& error, int dstOrder)
 {
     path_ = path;
     format_ = format;
@@ -25,11 +51,27 @@ bool DsdFileWriter::open(const std::string& path, DsdFileFormat format, int chan
     }
     std::vector<uint8_t> start = dsdiffChunkHeader("FRM8", 0); // sized by finish()
     start.insert(start.end(), {'D', 'S', 'D', ' '});
-    for (const auto& chunk : {dsdiffVersionChunk(), dsdiffPropertyChunk(channels, sampleRate)})
+    const bool dst = format == DsdFileFormat::DstDsdiff;
+    for (const auto& chunk : {dsdiffVersionChunk(), dsdiffPropertyChunk(channels, sampleRate, dst ? "DST " : "DSD ")})
         start.insert(start.end(), chunk.begin(), chunk.end());
     dsdiffSoundHeaderAt_ = start.size();
-    const auto soundHeader = dsdiffChunkHeader("DSD ", 0);
+    const auto soundHeader = dsdiffChunkHeader(dst ? "DST " : "DSD ", 0);
     start.insert(start.end(), soundHeader.begin(), soundHeader.end());
+    if (dst) {
+        const auto frameRate = frameRateChunk(0); // the count is set by finish()
+        start.insert(start.end(), frameRate.begin(), frameRate.end());
+        pending_.reserve(dst::frameDsdBytes(channels));
+        dstPool_ = std::make_unique<dst::FrameEncoderPool>(
+            channels, dst::EncodeOptions{dstOrder}, [this](std::vector<uint8_t>&& frame) {
+                const auto header = dsdiffChunkHeader("DSTF", frame.size());
+                appendBigEndian(dstIndex_, static_cast<uint64_t>(file_.pos()) + kChunkHeaderBytes, 8);
+                appendBigEndian(dstIndex_, frame.size(), 4);
+                if (frame.size() % 2)
+                    frame.push_back(0);
+                ++dstFrames_;
+                return put(header.data(), header.size(), dstError_) && put(frame.data(), frame.size(), dstError_);
+            });
+    }
     return put(start.data(), start.size(), error);
 }
 
@@ -61,6 +103,8 @@ bool DsdFileWriter::flushDsfGroup(std::string& error)
 bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& error)
 {
     bytesPerChannel_ += bytes / channels_;
+    if (format_ == DsdFileFormat::DstDsdiff)
+        return writeDstFrames(discOrder, bytes, error);
     if (format_ == DsdFileFormat::Dsdiff) {
         dataBytes_ += bytes;
         return put(discOrder, bytes, error);
@@ -77,8 +121,51 @@ bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& e
     return true;
 }
 
+bool DsdFileWriter::writeDstFrames(const uint8_t* discOrder, size_t bytes, std::string& error)
+{
+    const size_t frameBytes = dst::frameDsdBytes(channels_);
+    while (bytes > 0) {
+        const size_t take = std::min(bytes, frameBytes - pending_.size());
+        pending_.insert(pending_.end(), discOrder, discOrder + take);
+        discOrder += take;
+        bytes -= take;
+        if (pending_.size() == frameBytes) {
+            if (!dstPool_->submit(pending_)) {
+                error = dstError_;
+                return false;
+            }
+            pending_.clear();
+        }
+    }
+    return true;
+}
+
+bool DsdFileWriter::finishDst(std::string& error)
+{
+    if (!pending_.empty()) {
+        pending_.resize(dst::frameDsdBytes(channels_), kDsdSilenceByte);
+        if (!dstPool_->submit(pending_)) {
+            error = dstError_;
+            return false;
+        }
+    }
+    if (!dstPool_->finish()) {
+        error = dstError_;
+        return false;
+    }
+    dstPool_.reset();
+    dataBytes_ = static_cast<uint64_t>(file_.pos()) - dsdiffSoundHeaderAt_ - kChunkHeaderBytes;
+    const auto index = dsdiffChunk("DSTI", dstIndex_);
+    const auto frameRate = frameRateChunk(dstFrames_);
+    const uint64_t end = static_cast<uint64_t>(file_.pos());
+    return put(index.data(), index.size(), error) && seek(dsdiffSoundHeaderAt_ + kChunkHeaderBytes, error)
+        && put(frameRate.data(), frameRate.size(), error) && seek(end + index.size(), error);
+}
+
 bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
 {
+    if (format_ == DsdFileFormat::DstDsdiff && !finishDst(error))
+        return false;
     if (format_ == DsdFileFormat::Dsf) {
         if (!pending_.empty() && !flushDsfGroup(error))
             return false;
@@ -104,7 +191,8 @@ bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
             return false;
         const uint64_t formSize = static_cast<uint64_t>(file_.pos()) - 12;
         const auto formHeader = dsdiffChunkHeader("FRM8", formSize);
-        const auto soundHeader = dsdiffChunkHeader("DSD ", dataBytes_);
+        const auto soundHeader =
+            dsdiffChunkHeader(format_ == DsdFileFormat::DstDsdiff ? "DST " : "DSD ", dataBytes_);
         if (!seek(0, error) || !put(formHeader.data(), formHeader.size(), error)
             || !seek(dsdiffSoundHeaderAt_, error) || !put(soundHeader.data(), soundHeader.size(), error))
             return false;

@@ -1,17 +1,25 @@
 #pragma once
 
-// Writes DSF or plain DSDIFF files from audio in the disc's byte order,
-// streaming: memory stays at one DSF block group whatever the length.
+// Writes DSF, plain DSDIFF or DST DSDIFF files from audio in the disc's byte
+// order, streaming: memory stays at one DSF block group (or the DST encoder's
+// queue) whatever the length.
 
 #include <QFile>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+namespace orvi::engine::dst {
+class FrameEncoderPool;
+}
+
 namespace orvi::engine::signal {
 
-enum class DsdFileFormat { Dsf, Dsdiff };
+// DstDsdiff: DSDIFF whose sound data is DST frames (FRTE, one DSTF per
+// frame, then a DSTI index); the last frame is padded with DSD silence.
+enum class DsdFileFormat { Dsf, Dsdiff, DstDsdiff };
 
 struct DsdFileText {
     std::vector<uint8_t> id3Tag; // a whole ID3v2 tag, empty = none
@@ -23,7 +31,11 @@ class DsdFileWriter
 {
 public:
     // On failure `error` names the path and the reason.
-    bool open(const std::string& path, DsdFileFormat format, int channels, uint32_t sampleRate, std::string& error);
+    // `dstOrder`: the DST encoder's largest prediction order (DstDsdiff only).
+    bool open(const std::string& path, DsdFileFormat format, int channels, uint32_t sampleRate, std::string& error,
+              int dstOrder = 128);
+    DsdFileWriter();
+    ~DsdFileWriter();
     // `bytes` must be a multiple of the channel count.
     bool write(const uint8_t* discOrder, size_t bytes, std::string& error);
     // Writes what is pending, the text and the final sizes, and closes.
@@ -33,6 +45,8 @@ private:
     bool put(const void* data, size_t bytes, std::string& error);
     bool seek(uint64_t offset, std::string& error);
     bool flushDsfGroup(std::string& error);
+    bool writeDstFrames(const uint8_t* discOrder, size_t bytes, std::string& error);
+    bool finishDst(std::string& error);
 
     QFile file_;
     std::string path_;
@@ -44,6 +58,10 @@ private:
     std::vector<uint8_t> pending_; // DSF: disc-order bytes of the group being filled
     std::vector<uint8_t> group_;   // DSF: one block group in file order
     uint64_t dsdiffSoundHeaderAt_ = 0;
+    std::unique_ptr<dst::FrameEncoderPool> dstPool_;
+    std::string dstError_;                     // set by the pool's sink
+    std::vector<uint8_t> dstIndex_;            // DSTI payload so far
+    uint32_t dstFrames_ = 0;
 };
 
 } // namespace orvi::engine::signal

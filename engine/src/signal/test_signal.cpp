@@ -86,10 +86,10 @@ std::vector<uint8_t> SignalGenerator::generateAll()
 }
 
 bool writeTestSignal(const SignalSpec& spec, DsdFileFormat format, const DsdFileText& text, const std::string& path,
-                     std::string& error)
+                     std::string& error, int dstOrder)
 {
     DsdFileWriter writer;
-    if (!writer.open(path, format, spec.channels, spec.sampleRate, error))
+    if (!writer.open(path, format, spec.channels, spec.sampleRate, error, dstOrder))
         return false;
     SignalGenerator generator(spec);
     constexpr size_t kPieceBytesPerChannel = 64 * 1024;

@@ -65,8 +65,9 @@ private:
     std::vector<Channel> channels_;
 };
 
-// Streams the signal into a DSF or DSDIFF file with the given text.
+// Streams the signal into a DSF or DSDIFF file with the given text
+// (`dstOrder`: the DST encoder's order for DstDsdiff).
 bool writeTestSignal(const SignalSpec& spec, DsdFileFormat format, const DsdFileText& text, const std::string& path,
-                     std::string& error);
+                     std::string& error, int dstOrder = 128);
 
 } // namespace orvi::engine::signal
