@@ -1,0 +1,144 @@
+// The DST encoder: per channel a least-squares prediction filter and a
+// probability table fitted to the frame, channels with the same filter and
+// table share them, and the bits go through the arithmetic coder. A frame
+// that would not come out smaller than the plain one is sent plain.
+
+#include "dst/arithmetic_coder.h"
+#include "dst/dst_codec.h"
+#include "dst/filter_design.h"
+#include "dst/frame_layout.h"
+#include "dst/probability_model.h"
+
+#include <algorithm>
+
+namespace orvi::engine::dst {
+
+namespace {
+
+// Per bit: the table bin in the low 6 bits, "prediction wrong" in bit 7.
+constexpr uint8_t kWrongFlag = 0x80;
+
+struct ChannelPlan {
+    Filter filter;
+    TableChoice choice;
+    std::vector<uint8_t> bins; // one per bit
+    int shared = 0;            // the filter and table number
+};
+
+ChannelPlan planChannel(std::span<const uint8_t> dsd, int channelCount, int channel, int maxOrder)
+{
+    ChannelPlan plan;
+    const ChannelBits bits = channelBits(dsd, channelCount, channel);
+    plan.filter = designFilter(autocorrelation(bits, maxOrder), maxOrder);
+    const PredictionTables tables(plan.filter);
+    Predictor predictor(tables);
+    plan.bins.resize(kChannelFrameBits);
+    std::array<BinCounts, 2> counts; // [0]: the first `order` bits, [1]: the rest
+    uint8_t* bin = plan.bins.data();
+    int t = 0;
+    for (const uint64_t word : bits) {
+        for (int shift = 63; shift >= 0; --shift, ++t, ++bin) {
+            const int sum = predictor.predict();
+            const unsigned bit = unsigned(word >> shift) & 1u;
+            const unsigned wrong = bit ^ (sum >= 0 ? 1u : 0u);
+            const unsigned index = tableBin(sum);
+            BinCounts& part = counts[t >= plan.filter.order ? 1 : 0];
+            ++part.total[index];
+            part.wrong[index] += wrong;
+            *bin = uint8_t(index | (wrong << 7));
+            predictor.push(bit);
+        }
+    }
+    plan.choice = chooseTable(counts[0], counts[1], plan.filter.order);
+    return plan;
+}
+
+bool sameCoding(const ChannelPlan& a, const ChannelPlan& b)
+{
+    return a.filter.order == b.filter.order && a.filter.coefficients == b.filter.coefficients
+        && a.choice.table.entries == b.choice.table.entries && a.choice.halfProbability == b.choice.halfProbability;
+}
+
+// Per bit: the probability minus one in the low 7 bits, the symbol in bit 7.
+std::vector<uint8_t> symbolCodes(const ChannelPlan& plan)
+{
+    std::vector<uint8_t> codes(plan.bins.size());
+    const auto& entries = plan.choice.table.entries;
+    const unsigned last = unsigned(entries.size() - 1);
+    for (size_t t = 0; t < codes.size(); ++t) {
+        const uint8_t bin = plan.bins[t];
+        const unsigned p = unsigned(entries[std::min(unsigned(bin & 0x3F), last)]);
+        codes[t] = uint8_t((p - 1) | ((bin & kWrongFlag) ^ kWrongFlag));
+    }
+    if (plan.choice.halfProbability) {
+        for (int t = 0; t < plan.filter.order; ++t)
+            codes[size_t(t)] = uint8_t(127 | (codes[size_t(t)] & 0x80));
+    }
+    return codes;
+}
+
+} // namespace
+
+std::vector<uint8_t> encodeFrame(std::span<const uint8_t> dsd, int channelCount, const EncodeOptions& options)
+{
+    if (channelCount < 1 || channelCount > 6 || dsd.size() != frameDsdBytes(channelCount))
+        return plainFrame(dsd);
+    const size_t plainBits = (dsd.size() + 1) * 8;
+
+    std::vector<ChannelPlan> plans;
+    std::vector<int> distinct; // the channel that introduces each filter/table
+    double estimate = 0.0;
+    for (int ch = 0; ch < channelCount; ++ch) {
+        plans.push_back(planChannel(dsd, channelCount, ch, options.maxOrder));
+        ChannelPlan& plan = plans.back();
+        const auto same = std::find_if(distinct.begin(), distinct.end(),
+                                       [&](int other) { return sameCoding(plans[size_t(other)], plan); });
+        plan.shared = int(same - distinct.begin());
+        if (same == distinct.end()) {
+            distinct.push_back(ch);
+            estimate += plan.choice.bits + double(filterBits(plan.filter));
+        } else {
+            estimate += plan.choice.bits - double(tableBits(plan.choice.table));
+        }
+    }
+    if (estimate >= double(plainBits))
+        return plainFrame(dsd);
+
+    BitWriter out;
+    out.put(0b1111, 4); // coded; one segment per channel, the same for filters and tables and all channels
+    out.put(1, 1);      // tables mapped as the filters
+    const bool allShared = distinct.size() == 1;
+    out.put(allShared ? 1 : 0, 1);
+    if (!allShared) {
+        int known = 1;
+        for (int ch = 1; ch < channelCount; ++ch) {
+            out.put(uint32_t(plans[size_t(ch)].shared), tableNumberBits(known));
+            known = std::max(known, plans[size_t(ch)].shared + 1);
+        }
+    }
+    for (const auto& plan : plans)
+        out.put(plan.choice.halfProbability ? 1 : 0, 1);
+    for (const int ch : distinct)
+        writeFilter(out, plans[size_t(ch)].filter);
+    for (const int ch : distinct)
+        writeTable(out, plans[size_t(ch)].choice.table);
+    out.put(0, 1); // the arithmetic code starts with a 0 bit
+
+    std::vector<std::vector<uint8_t>> codes;
+    for (const auto& plan : plans)
+        codes.push_back(symbolCodes(plan));
+    ArithmeticEncoder coder(out);
+    coder.encode(1, firstSymbolProbability(plans[0].filter.coefficients[0]));
+    for (size_t t = 0; t < size_t(kChannelFrameBits); ++t) {
+        for (const auto& channel : codes) {
+            const uint8_t code = channel[t];
+            coder.encode(code >> 7, (code & 0x7Fu) + 1);
+        }
+    }
+    coder.finish();
+    if (out.bitCount() > plainBits)
+        return plainFrame(dsd);
+    return out.take();
+}
+
+} // namespace orvi::engine::dst
