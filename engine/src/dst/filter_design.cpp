@@ -19,6 +19,10 @@ constexpr int kMaxCoefficient = 255;
 
 } // namespace
 
+// Where the compiler can, a copy for processors with a popcount instruction.
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
+__attribute__((target_clones("popcnt", "default")))
+#endif
 Autocorrelation autocorrelation(const ChannelBits& bits, int maxLag)
 {
     Autocorrelation r{};

@@ -30,24 +30,19 @@ ChannelPlan planChannel(std::span<const uint8_t> dsd, int channelCount, int chan
     ChannelPlan plan;
     const ChannelBits bits = channelBits(dsd, channelCount, channel);
     plan.filter = designFilter(autocorrelation(bits, maxOrder), maxOrder);
-    const PredictionTables tables(plan.filter);
-    Predictor predictor(tables);
+    std::vector<int16_t> sums(kChannelFrameBits);
+    predictAll(PredictionTables(plan.filter), bits, sums);
     plan.bins.resize(kChannelFrameBits);
     std::array<BinCounts, 2> counts; // [0]: the first `order` bits, [1]: the rest
-    uint8_t* bin = plan.bins.data();
-    int t = 0;
-    for (const uint64_t word : bits) {
-        for (int shift = 63; shift >= 0; --shift, ++t, ++bin) {
-            const int sum = predictor.predict();
-            const unsigned bit = unsigned(word >> shift) & 1u;
-            const unsigned wrong = bit ^ (sum >= 0 ? 1u : 0u);
-            const unsigned index = tableBin(sum);
-            BinCounts& part = counts[t >= plan.filter.order ? 1 : 0];
-            ++part.total[index];
-            part.wrong[index] += wrong;
-            *bin = uint8_t(index | (wrong << 7));
-            predictor.push(bit);
-        }
+    for (int t = 0; t < kChannelFrameBits; ++t) {
+        const int sum = sums[size_t(t)];
+        const unsigned bit = unsigned(bits[size_t(t / 64)] >> (63 - t % 64)) & 1u;
+        const unsigned wrong = bit ^ (sum >= 0 ? 1u : 0u);
+        const unsigned index = tableBin(sum);
+        BinCounts& part = counts[t >= plan.filter.order ? 1 : 0];
+        ++part.total[index];
+        part.wrong[index] += wrong;
+        plan.bins[size_t(t)] = uint8_t(index | (wrong << 7));
     }
     plan.choice = chooseTable(counts[0], counts[1], plan.filter.order);
     return plan;

@@ -1,5 +1,7 @@
 #include "dst/prediction.h"
 
+#include <algorithm>
+
 namespace orvi::engine::dst {
 
 PredictionTables::PredictionTables(const Filter& filter)
@@ -26,6 +28,37 @@ ChannelBits channelBits(std::span<const uint8_t> frameDsd, int channelCount, int
             word = (word << 8) | *byte;
     }
     return words;
+}
+
+void predictAll(const PredictionTables& tables, const ChannelBits& bits, std::span<int16_t> sums)
+{
+    // The stream with the virtual history in front: 0xAA ends in the 0 that
+    // precedes the frame's first bit.
+    constexpr int kHistoryBits = kMaxPredictionOrder;
+    std::array<uint8_t, kHistoryBits / 8 + kBytesPerChannelFrame + 1> stream{};
+    std::fill_n(stream.begin(), kHistoryBits / 8, uint8_t(0xAA));
+    for (int w = 0; w < kChannelFrameWords; ++w)
+        for (int i = 0; i < 8; ++i)
+            stream[size_t(kHistoryBits / 8 + 8 * w + i)] = uint8_t(bits[size_t(w)] >> (56 - 8 * i));
+
+    // window[s]: the eight bits before stream bit s, the newest in bit 0,
+    // which is the history byte of group 0 at that bit.
+    std::vector<uint8_t> window(size_t(kHistoryBits + kChannelFrameBits));
+    for (size_t s = 8; s < window.size(); ++s) {
+        const size_t first = s - 8;
+        const unsigned pair = (unsigned(stream[first >> 3]) << 8) | stream[(first >> 3) + 1];
+        window[s] = uint8_t(pair >> (8 - (first & 7)));
+    }
+
+    std::vector<int32_t> total(size_t(kChannelFrameBits), 0);
+    for (int g = 0; g < tables.groups(); ++g) {
+        const auto& table = tables.group(g);
+        const uint8_t* history = window.data() + kHistoryBits - 8 * g;
+        for (size_t t = 0; t < total.size(); ++t)
+            total[t] += table[history[t]];
+    }
+    for (size_t t = 0; t < total.size(); ++t)
+        sums[t] = static_cast<int16_t>(total[t]);
 }
 
 } // namespace orvi::engine::dst

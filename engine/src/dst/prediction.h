@@ -68,4 +68,9 @@ private:
 using ChannelBits = std::array<uint64_t, kChannelFrameWords>;
 ChannelBits channelBits(std::span<const uint8_t> frameDsd, int channelCount, int channel);
 
+// The prediction sums (wrapped to 16 bits) for every bit of a channel whose
+// bits are all known, as the encoder has them: group by group over the whole
+// frame instead of bit by bit, which keeps each table in the cache.
+void predictAll(const PredictionTables& tables, const ChannelBits& bits, std::span<int16_t> sums);
+
 } // namespace orvi::engine::dst
