@@ -8,9 +8,10 @@ namespace orvi::engine::dst {
 
 namespace {
 
-// A longer filter is kept only while it lowers the prediction error by more
-// than this share: past that, its coefficients cost more than they save.
-constexpr double kMinErrorGain = 0.0005;
+// A longer filter is kept only where it lowers the prediction error by more
+// than this share of the signal's energy: below that, its coefficients cost
+// more than they save.
+constexpr double kMinErrorGain = 1e-4;
 
 // The error below which the bits count as fully predicted (silence patterns).
 constexpr double kPredictedError = 1e-9;
@@ -58,16 +59,16 @@ Filter designFilter(const Autocorrelation& r, int maxOrder)
         double acc = r[size_t(m)];
         for (int i = 1; i < m; ++i)
             acc += a[size_t(i)] * r[size_t(m - i)];
-        const double k = -acc / error;
-        if (!std::isfinite(k) || std::abs(k) >= 1.0)
+        const double k = std::clamp(-acc / error, -1.0, 1.0);
+        if (!std::isfinite(k))
             break;
         next = a;
         for (int i = 1; i < m; ++i)
             next[size_t(i)] = a[size_t(i)] + k * a[size_t(m - i)];
         next[size_t(m)] = k;
         a = next;
-        const double nextError = error * (1.0 - k * k);
-        if (bestOrder == 0 || nextError < error * (1.0 - kMinErrorGain) || nextError <= kPredictedError * r[0]) {
+        const double nextError = std::max(0.0, error * (1.0 - k * k));
+        if (bestOrder == 0 || nextError < error - kMinErrorGain * r[0]) {
             best = a;
             bestOrder = m;
         }

@@ -135,7 +135,7 @@ bool readValues(BitReader& in, const ValueKind& kind, std::vector<int>& values, 
             unsigned zeros = 0;
             while (!in.bit()) {
                 if (++zeros > kMaxRiceZeros || in.pastEnd()) {
-                    error = std::string(what) + " has a broken Rice code";
+                    error = in.pastEnd() ? "the frame ends inside its header" : std::string(what) + " has a broken Rice code";
                     return false;
                 }
             }
