@@ -1,5 +1,6 @@
 // OrviTestSignal: DSD test files for tests, benchmarks and by hand.
 
+#include "pcm_input.h"
 #include "signal/test_signal.h"
 
 #include <QString>
@@ -23,12 +24,14 @@ const char* const kUsage =
     "                      [--channels N]"
     " [--rate HZ] [--silence] [--title T] [--artist A] [--album A] [--album-artist A]\n"
     "                      [--composer C] [--genre G] [--date D] [--isrc I] [--publisher P] [--copyright C]\n"
-    "                      [--id3v2.3] [--diin-title T] [--diin-artist A] [--dst ORDER] -o OUTPUT\n"
+    "                      [--id3v2.3] [--diin-title T] [--diin-artist A] [--dst ORDER] [--from-pcm WAV]\n"
+    "                      -o OUTPUT\n"
     "Writes sine tones (default 1000 Hz at -6 dB peak for 1 s, stereo DSD64), optionally with\n"
     "white noise (--noise: its peak level), or DSD silence. Peaks above -5 dB are refused.\n"
     "The format follows OUTPUT's suffix unless --format is given. Tag options go into an\n"
     "ID3v2 tag; --diin-* into a DSDIFF DIIN chunk. --dst writes a DSDIFF file of DST frames\n"
-    "coded with prediction orders up to ORDER (1..128).\n";
+    "coded with prediction orders up to ORDER (1..128). --from-pcm converts a WAV file (16/24/32-bit\n"
+    "integer or 32-bit float, any rate, 1..6 channels) to DSD64 at -6 dB instead of writing tones.\n";
 
 int usageError(const std::string& problem)
 {
@@ -50,7 +53,7 @@ int main(int argc, char** argv)
     SignalSpec spec;
     TagFields tag;
     DsdFileText text;
-    std::string output, format;
+    std::string output, format, pcmInput;
     double seconds = 1.0;
     int dstOrder = 0;
     const std::map<std::string_view, std::string*> tagOptions = {
@@ -58,7 +61,7 @@ int main(int argc, char** argv)
         {"--album-artist", &tag.albumArtist}, {"--composer", &tag.composer}, {"--genre", &tag.genre},
         {"--date", &tag.date},           {"--isrc", &tag.isrc},           {"--publisher", &tag.publisher},
         {"--copyright", &tag.copyright}, {"--diin-title", &text.diinTitle}, {"--diin-artist", &text.diinArtist},
-        {"--format", &format},           {"-o", &output},
+        {"--format", &format},           {"-o", &output},                 {"--from-pcm", &pcmInput},
     };
     const std::map<std::string_view, double*> numberOptions = {
         {"--seconds", &seconds}, {"--level", &spec.levelDb}};
@@ -141,7 +144,9 @@ int main(int argc, char** argv)
     const DsdFileFormat fileFormat = dstOrder > 0 ? DsdFileFormat::DstDsdiff
         : format == "dff"                         ? DsdFileFormat::Dsdiff
                                                   : DsdFileFormat::Dsf;
-    if (!writeTestSignal(spec, fileFormat, text, output, error, dstOrder)) {
+    const bool written = pcmInput.empty() ? writeTestSignal(spec, fileFormat, text, output, error, dstOrder)
+                                          : convertPcmFile(pcmInput, output, fileFormat, text, dstOrder, error);
+    if (!written) {
         std::fprintf(stderr, "error: %s\n", error.c_str());
         return 1;
     }
