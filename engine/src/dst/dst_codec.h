@@ -29,6 +29,9 @@ constexpr size_t frameDsdBytes(int channelCount)
 
 struct EncodeOptions {
     int maxOrder = kMaxPredictionOrder; // --dst-compression, 1..128
+    // The simple strategy (one filter of exactly maxOrder and one 64-entry
+    // table per channel, written raw): what the benchmark measures ours against.
+    bool simpleStrategy = false;
 };
 
 // The uncompressed frame: one 0x00 byte, then the DSD as given.

@@ -46,8 +46,9 @@ Autocorrelation autocorrelation(const ChannelBits& bits, int maxLag)
     return r;
 }
 
-Filter designFilter(const Autocorrelation& r, int maxOrder)
+Filter designFilter(const Autocorrelation& r, int maxOrder, bool adaptive)
 {
+    const double minGain = adaptive ? kMinErrorGain * r[0] : 0.0;
     maxOrder = std::clamp(maxOrder, 1, kMaxPredictionOrder);
     // Levinson-Durbin, keeping the predictor of the chosen order.
     std::array<double, kMaxPredictionOrder + 1> a{}, next{};
@@ -68,7 +69,7 @@ Filter designFilter(const Autocorrelation& r, int maxOrder)
         next[size_t(m)] = k;
         a = next;
         const double nextError = std::max(0.0, error * (1.0 - k * k));
-        if (bestOrder == 0 || nextError < error - kMinErrorGain * r[0]) {
+        if (bestOrder == 0 || nextError < error - minGain) {
             best = a;
             bestOrder = m;
         }

@@ -16,7 +16,8 @@ using Autocorrelation = std::array<double, kMaxPredictionOrder + 1>;
 Autocorrelation autocorrelation(const ChannelBits& bits, int maxLag);
 
 // The quantised filter of order at most `maxOrder` for `r` (which may be the
-// sum of several channels' autocorrelations).
-Filter designFilter(const Autocorrelation& r, int maxOrder);
+// sum of several channels' autocorrelations); `adaptive` false: keep every
+// order up to maxOrder that lowers the error at all.
+Filter designFilter(const Autocorrelation& r, int maxOrder, bool adaptive = true);
 
 } // namespace orvi::engine::dst

@@ -25,11 +25,12 @@ struct ChannelPlan {
     int shared = 0;            // the filter and table number
 };
 
-ChannelPlan planChannel(std::span<const uint8_t> dsd, int channelCount, int channel, int maxOrder)
+ChannelPlan planChannel(std::span<const uint8_t> dsd, int channelCount, int channel, const EncodeOptions& options)
 {
     ChannelPlan plan;
     const ChannelBits bits = channelBits(dsd, channelCount, channel);
-    plan.filter = designFilter(autocorrelation(bits, maxOrder), maxOrder);
+    const int maxOrder = std::clamp(options.maxOrder, 1, kMaxPredictionOrder);
+    plan.filter = designFilter(autocorrelation(bits, maxOrder), maxOrder, !options.simpleStrategy);
     std::vector<int16_t> sums(kChannelFrameBits);
     predictAll(PredictionTables(plan.filter), bits, sums);
     plan.bins.resize(kChannelFrameBits);
@@ -44,7 +45,8 @@ ChannelPlan planChannel(std::span<const uint8_t> dsd, int channelCount, int chan
         part.wrong[index] += wrong;
         plan.bins[size_t(t)] = uint8_t(index | (wrong << 7));
     }
-    plan.choice = chooseTable(counts[0], counts[1], plan.filter.order);
+    plan.choice = options.simpleStrategy ? fullLengthTable(counts[1])
+                                         : chooseTable(counts[0], counts[1], plan.filter.order);
     return plan;
 }
 
@@ -84,10 +86,12 @@ std::vector<uint8_t> encodeFrame(std::span<const uint8_t> dsd, int channelCount,
     std::vector<int> distinct; // the channel that introduces each filter/table
     double estimate = 0.0;
     for (int ch = 0; ch < channelCount; ++ch) {
-        plans.push_back(planChannel(dsd, channelCount, ch, options.maxOrder));
+        plans.push_back(planChannel(dsd, channelCount, ch, options));
         ChannelPlan& plan = plans.back();
-        const auto same = std::find_if(distinct.begin(), distinct.end(),
-                                       [&](int other) { return sameCoding(plans[size_t(other)], plan); });
+        const auto same = options.simpleStrategy
+            ? distinct.end()
+            : std::find_if(distinct.begin(), distinct.end(),
+                           [&](int other) { return sameCoding(plans[size_t(other)], plan); });
         plan.shared = int(same - distinct.begin());
         if (same == distinct.end()) {
             distinct.push_back(ch);
@@ -114,9 +118,9 @@ std::vector<uint8_t> encodeFrame(std::span<const uint8_t> dsd, int channelCount,
     for (const auto& plan : plans)
         out.put(plan.choice.halfProbability ? 1 : 0, 1);
     for (const int ch : distinct)
-        writeFilter(out, plans[size_t(ch)].filter);
+        writeFilter(out, plans[size_t(ch)].filter, options.simpleStrategy);
     for (const int ch : distinct)
-        writeTable(out, plans[size_t(ch)].choice.table);
+        writeTable(out, plans[size_t(ch)].choice.table, options.simpleStrategy);
     out.put(0, 1); // the arithmetic code starts with a 0 bit
 
     std::vector<std::vector<uint8_t>> codes;

@@ -83,6 +83,18 @@ void BinCounts::add(const BinCounts& other)
     }
 }
 
+TableChoice fullLengthTable(const BinCounts& counts)
+{
+    TableChoice choice;
+    choice.halfProbability = true;
+    for (size_t i = 0; i < counts.total.size(); ++i) {
+        const uint32_t total = counts.total[i];
+        choice.table.entries.push_back(total ? bestProbability(total, counts.wrong[i]) : 1);
+        choice.bits += total ? binBits(total, counts.wrong[i], choice.table.entries.back()) : 0.0;
+    }
+    return choice;
+}
+
 TableChoice chooseTable(const BinCounts& head, const BinCounts& body, int order)
 {
     auto [halfTable, halfBits] = bestTable(body);

@@ -34,4 +34,7 @@ struct TableChoice {
 // `head`: the predictions of the first `order` bits, `body`: the rest.
 TableChoice chooseTable(const BinCounts& head, const BinCounts& body, int order);
 
+// The simple strategy's table: 64 entries from `body`, HalfProb on.
+TableChoice fullLengthTable(const BinCounts& body);
+
 } // namespace orvi::engine::dst

@@ -80,9 +80,9 @@ void writeRice(BitWriter& out, int residual, int m)
         out.put(residual < 0 ? 1 : 0, 1);
 }
 
-void writeValues(BitWriter& out, const ValueKind& kind, std::span<const int> values, bool codedFlag)
+void writeValues(BitWriter& out, const ValueKind& kind, std::span<const int> values, bool codedFlag, bool rawOnly)
 {
-    const Coding coding = bestCoding(kind, values, codedFlag);
+    const Coding coding = rawOnly ? Coding{} : bestCoding(kind, values, codedFlag);
     out.put(uint32_t(values.size() - 1), kind.lengthBits);
     if (codedFlag)
         out.put(coding.coded ? 1 : 0, 1);
@@ -160,14 +160,15 @@ size_t tableBits(const ProbabilityTable& table)
     return size_t(kTableKind.lengthBits) + bestCoding(kTableKind, table.entries, true).bits;
 }
 
-void writeFilter(BitWriter& out, const Filter& filter)
+void writeFilter(BitWriter& out, const Filter& filter, bool rawOnly)
 {
-    writeValues(out, kFilterKind, std::span<const int>(filter.coefficients.data(), size_t(filter.order)), true);
+    writeValues(out, kFilterKind, std::span<const int>(filter.coefficients.data(), size_t(filter.order)), true,
+                rawOnly);
 }
 
-void writeTable(BitWriter& out, const ProbabilityTable& table)
+void writeTable(BitWriter& out, const ProbabilityTable& table, bool rawOnly)
 {
-    writeValues(out, kTableKind, table.entries, true);
+    writeValues(out, kTableKind, table.entries, true, rawOnly);
 }
 
 bool readFilter(BitReader& in, Filter& filter, std::string& error)

@@ -23,8 +23,9 @@ struct ProbabilityTable {
 size_t filterBits(const Filter& filter);
 size_t tableBits(const ProbabilityTable& table);
 
-void writeFilter(BitWriter& out, const Filter& filter);
-void writeTable(BitWriter& out, const ProbabilityTable& table);
+// `rawOnly`: never Rice-code (the simple strategy).
+void writeFilter(BitWriter& out, const Filter& filter, bool rawOnly = false);
+void writeTable(BitWriter& out, const ProbabilityTable& table, bool rawOnly = false);
 
 // False with `error` set on a field no decoder accepts.
 bool readFilter(BitReader& in, Filter& filter, std::string& error);
