@@ -14,16 +14,14 @@ namespace orvi::engine::dst {
 class BitWriter
 {
 public:
-    // Appends the `bits` (0..32) low bits of `value`, MSB first.
+    // Appends the `bits` (0..32) low bits of `value`, MSB first. Whole
+    // words go to the bytes, so the arithmetic coder's hot loop stays short.
     void put(uint32_t value, int bits)
     {
         m_acc = (m_acc << bits) | (value & ((uint64_t(1) << bits) - 1));
         m_accBits += bits;
-        while (m_accBits >= 8) {
-            m_accBits -= 8;
-            m_bytes.push_back(static_cast<uint8_t>(m_acc >> m_accBits));
-        }
-        m_acc &= (uint64_t(1) << m_accBits) - 1;
+        if (m_accBits >= 32)
+            flushWord();
     }
 
     // Adds 1 at the last bit written, rippling into earlier bits.
@@ -45,12 +43,24 @@ public:
     // The bytes, the last one padded with 0 bits.
     std::vector<uint8_t> take()
     {
-        if (m_accBits > 0)
-            put(0, 8 - m_accBits);
+        if (m_accBits % 8)
+            put(0, 8 - m_accBits % 8);
+        for (; m_accBits > 0; m_accBits -= 8)
+            m_bytes.push_back(static_cast<uint8_t>(m_acc >> (m_accBits - 8)));
+        m_acc = 0;
         return std::move(m_bytes);
     }
 
 private:
+    [[gnu::noinline]] void flushWord()
+    {
+        m_accBits -= 32;
+        const auto word = static_cast<uint32_t>(m_acc >> m_accBits);
+        for (int shift = 24; shift >= 0; shift -= 8)
+            m_bytes.push_back(static_cast<uint8_t>(word >> shift));
+        m_acc &= (uint64_t(1) << m_accBits) - 1;
+    }
+
     std::vector<uint8_t> m_bytes;
     uint64_t m_acc = 0;
     int m_accBits = 0;

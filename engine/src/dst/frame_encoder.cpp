@@ -56,22 +56,18 @@ bool sameCoding(const ChannelPlan& a, const ChannelPlan& b)
         && a.choice.table.entries == b.choice.table.entries && a.choice.halfProbability == b.choice.halfProbability;
 }
 
-// Per bit: the probability minus one in the low 7 bits, the symbol in bit 7.
-std::vector<uint8_t> symbolCodes(const ChannelPlan& plan)
+// Per bit: the probability minus one in the low 7 bits, the symbol in bit 7;
+// written into `codes` at every `stride`-th place.
+void symbolCodes(const ChannelPlan& plan, uint8_t* codes, size_t stride)
 {
-    std::vector<uint8_t> codes(plan.bins.size());
     const auto& entries = plan.choice.table.entries;
     const unsigned last = unsigned(entries.size() - 1);
-    for (size_t t = 0; t < codes.size(); ++t) {
+    const size_t halfUntil = plan.choice.halfProbability ? size_t(plan.filter.order) : 0;
+    for (size_t t = 0; t < plan.bins.size(); ++t) {
         const uint8_t bin = plan.bins[t];
-        const unsigned p = unsigned(entries[std::min(unsigned(bin & 0x3F), last)]);
-        codes[t] = uint8_t((p - 1) | ((bin & kWrongFlag) ^ kWrongFlag));
+        const unsigned p = t < halfUntil ? 128u : unsigned(entries[std::min(unsigned(bin & 0x3F), last)]);
+        codes[t * stride] = uint8_t((p - 1) | ((bin & kWrongFlag) ^ kWrongFlag));
     }
-    if (plan.choice.halfProbability) {
-        for (int t = 0; t < plan.filter.order; ++t)
-            codes[size_t(t)] = uint8_t(127 | (codes[size_t(t)] & 0x80));
-    }
-    return codes;
 }
 
 } // namespace
@@ -123,17 +119,14 @@ std::vector<uint8_t> encodeFrame(std::span<const uint8_t> dsd, int channelCount,
         writeTable(out, plans[size_t(ch)].choice.table, options.simpleStrategy);
     out.put(0, 1); // the arithmetic code starts with a 0 bit
 
-    std::vector<std::vector<uint8_t>> codes;
-    for (const auto& plan : plans)
-        codes.push_back(symbolCodes(plan));
+    // In coding order: time first, then channel.
+    std::vector<uint8_t> codes(size_t(kChannelFrameBits) * size_t(channelCount));
+    for (int ch = 0; ch < channelCount; ++ch)
+        symbolCodes(plans[size_t(ch)], codes.data() + ch, size_t(channelCount));
     ArithmeticEncoder coder(out);
     coder.encode(1, firstSymbolProbability(plans[0].filter.coefficients[0]));
-    for (size_t t = 0; t < size_t(kChannelFrameBits); ++t) {
-        for (const auto& channel : codes) {
-            const uint8_t code = channel[t];
-            coder.encode(code >> 7, (code & 0x7Fu) + 1);
-        }
-    }
+    for (const uint8_t code : codes)
+        coder.encode(code >> 7, (code & 0x7Fu) + 1);
     coder.finish();
     if (out.bitCount() > plainBits)
         return plainFrame(dsd);

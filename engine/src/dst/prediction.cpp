@@ -50,12 +50,24 @@ void predictAll(const PredictionTables& tables, const ChannelBits& bits, std::sp
         window[s] = uint8_t(pair >> (8 - (first & 7)));
     }
 
-    std::vector<int32_t> total(size_t(kChannelFrameBits), 0);
-    for (int g = 0; g < tables.groups(); ++g) {
+    // Sums wrap at 16 bits like the decoders' accumulators; unsigned, so the
+    // wrap is defined. Four groups per pass cut the traffic on `total`.
+    std::vector<uint16_t> total(size_t(kChannelFrameBits), 0);
+    const int groups = tables.groups();
+    int g = 0;
+    for (; g + 4 <= groups; g += 4) {
+        const auto &t0 = tables.group(g), &t1 = tables.group(g + 1), &t2 = tables.group(g + 2), &t3 = tables.group(g + 3);
+        const uint8_t* h0 = window.data() + kHistoryBits - 8 * g;
+        const uint8_t *h1 = h0 - 8, *h2 = h0 - 16, *h3 = h0 - 24;
+        for (size_t t = 0; t < total.size(); ++t)
+            total[t] = uint16_t(total[t] + uint16_t(t0[h0[t]]) + uint16_t(t1[h1[t]]) + uint16_t(t2[h2[t]])
+                                + uint16_t(t3[h3[t]]));
+    }
+    for (; g < groups; ++g) {
         const auto& table = tables.group(g);
         const uint8_t* history = window.data() + kHistoryBits - 8 * g;
         for (size_t t = 0; t < total.size(); ++t)
-            total[t] += table[history[t]];
+            total[t] = uint16_t(total[t] + uint16_t(table[history[t]]));
     }
     for (size_t t = 0; t < total.size(); ++t)
         sums[t] = static_cast<int16_t>(total[t]);

@@ -54,22 +54,24 @@ std::pair<ProbabilityTable, double> bestTable(const BinCounts& counts)
         ownBits[size_t(i + 1)] = ownBits[size_t(i)] + (total ? binBits(total, counts.wrong[size_t(i)], entry[size_t(i)]) : 0.0);
     }
 
-    ProbabilityTable best;
+    const TableCostModel tableCosts(entry);
+    int bestLength = 2, bestTail = 0;
     double bestBits = INFINITY;
-    ProbabilityTable table;
     for (int length = 2; length <= kMaxTableLength; ++length) {
         const int last = length - 1;
-        table.entries.assign(entry.begin(), entry.begin() + last);
         const uint64_t total = tailTotal[size_t(last)];
-        const int tail = total ? bestProbability(total, tailWrong[size_t(last)]) : table.entries.back();
-        table.entries.push_back(tail);
+        const int tail = total ? bestProbability(total, tailWrong[size_t(last)]) : entry[size_t(last - 1)];
         const double bits = ownBits[size_t(last)] + (total ? binBits(total, tailWrong[size_t(last)], tail) : 0.0)
-            + double(tableBits(table));
+            + double(tableCosts.bits(length, tail));
         if (bits < bestBits) {
             bestBits = bits;
-            best = table;
+            bestLength = length;
+            bestTail = tail;
         }
     }
+    ProbabilityTable best;
+    best.entries.assign(entry.begin(), entry.begin() + bestLength - 1);
+    best.entries.push_back(bestTail);
     return {std::move(best), bestBits};
 }
 

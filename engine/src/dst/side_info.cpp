@@ -1,5 +1,6 @@
 #include "dst/side_info.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -158,6 +159,40 @@ size_t filterBits(const Filter& filter)
 size_t tableBits(const ProbabilityTable& table)
 {
     return size_t(kTableKind.lengthBits) + bestCoding(kTableKind, table.entries, true).bits;
+}
+
+TableCostModel::TableCostModel(std::span<const int> entries) : m_entries(entries)
+{
+    static_assert(kRiceParameters == kTableKind.maxRiceM + 1);
+    for (int method = 0; method < kMethods; ++method) {
+        for (int m = 0; m < kRiceParameters; ++m) {
+            auto& prefix = m_prefix[size_t(method)][size_t(m)];
+            for (size_t j = 0; j < entries.size(); ++j) {
+                const bool residual = j > size_t(method);
+                prefix[j + 1] = prefix[j]
+                    + (residual ? uint32_t(riceBits(entries[j] + ccpPrediction(kTableKind, method, entries, j), m)) : 0);
+            }
+        }
+    }
+}
+
+size_t TableCostModel::bits(int length, int tail) const
+{
+    const size_t last = size_t(length - 1);
+    size_t best = 1 + size_t(length) * size_t(kTableKind.rawBits);
+    for (int method = 0; method < kMethods && size_t(method) + 1 < size_t(length); ++method) {
+        // The tail's residual is predicted from the entries before it.
+        int x = 0;
+        for (int i = 0; i <= method; ++i)
+            x += kTableKind.weights[method][i] * m_entries[last - 1 - size_t(i)];
+        const int tailResidual = tail + ccpRounding(x);
+        for (int m = 0; m < kRiceParameters; ++m) {
+            const size_t bits = 1 + 2 + size_t(method + 1) * size_t(kTableKind.rawBits) + 3
+                + m_prefix[size_t(method)][size_t(m)][last] + riceBits(tailResidual, m);
+            best = std::min(best, bits);
+        }
+    }
+    return size_t(kTableKind.lengthBits) + best;
 }
 
 void writeFilter(BitWriter& out, const Filter& filter, bool rawOnly)

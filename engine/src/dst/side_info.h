@@ -7,6 +7,7 @@
 #include "dst/bit_io.h"
 #include "dst/prediction.h"
 
+#include <array>
 #include <span>
 #include <string>
 #include <vector>
@@ -22,6 +23,23 @@ struct ProbabilityTable {
 // Bits the shortest coding of a filter or table takes.
 size_t filterBits(const Filter& filter);
 size_t tableBits(const ProbabilityTable& table);
+
+// tableBits() of every table made of entries[0 .. length-2] and a last
+// entry `tail`, without coding each one: the table-length search asks for
+// all lengths 2..64 of every channel in every frame.
+class TableCostModel
+{
+public:
+    explicit TableCostModel(std::span<const int> entries); // kMaxTableLength entries
+    size_t bits(int length, int tail) const;
+
+private:
+    static constexpr int kMethods = 3;
+    static constexpr int kRiceParameters = 5;
+    std::span<const int> m_entries;
+    // Rice bits of the residuals before index j, per method and parameter.
+    std::array<std::array<std::array<uint32_t, kMaxTableLength + 1>, kRiceParameters>, kMethods> m_prefix{};
+};
 
 // `rawOnly`: never Rice-code (the simple strategy).
 void writeFilter(BitWriter& out, const Filter& filter, bool rawOnly = false);
