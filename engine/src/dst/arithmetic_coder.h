@@ -40,11 +40,14 @@ public:
         m_low += rest & zeroMask;
         m_range = (rest & ~zeroMask) | (q & zeroMask);
         if (m_low >= kRangeTop) {
-            m_out.addCarry();
+            addCarry();
             m_low -= kRangeTop;
         }
         const int shift = renormShift(m_range);
-        m_out.put(m_low >> (12 - shift), shift);
+        m_pending = (m_pending << shift) | (m_low >> (12 - shift));
+        m_pendingBits += shift;
+        if (m_pendingBits >= 32)
+            flushPending();
         m_low = (m_low << shift) & (kRangeTop - 1);
         m_range <<= shift;
     }
@@ -59,18 +62,41 @@ public:
             if (value >= m_low + m_range)
                 continue;
             if (value >= kRangeTop) {
-                m_out.addCarry();
+                addCarry();
                 value -= kRangeTop;
             }
+            m_out.put(uint32_t(m_pending), m_pendingBits);
             m_out.put(value, 12);
             return;
         }
     }
 
 private:
+    // The newest bits stay in a register-sized buffer (the hot loop's state),
+    // older ones in the writer.
+    void addCarry()
+    {
+        if (m_pendingBits > 0) {
+            ++m_pending;
+            if (m_pending >> m_pendingBits == 0)
+                return;
+            m_pending &= (uint64_t(1) << m_pendingBits) - 1;
+        }
+        m_out.addCarry();
+    }
+
+    [[gnu::noinline]] void flushPending()
+    {
+        m_pendingBits -= 32;
+        m_out.put(uint32_t(m_pending >> m_pendingBits), 32);
+        m_pending &= (uint64_t(1) << m_pendingBits) - 1;
+    }
+
     BitWriter& m_out;
     unsigned m_range = kRangeTop - 1;
     unsigned m_low = 0;
+    uint64_t m_pending = 0;
+    int m_pendingBits = 0; // below 32 between symbols
 };
 
 class ArithmeticDecoder
