@@ -76,13 +76,8 @@ private:
     // older ones in the writer.
     void addCarry()
     {
-        if (m_pendingBits > 0) {
-            ++m_pending;
-            if (m_pending >> m_pendingBits == 0)
-                return;
-            m_pending &= (uint64_t(1) << m_pendingBits) - 1;
-        }
-        m_out.addCarry();
+        if (addOne(m_pending, m_pendingBits))
+            m_out.addCarry();
     }
 
     [[gnu::noinline]] void flushPending()

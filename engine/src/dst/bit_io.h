@@ -11,6 +11,19 @@
 
 namespace orvi::engine::dst {
 
+// Adds 1 to the `count` bits held in `bits`; true when it ripples out of them
+// (they are then all 0 and the carry belongs to the bits before).
+inline bool addOne(uint64_t& bits, int count)
+{
+    if (count == 0)
+        return true;
+    ++bits;
+    if (bits >> count == 0)
+        return false;
+    bits &= (uint64_t(1) << count) - 1;
+    return true;
+}
+
 class BitWriter
 {
 public:
@@ -27,12 +40,8 @@ public:
     // Adds 1 at the last bit written, rippling into earlier bits.
     void addCarry()
     {
-        if (m_accBits > 0) {
-            ++m_acc;
-            if (m_acc >> m_accBits == 0)
-                return;
-            m_acc &= (uint64_t(1) << m_accBits) - 1;
-        }
+        if (!addOne(m_acc, m_accBits))
+            return;
         for (auto byte = m_bytes.rbegin(); byte != m_bytes.rend(); ++byte)
             if (++*byte != 0)
                 return;
