@@ -32,7 +32,7 @@ class ArithmeticEncoder
 public:
     explicit ArithmeticEncoder(BitWriter& out) : m_out(out) {}
 
-    void encode(unsigned symbol, unsigned p)
+    [[gnu::always_inline]] void encode(unsigned symbol, unsigned p)
     {
         const unsigned q = zeroShare(m_range, p);
         const unsigned rest = m_range - q;

@@ -27,21 +27,19 @@ __attribute__((target_clones("popcnt", "default")))
 Autocorrelation autocorrelation(const ChannelBits& bits, int maxLag)
 {
     Autocorrelation r{};
-    for (int lag = 0; lag <= maxLag; ++lag) {
-        const int wordShift = lag / 64;
-        const int bitShift = lag % 64;
-        int differing = 0;
-        for (int i = wordShift; i < kChannelFrameWords; ++i) {
-            // The bits `lag` places earlier, aligned with word i.
-            uint64_t earlier = bits[size_t(i - wordShift)] >> bitShift;
-            if (bitShift != 0 && i - wordShift > 0)
-                earlier |= bits[size_t(i - wordShift - 1)] << (64 - bitShift);
-            uint64_t differ = bits[size_t(i)] ^ earlier;
-            if (i == wordShift)
-                differ &= ~uint64_t(0) >> bitShift; // only t >= lag
-            differing += std::popcount(differ);
+    ChannelBits later{}; // the bits moved bitShift places later, word-aligned
+    for (int bitShift = 0; bitShift < 64 && bitShift <= maxLag; ++bitShift) {
+        later[0] = bits[0] >> bitShift;
+        for (size_t i = 1; i < later.size(); ++i)
+            later[i] = bitShift ? (bits[i] >> bitShift) | (bits[i - 1] << (64 - bitShift)) : bits[i];
+        // Every lag with this bit shift: one, two or three whole words further.
+        for (int lag = bitShift; lag <= maxLag; lag += 64) {
+            const size_t wordShift = size_t(lag / 64);
+            int differing = std::popcount((bits[wordShift] ^ later[0]) & (~uint64_t(0) >> bitShift)); // t >= lag
+            for (size_t i = wordShift + 1; i < bits.size(); ++i)
+                differing += std::popcount(bits[i] ^ later[i - wordShift]);
+            r[size_t(lag)] = double(kChannelFrameBits - lag) - 2.0 * differing;
         }
-        r[size_t(lag)] = double(kChannelFrameBits - lag) - 2.0 * differing;
     }
     return r;
 }
