@@ -8,6 +8,7 @@
 #include "dst/dst_codec.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -43,25 +44,24 @@ public:
     // The prediction sum, wrapped to 16 bits as decoders accumulate it.
     int predict() const
     {
+        // Group g's history byte is byte g of the register, read in place.
+        static_assert(std::endian::native == std::endian::little);
+        const auto* bytes = reinterpret_cast<const unsigned char*>(m_history.data());
         int sum = 0;
-        const int low = m_tables.groups() < 8 ? m_tables.groups() : 8;
-        for (int g = 0; g < low; ++g)
-            sum += m_tables.group(g)[(m_recent >> (8 * g)) & 0xFF];
-        for (int g = 8; g < m_tables.groups(); ++g)
-            sum += m_tables.group(g)[(m_older >> (8 * (g - 8))) & 0xFF];
+        for (int g = 0; g < m_tables.groups(); ++g)
+            sum += m_tables.group(g)[bytes[g]];
         return static_cast<int16_t>(sum);
     }
 
     void push(unsigned bit)
     {
-        m_older = (m_older << 1) | (m_recent >> 63);
-        m_recent = (m_recent << 1) | bit;
+        m_history[1] = (m_history[1] << 1) | (m_history[0] >> 63);
+        m_history[0] = (m_history[0] << 1) | bit;
     }
 
 private:
     const PredictionTables& m_tables;
-    uint64_t m_recent = 0xAAAAAAAAAAAAAAAAull;
-    uint64_t m_older = 0xAAAAAAAAAAAAAAAAull;
+    std::array<uint64_t, 2> m_history{0xAAAAAAAAAAAAAAAAull, 0xAAAAAAAAAAAAAAAAull}; // newest bits first
 };
 
 // One channel's bits of a frame, 64 to a word, the first bit in the MSB.
