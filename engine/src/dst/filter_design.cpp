@@ -44,6 +44,18 @@ Autocorrelation autocorrelation(const ChannelBits& bits, int maxLag)
     return r;
 }
 
+double residualEnergy(const Filter& filter, const Autocorrelation& r)
+{
+    const auto& c = filter.coefficients;
+    double cross = 0.0, power = 0.0;
+    for (int i = 0; i < filter.order; ++i) {
+        cross += c[size_t(i)] * r[size_t(i + 1)];
+        for (int j = 0; j < filter.order; ++j)
+            power += double(c[size_t(i)]) * c[size_t(j)] * r[size_t(std::abs(i - j))];
+    }
+    return power > 0.0 ? r[0] - cross * cross / power : r[0];
+}
+
 Filter designFilter(const Autocorrelation& r, int maxOrder, bool adaptive)
 {
     const double minGain = adaptive ? kMinErrorGain * r[0] : 0.0;

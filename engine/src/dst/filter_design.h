@@ -20,4 +20,8 @@ Autocorrelation autocorrelation(const ChannelBits& bits, int maxLag);
 // order up to maxOrder that lowers the error at all.
 Filter designFilter(const Autocorrelation& r, int maxOrder, bool adaptive = true);
 
+// The energy the filter's best-scaled prediction leaves unexplained on a
+// channel with autocorrelation `r` (0 = every bit predicted).
+double residualEnergy(const Filter& filter, const Autocorrelation& r);
+
 } // namespace orvi::engine::dst

@@ -18,36 +18,113 @@ namespace {
 // Per bit: the table bin in the low 6 bits, "prediction wrong" in bit 7.
 constexpr uint8_t kWrongFlag = 0x80;
 
+// Channels share a filter (and so a table) where the shared one leaves at
+// most this much more of their signal unexplained than a filter each: the
+// coefficients saved outweigh the slightly worse prediction (measured on
+// recordings: sharing pays on most stereo frames).
+constexpr double kShareLoss = 0.03;
+
 struct ChannelPlan {
     Filter filter;
     TableChoice choice;
-    std::vector<uint8_t> bins; // one per bit
-    int shared = 0;            // the filter and table number
+    std::vector<uint8_t> bins;       // one per bit
+    std::array<BinCounts, 2> counts; // [0]: the first `order` bits, [1]: the rest
+    int shared = 0;                  // the filter and table number
 };
 
-ChannelPlan planChannel(std::span<const uint8_t> dsd, int channelCount, int channel, const EncodeOptions& options)
+ChannelPlan predictChannel(const ChannelBits& bits, const Filter& filter)
 {
     ChannelPlan plan;
-    const ChannelBits bits = channelBits(dsd, channelCount, channel);
-    const int maxOrder = std::clamp(options.maxOrder, 1, kMaxPredictionOrder);
-    plan.filter = designFilter(autocorrelation(bits, maxOrder), maxOrder, !options.simpleStrategy);
+    plan.filter = filter;
     std::vector<int16_t> sums(kChannelFrameBits);
-    predictAll(PredictionTables(plan.filter), bits, sums);
+    predictAll(PredictionTables(filter), bits, sums);
     plan.bins.resize(kChannelFrameBits);
-    std::array<BinCounts, 2> counts; // [0]: the first `order` bits, [1]: the rest
     for (int t = 0; t < kChannelFrameBits; ++t) {
         const int sum = sums[size_t(t)];
         const unsigned bit = unsigned(bits[size_t(t / 64)] >> (63 - t % 64)) & 1u;
         const unsigned wrong = bit ^ (sum >= 0 ? 1u : 0u);
         const unsigned index = tableBin(sum);
-        BinCounts& part = counts[t >= plan.filter.order ? 1 : 0];
+        BinCounts& part = plan.counts[t >= filter.order ? 1 : 0];
         ++part.total[index];
         part.wrong[index] += wrong;
         plan.bins[size_t(t)] = uint8_t(index | (wrong << 7));
     }
-    plan.choice = options.simpleStrategy ? fullLengthTable(counts[1])
-                                         : chooseTable(counts[0], counts[1], plan.filter.order);
     return plan;
+}
+
+// Channels that share one filter and table.
+struct ChannelGroup {
+    std::vector<int> members;
+    Autocorrelation sum{};
+    Filter filter;
+    double aloneEnergy = 0.0; // what the members' own filters leave unexplained
+};
+
+// Each channel joins the group whose filter suits it best, or starts its own.
+std::vector<ChannelGroup> groupChannels(const std::vector<Autocorrelation>& r, const std::vector<Filter>& own,
+                                        int maxOrder, bool allowSharing)
+{
+    std::vector<ChannelGroup> groups;
+    for (size_t ch = 0; ch < r.size(); ++ch) {
+        const double alone = residualEnergy(own[ch], r[ch]);
+        ChannelGroup* best = nullptr;
+        ChannelGroup joined, bestJoined;
+        double bestLoss = 1.0 + kShareLoss;
+        for (auto& group : groups) {
+            if (!allowSharing)
+                break;
+            joined = group;
+            joined.members.push_back(int(ch));
+            for (size_t k = 0; k < joined.sum.size(); ++k)
+                joined.sum[k] += r[ch][k];
+            joined.filter = designFilter(joined.sum, maxOrder);
+            joined.aloneEnergy += alone;
+            double together = 0.0;
+            for (const int member : joined.members)
+                together += residualEnergy(joined.filter, r[size_t(member)]);
+            const double loss = together / std::max(joined.aloneEnergy, 1e-9);
+            if (loss <= bestLoss) {
+                bestLoss = loss;
+                best = &group;
+                bestJoined = std::move(joined);
+            }
+        }
+        if (best)
+            *best = std::move(bestJoined);
+        else
+            groups.push_back({{int(ch)}, r[ch], own[ch], alone});
+    }
+    return groups;
+}
+
+// Each channel's filter and table, shared within groups of channels.
+std::vector<ChannelPlan> planChannels(std::span<const uint8_t> dsd, int channelCount, const EncodeOptions& options)
+{
+    const int maxOrder = std::clamp(options.maxOrder, 1, kMaxPredictionOrder);
+    std::vector<ChannelBits> bits;
+    std::vector<Autocorrelation> r;
+    std::vector<Filter> own;
+    for (int ch = 0; ch < channelCount; ++ch) {
+        bits.push_back(channelBits(dsd, channelCount, ch));
+        r.push_back(autocorrelation(bits.back(), maxOrder));
+        own.push_back(designFilter(r.back(), maxOrder, !options.simpleStrategy));
+    }
+    std::vector<ChannelPlan> plans(static_cast<size_t>(channelCount));
+    for (const auto& group : groupChannels(r, own, maxOrder, !options.simpleStrategy)) {
+        std::array<BinCounts, 2> counts;
+        for (const int ch : group.members) {
+            plans[size_t(ch)] = predictChannel(bits[size_t(ch)], group.filter);
+            counts[0].add(plans[size_t(ch)].counts[0]);
+            counts[1].add(plans[size_t(ch)].counts[1]);
+        }
+        TableChoice choice = options.simpleStrategy ? fullLengthTable(counts[1])
+                                                    : chooseTable(counts[0], counts[1], group.filter.order);
+        for (const int ch : group.members) {
+            plans[size_t(ch)].choice = choice;
+            choice.bits = 0.0; // the group's bits are all in its first channel's estimate
+        }
+    }
+    return plans;
 }
 
 bool sameCoding(const ChannelPlan& a, const ChannelPlan& b)
@@ -78,12 +155,11 @@ std::vector<uint8_t> encodeFrame(std::span<const uint8_t> dsd, int channelCount,
         return plainFrame(dsd);
     const size_t plainBits = (dsd.size() + 1) * 8;
 
-    std::vector<ChannelPlan> plans;
+    std::vector<ChannelPlan> plans = planChannels(dsd, channelCount, options);
     std::vector<int> distinct; // the channel that introduces each filter/table
     double estimate = 0.0;
     for (int ch = 0; ch < channelCount; ++ch) {
-        plans.push_back(planChannel(dsd, channelCount, ch, options));
-        ChannelPlan& plan = plans.back();
+        ChannelPlan& plan = plans[size_t(ch)];
         const auto same = options.simpleStrategy
             ? distinct.end()
             : std::find_if(distinct.begin(), distinct.end(),
