@@ -12,7 +12,7 @@ packages=(
   libtag1-dev libuchardet-dev
   xvfb xauth openssl
   fonts-noto-cjk fonts-dejavu-core
-  unzip python3
+  unzip python3 locales
 )
 
 missing=()

@@ -52,6 +52,25 @@ void everyUsageProblemReportedAtOnce()
     CHECK(read({"-o"}).usageErrors.front() == "option -o needs a value");
 }
 
+// A value given twice, or blank, is reported, never silently chosen.
+void repeatedAndBlankValues()
+{
+    CHECK(read({"-o", "a.iso", "-o", "b.iso", "--album", "A", "--album", "B", "t.dsf"}).usageErrors
+          == (std::vector<std::string>{"-o given twice (\"a.iso\" and \"b.iso\"); give it once",
+                                       "--album given twice (\"A\" and \"B\"); give it once"}));
+    CHECK(judge({"--track-title", "1:One", "--track-title", "1:Uno", "--album", "  ", "--track-artist", "2:\u3000"})
+              .errors
+          == (std::vector<std::string>{"--album: the value is only spaces",
+                                       "--track-title 1: given twice (\"One\" and \"Uno\"); give it once",
+                                       "--track-artist 2: the value is only spaces"}));
+    CHECK(judge({"--cue", "a.cue", "--cue-charset", "klingon"}).errors
+          == std::vector<std::string>{"--cue-charset: \"klingon\" is not a character set name this system knows "
+                                      "(e.g. windows-1252, GBK, Big5, Shift_JIS, EUC-KR, UTF-8)"});
+    CHECK(judge({"--cue-charset", "EUC-KR"}).errors
+          == std::vector<std::string>{"--cue-charset: there is no --cue sheet to read with it"});
+    CHECK_EQ(judge({"--cue", "a.cue", "--cue-charset", "euc-kr"}).settings.cueCharset, std::string("euc-kr"));
+}
+
 void helpVersionAndReadingModes()
 {
     CHECK(read({"--bogus", "--help"}).mode == Mode::Help);
@@ -215,6 +234,7 @@ int main()
 {
     optionsInAnyOrderAndRunnerArgumentsIgnored();
     everyUsageProblemReportedAtOnce();
+    repeatedAndBlankValues();
     helpVersionAndReadingModes();
     genreByNameOrIndex();
     datesAndYears();

@@ -37,6 +37,7 @@ constexpr std::array kValueOptions = {
     ValueOption{"--disc-total", &RawOptions::discTotal},
     ValueOption{"--cover", &RawOptions::cover},
     ValueOption{"--cue", &RawOptions::cue},
+    ValueOption{"--cue-charset", &RawOptions::cueCharset},
     ValueOption{"--pause", &RawOptions::pause},
     ValueOption{"--dst-compression", &RawOptions::dstCompression},
     ValueOption{"--title", &RawOptions::title},
@@ -119,7 +120,7 @@ private:
         }
         if (arg == "-o" || arg == "--output") {
             if (auto value = takeValue(arg))
-                result_.output = *value;
+                takeOnce(arg, result_.output, *value);
             return;
         }
         if (arg == "--inspect") {
@@ -140,7 +141,7 @@ private:
         }
         if (const ValueOption* option = findOption(kValueOptions, arg)) {
             if (auto value = takeValue(arg))
-                result_.options.*(option->member) = *value;
+                takeOnce(arg, result_.options.*(option->member), *value);
             return;
         }
         if (const FlagOption* option = findOption(kFlagOptions, arg)) {
@@ -162,6 +163,16 @@ private:
             return std::nullopt;
         }
         return args_[pos_++];
+    }
+
+    // A second value is more likely a slip than an intent: neither wins.
+    void takeOnce(const std::string& option, std::optional<std::string>& target, const std::string& value)
+    {
+        if (target)
+            result_.usageErrors.push_back(option + " given twice (\"" + *target + "\" and \"" + value
+                                          + "\"); give it once");
+        else
+            target = value;
     }
 
     void setReadingMode(Mode mode)
@@ -232,6 +243,8 @@ std::string helpText()
            "  --disc N, --disc-total N   1..65535\n"
            "  --cover FILE           JPEG or PNG picture, up to 16 MiB\n"
            "  --cue FILE             CUE sheet with album and track titles and performers\n"
+           "  --cue-charset NAME     its character set (e.g. windows-1252, Shift_JIS, EUC-KR),\n"
+           "                         instead of detecting it\n"
            "Per track (N = position of the track, from 1):\n"
            "  --track-title N:TEXT, --track-artist N:TEXT\n"
            "  --isrc N:CC-OOO-YY-DDDDD (or the 12 characters without hyphens)\n"

@@ -27,6 +27,7 @@ struct PackSettings {
     uint16_t discTotal = 1;
     std::string coverPath;
     std::string cuePath;
+    std::string cueCharset; // empty = detect
     uint32_t pauseFrames = 1; // 150/44100 s rounded up to 1/75 s frames
     int dstOrder = 128;
     bool noEncode = false;

@@ -205,6 +205,8 @@ WriteResult ImageWriter::run()
 
     if (!m_file.open())
         return outputFailed();
+    if (m_observer.partialFileCreated)
+        m_observer.partialFileCreated(m_file.partPath());
     // Everything before the Track Area is written as zeros now and filled
     // in last, once every track's place is known.
     m_stereo.toc1Lsn = sacd::kStereoAreaLsn;

@@ -139,7 +139,9 @@ void printArea(const AreaToc& a, EngineOutput& out)
     for (size_t c = 0; c < a.textChannels.size(); ++c) {
         out.line("  " + channelText(c + 1, a.textChannels[c]));
         if (c < a.areaDescriptions.size() && !a.areaDescriptions[c].empty())
-            out.line("    area text: " + quoted(a.areaDescriptions[c]));
+            out.line("    area description: " + quoted(a.areaDescriptions[c]));
+        if (c < a.areaCopyrights.size() && !a.areaCopyrights[c].empty())
+            out.line("    area copyright: " + quoted(a.areaCopyrights[c]));
     }
     for (size_t t = 0; t < a.tracks.size(); ++t)
         printTrack(t + 1, a.tracks[t], out);

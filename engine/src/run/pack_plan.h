@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace orvi::engine {
 
@@ -20,8 +21,8 @@ std::string trackLine(size_t number, size_t total, const DiscTrack& track);
 class ProgressSteps
 {
 public:
-    // The next line to print, or empty when no new step was reached.
-    std::string advance(uint64_t done, uint64_t total);
+    // The lines of every 5 % step reached since the last call, in order.
+    std::vector<std::string> advance(uint64_t done, uint64_t total);
 
 private:
     int lastStep_ = 0;

@@ -8,6 +8,7 @@
 #include "orvi_lathe_core.h"
 #include "reader/image_verify.h"
 #include "run/engine_output.h"
+#include "run/output_path.h"
 #include "run/pack_plan.h"
 #include "run/stop_watcher.h"
 #include "run/text_resolution.h"
@@ -34,12 +35,14 @@ InputCheck openInputs(const cli::PackSettings& settings)
 {
     InputCheck check;
     if (!settings.coverPath.empty()) {
-        const std::string problem = cli::checkCoverPicture(settings.coverPath);
-        if (!problem.empty())
-            check.problems.push_back("--cover: " + problem);
+        const cli::CoverCheck cover = cli::checkCoverPicture(settings.coverPath);
+        if (!cover.problem.empty())
+            check.problems.push_back("--cover: " + cover.problem);
+        for (const std::string& warning : cover.warnings)
+            check.warnings.push_back("--cover: " + warning);
     }
     if (!settings.cuePath.empty()) {
-        check.cue = readCueSheet(settings.cuePath);
+        check.cue = readCueSheet(settings.cuePath, settings.cueCharset);
         for (const std::string& problem : check.cue->errors)
             check.problems.push_back(problem);
     }
@@ -81,6 +84,8 @@ public:
     int run()
     {
         cli::SettingsCheck check = cli::checkSettings(commandLine_);
+        if (refuseOutput(check))
+            return kExitInvalidInput;
         InputCheck inputs = openInputs(check.settings);
         if (reportProblems(check, inputs))
             return commandLine_.usageErrors.empty() ? kExitInvalidInput : kExitUsage;
@@ -104,10 +109,33 @@ public:
             return kExitInvalidInput;
         }
         out_.line(planLine(disc, plan.totalFrames, plan.imageBytes));
+        if (inputs.cue)
+            out_.line("CUE sheet " + check.settings.cuePath + " read as " + inputs.cue->encoding
+                      + (check.settings.cueCharset.empty() ? " (detected; --cue-charset NAME overrides)"
+                                                           : " (--cue-charset)"));
         return write(disc, std::move(plan), check.settings);
     }
 
 private:
+    // OUTPUT is judged before any input is opened, so that a wrong name
+    // can never cost the user a file.
+    bool refuseOutput(const cli::SettingsCheck& check)
+    {
+        if (!commandLine_.usageErrors.empty())
+            return false;
+        std::vector<NamedInput> inputs{{"--cue", check.settings.cuePath}, {"--cover", check.settings.coverPath}};
+        for (size_t i = 0; i < check.settings.tracks.size(); ++i)
+            inputs.push_back({"track " + std::to_string(i + 1), check.settings.tracks[i]});
+        const std::vector<std::string> problems = checkOutputPath(check.settings.outputPath, inputs);
+        if (problems.empty())
+            return false;
+        for (const std::string& problem : check.errors)
+            out_.error(problem);
+        for (const std::string& problem : problems)
+            out_.error(problem);
+        return true;
+    }
+
     // Prints every problem; true when there was any.
     bool reportProblems(const cli::SettingsCheck& check, const InputCheck& inputs)
     {
@@ -136,8 +164,7 @@ private:
                 hooks_->trackStarted(int(index + 1), int(total), hooks_->context);
         };
         observer.progress = [&](uint64_t done, uint64_t all) {
-            const std::string line = progress.advance(done, all);
-            if (!line.empty())
+            for (const std::string& line : progress.advance(done, all))
                 out_.line(line);
         };
         observer.stopRequested = [&] {
@@ -146,8 +173,7 @@ private:
         };
         observer.warning = [&](const std::string& line) { out_.warning(line); };
 
-        const std::string partial = settings.outputPath + ".part";
-        announcePartialImage(hooks_, partial.c_str());
+        observer.partialFileCreated = [&](const std::string& path) { announcePartialImage(hooks_, path.c_str()); };
         const WriteResult result = writeImage(disc, std::move(plan), settings.outputPath, observer);
         announcePartialImage(hooks_, nullptr);
 
