@@ -9,7 +9,7 @@ packages=(
   build-essential cmake pkg-config git ccache
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-image-formats-plugins libgl-dev
-  libtag1-dev libuchardet-dev
+  libtag1-dev libuchardet-dev zlib1g-dev
   xvfb xauth openssl
   fonts-noto-cjk fonts-dejavu-core
   unzip python3 locales

@@ -1,9 +1,12 @@
 #include "cli/cover_check.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QMutex>
+
+#include <zlib.h>
 
 #include <atomic>
 #include <cstdio>
@@ -54,6 +57,33 @@ public:
 // Decoders serialise: the handler is one for the whole process.
 QMutex g_decodeLock;
 
+uint32_t bigEndian32(const char* p)
+{
+    return uint32_t(uint8_t(p[0])) << 24 | uint32_t(uint8_t(p[1])) << 16 | uint32_t(uint8_t(p[2])) << 8
+           | uint8_t(p[3]);
+}
+
+// libpng reports a damaged file on standard error itself, past any Qt
+// handler, so the chunks are checked first: each whole, with its CRC, up to
+// IEND.
+std::string pngStructureProblem(const QByteArray& png)
+{
+    qsizetype at = 8; // the signature, checked by the format detection
+    while (at + 12 <= png.size()) {
+        const uint32_t length = bigEndian32(png.constData() + at);
+        const QByteArray type = png.sliced(at + 4, 4);
+        if (length > uint32_t(png.size() - at - 12))
+            return "its " + type.toStdString() + " chunk is cut short (the file ends early)";
+        const auto* typeAndData = reinterpret_cast<const Bytef*>(png.constData() + at + 4);
+        if (crc32(0, typeAndData, uInt(length + 4)) != bigEndian32(png.constData() + at + 8 + length))
+            return "its " + type.toStdString() + " chunk is damaged (CRC mismatch)";
+        if (type == "IEND")
+            return {};
+        at += 12 + qsizetype(length);
+    }
+    return "it ends before its IEND chunk (the file is cut short)";
+}
+
 } // namespace
 
 CoverCheck checkCoverPicture(const std::string& path)
@@ -77,6 +107,13 @@ CoverCheck checkCoverPicture(const std::string& path)
     {
         const MessageCollector collector(messages);
         format = QImageReader::imageFormat(file);
+        if (format == "png") {
+            QFile png(file);
+            const std::string problem = png.open(QIODevice::ReadOnly) ? pngStructureProblem(png.readAll())
+                                                                     : png.errorString().toStdString();
+            if (!problem.empty())
+                return {quoted + " is damaged: " + problem, {}};
+        }
         if (format == "jpeg" || format == "png") {
             QImageReader reader(file, format);
             picture = reader.read();

@@ -93,7 +93,9 @@ int plausibility(const QString& text)
     Script wordScript = Script::None;
     bool mixed = false;
     QChar previous;
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
         const Script script = scriptOf(c);
         if (script == Script::None) {
             if (c.unicode() >= 0x80 && !c.isSpace() && !usualPunctuation.contains(c))
@@ -110,7 +112,9 @@ int plausibility(const QString& text)
                 wordScript = script;
             if (c.unicode() >= 0x80)
                 score += script == Script::Han ? 3 : script == Script::Hangul || script == Script::Kana ? 4 : 2;
-            if (c.isUpper() && previous.isLower() && previous.unicode() >= 0x80)
+            // A capital inside a lower-case word ("RÍveries", "пРивет").
+            if (c.isUpper() && c.unicode() >= 0x80
+                && ((previous.isLower() && previous.unicode() >= 0x80) || (previous.isLetter() && next.isLower())))
                 score -= 3;
         }
         previous = c;

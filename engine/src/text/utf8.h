@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 
 #include <string>
 #include <string_view>
@@ -13,13 +14,20 @@ namespace orvi::engine::text {
 
 inline std::u32string decodeUtf8(std::string_view utf8)
 {
-    const QList<uint> points = QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toUcs4();
+    // A leading U+FEFF is text here, not a byte-order mark to drop.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const QList<uint> points = QString(decoder(QByteArrayView(utf8.data(), qsizetype(utf8.size())))).toUcs4();
     return std::u32string(points.begin(), points.end());
 }
 
 inline std::string encodeUtf8(const std::u32string& text)
 {
-    return QString::fromUcs4(text.data(), qsizetype(text.size())).toUtf8().toStdString();
+    // Character by character: QString::fromUcs4 would drop a leading U+FEFF.
+    QString converted;
+    converted.reserve(qsizetype(text.size()));
+    for (char32_t c : text)
+        converted.append(QStringView(QChar::fromUcs4(c)));
+    return converted.toUtf8().toStdString();
 }
 
 // True for text of nothing but spaces (any Unicode white space, the
