@@ -182,7 +182,6 @@ void checkRefusals()
         const auto result = orvi::engine::writeImage(disc, output, {});
         CHECK(result.status == WriteStatus::InvalidInput);
         CHECK(!fileExists(output));
-        CHECK(!fileExists(output + ".part"));
     }
     {
         DiscSpec disc = oneTrackDisc("Album", "Title");
@@ -199,6 +198,15 @@ void checkRefusals()
         CHECK_EQ(errors.size(), size_t(1));
         if (!errors.empty())
             CHECK(errors[0].rfind("--album, --artist, --label, --copyright: 2002 bytes in ISO 8859-1", 0) == 0);
+    }
+    {
+        // Readers cut one text at 1024 bytes with its terminator: longer is refused, not cut.
+        DiscSpec disc = oneTrackDisc("Album", std::string(1023, 'A'));
+        CHECK(orvi::engine::validateDisc(disc, warnings).empty());
+        disc.stereoTracks[0].text.title += "\u00C4";
+        CHECK(orvi::engine::validateDisc(disc, warnings)
+              == std::vector<std::string>{"track 1 title: 1024 bytes in ISO 8859-1; disc readers show at most 1023 "
+                                          "bytes of one text"});
     }
     CHECK(warnings.empty());
 }

@@ -1,19 +1,22 @@
 #pragma once
 
-// Decodes disc text with a converter the engine does not use (glibc's
-// iconv), so that tests judge the engine's tables against another
-// implementation. A Windows branch (MultiByteToWideChar) belongs here too.
+// Decodes disc text with a converter the engine does not use (glibc's iconv;
+// the system's code pages on Windows), so that tests judge the engine's
+// tables against another implementation.
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
-#include <cerrno>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace orvi::test {
 
-// The iconv name of a disc Character_Set_Code.
+// The converter's name of a disc Character_Set_Code.
 inline const char* iconvNameForDiscCode(unsigned code)
 {
     switch (code) {
@@ -29,6 +32,24 @@ inline const char* iconvNameForDiscCode(unsigned code)
 // `bytes` in `charset` as UTF-8, or nothing when any byte sequence is invalid.
 inline std::optional<std::string> decodeIndependently(const char* charset, std::string_view bytes)
 {
+    if (!charset)
+        return std::nullopt;
+#ifdef _WIN32
+    const std::string_view name(charset);
+    const UINT codePage = name == "SHIFT_JIS" ? 932 : name == "EUC-KR" ? 949 : name == "GB2312" ? 936
+                          : name == "BIG5"    ? 950 : 28591;
+    if (bytes.empty())
+        return std::string();
+    const int units = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), nullptr, 0);
+    if (units <= 0)
+        return std::nullopt;
+    std::wstring wide(size_t(units), L'\0');
+    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), wide.data(), units);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+    std::string out(size_t(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out.data(), size, nullptr, nullptr);
+    return out;
+#else
     const iconv_t converter = iconv_open("UTF-8", charset);
     if (converter == iconv_t(-1))
         return std::nullopt;
@@ -43,6 +64,7 @@ inline std::optional<std::string> decodeIndependently(const char* charset, std::
         return std::nullopt;
     out.resize(out.size() - outLeft);
     return out;
+#endif
 }
 
 } // namespace orvi::test
