@@ -73,7 +73,6 @@ void invalidValuesAndInputsTogether()
                       || line.starts_with("error: " + dir.path("notes.dsf") + ": ");
     CHECK_EQ(namedFiles, 2);
     CHECK(!fileExists(output));
-    CHECK(!fileExists(output + ".part"));
 }
 
 void coverPictureChecked()
@@ -98,14 +97,14 @@ void coverPictureChecked()
     QFile cut(dir.qpath("cut.jpg"));
     CHECK(cut.open(QIODevice::WriteOnly) && cut.write(jpeg.left(jpeg.size() / 2)) > 0);
     cut.close();
-    for (const std::string name : {"big.jpg", "broken.png", "absent.jpg", "cut.jpg"}) {
+    for (const auto& [name, problem] : {std::pair{"big.jpg", "is larger than 16 MiB"},
+                                        {"broken.png", "is damaged: byte 8 does not start a PNG chunk"},
+                                        {"absent.jpg", "does not exist"}, {"cut.jpg", "is damaged: "}}) {
         const EngineRun run = runEngine({"--cover", dir.qpath(name), "-o", dir.qpath("x.iso"), QString::fromStdString(track)});
         CHECK_EQ(run.exitCode, 1);
         // One error line; the decoder's own messages are inside it, never on their own.
-        CHECK(run.err.size() == 1 && run.err[0].starts_with("error: --cover: \"" + dir.path(name) + "\" "));
+        CHECK(run.err.size() == 1 && run.err[0].starts_with("error: --cover: \"" + dir.path(name) + "\" " + problem));
     }
-    CHECK(runEngine({"--cover", dir.qpath("big.jpg"), "-o", dir.qpath("x.iso"), QString::fromStdString(track)})
-              .errHas("error: --cover: \"" + dir.path("big.jpg") + "\" is larger than 16 MiB"));
     CHECK(!fileExists(dir.path("x.iso")));
 }
 

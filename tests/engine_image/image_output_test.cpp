@@ -36,15 +36,6 @@ bool partFilesIn(const QTemporaryDir& dir)
     return !QDir(dir.path()).entryList({"*.part"}, QDir::Files | QDir::Hidden).isEmpty();
 }
 
-bool isPartError(const std::string& error, const std::string& what, const std::string& output,
-                 const std::string& reason)
-{
-    const std::string head = what + " " + output + ".";
-    const std::string tail = ".part" + reason;
-    return error.rfind(head, 0) == 0 && error.size() > head.size() + tail.size()
-           && error.compare(error.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 DiscSpec fourTrackDisc()
 {
     DiscSpec disc;
@@ -137,9 +128,8 @@ void checkOutputFailures()
         DiscSpec disc = fourTrackDisc();
         const auto result = orvi::engine::writeImage(disc, output, {});
         CHECK(result.status == WriteStatus::OutputFailed);
-        CHECK_EQ(result.errors.size(), size_t(1));
-        if (!result.errors.empty())
-            CHECK(isPartError(result.errors[0], "cannot create", output, ": No such file or directory"));
+        CHECK(result.errors.size() == 1 && result.errors[0].starts_with("cannot create " + output + ".")
+              && result.errors[0].ends_with(".part: No such file or directory"));
         CHECK(!fileExists(output));
     }
     {
@@ -149,10 +139,8 @@ void checkOutputFailures()
         DiscSpec disc = fourTrackDisc();
         const auto result = orvi::engine::writeImage(disc, output, {});
         CHECK(result.status == WriteStatus::OutputFailed);
-        CHECK_EQ(result.errors.size(), size_t(1));
-        if (!result.errors.empty())
-            CHECK(result.errors[0].rfind("cannot rename " + output + ".", 0) == 0
-                  && result.errors[0].find(".part to " + output + ": ") != std::string::npos);
+        CHECK(result.errors.size() == 1 && result.errors[0].starts_with("cannot rename " + output + ".")
+              && result.errors[0].find(".part to " + output + ": ") != std::string::npos);
         CHECK(!partFilesIn(dir));
     }
 }
@@ -178,9 +166,8 @@ void checkWriteFailureDuringAudio()
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, oldHandler);
     CHECK(result.status == WriteStatus::OutputFailed);
-    CHECK_EQ(result.errors.size(), size_t(1));
-    if (!result.errors.empty())
-        CHECK(isPartError(result.errors[0], "cannot write", output, ": File too large"));
+    CHECK(result.errors.size() == 1 && result.errors[0].starts_with("cannot write " + output + ".")
+          && result.errors[0].ends_with(".part: File too large"));
     CHECK(!fileExists(output));
     CHECK(!partFilesIn(dir));
 }
@@ -231,10 +218,6 @@ void checkValidation()
             "track 4: track4.dsf: 1-channel audio, the stereo area takes 2 channels",
         };
         CHECK(errors == expected);
-        if (errors != expected) {
-            for (const auto& e : errors)
-                std::fprintf(stderr, "  got: %s\n", e.c_str());
-        }
     }
     {
         DiscSpec disc;

@@ -8,7 +8,9 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cstdio>
 
 namespace orvi::engine::cli {
@@ -72,6 +74,8 @@ std::string pngStructureProblem(const QByteArray& png)
     while (at + 12 <= png.size()) {
         const uint32_t length = bigEndian32(png.constData() + at);
         const QByteArray type = png.sliced(at + 4, 4);
+        if (!std::all_of(type.begin(), type.end(), [](char c) { return std::isalpha(uchar(c)); }))
+            return "byte " + std::to_string(at) + " does not start a PNG chunk";
         if (length > uint32_t(png.size() - at - 12))
             return "its " + type.toStdString() + " chunk is cut short (the file ends early)";
         const auto* typeAndData = reinterpret_cast<const Bytef*>(png.constData() + at + 4);
