@@ -33,9 +33,7 @@ std::string decodeDiscText(const uint8_t* bytes, size_t limit, uint8_t character
     const DiscCharset* charset = discCharsetByCode(characterSet == 1 || characterSet == 7 ? 2 : characterSet);
     if (!charset)
         return std::string(raw);
-    if (auto text = decodeInCharset(*charset, raw))
-        return *text;
-    return std::string("[text not valid in ") + charset->displayName + "]";
+    return decodeInCharset(*charset, raw, true).value_or(std::string());
 }
 
 } // namespace orvi::engine::reader

@@ -70,19 +70,23 @@ public:
         return bytes;
     }
 
-    std::optional<std::u32string> decode(std::string_view bytes) const
+    // Strict: nothing when a byte or pair is not in the table. Lenient: such
+    // a byte or pair reads as U+FFFD (bytes below 0x80 as ASCII).
+    std::optional<std::u32string> decode(std::string_view bytes, bool lenient) const
     {
         std::u32string text;
         for (size_t i = 0; i < bytes.size(); ++i) {
-            uint16_t code = uint8_t(bytes[i]);
-            auto found = m_decode.find(code);
-            if (found == m_decode.end() && i + 1 < bytes.size()) {
-                code = uint16_t(code << 8 | uint8_t(bytes[++i]));
-                found = m_decode.find(code);
+            const uint8_t first = uint8_t(bytes[i]);
+            auto found = m_decode.find(first);
+            if (found == m_decode.end() && first >= 0x80 && i + 1 < bytes.size()) {
+                found = m_decode.find(uint16_t(first << 8 | uint8_t(bytes[++i])));
             }
-            if (found == m_decode.end())
+            if (found != m_decode.end())
+                text += found->second;
+            else if (lenient)
+                text += first < 0x80 ? char32_t(first) : U'\uFFFD';
+            else
                 return std::nullopt;
-            text += found->second;
         }
         return text;
     }
@@ -210,10 +214,10 @@ std::optional<std::string> encodeInCharset(const DiscCharset& charset, const std
     return bytes;
 }
 
-std::optional<std::string> decodeInCharset(const DiscCharset& charset, std::string_view bytes)
+std::optional<std::string> decodeInCharset(const DiscCharset& charset, std::string_view bytes, bool lenient)
 {
     if (const TableCodec* codec = codecFor(charset.code)) {
-        const auto text = codec->decode(bytes);
+        const auto text = codec->decode(bytes, lenient);
         return text ? std::optional(text::encodeUtf8(*text)) : std::nullopt;
     }
     std::u32string text;

@@ -33,9 +33,10 @@ std::string withoutControlCharacters(const std::string& utf8);
 // written as the set's own.
 std::optional<std::string> encodeInCharset(const DiscCharset& charset, const std::string& utf8);
 
-// `bytes` decoded strictly to UTF-8: nothing when a byte or pair is not in
-// the set's table.
-std::optional<std::string> decodeInCharset(const DiscCharset& charset, std::string_view bytes);
+// `bytes` decoded to UTF-8. Strictly, nothing when a byte or pair is not in
+// the set's table; leniently (for reading discs written elsewhere) such bytes
+// read as U+FFFD.
+std::optional<std::string> decodeInCharset(const DiscCharset& charset, std::string_view bytes, bool lenient = false);
 
 struct LabelledText {
     std::string field; // how a problem names it, e.g. "--album" or "track 3 title"
