@@ -71,41 +71,10 @@ void everyCharacterOfEverySet()
     }
 }
 
-// The script picks the set and its language; bytes read by iconv.
-void setChosenByScript()
-{
-    const struct {
-        const char* text;
-        uint8_t code;
-        const char* language;
-    } cases[] = {
-        {"\u30FC\u30FC", 3, "ja"},                                  // ーー: katakana only
-        {"\u30A2\u301C\u2212\u2016\u00A2\u00A3\u00AC", 3, "ja"},    // ア〜−‖¢£¬
-        {"\u30A2\uFF5E\uFF0D", 3, "ja"},                            // ア～－: the other forms
-        {"\uD55C\uAD6D\uC5B4", 4, "ko"},                            // 한국어
-        {"\u4E2D\u56FD", 5, "zh"},                                  // 中国
-        {"\u81FA\u7063", 6, "zh"},                                  // 臺灣: not in GB 2312
-        {"R\u00EAveries", 2, "en"},                                 // Rêveries
-        {"\u3042\uD55C", 4, "ko"},                                  // kana and Hangul: KSC holds both
-    };
-    for (const auto& c : cases) {
-        const CharsetChoice choice = chooseDiscCharset({{"--album", c.text}});
-        CHECK(choice.charset != nullptr);
-        if (!choice.charset)
-            continue;
-        CHECK_EQ(unsigned(choice.charset->code), unsigned(c.code));
-        CHECK_EQ(std::string(choice.charset->language), std::string(c.language));
-        const auto bytes = encodeInCharset(*choice.charset, c.text);
-        const auto read = orvi::test::decodeIndependently(orvi::test::iconvNameForDiscCode(c.code), bytes.value_or(""));
-        CHECK(read.has_value());
-    }
-}
-
 } // namespace
 
 int main()
 {
     everyCharacterOfEverySet();
-    setChosenByScript();
     return finish("disc_charset_test");
 }

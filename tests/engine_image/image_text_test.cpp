@@ -219,7 +219,8 @@ int main()
              std::tuple{"Caf\u00E9", 2u, "en"}, {"\u4E2D\u56FD\u97F3\u4E50", 5u, "zh"}, {"\u570B\u6A02", 6u, "zh"},
              {"\u304B\u306A\u6F22\u5B57", 3u, "ja"}, {"\uD55C\uAD6D\uC5B4", 4u, "ko"},
              {"\u30ED\u30FC\u30C9\u30FB\u30C8\u30A5\u30FB\u30D1\u30FC\u30D5\u30A7\u30AF\u30B7\u30E7\u30F3", 3u, "ja"},
-             {"\u30A2\u30EB\u30D0\u30E0\u301C\u2212\u2016\u00A2\u00A3\u00AC", 3u, "ja"}})
+             {"\u30A2\u30EB\u30D0\u30E0\u301C\u2212\u2016\u00A2\u00A3\u00AC", 3u, "ja"},
+             {"\u81FA\u7063", 6u, "zh"}, {"\u3042\uD55C", 4u, "ko"}})
         checkCharset(album, code, language);
     checkTextPlacementAndFallbacks();
     checkNoTextAtAll();
