@@ -77,11 +77,6 @@ std::string distinctIsoName(std::string name, std::vector<std::string>& taken)
     return name;
 }
 
-std::string volumeIdentifier(const std::string& utf8)
-{
-    const std::string id = dCharacters(utf8).substr(0, 32);
-    return id.find_first_not_of('_') == std::string::npos ? std::string("SACD") : id;
-}
 
 void putRecordingDate(ByteWriter& out, size_t at, const Timestamp& time)
 {
@@ -251,7 +246,7 @@ void putPrimaryDescriptor(uint8_t* at, const BridgeVolume& volume, const Record&
     out.bytes(1, "CD001");
     out.u8(6, 1);
     out.padded(8, "", 32);
-    out.padded(40, volumeIdentifier(volume.volumeId), 32);
+    out.padded(40, isoVolumeIdentifier(volume.volumeId, volume.fallbackId), 32);
     out.both32(80, volume.volumeSectors);
     out.both16(120, 1);
     out.both16(124, 1);
@@ -273,6 +268,12 @@ void putPrimaryDescriptor(uint8_t* at, const BridgeVolume& volume, const Record&
 }
 
 } // namespace
+
+std::string isoVolumeIdentifier(const std::string& utf8, const std::string& fallback)
+{
+    const std::string id = dCharacters(utf8).substr(0, 32);
+    return id.find_first_not_of('_') == std::string::npos ? fallback : id;
+}
 
 BridgeSectors buildFileSystemBridge(BridgeVolume volume)
 {

@@ -28,6 +28,7 @@ struct BridgeDirectory {
 
 struct BridgeVolume {
     std::string volumeId;   // UTF-8 (ISO 9660 keeps only d-characters of it)
+    std::string fallbackId = "SACD"; // for a volume identifier without any
     uint32_t dataEndLsn = 0; // first sector after every file's data
     uint32_t volumeSectors = 0; // set by the bridge: the data plus its own structures after it
     BridgeDirectory root;
@@ -42,6 +43,10 @@ struct BridgeSectors {
     std::vector<uint8_t> tail;  // sectors from volume.dataEndLsn to the end of the volume
     uint32_t volumeSectors = 0;
 };
+
+// The ISO 9660 volume identifier of a UTF-8 name: its d-characters (A-Z,
+// 0-9, "_"), at most 32; `fallback` when nothing of it is left.
+std::string isoVolumeIdentifier(const std::string& utf8, const std::string& fallback);
 
 // Both file systems; `front` is empty if the ISO 9660 directories do not fit
 // below the UDF volume descriptors.

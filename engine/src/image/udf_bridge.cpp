@@ -269,9 +269,9 @@ std::vector<uint8_t> buildTail(const BridgeVolume& volume, const TailPlan& plan,
         out.le32(32, 1); // character set list: CS0
         out.le32(36, 1);
         putCharspec(out, 48);
-        putDString(out, 112, 128, volume.volumeId.empty() ? "SACD" : volume.volumeId);
+        putDString(out, 112, 128, volume.volumeId.empty() ? volume.fallbackId : volume.volumeId);
         putCharspec(out, 240);
-        putDString(out, 304, 32, volume.volumeId.empty() ? "SACD" : volume.volumeId);
+        putDString(out, 304, 32, volume.volumeId.empty() ? volume.fallbackId : volume.volumeId);
         putLongAd(out, 400, kSector, plan.directories[0].entryBlock);
         putEntityId(out, 416, "*OSTA UDF Compliant", true);
         putTag(d, FileSet, plan.fileSetBlock, 512);
@@ -316,7 +316,7 @@ void putVolumeSequence(std::vector<uint8_t>& front, uint32_t firstLsn, const Bri
                        const QDateTime& time)
 {
     auto sector = [&](uint32_t lsn) { return front.data() + size_t(lsn - kBridgeFirstSector) * kSector; };
-    const std::string volumeId = volume.volumeId.empty() ? "SACD" : volume.volumeId;
+    const std::string volumeId = volume.volumeId.empty() ? volume.fallbackId : volume.volumeId;
     const std::string setId = time.toString("yyyyMMddHHmmss").toStdString() + " " + volumeId;
     uint32_t lsn = firstLsn;
     uint32_t sequence = 0;

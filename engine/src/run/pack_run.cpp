@@ -2,6 +2,7 @@
 
 #include "cli/cover_check.h"
 #include "cli/pack_settings.h"
+#include "dsddisc/dsd_disc_writer.h"
 #include "image/disc_plan.h"
 #include "image/image_writer.h"
 #include "input/track_reader.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -91,6 +93,8 @@ public:
 
         std::vector<std::string> warnings;
         DiscSpec disc = buildDiscSpec(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
+        if (check.settings.dsdDisc)
+            return packDsdDisc(disc, check.settings, warnings);
         if (check.settings.noEncode)
             warnings.push_back("--no-encode has no effect: the disc has no multichannel area");
         // The writer's plan is its validation too, and knows the exact size.
@@ -104,7 +108,9 @@ public:
             return kExitInvalidInput;
         }
         out_.line(planLine(disc, plan.totalFrames, plan.imageBytes));
-        return write(disc, std::move(plan), check.settings);
+        return write(disc.stereoTracks.size(), check.settings, [&](const WriteObserver& observer) {
+            return writeImage(disc, std::move(plan), check.settings.outputPath, observer);
+        });
     }
 
 private:
@@ -123,12 +129,32 @@ private:
         return usage || !check.errors.empty() || !inputs.problems.empty();
     }
 
-    int write(DiscSpec& disc, DiscPlan plan, const cli::PackSettings& settings)
+    // The files' text replaces the disc's: no disc character set applies.
+    int packDsdDisc(const DiscSpec& disc, const cli::PackSettings& settings, std::vector<std::string>& warnings)
+    {
+        std::vector<std::string> problems;
+        const dsddisc::DsdDiscPlan plan =
+            dsddisc::planDsdDisc(disc, {settings.discTitle, settings.playlist}, problems, warnings);
+        for (const std::string& warning : warnings)
+            out_.warning(warning);
+        if (!problems.empty()) {
+            for (const std::string& problem : problems)
+                out_.error(problem);
+            return kExitInvalidInput;
+        }
+        out_.line(dsddisc::dsdDiscPlanLine(plan));
+        out_.line("volume identifier: \"" + plan.volume.udf + "\" (ISO 9660: \"" + plan.volume.iso + "\")");
+        return write(plan.files.size(), settings, [&](const WriteObserver& observer) {
+            return dsddisc::writeDsdDisc(plan, settings.outputPath, observer);
+        });
+    }
+
+    int write(size_t total, const cli::PackSettings& settings,
+              const std::function<WriteResult(const WriteObserver&)>& writeDisc)
     {
         StopWatcher stopWatcher;
         ProgressSteps progress;
         bool stopAsked = false;
-        const size_t total = disc.stereoTracks.size();
         WriteObserver observer;
         observer.trackStarted = [&](size_t index, const DiscTrack& track) {
             out_.line(trackLine(index + 1, total, track));
@@ -148,7 +174,7 @@ private:
 
         const std::string partial = settings.outputPath + ".part";
         announcePartialImage(hooks_, partial.c_str());
-        const WriteResult result = writeImage(disc, std::move(plan), settings.outputPath, observer);
+        const WriteResult result = writeDisc(observer);
         announcePartialImage(hooks_, nullptr);
 
         for (const std::string& problem : result.errors)

@@ -1,7 +1,9 @@
 #pragma once
 
 // Writes DSF or plain DSDIFF files from audio in the disc's byte order,
-// streaming: memory stays at one DSF block group whatever the length.
+// streaming: memory stays at one DSF block group whatever the length. The
+// file is a file of its own, or a stretch of a device being written (a file
+// inside a disc image).
 
 #include <QFile>
 
@@ -24,6 +26,10 @@ class DsdFileWriter
 public:
     // On failure `error` names the path and the reason.
     bool open(const std::string& path, DsdFileFormat format, int channels, uint32_t sampleRate, std::string& error);
+    // Writes into `device` from its current position on; `name` is for
+    // messages. The device stays open and positioned after the file.
+    bool open(QIODevice& device, const std::string& name, DsdFileFormat format, int channels, uint32_t sampleRate,
+              std::string& error);
     // `bytes` must be a multiple of the channel count.
     bool write(const uint8_t* discOrder, size_t bytes, std::string& error);
     // Writes what is pending, the text and the final sizes, and closes.
@@ -34,7 +40,12 @@ private:
     bool seek(uint64_t offset, std::string& error);
     bool flushDsfGroup(std::string& error);
 
+    bool start(std::string& error);
+
     QFile file_;
+    QIODevice* device_ = nullptr;
+    qint64 base_ = 0; // the file's first byte on the device
+    uint64_t end_ = 0; // bytes written, from base_
     std::string path_;
     DsdFileFormat format_ = DsdFileFormat::Dsf;
     int channels_ = 2;
