@@ -115,21 +115,37 @@ void stopAfterEachTrack(const std::vector<std::string>& tracks, const ScratchDir
 }
 #endif
 
-// The executable: a stop already waiting when the run starts ends it after
-// the first track, and the process reports -61 as its exit byte.
+// The executable, for both image kinds: a stop already waiting when the run
+// starts ends it after the first track, the disc holds that track alone, and
+// the process reports -61 as its exit byte.
 void stopThroughTheExecutable(const std::vector<std::string>& tracks, const ScratchDir& dir)
 {
-    const std::string image = dir.path("early.iso");
-    QStringList arguments{"-o", QString::fromStdString(image)};
-    for (const std::string& track : tracks)
-        arguments << QString::fromStdString(track);
-    const EngineRun run = runEngine(arguments, {}, "stop\n");
-    CHECK_EQ(run.exitCode, kStoppedProcessExit);
-    CHECK(run.outHas("[1/3] one.dsf \u2014 one.dsf"));
-    CHECK(!run.outHas("[2/3] two.dsf \u2014 two.dsf"));
-    CHECK(run.lastOut().starts_with("SACD ISO created: "));
-    const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
-    CHECK(inspect.outHas("  track offset: 0, tracks: 1, first bonus track: 0"));
+    const struct {
+        QStringList options;
+        std::string firstTrackLine; // how --inspect shows the one track written
+    } kinds[] = {
+        {{}, "  track offset: 0, tracks: 1, first bonus track: 0"},
+        {{"--dsd-disc"}, "  /DSD_DISC/DSD Disc/01 - one.dsf: "},
+    };
+    for (const auto& kind : kinds) {
+        const std::string image = dir.path("early.iso");
+        QStringList arguments = kind.options + QStringList{"-o", QString::fromStdString(image)};
+        for (const std::string& track : tracks)
+            arguments << QString::fromStdString(track);
+        const EngineRun run = runEngine(arguments, {}, "stop\n");
+        CHECK_EQ(run.exitCode, kStoppedProcessExit);
+        CHECK(run.outHas("[1/3] one.dsf \u2014 one.dsf"));
+        CHECK(!run.outHas("[2/3] two.dsf \u2014 two.dsf"));
+        CHECK(run.lastOut().starts_with("SACD ISO created: "));
+        const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
+        int firstTrack = 0, otherTracks = 0;
+        for (const std::string& line : inspect.out) {
+            firstTrack += line.starts_with(kind.firstTrackLine);
+            otherTracks += line.find("two") != std::string::npos || line.find("three") != std::string::npos;
+        }
+        CHECK_EQ(firstTrack, 1);
+        CHECK_EQ(otherTracks, 0);
+    }
 }
 
 // Without a stop the run ends by itself although nothing ever closes its
