@@ -3,6 +3,7 @@
 // tree, ffprobe reads every file's tags and cover, ffmpeg decodes the audio.
 // With --mount, the image is mounted as UDF where the machine allows it.
 
+#include "dsddisc/disc_names.h"
 #include "engine_checks.h"
 #include "engine_process.h"
 
@@ -257,6 +258,32 @@ void checkDisc(const DiscCase& c)
     }
 }
 
+// Names: refused characters replaced, long titles cut at a character
+// boundary to 255 bytes of UTF-8 (which also keeps the UDF identifier within
+// its 255 bytes), equal titles kept apart by their numbers.
+void checkNames()
+{
+    using namespace orvi::engine::dsddisc;
+    const struct {
+        std::string given, name;
+    } names[] = {
+        {trackFileName(3, 12, "a<b>:c"), "03 - a_b__c.dsf"},
+        {trackFileName(7, 255, "x"), "007 - x.dsf"},
+        {portableName("con"), "con_"},
+        {portableName("COM1.txt"), "COM1_.txt"},
+        {portableName("Disc. "), "Disc__"},
+    };
+    for (const auto& n : names)
+        CHECK_EQ(n.given, n.name);
+    for (const QString& repeated : {QStringLiteral("音"), QStringLiteral("é"), QStringLiteral("🎵"), QStringLiteral("a")}) {
+        const std::string name = trackFileName(1, 1, repeated.repeated(300).toStdString());
+        const QString decoded = QString::fromStdString(name);
+        CHECK(name.size() <= 255 && name.size() > 240); // the UDF form limits 4-byte characters first
+        CHECK(decoded.toStdString() == name && !decoded.contains(QChar::ReplacementCharacter));
+        CHECK(decoded.startsWith(u"01 - ") && decoded.endsWith(u".dsf"));
+    }
+}
+
 // The SACD image's bridge: the disc's structures, tracks and cover as files.
 void checkSacdBridge()
 {
@@ -316,6 +343,7 @@ int main(int argc, char** argv)
 {
     if (argc > 1 && std::string(argv[1]) == "--mount")
         return mountTest();
+    checkNames();
     for (const DiscCase& c : discCases())
         checkDisc(c);
     checkSacdBridge();

@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kRootFolder = "/DSD_DISC";
 
-bool openTree(const std::string& imagePath, QFile& image, UdfTree& tree, std::string& error)
+bool findTree(const std::string& imagePath, QFile& image, UdfTree& tree, std::string& error)
 {
     image.setFileName(QString::fromStdString(imagePath));
     if (!image.open(QIODevice::ReadOnly)) {
@@ -28,6 +28,16 @@ bool openTree(const std::string& imagePath, QFile& image, UdfTree& tree, std::st
             return true;
     }
     error = imagePath + ": neither an SACD image nor a DSD Disc (no /DSD_DISC folder)";
+    return false;
+}
+
+// The same, printing why an image is no DSD Disc.
+bool openTree(const std::string& imagePath, QFile& image, UdfTree& tree, EngineOutput& output)
+{
+    std::string error;
+    if (findTree(imagePath, image, tree, error))
+        return true;
+    output.error(error);
     return false;
 }
 
@@ -50,18 +60,15 @@ bool isDsdDiscImage(const std::string& imagePath)
     QFile image;
     UdfTree tree;
     std::string error;
-    return openTree(imagePath, image, tree, error);
+    return findTree(imagePath, image, tree, error);
 }
 
 int inspectDsdDisc(const std::string& imagePath, EngineOutput& output)
 {
     QFile image;
     UdfTree tree;
-    std::string error;
-    if (!openTree(imagePath, image, tree, error)) {
-        output.error(error);
+    if (!openTree(imagePath, image, tree, output))
         return 1;
-    }
     output.line("DSD Disc: volume \"" + tree.volumeId + "\"");
     for (const UdfEntry& entry : tree.entries)
         output.line("  " + entry.path + (entry.directory ? "/" : ": " + std::to_string(entry.size) + " bytes"));
@@ -72,11 +79,8 @@ int extractDsdDisc(const std::string& imagePath, const std::string& directory, E
 {
     QFile image;
     UdfTree tree;
-    std::string error;
-    if (!openTree(imagePath, image, tree, error)) {
-        output.error(error);
+    if (!openTree(imagePath, image, tree, output))
         return 1;
-    }
     const QDir target(QString::fromStdString(directory));
     if (!QDir().mkpath(target.path())) {
         output.error(directory + ": cannot create the folder");

@@ -100,13 +100,8 @@ public:
         // The writer's plan is its validation too, and knows the exact size.
         std::vector<std::string> problems;
         DiscPlan plan = planDisc(disc, problems, warnings);
-        for (const std::string& warning : warnings)
-            out_.warning(warning);
-        if (!problems.empty()) {
-            for (const std::string& problem : problems)
-                out_.error(problem);
+        if (!reportPlan(warnings, problems))
             return kExitInvalidInput;
-        }
         out_.line(planLine(disc, plan.totalFrames, plan.imageBytes));
         return write(disc.stereoTracks.size(), check.settings, [&](const WriteObserver& observer) {
             return writeImage(disc, std::move(plan), check.settings.outputPath, observer);
@@ -129,19 +124,24 @@ private:
         return usage || !check.errors.empty() || !inputs.problems.empty();
     }
 
+    // Prints a plan's warnings and problems; false when there was a problem.
+    bool reportPlan(const std::vector<std::string>& warnings, const std::vector<std::string>& problems)
+    {
+        for (const std::string& warning : warnings)
+            out_.warning(warning);
+        for (const std::string& problem : problems)
+            out_.error(problem);
+        return problems.empty();
+    }
+
     // The files' text replaces the disc's: no disc character set applies.
     int packDsdDisc(const DiscSpec& disc, const cli::PackSettings& settings, std::vector<std::string>& warnings)
     {
         std::vector<std::string> problems;
         const dsddisc::DsdDiscPlan plan =
             dsddisc::planDsdDisc(disc, {settings.discTitle, settings.playlist}, problems, warnings);
-        for (const std::string& warning : warnings)
-            out_.warning(warning);
-        if (!problems.empty()) {
-            for (const std::string& problem : problems)
-                out_.error(problem);
+        if (!reportPlan(warnings, problems))
             return kExitInvalidInput;
-        }
         out_.line(dsddisc::dsdDiscPlanLine(plan));
         out_.line("volume identifier: \"" + plan.volume.udf + "\" (ISO 9660: \"" + plan.volume.iso + "\")");
         return write(plan.files.size(), settings, [&](const WriteObserver& observer) {
