@@ -6,6 +6,13 @@
 
 namespace orvi::engine::signal {
 
+namespace {
+
+// Block groups converted before they are written: fewer, larger writes.
+constexpr size_t kGroupsPerWrite = 32;
+
+} // namespace
+
 bool DsdFileWriter::open(const std::string& path, DsdFileFormat format, int channels, uint32_t sampleRate,
                          std::string& error)
 {
@@ -33,7 +40,7 @@ bool DsdFileWriter::start(std::string& error)
 {
     if (format_ == DsdFileFormat::Dsf) {
         pending_.reserve(size_t(kDsfBlockBytes) * channels_);
-        group_.resize(size_t(kDsfBlockBytes) * channels_);
+        group_.resize(kGroupsPerWrite * kDsfBlockBytes * size_t(channels_));
         return put(dsfHeader({}).data(), kDsfHeaderBytes, error); // rewritten by finish()
     }
     std::vector<uint8_t> head = dsdiffChunkHeader("FRM8", 0); // sized by finish()
@@ -67,10 +74,19 @@ bool DsdFileWriter::seek(uint64_t offset, std::string& error)
 bool DsdFileWriter::flushDsfGroup(std::string& error)
 {
     const size_t bytesPerChannel = pending_.size() / channels_;
-    discOrderToDsfGroup(pending_.data(), bytesPerChannel, channels_, group_.data());
+    const size_t groupBytes = size_t(kDsfBlockBytes) * channels_;
+    discOrderToDsfGroup(pending_.data(), bytesPerChannel, channels_, group_.data() + converted_);
     pending_.clear();
-    dataBytes_ += group_.size();
-    return put(group_.data(), group_.size(), error);
+    converted_ += groupBytes;
+    dataBytes_ += groupBytes;
+    return converted_ < group_.size() || writeConverted(error);
+}
+
+bool DsdFileWriter::writeConverted(std::string& error)
+{
+    const size_t bytes = converted_;
+    converted_ = 0;
+    return bytes == 0 || put(group_.data(), bytes, error);
 }
 
 bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& error)
@@ -80,7 +96,7 @@ bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& e
         dataBytes_ += bytes;
         return put(discOrder, bytes, error);
     }
-    const size_t groupBytes = group_.size();
+    const size_t groupBytes = size_t(kDsfBlockBytes) * channels_;
     while (bytes > 0) {
         const size_t take = std::min(bytes, groupBytes - pending_.size());
         pending_.insert(pending_.end(), discOrder, discOrder + take);
@@ -95,7 +111,7 @@ bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& e
 bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
 {
     if (format_ == DsdFileFormat::Dsf) {
-        if (!pending_.empty() && !flushDsfGroup(error))
+        if ((!pending_.empty() && !flushDsfGroup(error)) || !writeConverted(error))
             return false;
         if (!text.id3Tag.empty() && !put(text.id3Tag.data(), text.id3Tag.size(), error))
             return false;

@@ -1,7 +1,7 @@
 #pragma once
 
 // Writes DSF or plain DSDIFF files from audio in the disc's byte order,
-// streaming: memory stays at one DSF block group whatever the length. The
+// streaming: memory stays at a few DSF block groups whatever the length. The
 // file is a file of its own, or a stretch of a device being written (a file
 // inside a disc image).
 
@@ -39,6 +39,7 @@ private:
     bool put(const void* data, size_t bytes, std::string& error);
     bool seek(uint64_t offset, std::string& error);
     bool flushDsfGroup(std::string& error);
+    bool writeConverted(std::string& error);
 
     bool start(std::string& error);
 
@@ -53,7 +54,8 @@ private:
     uint64_t bytesPerChannel_ = 0; // written so far
     uint64_t dataBytes_ = 0;       // in the file's data chunk so far
     std::vector<uint8_t> pending_; // DSF: disc-order bytes of the group being filled
-    std::vector<uint8_t> group_;   // DSF: one block group in file order
+    std::vector<uint8_t> group_;   // DSF: block groups in file order, written together
+    size_t converted_ = 0;         // bytes of group_ filled
     uint64_t dsdiffSoundHeaderAt_ = 0;
 };
 
