@@ -12,8 +12,9 @@
 #include "reader/sacd_image.h"
 
 #include <QFileInfo>
-
 #include <QProcess>
+
+#include <algorithm>
 
 #ifndef _WIN32
 #include <csignal>
@@ -117,48 +118,33 @@ void stopAfterEachTrack(const std::vector<std::string>& tracks, const ScratchDir
 
 // The executable, for both image kinds: a stop already waiting when the run
 // starts ends it after the first track, the disc holds that track alone, and
-// the process reports -61 as its exit byte.
+// the process reports -61 as its exit byte. Without a stop the run ends by
+// itself although nothing ever closes its standard input.
 void stopThroughTheExecutable(const std::vector<std::string>& tracks, const ScratchDir& dir)
 {
     const struct {
         QStringList options;
-        std::string firstTrackLine; // how --inspect shows the one track written
-    } kinds[] = {
-        {{}, "  track offset: 0, tracks: 1, first bonus track: 0"},
-        {{"--dsd-disc"}, "  /DSD_DISC/DSD Disc/01 - one.dsf: "},
+        QByteArray input;
+        int exitCode;
+        size_t tracksWritten;
+        std::string trackLine; // how --inspect shows what was written
+    } runs[] = {
+        {{}, "stop\n", kStoppedProcessExit, 1, "  track offset: 0, tracks: 1, first bonus track: 0"},
+        {{"--dsd-disc"}, "stop\n", kStoppedProcessExit, 1, "  /DSD_DISC/DSD Disc/01 - one.dsf: "},
+        {{}, "not a control word\n", 0, 3, "  track offset: 0, tracks: 3, first bonus track: 0"},
     };
-    for (const auto& kind : kinds) {
+    for (const auto& r : runs) {
         const std::string image = dir.path("early.iso");
-        QStringList arguments = kind.options + QStringList{"-o", QString::fromStdString(image)};
+        QStringList arguments = r.options + QStringList{"-o", QString::fromStdString(image)};
         for (const std::string& track : tracks)
             arguments << QString::fromStdString(track);
-        const EngineRun run = runEngine(arguments, {}, "stop\n");
-        CHECK_EQ(run.exitCode, kStoppedProcessExit);
-        CHECK(run.outHas("[1/3] one.dsf \u2014 one.dsf"));
-        CHECK(!run.outHas("[2/3] two.dsf \u2014 two.dsf"));
+        const EngineRun run = runEngine(arguments, {}, r.input);
+        CHECK_EQ(run.exitCode, r.exitCode);
+        CHECK_EQ(run.outHas("[2/3] two.dsf \u2014 two.dsf"), r.tracksWritten > 1);
         CHECK(run.lastOut().starts_with("SACD ISO created: "));
-        const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
-        int firstTrack = 0, otherTracks = 0;
-        for (const std::string& line : inspect.out) {
-            firstTrack += line.starts_with(kind.firstTrackLine);
-            otherTracks += line.find("two") != std::string::npos || line.find("three") != std::string::npos;
-        }
-        CHECK_EQ(firstTrack, 1);
-        CHECK_EQ(otherTracks, 0);
+        const std::vector<std::string> shown = runEngine({"--inspect", QString::fromStdString(image)}).out;
+        CHECK(std::any_of(shown.begin(), shown.end(), [&](const std::string& l) { return l.starts_with(r.trackLine); }));
     }
-}
-
-// Without a stop the run ends by itself although nothing ever closes its
-// standard input.
-void noStopMeansAWholeDisc(const std::vector<std::string>& tracks, const ScratchDir& dir)
-{
-    const std::string image = dir.path("whole.iso");
-    QStringList arguments{"-o", QString::fromStdString(image)};
-    for (const std::string& track : tracks)
-        arguments << QString::fromStdString(track);
-    const EngineRun run = runEngine(arguments, {}, "not a control word\n");
-    CHECK_EQ(run.exitCode, 0);
-    CHECK(run.outHas("[3/3] three.dsf \u2014 three.dsf"));
 }
 
 #ifndef _WIN32
@@ -201,7 +187,6 @@ int main()
     stopAfterEachTrack(tracks, dir);
 #endif
     stopThroughTheExecutable(tracks, dir);
-    noStopMeansAWholeDisc(tracks, dir);
 #ifndef _WIN32
     terminatedRunLeavesNothing(dir);
 #endif
