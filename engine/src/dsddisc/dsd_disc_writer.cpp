@@ -69,9 +69,11 @@ bool DsdDiscWriter::writeTrack(const DsdDiscFile& file, std::string& error)
     const uint32_t lsn = nextLsn();
     QIODevice& device = m_file.device();
     signal::DsdFileWriter writer;
-    if (!device.seek(device.size())
-        || !writer.open(device, m_file.partPath(), signal::DsdFileFormat::Dsf, source.channelCount(), kDsd64Rate,
-                        error))
+    if (!device.seek(device.size())) {
+        error = m_file.partPath() + ": cannot seek: " + device.errorString().toStdString();
+        return false;
+    }
+    if (!writer.open(device, m_file.partPath(), signal::DsdFileFormat::Dsf, source.channelCount(), kDsd64Rate, error))
         return false;
     const uint64_t expected = source.sampleCount() / 8 * uint64_t(source.channelCount());
     const size_t chunk = kReadChunk / size_t(source.channelCount()) * size_t(source.channelCount());
@@ -100,9 +102,12 @@ bool DsdDiscWriter::writeTrack(const DsdDiscFile& file, std::string& error)
     }
     signal::DsdFileText text;
     text.id3Tag = renderFileTag(m_plan, file);
-    if (!writer.finish(text, error) || !padToSector())
+    if (!writer.finish(text, error))
         return false;
-    m_albumFolder.files.push_back({file.fileName, lsn, file.bytes});
+    const uint64_t bytes = uint64_t(device.size()) - uint64_t(lsn) * kSector;
+    if (!padToSector())
+        return false;
+    m_albumFolder.files.push_back({file.fileName, lsn, bytes});
     return true;
 }
 
