@@ -64,7 +64,8 @@ signal::TagFields tagFor(const DiscSpec& disc, const DiscTrack& track, size_t nu
     return tag;
 }
 
-void planTitle(const DiscSpec& disc, const DsdDiscOptions& options, DsdDiscPlan& plan, std::vector<std::string>& warnings)
+void planTitle(const DiscSpec& disc, const DsdDiscOptions& options, DsdDiscPlan& plan,
+               std::vector<std::string>& warnings)
 {
     plan.title = options.title.value_or(disc.text.album);
     if (plan.title.empty())
