@@ -13,6 +13,7 @@ packages=(
   xvfb xauth openssl
   fonts-noto-cjk fonts-dejavu-core
   unzip python3 locales
+  p7zip-full xorriso ffmpeg
 )
 
 missing=()

@@ -59,13 +59,13 @@ void invalidValuesAndInputsTogether()
     const std::string output = dir.path("disc.iso");
 
     const EngineRun run = runEngine({"--genre", "Polka", "--barcode", "036000291453", "--cover",
-                                     QString::fromStdString(good), "--dsd-disc", "-o", QString::fromStdString(output),
+                                     QString::fromStdString(good), "--dsd-disc", "--verify", "-o", QString::fromStdString(output),
                                      QString::fromStdString(good), dir.qpath("missing.dsf"), dir.qpath("notes.dsf")});
     CHECK_EQ(run.exitCode, 1);
     CHECK(run.out.empty());
     CHECK_EQ(run.err.size(), size_t(6));
     CHECK(run.errHas("error: --barcode: \"036000291453\" has a wrong check digit (expected 2)"));
-    CHECK(run.errHas("error: --dsd-disc: DSD Disc mode is not supported yet"));
+    CHECK(run.errHas("error: --verify: reads SACD images back; not available with --dsd-disc"));
     CHECK(run.errHas("error: --cover: \"" + good + "\" is not a JPEG or PNG picture"));
     int namedFiles = 0;
     for (const std::string& line : run.err)

@@ -207,13 +207,14 @@ void perTrackOptions()
 
 void textsAndLaterVersionOptions()
 {
-    CHECK(judge({"--album", ""}).errors == std::vector<std::string>{"--album: the value is empty"});
+    CHECK(judge({"--album", "", "--dsd-disc", "--title", ""}).errors
+          == (std::vector<std::string>{"--album: the value is empty", "--title: the value is empty"}));
     CHECK_EQ(judge({"--label", "Orvi"}).settings.text.publisher, std::string("Orvi"));
-
     CHECK(judge({"--title", "T", "--no-playlist"}).errors
           == (std::vector<std::string>{"--title: only valid with --dsd-disc", "--no-playlist: only valid with --dsd-disc"}));
-    CHECK(judge({"--dsd-disc", "--title", "T"}).errors
-          == std::vector<std::string>{"--dsd-disc: DSD Disc mode is not supported yet"});
+    const SettingsCheck disc = judge({"--dsd-disc", "--title", "T", "--no-playlist", "--pause", "0"});
+    CHECK(disc.errors.empty() && disc.settings.dsdDisc && disc.settings.discTitle == "T" && !disc.settings.playlist);
+    CHECK(disc.warnings == std::vector<std::string>{"--pause has no effect on a DSD Disc"});
     CHECK(judge({"--dst-stereo"}).errors
           == std::vector<std::string>{"--dst-stereo: a DST-compressed stereo area is not supported yet"});
     CHECK(judge({"--no-encode"}).errors.empty());

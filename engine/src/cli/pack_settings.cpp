@@ -27,6 +27,7 @@ public:
         checkDiscFields();
         checkLayout();
         checkTrackOptions();
+        checkDsdDisc();
         checkUnsupported();
         return std::move(check_);
     }
@@ -187,10 +188,30 @@ private:
         }
     }
 
+    void checkDsdDisc()
+    {
+        PackSettings& s = check_.settings;
+        s.dsdDisc = options_.dsdDisc;
+        s.playlist = !options_.noPlaylist;
+        if (!options_.dsdDisc)
+            return;
+        if (options_.title) {
+            if (options_.title->empty())
+                fail("--title", "the value is empty");
+            s.discTitle = *options_.title;
+        }
+        if (options_.verify)
+            fail("--verify", "reads SACD images back; not available with --dsd-disc");
+        for (const auto& [given, option] : {std::pair{bool(options_.pause), "--pause"},
+                                            std::pair{bool(options_.dstCompression), "--dst-compression"},
+                                            std::pair{options_.noEncode, "--no-encode"}}) {
+            if (given)
+                check_.warnings.push_back(std::string(option) + " has no effect on a DSD Disc");
+        }
+    }
+
     void checkUnsupported()
     {
-        if (options_.dsdDisc)
-            fail("--dsd-disc", "DSD Disc mode is not supported yet");
         if (options_.dstStereo)
             fail("--dst-stereo", "a DST-compressed stereo area is not supported yet");
         if (!options_.dsdDisc) {

@@ -32,6 +32,9 @@ struct PackSettings {
     int dstOrder = 128;
     bool noEncode = false;
     bool verify = false;
+    bool dsdDisc = false;
+    std::optional<std::string> discTitle; // --title
+    bool playlist = true;                 // not --no-playlist
     std::map<size_t, TrackText> trackText; // 0-based track index -> title/performer/isrc given
     std::string outputPath;
     std::vector<std::string> tracks;

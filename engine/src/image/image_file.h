@@ -30,6 +30,9 @@ public:
     void discard();
 
     const std::string& partPath() const { return m_partPath; }
+    // For writers that stream a file of their own into the image; append()
+    // and writeAt() position it themselves.
+    QIODevice& device() { return m_file; }
     const std::string& error() const { return m_error; }
 
 private:

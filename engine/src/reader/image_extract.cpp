@@ -2,6 +2,7 @@
 
 #include "model/disc_model.h"
 
+#include "reader/dsd_disc_image.h"
 #include "reader/sacd_image.h"
 #include "run/engine_output.h"
 #include "signal/dsd_file_writer.h"
@@ -63,6 +64,8 @@ int extractImage(const std::string& imagePath, const std::string& directory, Eng
     SacdImage image;
     std::string error;
     if (!image.open(imagePath, error)) {
+        if (isDsdDiscImage(imagePath))
+            return extractDsdDisc(imagePath, directory, output);
         output.error(error);
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "cli/genre_table.h"
 #include "reader/disc_text.h"
+#include "reader/dsd_disc_image.h"
 #include "reader/sacd_image.h"
 #include "run/engine_output.h"
 
@@ -154,6 +155,8 @@ int inspectImage(const std::string& imagePath, EngineOutput& output)
     SacdImage image;
     std::string error;
     if (!image.open(imagePath, error)) {
+        if (isDsdDiscImage(imagePath))
+            return inspectDsdDisc(imagePath, output);
         output.error(error);
         return 1;
     }

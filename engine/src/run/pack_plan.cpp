@@ -13,6 +13,8 @@ std::string fileNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+} // namespace
+
 std::string sizeText(uint64_t bytes)
 {
     char text[32];
@@ -22,8 +24,6 @@ std::string sizeText(uint64_t bytes)
         std::snprintf(text, sizeof text, "%.1f MB", double(bytes) / 1e6);
     return text;
 }
-
-} // namespace
 
 std::string planLine(const DiscSpec& disc, uint64_t totalFrames, uint64_t imageBytes)
 {

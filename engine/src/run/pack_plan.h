@@ -14,6 +14,9 @@ namespace orvi::engine {
 // `totalFrames` frames (pauses included) in an image of `imageBytes`.
 std::string planLine(const DiscSpec& disc, uint64_t totalFrames, uint64_t imageBytes);
 
+// "2.41 GB", or "12.3 MB" below a gigabyte.
+std::string sizeText(uint64_t bytes);
+
 // "[3/12] Allegro — 03.dsf"; a track without a title shows its file name.
 std::string trackLine(size_t number, size_t total, const DiscTrack& track);
 

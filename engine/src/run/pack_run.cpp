@@ -2,6 +2,7 @@
 
 #include "cli/cover_check.h"
 #include "cli/pack_settings.h"
+#include "dsddisc/dsd_disc_writer.h"
 #include "image/disc_plan.h"
 #include "image/image_writer.h"
 #include "input/track_reader.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -96,24 +98,20 @@ public:
 
         std::vector<std::string> warnings;
         DiscSpec disc = buildDiscSpec(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
+        if (check.settings.dsdDisc)
+            return packDsdDisc(disc, check.settings, inputs, warnings);
         if (check.settings.noEncode)
             warnings.push_back("--no-encode has no effect: the disc has no multichannel area");
         // The writer's plan is its validation too, and knows the exact size.
         std::vector<std::string> problems;
         DiscPlan plan = planDisc(disc, problems, warnings);
-        for (const std::string& warning : warnings)
-            out_.warning(warning);
-        if (!problems.empty()) {
-            for (const std::string& problem : problems)
-                out_.error(problem);
+        if (!reportPlan(warnings, problems))
             return kExitInvalidInput;
-        }
         out_.line(planLine(disc, plan.totalFrames, plan.imageBytes));
-        if (inputs.cue)
-            out_.line("CUE sheet " + check.settings.cuePath + " read as " + inputs.cue->encoding
-                      + (check.settings.cueCharset.empty() ? " (detected; --cue-charset NAME overrides)"
-                                                           : " (--cue-charset)"));
-        return write(disc, std::move(plan), check.settings);
+        reportCueCharset(check.settings, inputs);
+        return write(disc.stereoTracks.size(), check.settings, [&](const WriteObserver& observer) {
+            return writeImage(disc, std::move(plan), check.settings.outputPath, observer);
+        });
     }
 
 private:
@@ -151,12 +149,48 @@ private:
         return usage || !check.errors.empty() || !inputs.problems.empty();
     }
 
-    int write(DiscSpec& disc, DiscPlan plan, const cli::PackSettings& settings)
+    // Prints a plan's warnings and problems; false when there was a problem.
+    bool reportPlan(const std::vector<std::string>& warnings, const std::vector<std::string>& problems)
+    {
+        for (const std::string& warning : warnings)
+            out_.warning(warning);
+        for (const std::string& problem : problems)
+            out_.error(problem);
+        return problems.empty();
+    }
+
+    // Follows the plan line: which set the CUE sheet was read in, so a
+    // misread sheet can be corrected with --cue-charset.
+    void reportCueCharset(const cli::PackSettings& settings, const InputCheck& inputs)
+    {
+        if (inputs.cue)
+            out_.line("CUE sheet " + settings.cuePath + " read as " + inputs.cue->encoding
+                      + (settings.cueCharset.empty() ? " (detected; --cue-charset NAME overrides)" : " (--cue-charset)"));
+    }
+
+    // The files' text replaces the disc's: no disc character set applies.
+    int packDsdDisc(const DiscSpec& disc, const cli::PackSettings& settings, const InputCheck& inputs,
+                    std::vector<std::string>& warnings)
+    {
+        std::vector<std::string> problems;
+        const dsddisc::DsdDiscPlan plan =
+            dsddisc::planDsdDisc(disc, {settings.discTitle, settings.playlist}, problems, warnings);
+        if (!reportPlan(warnings, problems))
+            return kExitInvalidInput;
+        out_.line(dsddisc::dsdDiscPlanLine(plan));
+        out_.line("volume identifier: \"" + plan.volume.udf + "\" (ISO 9660: \"" + plan.volume.iso + "\")");
+        reportCueCharset(settings, inputs);
+        return write(plan.files.size(), settings, [&](const WriteObserver& observer) {
+            return dsddisc::writeDsdDisc(plan, settings.outputPath, observer);
+        });
+    }
+
+    int write(size_t total, const cli::PackSettings& settings,
+              const std::function<WriteResult(const WriteObserver&)>& writeDisc)
     {
         StopWatcher stopWatcher;
         ProgressSteps progress;
         bool stopAsked = false;
-        const size_t total = disc.stereoTracks.size();
         WriteObserver observer;
         observer.trackStarted = [&](size_t index, const DiscTrack& track) {
             out_.line(trackLine(index + 1, total, track));
@@ -174,7 +208,7 @@ private:
         observer.warning = [&](const std::string& line) { out_.warning(line); };
 
         observer.partialFileCreated = [&](const std::string& path) { announcePartialImage(hooks_, path.c_str()); };
-        const WriteResult result = writeImage(disc, std::move(plan), settings.outputPath, observer);
+        const WriteResult result = writeDisc(observer);
         announcePartialImage(hooks_, nullptr);
 
         for (const std::string& problem : result.errors)
