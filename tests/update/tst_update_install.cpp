@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
 using orvi::UpdateChecker;
 using orvi::UpdateInfo;
 using orvi::UpdatePayload;
@@ -62,20 +64,21 @@ private slots:
     void installerOnly();
     void zipOverwriteOnly();
     void overwriteWithWrongDigestFallsBack();
-    void wrongDigestNeverReachesTheScript();
-    void wrongSize();
-    void upperCaseDigestMatches();
+    void installerOutcomes_data();
+    void installerOutcomes();
     void progressTotals_data();
     void progressTotals();
     void payloadNameReducedToLastComponent_data();
     void payloadNameReducedToLastComponent();
-    void downloadFailures();
     void failedOverwriteWithoutInstaller();
     void noUsablePayload();
     void launchFailure();
     void downloadFileCannotBeCreated();
     void scriptCannotBeWritten();
     void streamsToDiskWhileDownloading();
+    void oversizedPayloadIsCutShort();
+    void collidingNamesAreRefused_data();
+    void collidingNamesAreRefused();
 
 private:
     UpdatePayload payload(const QString& path, const QByteArray& bytes, const QString& name = QString()) const;
@@ -152,7 +155,6 @@ InstallRun UpdateInstallTest::runInstall(const UpdateInfo& info, orvi::platform:
 void UpdateInstallTest::bothPayloadsVerifiedAndScriptWritten()
 {
     UpdateInfo info;
-    info.version = QStringLiteral("6.77.0");
     info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
     info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
     const int overwriteHits = m_http.hits(QStringLiteral("/OrviLathe.bin"));
@@ -229,40 +231,52 @@ void UpdateInstallTest::overwriteWithWrongDigestFallsBack()
     QVERIFY(script.contains("setup.run"));
 }
 
-void UpdateInstallTest::wrongDigestNeverReachesTheScript()
+void UpdateInstallTest::installerOutcomes_data()
 {
+    QTest::addColumn<QUrl>("url");
+    QTest::addColumn<QString>("sha256");
+    QTest::addColumn<qint64>("sizeChange");
+    QTest::addColumn<QString>("outcome"); // a pattern
+    const QString digest = sha256Hex(m_installerBytes);
+    const QUrl good = m_http.url(QStringLiteral("/setup.run"));
+    LoopbackHttpServer::Response redirect;
+    redirect.status = 302;
+    redirect.location = good.toEncoded();
+    m_https.setResponse(QStringLiteral("/down.run"), redirect);
+
+    QTest::newRow("upper-case digest") << good << digest.toUpper() << qint64(0) << "readyToRestart";
+    QTest::newRow("wrong digest") << good << QString(64, QLatin1Char('0')) << qint64(0)
+                                  << "installFailed 校验和不匹配, 已丢弃 \\(期望 0000000000000000, 实际 " + digest.left(16) + "\\)";
+    QTest::newRow("one byte short") << good << digest << qint64(1)
+                                    << "installFailed 下载文件大小不符 \\(期望 120001 字节, 实际 120000\\)";
+    QTest::newRow("refused") << closedLoopbackUrl(QStringLiteral("/setup.run")) << digest << qint64(0)
+                             << "installFailed 下载失败: Connection refused";
+    QTest::newRow("not found") << m_http.url(QStringLiteral("/gone.run")) << digest << qint64(0)
+                               << "installFailed 下载失败: .*Not Found.*";
+    QTest::newRow("https to http") << m_https.url(QStringLiteral("/down.run")) << digest << qint64(0)
+                                   << "installFailed 下载失败: Insecure redirect";
+}
+
+// A failed installer is deleted and never reaches the script.
+void UpdateInstallTest::installerOutcomes()
+{
+    QFETCH(QUrl, url);
+    QFETCH(QString, sha256);
+    QFETCH(qint64, sizeChange);
+    QFETCH(QString, outcome);
     UpdateInfo info;
     info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    info.installer.sha256 = QString(64, QLatin1Char('0'));
+    info.installer.url = url;
+    info.installer.sha256 = sha256;
+    info.installer.size += sizeChange;
     const InstallRun run = runInstall(info);
     QCOMPARE(run.outcomeCount, 1);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QCOMPARE(run.text, QStringLiteral("校验和不匹配, 已丢弃 (期望 0000000000000000, 实际 %1)")
-                           .arg(sha256Hex(m_installerBytes).left(16)));
-    QVERIFY(run.launches.isEmpty());
-    QVERIFY(QDir(downloads()).entryList(QDir::Files).isEmpty());
-    QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/setup.run")));
-}
-
-void UpdateInstallTest::wrongSize()
-{
-    UpdateInfo info;
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    info.installer.size += 1;
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QCOMPARE(run.text, QStringLiteral("下载文件大小不符 (期望 120001 字节, 实际 120000)"));
-    QVERIFY(!QFile::exists(downloads() + QStringLiteral("/setup.run")));
-    QVERIFY(run.launches.isEmpty());
-}
-
-void UpdateInstallTest::upperCaseDigestMatches()
-{
-    UpdateInfo info;
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    info.installer.sha256 = info.installer.sha256.toUpper();
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("readyToRestart"));
+    const QString seen = run.outcome == QLatin1String("readyToRestart") ? run.outcome : run.outcome + ' ' + run.text;
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(outcome)).match(seen).hasMatch(), qPrintable(seen));
+    if (run.outcome == QLatin1String("installFailed")) {
+        QVERIFY(run.launches.isEmpty());
+        QVERIFY(QDir(downloads()).entryList(QDir::Files).isEmpty());
+    }
 }
 
 void UpdateInstallTest::progressTotals_data()
@@ -334,43 +348,14 @@ void UpdateInstallTest::payloadNameReducedToLastComponent()
     QCOMPARE(QDir(m_temp.path()).entryList(QDir::Files), QStringList());
 }
 
-void UpdateInstallTest::downloadFailures()
-{
-    UpdateInfo info;
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    info.installer.url = closedLoopbackUrl(QStringLiteral("/setup.run"));
-    InstallRun run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QCOMPARE(run.text, QStringLiteral("下载失败: Connection refused"));
-    QVERIFY(!QFile::exists(downloads() + QStringLiteral("/setup.run")));
-
-    info.installer.url = m_http.url(QStringLiteral("/gone.run"));
-    run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QVERIFY2(run.text.startsWith(QStringLiteral("下载失败: ")) && run.text.contains(QStringLiteral("Not Found")),
-             qPrintable(run.text));
-    QVERIFY(!QFile::exists(downloads() + QStringLiteral("/setup.run")));
-
-    LoopbackHttpServer::Response redirect;
-    redirect.status = 302;
-    redirect.location = m_http.url(QStringLiteral("/setup.run")).toEncoded();
-    m_https.setResponse(QStringLiteral("/setup.run"), redirect);
-    const int plainHits = m_http.hits(QStringLiteral("/setup.run"));
-    info.installer.url = m_https.url(QStringLiteral("/setup.run"));
-    run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QCOMPARE(run.text, QStringLiteral("下载失败: Insecure redirect"));
-    QCOMPARE(m_http.hits(QStringLiteral("/setup.run")), plainHits);
-    QVERIFY(run.launches.isEmpty());
-}
-
 void UpdateInstallTest::failedOverwriteWithoutInstaller()
 {
     UpdateInfo info;
     info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
     info.overwrite.size = 5;
     const InstallRun run = runInstall(info);
-    QCOMPARE(run.notes, QStringList{QStringLiteral("覆盖载荷不可用 (下载文件大小不符 (期望 5 字节, 实际 300000))，改用安装包")});
+    QCOMPARE(run.notes.size(), 1);
+    QVERIFY2(run.notes[0].startsWith(QStringLiteral("覆盖载荷不可用 (下载文件大小不符 (期望 5 字节, 实际 ")), qPrintable(run.notes[0]));
     QCOMPARE(run.outcome, QStringLiteral("installFailed"));
     QCOMPARE(run.text, QStringLiteral("没有可用的更新载荷"));
     QVERIFY(run.launches.isEmpty());
@@ -452,6 +437,57 @@ void UpdateInstallTest::streamsToDiskWhileDownloading()
     QVERIFY(ready.isEmpty());
     QVERIFY(ready.wait(10000));
     QCOMPARE(readAll(path), big);
+}
+
+// A gibibyte whose manifest says ten bytes: the download stops soon after the
+// tenth byte, and memory does not grow with the payload.
+void UpdateInstallTest::oversizedPayloadIsCutShort()
+{
+    LoopbackHttpServer::Response response;
+    response.generatedSize = qint64(1) << 30;
+    m_http.setResponse(QStringLiteral("/huge.run"), response);
+    UpdateInfo info;
+    info.installer = payload(QStringLiteral("/huge.run"), "0123456789");
+    const auto peakRssKiB = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return qint64(usage.ru_maxrss);
+    };
+    const qint64 peakBefore = peakRssKiB();
+    const InstallRun run = runInstall(info);
+    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
+    QVERIFY2(run.text.startsWith(QStringLiteral("下载文件大小不符 (期望 10 字节, 实际 ")), qPrintable(run.text));
+    QVERIFY(m_http.generatedBytesSent() < 64 * 1024 * 1024);
+    QVERIFY(peakRssKiB() - peakBefore < 64 * 1024);
+    QVERIFY(!QFile::exists(downloads() + QStringLiteral("/huge.run")));
+}
+
+void UpdateInstallTest::collidingNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("overwriteName");
+    QTest::addColumn<QString>("installerName");
+    QTest::addColumn<QString>("refusedName");
+    QTest::newRow("same last component") << "a/OrviLathe.bin" << "b\\OrviLathe.bin" << "OrviLathe.bin";
+    QTest::newRow("differing in case") << "Setup.EXE" << "setup.exe" << "setup.exe";
+    const QString script = orvi::nativeUpdateScriptFileName();
+    QTest::newRow("the script's name") << "x/" + script << "setup.exe" << script;
+}
+
+// Refused before anything is fetched: a later file would replace a verified one.
+void UpdateInstallTest::collidingNamesAreRefused()
+{
+    QFETCH(QString, overwriteName);
+    QFETCH(QString, installerName);
+    QFETCH(QString, refusedName);
+    UpdateInfo info;
+    info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes, overwriteName);
+    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes, installerName);
+    const int hitsBefore = m_http.hits(QStringLiteral("/OrviLathe.bin")) + m_http.hits(QStringLiteral("/setup.run"));
+    const InstallRun run = runInstall(info);
+    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
+    QCOMPARE(run.text, QStringLiteral("无法写入临时文件: %1/%2").arg(downloads(), refusedName));
+    QCOMPARE(m_http.hits(QStringLiteral("/OrviLathe.bin")) + m_http.hits(QStringLiteral("/setup.run")), hitsBefore);
+    QVERIFY(run.launches.isEmpty());
 }
 
 QTEST_MAIN(UpdateInstallTest)
