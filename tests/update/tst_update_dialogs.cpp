@@ -67,8 +67,8 @@ private slots:
     void init();
     void cleanup();
     void cleanupTestCase();
-    void manualCheckUpToDate();
-    void manualCheckFailure();
+    void manualCheck_data();
+    void manualCheck();
     void quietCheckShowsNothing();
     void quietOfferLater();
     void offerOpensDownloadPage();
@@ -145,10 +145,27 @@ QProgressDialog* UpdateDialogsTest::newestProgressDialog() const
     return dialogs.isEmpty() ? nullptr : dialogs.last();
 }
 
-void UpdateDialogsTest::manualCheckUpToDate()
+void UpdateDialogsTest::manualCheck_data()
 {
-    // The late answer lets the check's progress dialog be seen first.
-    serve(QStringLiteral("/same.json"), sameVersionManifest(), 300);
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text"); // a pattern
+    QTest::newRow("up to date") << 200
+                                << QRegularExpression::escape(QStringLiteral("已是最新版本 (%1)。服务器上的最新版本为 %1。").arg(kLocal));
+    QTest::newRow("server error") << 500 << QStringLiteral("检查更新失败：\n无法获取更新清单: .*Internal Server Error.*");
+}
+
+// The check's progress dialog first (the late answer lets it be seen), then
+// one box; the checker is gone afterwards.
+void UpdateDialogsTest::manualCheck()
+{
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    LoopbackHttpServer::Response response;
+    response.status = status;
+    response.body = sameVersionManifest();
+    response.delayMs = 300;
+    m_http.setResponse(QStringLiteral("/manual.json"), response);
+    qputenv("ORVI_UPDATE_URL", m_http.url(QStringLiteral("/manual.json")).toEncoded());
     ModalAnswerer answerer;
     expectProgressDialog(answerer);
     answerer.answer(QMessageBox::Ok);
@@ -159,39 +176,16 @@ void UpdateDialogsTest::manualCheckUpToDate()
     QCOMPARE(checking->labelText(), QStringLiteral("正在检查更新…"));
     const QPointer<UpdateChecker> checker = newestChecker();
     QVERIFY(checker);
-
     QVERIFY(answerer.waitForRecords(2, 10000));
     QCOMPARE(answerer.records().at(0).className, QStringLiteral("QProgressDialog"));
     const ModalAnswerer::Record& box = answerer.records().at(1);
     QCOMPARE(box.title, QStringLiteral("检查更新"));
-    QCOMPARE(box.text, QStringLiteral("已是最新版本 (%1)。服务器上的最新版本为 %1。").arg(kLocal));
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(text), QRegularExpression::DotMatchesEverythingOption)
+                 .match(box.text).hasMatch(), qPrintable(box.text));
     QCOMPARE(box.buttons.size(), 1);
     QVERIFY(!answerer.hasUnexpected());
     QTRY_VERIFY(checker.isNull());
     QVERIFY(!checking->isVisible());
-}
-
-void UpdateDialogsTest::manualCheckFailure()
-{
-    LoopbackHttpServer::Response broken;
-    broken.status = 500;
-    broken.delayMs = 300;
-    m_http.setResponse(QStringLiteral("/broken.json"), broken);
-    qputenv("ORVI_UPDATE_URL", m_http.url(QStringLiteral("/broken.json")).toEncoded());
-
-    ModalAnswerer answerer;
-    expectProgressDialog(answerer);
-    answerer.answer(QMessageBox::Ok);
-    orvi::checkForUpdates(m_window.get(), false);
-    const QPointer<UpdateChecker> checker = newestChecker();
-    QVERIFY(answerer.waitForRecords(2, 10000));
-    const ModalAnswerer::Record& box = answerer.records().at(1);
-    QCOMPARE(box.className, QStringLiteral("QMessageBox"));
-    QCOMPARE(box.title, QStringLiteral("检查更新"));
-    QVERIFY2(box.text.startsWith(QStringLiteral("检查更新失败：\n无法获取更新清单: ")), qPrintable(box.text));
-    QVERIFY2(box.text.contains(QStringLiteral("Internal Server Error")), qPrintable(box.text));
-    QVERIFY(!answerer.hasUnexpected());
-    QTRY_VERIFY(checker.isNull());
 }
 
 void UpdateDialogsTest::quietCheckShowsNothing()

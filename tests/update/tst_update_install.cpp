@@ -62,7 +62,6 @@ private slots:
     void init();
     void bothPayloadsVerifiedAndScriptWritten();
     void installerOnly();
-    void zipOverwriteOnly();
     void overwriteWithWrongDigestFallsBack();
     void installerOutcomes_data();
     void installerOutcomes();
@@ -75,7 +74,6 @@ private slots:
     void launchFailure();
     void downloadFileCannotBeCreated();
     void scriptCannotBeWritten();
-    void streamsToDiskWhileDownloading();
     void oversizedPayloadIsCutShort();
     void collidingNamesAreRefused_data();
     void collidingNamesAreRefused();
@@ -200,17 +198,6 @@ void UpdateInstallTest::installerOnly()
     const QByteArray script = readAll(downloads() + QLatin1Char('/') + orvi::nativeUpdateScriptFileName());
     QVERIFY(script.contains(QDir::toNativeSeparators(downloads() + QStringLiteral("/setup.run")).toUtf8()));
     QVERIFY(!script.contains("cp -f") && !script.contains("copy /Y") && !script.contains("unzip"));
-}
-
-void UpdateInstallTest::zipOverwriteOnly()
-{
-    m_http.serve(QStringLiteral("/Update.ZIP"), m_overwriteBytes);
-    UpdateInfo info;
-    info.overwrite = payload(QStringLiteral("/Update.ZIP"), m_overwriteBytes);
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("readyToRestart"));
-    const QByteArray script = readAll(downloads() + QLatin1Char('/') + orvi::nativeUpdateScriptFileName());
-    QVERIFY(script.contains("unzip") || script.contains("Expand-Archive"));
 }
 
 void UpdateInstallTest::overwriteWithWrongDigestFallsBack()
@@ -415,32 +402,6 @@ void UpdateInstallTest::scriptCannotBeWritten()
     QVERIFY(run.launches.isEmpty());
 }
 
-void UpdateInstallTest::streamsToDiskWhileDownloading()
-{
-    const QByteArray big = patternBytes(2 * 1024 * 1024, 3);
-    LoopbackHttpServer::Response response;
-    response.body = big;
-    response.pauseAfterBytes = 1024 * 1024;
-    response.pauseMs = 1500;
-    m_http.setResponse(QStringLiteral("/big.run"), response);
-
-    UpdateInfo info;
-    info.installer = payload(QStringLiteral("/big.run"), big);
-    UpdateChecker checker;
-    checker.setScriptLauncher([](const QString&, bool) { return orvi::platform::ScriptLaunch{true, 0}; });
-    QSignalSpy ready(&checker, &UpdateChecker::readyToRestart);
-    checker.startInstall(info);
-    // While the server holds back the second half, the first is on disk already.
-    const QString path = downloads() + QStringLiteral("/big.run");
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 512 * 1024, 10000);
-    QVERIFY(QFileInfo(path).size() < big.size());
-    QVERIFY(ready.isEmpty());
-    QVERIFY(ready.wait(10000));
-    QCOMPARE(readAll(path), big);
-}
-
-// A gibibyte whose manifest says ten bytes: the download stops soon after the
-// tenth byte, and memory does not grow with the payload.
 void UpdateInstallTest::oversizedPayloadIsCutShort()
 {
     LoopbackHttpServer::Response response;

@@ -14,6 +14,8 @@
 #include <QTranslator>
 #include <QRegularExpression>
 
+#include <memory>
+
 using namespace orvi;
 
 namespace {
@@ -283,21 +285,31 @@ private slots:
         replaceDetachedStarter(previous);
     }
 
+    void choosingAnotherLanguageSavesNotifiesAndRestarts_data()
+    {
+        QTest::addColumn<bool>("windowRefusesToClose");
+        QTest::newRow("window closes") << false;
+        // A pack runs and the user keeps it: no second instance may start.
+        QTest::newRow("window refuses") << true;
+    }
     void choosingAnotherLanguageSavesNotifiesAndRestarts()
     {
+        QFETCH(bool, windowRefusesToClose);
         applyUiLanguage(application(), QStringLiteral("en"));
         QList<QStringList> starts;
         const DetachedStarter previous = replaceDetachedStarter(
             [&starts](const QString& program, const QStringList& arguments) { starts << (QStringList{program} + arguments); });
         ModalAnswerer answerer;
         answerer.answer(QMessageBox::Ok);
-        QMainWindow window;
-        QComboBox* combo = createUiLanguageSelector(&window);
+        std::unique_ptr<QMainWindow> window = windowRefusesToClose ? std::make_unique<RefusingWindow>()
+                                                                   : std::make_unique<QMainWindow>();
+        window->show();
+        QComboBox* combo = createUiLanguageSelector(window.get());
 
         // The restart quits the event loop: run one so the quit is observable.
         QTimer::singleShot(0, combo, [combo] { combo->setCurrentIndex(combo->findData(QStringLiteral("pl"))); });
-        QTimer::singleShot(10000, &window, [] { QCoreApplication::exit(99); });
-        QCOMPARE(QApplication::exec(), 0);
+        QTimer::singleShot(windowRefusesToClose ? 1000 : 10000, window.get(), [] { QCoreApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), windowRefusesToClose ? 99 : 0);
 
         QCOMPARE(savedUiLanguage(), QStringLiteral("pl"));
         QCOMPARE(answerer.records().size(), 1);
@@ -308,27 +320,8 @@ private slots:
         QVERIFY(!answerer.hasUnexpected());
         QStringList expected{QCoreApplication::applicationFilePath()};
         expected << QCoreApplication::arguments().mid(1);
-        QCOMPARE(starts, QList<QStringList>{expected});
-        replaceDetachedStarter(previous);
-    }
-
-    // Only an instance that will really quit may start its successor.
-    void refusedCloseCancelsTheRestart()
-    {
-        QList<QStringList> starts;
-        const DetachedStarter previous = replaceDetachedStarter(
-            [&starts](const QString& program, const QStringList& arguments) { starts << (QStringList{program} + arguments); });
-        ModalAnswerer answerer;
-        answerer.answer(QMessageBox::Ok);
-        RefusingWindow window;
-        window.show();
-        QComboBox* combo = createUiLanguageSelector(&window);
-        QTimer::singleShot(0, combo, [combo] { combo->setCurrentIndex(combo->findData(QStringLiteral("pl"))); });
-        QTimer::singleShot(1000, &window, [] { QCoreApplication::exit(99); });
-        QCOMPARE(QApplication::exec(), 99);
-        QCOMPARE(answerer.records().size(), 1);
-        QVERIFY(starts.isEmpty());
-        QVERIFY(window.isVisible());
+        QCOMPARE(starts, windowRefusesToClose ? QList<QStringList>() : QList<QStringList>{expected});
+        QCOMPARE(window->isVisible(), windowRefusesToClose);
         replaceDetachedStarter(previous);
     }
 
@@ -381,4 +374,4 @@ private slots:
 };
 
 QTEST_MAIN(UiLanguageTest)
-#include "test_ui_language.moc"
+#include "tst_ui_language.moc"

@@ -434,4 +434,4 @@ int main(int argc, char** argv)
 {
     return runTestsWithOutputOutsidePipe<RunControlTest, QApplication>(argc, argv);
 }
-#include "run_control_test.moc"
+#include "tst_run_control.moc"

@@ -218,4 +218,4 @@ int main(int argc, char** argv)
 {
     return runTestsWithOutputOutsidePipe<InProcSessionTest, QApplication>(argc, argv);
 }
-#include "inproc_session_test.moc"
+#include "tst_inproc_session.moc"

@@ -56,4 +56,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(LineSplitTest)
-#include "line_split_test.moc"
+#include "tst_line_split.moc"

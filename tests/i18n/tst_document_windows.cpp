@@ -5,11 +5,9 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBlock>
@@ -148,37 +146,6 @@ private slots:
         QCOMPARE(firstHeading(left.first()), QStringLiteral("Orvi Lathe — Reference standards"));
     }
 
-    void everyDocumentIsCompiledInWithItsStructure_data()
-    {
-        QTest::addColumn<QString>("document");
-        QTest::addColumn<QString>("language");
-        for (const char* document : {"references", "notices"}) {
-            for (const char* language : {"zh", "pl", "en"})
-                QTest::newRow(qPrintable(QStringLiteral("%1_%2").arg(document, language))) << document << language;
-        }
-    }
-    void everyDocumentIsCompiledInWithItsStructure()
-    {
-        QFETCH(QString, document);
-        QFETCH(QString, language);
-        QFile file(documentResourcePath(document, language));
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-        const QString text = QString::fromUtf8(file.readAll());
-        const QStringList lines = text.split(QLatin1Char('\n'));
-        QVERIFY(lines.first().startsWith(QStringLiteral("# Orvi Lathe — ")));
-        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^# "))).size(), 1);
-        const int sections = lines.filter(QRegularExpression(QStringLiteral("^## "))).size();
-        if (document == QLatin1String("references")) {
-            QCOMPARE(sections, 3);
-            QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^\\d+\\. .+ — .+"))).size(), 13);
-        } else {
-            QVERIFY(sections >= 5);
-            for (const char* component : {"Qt 6", "TagLib", "uchardet", "ICU", "zlib", "libpng", "libjpeg-turbo",
-                                          "libstdc++", "Windows", "Linux"})
-                QVERIFY2(text.contains(QLatin1String(component)), component);
-        }
-    }
-
     void unknownDocumentLanguageGivesEnglish()
     {
         QCOMPARE(documentResourcePath(QStringLiteral("notices"), QStringLiteral("ja")),
@@ -189,4 +156,4 @@ private slots:
 };
 
 QTEST_MAIN(DocumentWindowsTest)
-#include "test_document_windows.moc"
+#include "tst_document_windows.moc"

@@ -332,46 +332,6 @@ private slots:
         QCOMPARE(runner.controlNote(), std::string("no control channel (queue not enabled and pipe not created)"));
     }
 
-    void controlReadLimits()
-    {
-        char buffer[8];
-        QCOMPARE(orvi::controlRead(nullptr, buffer, 8), 0);
-        orvi::InprocCtlQueue queue;
-        orvi::openControlQueue(queue);
-        QCOMPARE(orvi::controlRead(&queue, nullptr, 8), -1);
-        QCOMPARE(orvi::controlRead(&queue, buffer, 1), -1);
-        orvi::pushControlLine(queue, "stop\r\n");
-        QCOMPARE(orvi::controlRead(&queue, buffer, 2), -1);
-        QVERIFY(queue.entries.empty());
-        orvi::pushControlLine(queue, "stop\r\n");
-        QCOMPARE(orvi::controlRead(&queue, buffer, 5), 4);
-        QCOMPARE(QByteArray(buffer, 5), QByteArray("stop\0", 5));
-        orvi::pushControlLine(queue, "\r\n");
-        QCOMPARE(orvi::controlRead(&queue, buffer, 5), 0);
-
-        // A reader blocked on an empty queue is released by closing it.
-        std::atomic<int> result{99};
-        std::thread blocked([&] { result = orvi::controlRead(&queue, buffer, 8); });
-        QThread::msleep(50);
-        QCOMPARE(result.load(), 99);
-        orvi::closeControlQueue(queue);
-        blocked.join();
-        QCOMPARE(result.load(), 0);
-    }
-
-    void queueBoundHoldsExceptForStop()
-    {
-        orvi::InprocCtlQueue queue;
-        orvi::openControlQueue(queue);
-        for (std::size_t i = 0; i < orvi::InprocCtlQueue::maxEntries; ++i)
-            QVERIFY(orvi::pushControlLine(queue, "x") == orvi::ControlPush::Queued);
-        QVERIFY(orvi::pushControlLine(queue, "x") == orvi::ControlPush::Refused);
-        QVERIFY(orvi::pushControlLine(queue, "stop") == orvi::ControlPush::StopForcedThrough);
-        QCOMPARE(queue.entries.size(), orvi::InprocCtlQueue::maxEntries + 1);
-    }
-
-    // An engine that outlives the runner's 5-second wait: the detached
-    // worker's last line must not reach the receiver once the runner is gone.
     void noSinkCallAfterDestruction()
     {
         const QString before = describeStandardDescriptors();
@@ -401,4 +361,4 @@ int main(int argc, char** argv)
 {
     return runTestsWithOutputOutsidePipe<InProcRunnerTest, QCoreApplication>(argc, argv);
 }
-#include "inproc_runner_test.moc"
+#include "tst_inproc_runner.moc"

@@ -175,4 +175,4 @@ private slots:
 };
 
 QTEST_MAIN(ProcSessionTest)
-#include "proc_session_test.moc"
+#include "tst_proc_session.moc"
