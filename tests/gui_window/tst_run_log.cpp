@@ -101,7 +101,6 @@ private slots:
         const QColor error(255, 160, 160);
         QVERIFY(foregroundOf(document->findBlockByNumber(0)) != error);
         QCOMPARE(foregroundOf(document->findBlockByNumber(1)), error);
-        QCOMPARE(document->findBlockByNumber(1).begin().fragment().charFormat().foreground().style(), Qt::SolidPattern);
         QVERIFY(foregroundOf(document->findBlockByNumber(2)) != error);
         QVERIFY(!document->findBlockByNumber(2).begin().fragment().charFormat().hasProperty(QTextFormat::ForegroundBrush));
     }
