@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <sys/resource.h>
 
 using orvi::UpdateChecker;
@@ -49,9 +50,13 @@ struct InstallRun {
     QList<QPair<QString, bool>> launches; // script path, elevate
 };
 
+using InfoChange = std::function<void(UpdateInfo&)>;
+
 const QString kReady = QStringLiteral("更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。");
 
 } // namespace
+
+Q_DECLARE_METATYPE(InfoChange)
 
 class UpdateInstallTest : public QObject
 {
@@ -61,22 +66,13 @@ private slots:
     void initTestCase();
     void init();
     void bothPayloadsVerifiedAndScriptWritten();
-    void installerOnly();
-    void overwriteWithWrongDigestFallsBack();
-    void installerOutcomes_data();
-    void installerOutcomes();
+    void outcomes_data();
+    void outcomes();
     void progressTotals_data();
     void progressTotals();
     void payloadNameReducedToLastComponent_data();
     void payloadNameReducedToLastComponent();
-    void failedOverwriteWithoutInstaller();
-    void noUsablePayload();
-    void launchFailure();
-    void downloadFileCannotBeCreated();
-    void scriptCannotBeWritten();
     void oversizedPayloadIsCutShort();
-    void collidingNamesAreRefused_data();
-    void collidingNamesAreRefused();
 
 private:
     UpdatePayload payload(const QString& path, const QByteArray& bytes, const QString& name = QString()) const;
@@ -185,84 +181,114 @@ void UpdateInstallTest::bothPayloadsVerifiedAndScriptWritten()
     QCOMPARE(readAll(scriptPath), orvi::nativeUpdateScript(expected).toUtf8());
 }
 
-void UpdateInstallTest::installerOnly()
+// Changes to a manifest with both payloads, and what comes of them: the
+// outcome and its text, and the fallback notes (patterns). A folder named
+// `blocked` in the download directory keeps that file from being written.
+void UpdateInstallTest::outcomes_data()
 {
-    UpdateInfo info;
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    const int overwriteHits = m_http.hits(QStringLiteral("/OrviLathe.bin"));
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("readyToRestart"));
-    QCOMPARE(m_http.hits(QStringLiteral("/OrviLathe.bin")), overwriteHits);
-    QCOMPARE(QDir(downloads()).entryList(QDir::Files, QDir::Name),
-             QStringList({orvi::nativeUpdateScriptFileName(), QStringLiteral("setup.run")}));
-    const QByteArray script = readAll(downloads() + QLatin1Char('/') + orvi::nativeUpdateScriptFileName());
-    QVERIFY(script.contains(QDir::toNativeSeparators(downloads() + QStringLiteral("/setup.run")).toUtf8()));
-    QVERIFY(!script.contains("cp -f") && !script.contains("copy /Y") && !script.contains("unzip"));
-}
-
-void UpdateInstallTest::overwriteWithWrongDigestFallsBack()
-{
-    UpdateInfo info;
-    info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
-    info.overwrite.sha256 = sha256Hex("something else");
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    const InstallRun run = runInstall(info);
-
-    const QString mismatch = QStringLiteral("校验和不匹配, 已丢弃 (期望 %1, 实际 %2)")
-                                 .arg(info.overwrite.sha256.left(16), sha256Hex(m_overwriteBytes).left(16));
-    QCOMPARE(run.notes, QStringList{QStringLiteral("覆盖载荷不可用 (%1)，改用安装包").arg(mismatch)});
-    QVERIFY(!QFile::exists(downloads() + QStringLiteral("/OrviLathe.bin")));
-    QCOMPARE(run.outcome, QStringLiteral("readyToRestart"));
-    const QByteArray script = readAll(downloads() + QLatin1Char('/') + orvi::nativeUpdateScriptFileName());
-    QVERIFY(!script.contains("OrviLathe.bin"));
-    QVERIFY(script.contains("setup.run"));
-}
-
-void UpdateInstallTest::installerOutcomes_data()
-{
-    QTest::addColumn<QUrl>("url");
-    QTest::addColumn<QString>("sha256");
-    QTest::addColumn<qint64>("sizeChange");
-    QTest::addColumn<QString>("outcome"); // a pattern
+    QTest::addColumn<InfoChange>("change");
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<bool>("launchFails");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QStringList>("notes");
     const QString digest = sha256Hex(m_installerBytes);
-    const QUrl good = m_http.url(QStringLiteral("/setup.run"));
+    const QString dl = QRegularExpression::escape(downloads());
+    const QString script = orvi::nativeUpdateScriptFileName();
+    const QUrl refused = closedLoopbackUrl(QStringLiteral("/setup.run"));
+    const QUrl gone = m_http.url(QStringLiteral("/gone.run"));
     LoopbackHttpServer::Response redirect;
     redirect.status = 302;
-    redirect.location = good.toEncoded();
+    redirect.location = m_http.url(QStringLiteral("/setup.run")).toEncoded();
     m_https.setResponse(QStringLiteral("/down.run"), redirect);
+    const QUrl insecure = m_https.url(QStringLiteral("/down.run"));
+    const auto installerOnly = [](std::function<void(UpdatePayload&)> change) {
+        return InfoChange([change](UpdateInfo& info) {
+            info.overwrite = UpdatePayload();
+            change(info.installer);
+        });
+    };
+    const auto names = [](QString overwrite, QString installer) {
+        return InfoChange([overwrite, installer](UpdateInfo& info) {
+            info.overwrite.name = overwrite;
+            info.installer.name = installer;
+        });
+    };
+    const QString ready = QStringLiteral("readyToRestart");
 
-    QTest::newRow("upper-case digest") << good << digest.toUpper() << qint64(0) << "readyToRestart";
-    QTest::newRow("wrong digest") << good << QString(64, QLatin1Char('0')) << qint64(0)
-                                  << "installFailed 校验和不匹配, 已丢弃 \\(期望 0000000000000000, 实际 " + digest.left(16) + "\\)";
-    QTest::newRow("one byte short") << good << digest << qint64(1)
-                                    << "installFailed 下载文件大小不符 \\(期望 120001 字节, 实际 120000\\)";
-    QTest::newRow("refused") << closedLoopbackUrl(QStringLiteral("/setup.run")) << digest << qint64(0)
-                             << "installFailed 下载失败: Connection refused";
-    QTest::newRow("not found") << m_http.url(QStringLiteral("/gone.run")) << digest << qint64(0)
-                               << "installFailed 下载失败: .*Not Found.*";
-    QTest::newRow("https to http") << m_https.url(QStringLiteral("/down.run")) << digest << qint64(0)
-                                   << "installFailed 下载失败: Insecure redirect";
+    QTest::newRow("installer only") << installerOnly([](UpdatePayload&) {}) << "" << false << ready << QStringList();
+    QTest::newRow("upper-case digest") << installerOnly([](UpdatePayload& p) { p.sha256 = p.sha256.toUpper(); })
+                                       << "" << false << ready << QStringList();
+    QTest::newRow("wrong digest") << installerOnly([](UpdatePayload& p) { p.sha256 = QString(64, QLatin1Char('0')); })
+        << "" << false << "installFailed 校验和不匹配, 已丢弃 \\(期望 0000000000000000, 实际 " + digest.left(16) + "\\)"
+        << QStringList();
+    QTest::newRow("one byte short") << installerOnly([](UpdatePayload& p) { p.size += 1; }) << "" << false
+                                    << "installFailed 下载文件大小不符 \\(期望 120001 字节, 实际 120000\\)" << QStringList();
+    QTest::newRow("refused") << installerOnly([refused](UpdatePayload& p) { p.url = refused; }) << "" << false
+                             << "installFailed 下载失败: Connection refused" << QStringList();
+    QTest::newRow("not found") << installerOnly([gone](UpdatePayload& p) { p.url = gone; }) << "" << false
+                               << "installFailed 下载失败: .*Not Found.*" << QStringList();
+    QTest::newRow("https to http") << installerOnly([insecure](UpdatePayload& p) { p.url = insecure; }) << "" << false
+                                   << "installFailed 下载失败: Insecure redirect" << QStringList();
+    QTest::newRow("overwrite digest wrong: installer") << InfoChange([](UpdateInfo& info) { info.overwrite.sha256 = QString(64, QLatin1Char('a')); })
+        << "" << false << ready
+        << QStringList{"覆盖载荷不可用 \\(校验和不匹配, 已丢弃 \\(期望 aaaaaaaaaaaaaaaa, 实际 " + sha256Hex(m_overwriteBytes).left(16) + "\\)\\)，改用安装包"};
+    QTest::newRow("overwrite too long, no installer") << InfoChange([](UpdateInfo& info) {
+        info.overwrite.size = 5;
+        info.installer = UpdatePayload();
+    }) << "" << false << "installFailed 没有可用的更新载荷"
+       << QStringList{"覆盖载荷不可用 \\(下载文件大小不符 \\(期望 5 字节, 实际 \\d+\\)\\)，改用安装包"};
+    QTest::newRow("no usable payload") << InfoChange([](UpdateInfo& info) {
+        info.overwrite.sha256.clear();
+        info.installer.url.clear();
+    }) << "" << false << "installFailed 清单里既没有覆盖载荷也没有安装包" << QStringList();
+    QTest::newRow("overwrite file blocked: installer, silently") << InfoChange([](UpdateInfo&) {}) << "OrviLathe.bin"
+                                                                   << false << ready << QStringList();
+    QTest::newRow("installer file blocked") << installerOnly([](UpdatePayload&) {}) << "setup.run" << false
+                                            << "installFailed 无法写入临时文件: " + dl + "/setup\\.run" << QStringList();
+    QTest::newRow("script blocked") << installerOnly([](UpdatePayload&) {}) << script << false
+                                    << "installFailed 无法写更新脚本: " + dl + "/" + QRegularExpression::escape(script)
+                                    << QStringList();
+    QTest::newRow("launch fails") << InfoChange([](UpdateInfo&) {}) << "" << true
+        << "installFailed 提权启动更新失败 \\(错误码 1223\\)。载荷已下载并校验通过, 可手动更新:\n"
+               + QRegularExpression::escape(QDir::toNativeSeparators(downloads() + QStringLiteral("/OrviLathe.bin")))
+        << QStringList();
+    // Refused before anything is fetched: a later file would replace a verified one.
+    QTest::newRow("same last component") << names("a/OrviLathe.bin", "b\\OrviLathe.bin") << "" << false
+                                         << "installFailed 无法写入临时文件: " + dl + "/OrviLathe\\.bin" << QStringList();
+    QTest::newRow("names differing in case") << names("Setup.EXE", "setup.exe") << "" << false
+                                             << "installFailed 无法写入临时文件: " + dl + "/setup\\.exe" << QStringList();
+    QTest::newRow("the script's name") << names("x/" + script, "setup.exe") << "" << false
+        << "installFailed 无法写入临时文件: " + dl + "/" + QRegularExpression::escape(script) << QStringList();
 }
 
-// A failed installer is deleted and never reaches the script.
-void UpdateInstallTest::installerOutcomes()
+void UpdateInstallTest::outcomes()
 {
-    QFETCH(QUrl, url);
-    QFETCH(QString, sha256);
-    QFETCH(qint64, sizeChange);
+    QFETCH(InfoChange, change);
+    QFETCH(QString, blocked);
+    QFETCH(bool, launchFails);
     QFETCH(QString, outcome);
+    QFETCH(QStringList, notes);
     UpdateInfo info;
+    info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
     info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    info.installer.url = url;
-    info.installer.sha256 = sha256;
-    info.installer.size += sizeChange;
-    const InstallRun run = runInstall(info);
+    change(info);
+    if (!blocked.isEmpty())
+        QVERIFY(QDir().mkpath(downloads() + QLatin1Char('/') + blocked));
+    const InstallRun run = runInstall(info, {!launchFails, launchFails ? 1223 : 0});
     QCOMPARE(run.outcomeCount, 1);
     const QString seen = run.outcome == QLatin1String("readyToRestart") ? run.outcome : run.outcome + ' ' + run.text;
     QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(outcome)).match(seen).hasMatch(), qPrintable(seen));
-    if (run.outcome == QLatin1String("installFailed")) {
+    QCOMPARE(run.notes.size(), notes.size());
+    for (qsizetype i = 0; i < notes.size(); ++i)
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(notes[i])).match(run.notes[i]).hasMatch(),
+                 qPrintable(run.notes[i]));
+    // A failure never reaches a script, and no unverified file stays.
+    if (run.outcome == QLatin1String("installFailed") && !launchFails)
         QVERIFY(run.launches.isEmpty());
-        QVERIFY(QDir(downloads()).entryList(QDir::Files).isEmpty());
+    for (const QString& file : QDir(downloads()).entryList(QDir::Files)) {
+        const QByteArray bytes = readAll(downloads() + QLatin1Char('/') + file);
+        QVERIFY2(file == orvi::nativeUpdateScriptFileName() || bytes == m_overwriteBytes || bytes == m_installerBytes,
+                 qPrintable(file));
     }
 }
 
@@ -335,73 +361,6 @@ void UpdateInstallTest::payloadNameReducedToLastComponent()
     QCOMPARE(QDir(m_temp.path()).entryList(QDir::Files), QStringList());
 }
 
-void UpdateInstallTest::failedOverwriteWithoutInstaller()
-{
-    UpdateInfo info;
-    info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
-    info.overwrite.size = 5;
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.notes.size(), 1);
-    QVERIFY2(run.notes[0].startsWith(QStringLiteral("覆盖载荷不可用 (下载文件大小不符 (期望 5 字节, 实际 ")), qPrintable(run.notes[0]));
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QCOMPARE(run.text, QStringLiteral("没有可用的更新载荷"));
-    QVERIFY(run.launches.isEmpty());
-}
-
-void UpdateInstallTest::noUsablePayload()
-{
-    UpdateInfo info;
-    info.overwrite.url = m_http.url(QStringLiteral("/OrviLathe.bin")); // no digest
-    info.installer.sha256 = sha256Hex(m_installerBytes);             // no address
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.outcomeCount, 1);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QCOMPARE(run.text, QStringLiteral("清单里既没有覆盖载荷也没有安装包"));
-}
-
-void UpdateInstallTest::launchFailure()
-{
-    UpdateInfo info;
-    info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    const InstallRun run = runInstall(info, {false, 1223});
-    QCOMPARE(run.launches.size(), 1);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QCOMPARE(run.text, QStringLiteral("提权启动更新失败 (错误码 1223)。载荷已下载并校验通过, 可手动更新:\n")
-                           + QDir::toNativeSeparators(downloads() + QStringLiteral("/OrviLathe.bin")));
-}
-
-void UpdateInstallTest::downloadFileCannotBeCreated()
-{
-    // A folder where the download should go makes the file impossible to open.
-    QVERIFY(QDir().mkpath(downloads() + QStringLiteral("/OrviLathe.bin")));
-    UpdateInfo info;
-    info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    InstallRun run = runInstall(info);
-    QVERIFY(run.notes.isEmpty()); // the installer takes over silently
-    QCOMPARE(run.outcome, QStringLiteral("readyToRestart"));
-
-    QVERIFY(QDir().mkpath(downloads() + QStringLiteral("/setup.run.blocked")));
-    info.overwrite = UpdatePayload();
-    info.installer.name = QStringLiteral("setup.run.blocked");
-    run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QCOMPARE(run.text, QStringLiteral("无法写入临时文件: %1").arg(downloads() + QStringLiteral("/setup.run.blocked")));
-}
-
-void UpdateInstallTest::scriptCannotBeWritten()
-{
-    const QString scriptPath = downloads() + QLatin1Char('/') + orvi::nativeUpdateScriptFileName();
-    QVERIFY(QDir().mkpath(scriptPath));
-    UpdateInfo info;
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QCOMPARE(run.text, QStringLiteral("无法写更新脚本: %1").arg(scriptPath));
-    QVERIFY(run.launches.isEmpty());
-}
-
 void UpdateInstallTest::oversizedPayloadIsCutShort()
 {
     LoopbackHttpServer::Response response;
@@ -421,34 +380,6 @@ void UpdateInstallTest::oversizedPayloadIsCutShort()
     QVERIFY(m_http.generatedBytesSent() < 64 * 1024 * 1024);
     QVERIFY(peakRssKiB() - peakBefore < 64 * 1024);
     QVERIFY(!QFile::exists(downloads() + QStringLiteral("/huge.run")));
-}
-
-void UpdateInstallTest::collidingNamesAreRefused_data()
-{
-    QTest::addColumn<QString>("overwriteName");
-    QTest::addColumn<QString>("installerName");
-    QTest::addColumn<QString>("refusedName");
-    QTest::newRow("same last component") << "a/OrviLathe.bin" << "b\\OrviLathe.bin" << "OrviLathe.bin";
-    QTest::newRow("differing in case") << "Setup.EXE" << "setup.exe" << "setup.exe";
-    const QString script = orvi::nativeUpdateScriptFileName();
-    QTest::newRow("the script's name") << "x/" + script << "setup.exe" << script;
-}
-
-// Refused before anything is fetched: a later file would replace a verified one.
-void UpdateInstallTest::collidingNamesAreRefused()
-{
-    QFETCH(QString, overwriteName);
-    QFETCH(QString, installerName);
-    QFETCH(QString, refusedName);
-    UpdateInfo info;
-    info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes, overwriteName);
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes, installerName);
-    const int hitsBefore = m_http.hits(QStringLiteral("/OrviLathe.bin")) + m_http.hits(QStringLiteral("/setup.run"));
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QCOMPARE(run.text, QStringLiteral("无法写入临时文件: %1/%2").arg(downloads(), refusedName));
-    QCOMPARE(m_http.hits(QStringLiteral("/OrviLathe.bin")) + m_http.hits(QStringLiteral("/setup.run")), hitsBefore);
-    QVERIFY(run.launches.isEmpty());
 }
 
 QTEST_MAIN(UpdateInstallTest)
