@@ -146,15 +146,36 @@ private slots:
         QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(QFileInfo(run.output).absolutePath())});
     }
 
-    void successWithoutConfirmation()
+    // Outcomes that ask nothing (no confirmation box after a success when
+    // ORVI_PACK_GUI_NOCONFIRM is set): the log line and the status.
+    void quietOutcomes_data()
     {
-        RunSetup run(true, QStringLiteral("file:10:@out;created:@out;exit:0"));
+        QTest::addColumn<bool>("inProcess");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("logLine");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("success, no confirmation") << true << "file:10:@out;created:@out;exit:0"
+                                                  << "✓ 打包完成: @out (0.0 MB)" << "✓ 打包完成";
+        QTest::newRow("no product") << true << "out:nothing to do;exit:0" << "进程结束, 退出码 0, 未检测到产物。"
+                                    << "进程结束 (退出码 0, 无产物)";
+        QTest::newRow("crash") << false << "out:about to fail;crash" << "✗ 打包进程异常终止 (非正常退出)。"
+                               << "打包进程异常终止 (崩溃或被强杀)";
+    }
+    void quietOutcomes()
+    {
+        QFETCH(bool, inProcess);
+        QFETCH(QString, script);
+        QFETCH(QString, logLine);
+        QFETCH(QString, status);
+        RunSetup run(inProcess, script);
         qputenv("ORVI_PACK_GUI_NOCONFIRM", "");
         ModalAnswerer answerer;
         run.start();
-        QVERIFY(run.waitForLog(QStringLiteral("✓ 打包完成: %1 (0.0 MB)").arg(run.output)));
+        QVERIFY(run.waitForLog(logLine.replace(QStringLiteral("@out"), run.output)));
+        QCOMPARE(run.status(), status);
         QTest::qWait(300);
         QVERIFY(answerer.records().isEmpty());
+        QVERIFY(run.idle());
     }
 
     void missingProductOffersDeletion()
@@ -173,17 +194,6 @@ private slots:
         QCOMPARE(run.status(), QStringLiteral("⚠ 引擎报告成功但产物缺失/为空"));
         QVERIFY(!QFile::exists(run.output));
         QVERIFY(!run.access->openOutputButton()->isEnabled());
-    }
-
-    void noProduct()
-    {
-        RunSetup run(true, QStringLiteral("out:nothing to do;exit:0"));
-        ModalAnswerer answerer;
-        run.start();
-        QVERIFY(run.waitForLog(QStringLiteral("进程结束, 退出码 0, 未检测到产物。")));
-        QCOMPARE(run.status(), QStringLiteral("进程结束 (退出码 0, 无产物)"));
-        QCOMPARE(run.progress()->value(), 0);
-        QVERIFY(answerer.records().isEmpty());
     }
 
     void failureKeepsFileWhenTold_data()
@@ -210,16 +220,6 @@ private slots:
         QCOMPARE(run.status(), QStringLiteral("打包失败 (退出码 %1)").arg(exitCode));
         QVERIFY(QFile::exists(run.output));
         QVERIFY(run.idle());
-    }
-
-    void crash()
-    {
-        RunSetup run(false, QStringLiteral("out:about to fail;crash"));
-        ModalAnswerer answerer;
-        run.start();
-        QVERIFY(run.waitForLog(QStringLiteral("✗ 打包进程异常终止 (非正常退出)。")));
-        QCOMPARE(run.status(), QStringLiteral("打包进程异常终止 (崩溃或被强杀)"));
-        QVERIFY(answerer.records().isEmpty());
     }
 
     void forcedStop_data()
