@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need.
-# Fonts: Noto CJK for the Chinese, Japanese and Korean interfaces, DejaVu for
+# Fonts: Noto CJK for the Chinese, Japanese and Korean interfaces, Noto Sans
+# Mono for the run log, DejaVu for
 # Arabic and Cyrillic.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
@@ -11,8 +12,8 @@ packages=(
   qt6-image-formats-plugins libgl-dev
   libtag1-dev libuchardet-dev zlib1g-dev
   xvfb xauth openssl
-  fonts-noto-cjk fonts-dejavu-core
-  unzip python3 locales
+  fonts-noto-cjk fonts-noto-mono fonts-dejavu-core
+  unzip python3 locales clang-format
   p7zip-full xorriso ffmpeg
 )
 
