@@ -1,7 +1,6 @@
 #include "signal/dsd_file_writer.h"
 
 #include "dst/dst_codec.h"
-#include "model/disc_model.h"
 #include "signal/dsd_file_layout.h"
 
 #include <algorithm>
@@ -9,6 +8,9 @@
 namespace orvi::engine::signal {
 
 namespace {
+
+// Block groups converted before they are written: fewer, larger writes.
+constexpr size_t kGroupsPerWrite = 32;
 
 constexpr uint8_t kDsdSilenceByte = 0x69;
 constexpr uint64_t kChunkHeaderBytes = 12;
@@ -35,36 +37,50 @@ DsdFileWriter::~DsdFileWriter() = default;
 bool DsdFileWriter::open(const std::string& path, DsdFileFormat format, int channels, uint32_t sampleRate,
                          std::string& error, int dstOrder)
 {
-    path_ = path;
-    format_ = format;
-    channels_ = channels;
-    sampleRate_ = sampleRate;
+    dstOrder_ = dstOrder;
     file_.setFileName(QString::fromUtf8(path));
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         error = path + ": cannot create: " + file_.errorString().toStdString();
         return false;
     }
-    if (format == DsdFileFormat::Dsf) {
-        pending_.reserve(size_t(kDsfBlockBytes) * channels);
-        group_.resize(size_t(kDsfBlockBytes) * channels);
+    return open(file_, path, format, channels, sampleRate, error);
+}
+
+bool DsdFileWriter::open(QIODevice& device, const std::string& name, DsdFileFormat format, int channels,
+                         uint32_t sampleRate, std::string& error)
+{
+    device_ = &device;
+    base_ = device.pos();
+    path_ = name;
+    format_ = format;
+    channels_ = channels;
+    sampleRate_ = sampleRate;
+    return start(error);
+}
+
+bool DsdFileWriter::start(std::string& error)
+{
+    if (format_ == DsdFileFormat::Dsf) {
+        pending_.reserve(size_t(kDsfBlockBytes) * channels_);
+        group_.resize(kGroupsPerWrite * kDsfBlockBytes * size_t(channels_));
         return put(dsfHeader({}).data(), kDsfHeaderBytes, error); // rewritten by finish()
     }
-    std::vector<uint8_t> start = dsdiffChunkHeader("FRM8", 0); // sized by finish()
-    start.insert(start.end(), {'D', 'S', 'D', ' '});
-    const bool dst = format == DsdFileFormat::DstDsdiff;
-    for (const auto& chunk : {dsdiffVersionChunk(), dsdiffPropertyChunk(channels, sampleRate, dst ? "DST " : "DSD ")})
-        start.insert(start.end(), chunk.begin(), chunk.end());
-    dsdiffSoundHeaderAt_ = start.size();
+    std::vector<uint8_t> head = dsdiffChunkHeader("FRM8", 0); // sized by finish()
+    head.insert(head.end(), {'D', 'S', 'D', ' '});
+    const bool dst = format_ == DsdFileFormat::DstDsdiff;
+    for (const auto& chunk : {dsdiffVersionChunk(), dsdiffPropertyChunk(channels_, sampleRate_, dst ? "DST " : "DSD ")})
+        head.insert(head.end(), chunk.begin(), chunk.end());
+    dsdiffSoundHeaderAt_ = head.size();
     const auto soundHeader = dsdiffChunkHeader(dst ? "DST " : "DSD ", 0);
-    start.insert(start.end(), soundHeader.begin(), soundHeader.end());
+    head.insert(head.end(), soundHeader.begin(), soundHeader.end());
     if (dst) {
         const auto frameRate = frameRateChunk(0); // the count is set by finish()
-        start.insert(start.end(), frameRate.begin(), frameRate.end());
-        pending_.reserve(dst::frameDsdBytes(channels));
+        head.insert(head.end(), frameRate.begin(), frameRate.end());
+        pending_.reserve(dst::frameDsdBytes(channels_));
         dstPool_ = std::make_unique<dst::FrameEncoderPool>(
-            channels, dst::EncodeOptions{dstOrder}, [this](std::vector<uint8_t>&& frame) {
+            channels_, dst::EncodeOptions{dstOrder_}, [this](std::vector<uint8_t>&& frame) {
                 const auto header = dsdiffChunkHeader("DSTF", frame.size());
-                appendBigEndian(dstIndex_, static_cast<uint64_t>(file_.pos()) + kChunkHeaderBytes, 8);
+                appendBigEndian(dstIndex_, end_ + kChunkHeaderBytes, 8);
                 appendBigEndian(dstIndex_, frame.size(), 4);
                 if (frame.size() % 2)
                     frame.push_back(0);
@@ -72,32 +88,43 @@ bool DsdFileWriter::open(const std::string& path, DsdFileFormat format, int chan
                 return put(header.data(), header.size(), dstError_) && put(frame.data(), frame.size(), dstError_);
             });
     }
-    return put(start.data(), start.size(), error);
+    return put(head.data(), head.size(), error);
 }
 
 bool DsdFileWriter::put(const void* data, size_t bytes, std::string& error)
 {
-    if (file_.write(static_cast<const char*>(data), static_cast<qint64>(bytes)) == static_cast<qint64>(bytes))
+    if (device_->write(static_cast<const char*>(data), static_cast<qint64>(bytes)) == static_cast<qint64>(bytes)) {
+        end_ = std::max(end_, uint64_t(device_->pos() - base_));
         return true;
-    error = path_ + ": cannot write: " + file_.errorString().toStdString();
+    }
+    error = path_ + ": cannot write: " + device_->errorString().toStdString();
     return false;
 }
 
 bool DsdFileWriter::seek(uint64_t offset, std::string& error)
 {
-    if (file_.seek(static_cast<qint64>(offset)))
+    if (device_->seek(base_ + static_cast<qint64>(offset)))
         return true;
-    error = path_ + ": cannot seek: " + file_.errorString().toStdString();
+    error = path_ + ": cannot seek: " + device_->errorString().toStdString();
     return false;
 }
 
 bool DsdFileWriter::flushDsfGroup(std::string& error)
 {
     const size_t bytesPerChannel = pending_.size() / channels_;
-    discOrderToDsfGroup(pending_.data(), bytesPerChannel, channels_, group_.data());
+    const size_t groupBytes = size_t(kDsfBlockBytes) * channels_;
+    discOrderToDsfGroup(pending_.data(), bytesPerChannel, channels_, group_.data() + converted_);
     pending_.clear();
-    dataBytes_ += group_.size();
-    return put(group_.data(), group_.size(), error);
+    converted_ += groupBytes;
+    dataBytes_ += groupBytes;
+    return converted_ < group_.size() || writeConverted(error);
+}
+
+bool DsdFileWriter::writeConverted(std::string& error)
+{
+    const size_t bytes = converted_;
+    converted_ = 0;
+    return bytes == 0 || put(group_.data(), bytes, error);
 }
 
 bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& error)
@@ -109,7 +136,7 @@ bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& e
         dataBytes_ += bytes;
         return put(discOrder, bytes, error);
     }
-    const size_t groupBytes = group_.size();
+    const size_t groupBytes = size_t(kDsfBlockBytes) * channels_;
     while (bytes > 0) {
         const size_t take = std::min(bytes, groupBytes - pending_.size());
         pending_.insert(pending_.end(), discOrder, discOrder + take);
@@ -154,12 +181,14 @@ bool DsdFileWriter::finishDst(std::string& error)
         return false;
     }
     dstPool_.reset();
-    dataBytes_ = static_cast<uint64_t>(file_.pos()) - dsdiffSoundHeaderAt_ - kChunkHeaderBytes;
+    dataBytes_ = end_ - dsdiffSoundHeaderAt_ - kChunkHeaderBytes;
     const auto index = dsdiffChunk("DSTI", dstIndex_);
     const auto frameRate = frameRateChunk(dstFrames_);
-    const uint64_t end = static_cast<uint64_t>(file_.pos());
-    return put(index.data(), index.size(), error) && seek(dsdiffSoundHeaderAt_ + kChunkHeaderBytes, error)
-        && put(frameRate.data(), frameRate.size(), error) && seek(end + index.size(), error);
+    if (!put(index.data(), index.size(), error))
+        return false;
+    const uint64_t end = end_;
+    return seek(dsdiffSoundHeaderAt_ + kChunkHeaderBytes, error) && put(frameRate.data(), frameRate.size(), error)
+        && seek(end, error);
 }
 
 bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
@@ -167,7 +196,7 @@ bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
     if (format_ == DsdFileFormat::DstDsdiff && !finishDst(error))
         return false;
     if (format_ == DsdFileFormat::Dsf) {
-        if (!pending_.empty() && !flushDsfGroup(error))
+        if ((!pending_.empty() && !flushDsfGroup(error)) || !writeConverted(error))
             return false;
         if (!text.id3Tag.empty() && !put(text.id3Tag.data(), text.id3Tag.size(), error))
             return false;
@@ -189,7 +218,7 @@ bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
         }
         if (!put(trailer.data(), trailer.size(), error))
             return false;
-        const uint64_t formSize = static_cast<uint64_t>(file_.pos()) - 12;
+        const uint64_t formSize = end_ - 12;
         const auto formHeader = dsdiffChunkHeader("FRM8", formSize);
         const auto soundHeader =
             dsdiffChunkHeader(format_ == DsdFileFormat::DstDsdiff ? "DST " : "DSD ", dataBytes_);
@@ -197,6 +226,8 @@ bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
             || !seek(dsdiffSoundHeaderAt_, error) || !put(soundHeader.data(), soundHeader.size(), error))
             return false;
     }
+    if (device_ != &file_)
+        return seek(end_, error);
     file_.close();
     if (file_.error() != QFileDevice::NoError) {
         error = path_ + ": cannot write: " + file_.errorString().toStdString();
