@@ -29,6 +29,8 @@ struct PackSettings {
     std::string cuePath;
     uint32_t pauseFrames = 1; // 150/44100 s rounded up to 1/75 s frames
     int dstOrder = 128;
+    bool dstOrderGiven = false;
+    bool dstStereo = false;
     bool noEncode = false;
     bool verify = false;
     std::map<size_t, TrackText> trackText; // 0-based track index -> title/performer/isrc given

@@ -15,14 +15,14 @@ namespace {
 
 // Sector plan: the volume descriptors, room for the UDF volume recognition
 // sequence right after their terminator (18..20), the two path tables, the
-// root directory and then the audio directory, all below the UDF volume
+// root directory and then the audio directories, all below the UDF volume
 // descriptors at 64.
 constexpr uint32_t kPrimaryDescriptorLsn = 16;
 constexpr uint32_t kTerminatorLsn = 17;
 constexpr uint32_t kLittlePathTableLsn = 21;
 constexpr uint32_t kBigPathTableLsn = 22;
 constexpr uint32_t kRootDirectoryLsn = 23;
-constexpr uint32_t kAudioDirectoryLsn = 24;
+constexpr uint32_t kFirstAudioDirectoryLsn = 24;
 constexpr uint32_t kIsoDirectoriesEndLsn = 64; // the UDF volume descriptors follow
 constexpr uint64_t kMaxExtentBytes = 0xFFFFF800ull; // largest multiple of 2048 below 4 GiB
 
@@ -136,21 +136,29 @@ std::vector<Record> directoryRecords(uint32_t self, uint32_t selfSize, uint32_t 
     return records;
 }
 
-void putPathTable(uint8_t* at, bool bigEndian, uint32_t audioDirectoryLsn)
+struct PathEntry {
+    std::string name;
+    uint32_t lsn;
+};
+
+// The root, then each audio directory as its child; returns the table's size.
+uint32_t putPathTable(uint8_t* at, bool bigEndian, const std::vector<PathEntry>& directories)
 {
     ByteWriter out(at);
     // Root: identifier "\0", parent 1.
     out.u8(0, 1);
     bigEndian ? out.be32(2, kRootDirectoryLsn) : out.le32(2, kRootDirectoryLsn);
     bigEndian ? out.be16(6, 1) : out.le16(6, 1);
-    // 2C_AUDIO, child of directory 1.
-    const std::string name = "2C_AUDIO";
-    out.u8(10, uint32_t(name.size()));
-    bigEndian ? out.be32(12, audioDirectoryLsn) : out.le32(12, audioDirectoryLsn);
-    bigEndian ? out.be16(16, 1) : out.le16(16, 1);
-    out.bytes(18, name);
+    size_t offset = 10;
+    for (const PathEntry& directory : directories) {
+        out.u8(offset, uint32_t(directory.name.size()));
+        bigEndian ? out.be32(offset + 2, directory.lsn) : out.le32(offset + 2, directory.lsn);
+        bigEndian ? out.be16(offset + 6, 1) : out.le16(offset + 6, 1);
+        out.bytes(offset + 8, directory.name);
+        offset += 8 + directory.name.size() + directory.name.size() % 2;
+    }
+    return uint32_t(offset);
 }
-constexpr uint32_t kPathTableBytes = 10 + 8 + 8; // root entry (10) + "2C_AUDIO" entry (8 + 8)
 
 void putVolumeDate(ByteWriter& out, size_t at, const Timestamp& time)
 {
@@ -158,7 +166,8 @@ void putVolumeDate(ByteWriter& out, size_t at, const Timestamp& time)
     out.u8(at + 16, 0);
 }
 
-void putPrimaryDescriptor(uint8_t* at, const BridgeVolume& volume, const Record& root, const Timestamp& time)
+void putPrimaryDescriptor(uint8_t* at, const BridgeVolume& volume, const Record& root, uint32_t pathTableBytes,
+                          const Timestamp& time)
 {
     ByteWriter out(at);
     out.u8(0, 1);
@@ -170,7 +179,7 @@ void putPrimaryDescriptor(uint8_t* at, const BridgeVolume& volume, const Record&
     out.both16(120, 1);
     out.both16(124, 1);
     out.both16(128, sacd::kSectorSize);
-    out.both32(132, kPathTableBytes);
+    out.both32(132, pathTableBytes);
     out.le32(140, kLittlePathTableLsn);
     out.be32(148, kBigPathTableLsn);
     putRecord(at + 156, root, time);
@@ -196,35 +205,43 @@ BridgeSectors buildFileSystemBridge(BridgeVolume volume)
     result.volumeSectors = volume.volumeSectors;
 
     const Timestamp time;
-    // The audio directory's size decides where the root's records point, so
-    // measure it first with placeholder extents.
-    const std::vector<Record> audioProbe = directoryRecords(0, 0, 0, 0, volume.audioDirectory.files, {});
-    const uint32_t audioSize = uint32_t(directorySectors(audioProbe) * sacd::kSectorSize);
+    // The audio directories' sizes decide where the records point, so
+    // measure them first with placeholder extents.
     const uint32_t rootSize = sacd::kSectorSize;
-    const Record audioEntry{"2C_AUDIO", kAudioDirectoryLsn, audioSize, 0x02};
+    std::vector<Record> subdirectories;
+    std::vector<PathEntry> paths;
+    uint32_t lsn = kFirstAudioDirectoryLsn;
+    for (const BridgeDirectory& directory : volume.directories) {
+        const std::vector<Record> probe = directoryRecords(0, 0, 0, 0, directory.files, {});
+        const uint32_t size = uint32_t(directorySectors(probe) * sacd::kSectorSize);
+        subdirectories.push_back({directory.name, lsn, size, 0x02});
+        paths.push_back({directory.name, lsn});
+        lsn += size / sacd::kSectorSize;
+    }
     const std::vector<Record> rootRecords =
-        directoryRecords(kRootDirectoryLsn, rootSize, kRootDirectoryLsn, rootSize, volume.rootFiles, {audioEntry});
-    const std::vector<Record> audioRecords = directoryRecords(kAudioDirectoryLsn, audioSize, kRootDirectoryLsn,
-                                                              rootSize, volume.audioDirectory.files, {});
+        directoryRecords(kRootDirectoryLsn, rootSize, kRootDirectoryLsn, rootSize, volume.rootFiles, subdirectories);
     const std::vector<uint8_t> rootBytes = directoryBytes(rootRecords, time);
-    const std::vector<uint8_t> audioBytes = directoryBytes(audioRecords, time);
-    const uint32_t endLsn = kAudioDirectoryLsn + uint32_t(audioBytes.size() / sacd::kSectorSize);
-    if (rootBytes.size() != rootSize || endLsn > kIsoDirectoriesEndLsn)
+    if (rootBytes.size() != rootSize || lsn > kIsoDirectoriesEndLsn)
         return result;
 
     result.front.assign(size_t(kUdfAnchorLsn + 1 - kBridgeFirstSector) * sacd::kSectorSize, 0);
     auto sector = [&](uint32_t lsn) {
         return result.front.data() + size_t(lsn - kBridgeFirstSector) * sacd::kSectorSize;
     };
-    putPrimaryDescriptor(sector(kPrimaryDescriptorLsn), volume, rootRecords[0], time);
     ByteWriter terminator(sector(kTerminatorLsn));
     terminator.u8(0, 255);
     terminator.bytes(1, "CD001");
     terminator.u8(6, 1);
-    putPathTable(sector(kLittlePathTableLsn), false, kAudioDirectoryLsn);
-    putPathTable(sector(kBigPathTableLsn), true, kAudioDirectoryLsn);
+    const uint32_t pathTableBytes = putPathTable(sector(kLittlePathTableLsn), false, paths);
+    putPathTable(sector(kBigPathTableLsn), true, paths);
+    putPrimaryDescriptor(sector(kPrimaryDescriptorLsn), volume, rootRecords[0], pathTableBytes, time);
     std::memcpy(sector(kRootDirectoryLsn), rootBytes.data(), rootBytes.size());
-    std::memcpy(sector(kAudioDirectoryLsn), audioBytes.data(), audioBytes.size());
+    for (size_t d = 0; d < volume.directories.size(); ++d) {
+        const Record& self = subdirectories[d];
+        const std::vector<uint8_t> bytes = directoryBytes(
+            directoryRecords(self.lsn, self.size, kRootDirectoryLsn, rootSize, volume.directories[d].files, {}), time);
+        std::memcpy(sector(self.lsn), bytes.data(), bytes.size());
+    }
 
     result.tail = buildUdf(volume, result.front);
     return result;

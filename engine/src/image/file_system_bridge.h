@@ -27,7 +27,7 @@ struct BridgeVolume {
     uint32_t dataEndLsn = 0; // first sector after every file's data
     uint32_t volumeSectors = 0; // set by the bridge: the data plus its own structures after it
     std::vector<BridgeFile> rootFiles;
-    BridgeDirectory audioDirectory; // "2C_AUDIO"
+    std::vector<BridgeDirectory> directories; // "2C_AUDIO", "MC_AUDIO": one per area, in the root
 };
 
 inline constexpr uint32_t kBridgeFirstSector = 16;

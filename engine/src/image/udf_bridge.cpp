@@ -126,9 +126,12 @@ struct TailPlan {
     uint32_t rootEntryBlock = 0;
     uint32_t rootDataBlock = 0;
     uint32_t rootDataBytes = 0;
-    uint32_t audioEntryBlock = 0;
-    uint32_t audioDataBlock = 0;
-    uint32_t audioDataBytes = 0;
+    struct Directory {
+        uint32_t entryBlock = 0;
+        uint32_t dataBlock = 0;
+        uint32_t dataBytes = 0;
+    };
+    std::vector<Directory> directories; // the audio directories, in the volume's order
     uint32_t firstFileEntryBlock = 0;
     uint32_t anchorLsn = 0;
     uint32_t sectors = 0;
@@ -152,6 +155,14 @@ uint32_t directoryBytes(const std::vector<BridgeFile>& files, const std::vector<
 
 uint32_t sectorsFor(uint64_t bytes) { return uint32_t((bytes + kSector - 1) / kSector); }
 
+uint32_t fileCount(const BridgeVolume& volume)
+{
+    size_t count = volume.rootFiles.size();
+    for (const BridgeDirectory& directory : volume.directories)
+        count += directory.files.size();
+    return uint32_t(count);
+}
+
 TailPlan planTail(const BridgeVolume& volume)
 {
     TailPlan plan;
@@ -160,13 +171,21 @@ TailPlan planTail(const BridgeVolume& volume)
     plan.fileSetBlock = first;                // then a terminating descriptor
     plan.rootEntryBlock = first + 2;
     plan.rootDataBlock = first + 3;
-    plan.rootDataBytes = directoryBytes(volume.rootFiles, {"2C_AUDIO"});
-    plan.audioEntryBlock = plan.rootDataBlock + sectorsFor(plan.rootDataBytes);
-    plan.audioDataBlock = plan.audioEntryBlock + 1;
-    plan.audioDataBytes = directoryBytes(volume.audioDirectory.files, {});
-    plan.firstFileEntryBlock = plan.audioDataBlock + sectorsFor(plan.audioDataBytes);
-    const uint32_t fileCount = uint32_t(volume.rootFiles.size() + volume.audioDirectory.files.size());
-    plan.anchorLsn = kPartitionStartLsn + plan.firstFileEntryBlock + fileCount;
+    std::vector<std::string> names;
+    for (const BridgeDirectory& directory : volume.directories)
+        names.push_back(directory.name);
+    plan.rootDataBytes = directoryBytes(volume.rootFiles, names);
+    uint32_t next = plan.rootDataBlock + sectorsFor(plan.rootDataBytes);
+    for (const BridgeDirectory& directory : volume.directories) {
+        TailPlan::Directory placed;
+        placed.entryBlock = next;
+        placed.dataBlock = next + 1;
+        placed.dataBytes = directoryBytes(directory.files, {});
+        next = placed.dataBlock + sectorsFor(placed.dataBytes);
+        plan.directories.push_back(placed);
+    }
+    plan.firstFileEntryBlock = next;
+    plan.anchorLsn = kPartitionStartLsn + plan.firstFileEntryBlock + fileCount(volume);
     plan.sectors = plan.anchorLsn + 1 - plan.tailLsn;
     return plan;
 }
@@ -273,7 +292,8 @@ std::vector<uint8_t> buildTail(const BridgeVolume& volume, const TailPlan& plan,
     }
 
     uint64_t uniqueId = 16; // 1..15 are reserved
-    std::vector<std::pair<std::string, uint32_t>> rootFiles, audioFiles;
+    std::vector<std::pair<std::string, uint32_t>> rootFiles;
+    std::vector<std::vector<std::pair<std::string, uint32_t>>> directoryFiles(volume.directories.size());
     uint32_t entryBlock = plan.firstFileEntryBlock;
     auto fileEntry = [&](const BridgeFile& file) {
         putFileEntry(tail.block(entryBlock), entryBlock, false, file.size, file.lsn - kPartitionStartLsn, uniqueId++, 1,
@@ -282,16 +302,23 @@ std::vector<uint8_t> buildTail(const BridgeVolume& volume, const TailPlan& plan,
     };
     for (const BridgeFile& file : volume.rootFiles)
         rootFiles.emplace_back(file.name, fileEntry(file));
-    for (const BridgeFile& file : volume.audioDirectory.files)
-        audioFiles.emplace_back(file.name, fileEntry(file));
+    std::vector<std::pair<std::string, uint32_t>> subdirectories;
+    for (size_t d = 0; d < volume.directories.size(); ++d) {
+        for (const BridgeFile& file : volume.directories[d].files)
+            directoryFiles[d].emplace_back(file.name, fileEntry(file));
+        subdirectories.emplace_back(volume.directories[d].name, plan.directories[d].entryBlock);
+    }
 
+    // The root links to itself and from each subdirectory's parent entry.
     putFileEntry(tail.block(plan.rootEntryBlock), plan.rootEntryBlock, true, plan.rootDataBytes, plan.rootDataBlock, 0,
-                 2, time);
-    putDirectory(tail, plan.rootDataBlock, plan.rootDataBytes, plan.rootEntryBlock, {{"2C_AUDIO", plan.audioEntryBlock}},
-                 rootFiles);
-    putFileEntry(tail.block(plan.audioEntryBlock), plan.audioEntryBlock, true, plan.audioDataBytes, plan.audioDataBlock,
-                 uniqueId++, 1, time);
-    putDirectory(tail, plan.audioDataBlock, plan.audioDataBytes, plan.rootEntryBlock, {}, audioFiles);
+                 uint32_t(1 + subdirectories.size()), time);
+    putDirectory(tail, plan.rootDataBlock, plan.rootDataBytes, plan.rootEntryBlock, subdirectories, rootFiles);
+    for (size_t d = 0; d < volume.directories.size(); ++d) {
+        const TailPlan::Directory& placed = plan.directories[d];
+        putFileEntry(tail.block(placed.entryBlock), placed.entryBlock, true, placed.dataBytes, placed.dataBlock,
+                     uniqueId++, 1, time);
+        putDirectory(tail, placed.dataBlock, placed.dataBytes, plan.rootEntryBlock, {}, directoryFiles[d]);
+    }
     return tail.take();
 }
 
@@ -389,14 +416,14 @@ void putIntegrity(std::vector<uint8_t>& front, const BridgeVolume& volume, const
     ByteWriter out(d);
     putTimestamp(out, 16, time);
     out.le32(28, 1); // closed
-    out.le64(40, 16 + volume.rootFiles.size() + volume.audioDirectory.files.size() + 1); // next unique id
+    out.le64(40, 16 + fileCount(volume) + volume.directories.size()); // next unique id
     out.le32(72, 1);
     out.le32(76, 46);
     out.le32(80, 0);                                      // free space
     out.le32(84, plan.anchorLsn - kPartitionStartLsn);    // partition size
     putEntityId(out, 88, "*Orvi Lathe");
-    out.le32(120, uint32_t(volume.rootFiles.size() + volume.audioDirectory.files.size()));
-    out.le32(124, 2); // directories
+    out.le32(120, fileCount(volume));
+    out.le32(124, uint32_t(1 + volume.directories.size())); // directories
     out.le16(128, kUdfRevision);
     out.le16(130, kUdfRevision);
     out.le16(132, kUdfRevision);

@@ -4,6 +4,7 @@
 // reads straight into the caller's buffer.
 
 #include "input/byte_fields.h"
+#include "input/dsdiff_dst.h"
 #include "input/id3_metadata.h"
 #include "input/track_formats.h"
 
@@ -65,7 +66,9 @@ private:
     {
         if (!buffer_)
             buffer_ = std::make_unique_for_overwrite<uint8_t[]>(kSoundBufferBytes);
-        const size_t size = static_cast<size_t>(std::min<uint64_t>(kSoundBufferBytes, dataBytes_ - position_));
+        // Whole sample groups only, so that no read ends inside one.
+        const size_t whole = kSoundBufferBytes - kSoundBufferBytes % size_t(channels_);
+        const size_t size = static_cast<size_t>(std::min<uint64_t>(whole, dataBytes_ - position_));
         if (!file_->readAt(dataOffset_ + position_, buffer_.get(), size, error))
             return false;
         bufferStart_ = 0;
@@ -104,6 +107,7 @@ struct DsdiffFacts {
     bool dstSound = false;
     bool sawProperties = false;
     std::optional<Chunk> id3;
+    std::optional<Chunk> dstIndex;
     std::string diinTitle, diinArtist;
 };
 
@@ -229,6 +233,8 @@ public:
                          });
         } else if (chunk.is("ID3 ")) {
             facts_.id3 = chunk;
+        } else if (chunk.is("DSTI")) {
+            facts_.dstIndex = chunk;
         }
     }
 
@@ -305,24 +311,38 @@ public:
             return refuse("damaged header: no 'FS  ' (sample rate) chunk");
         if (!facts_.channels)
             return refuse("damaged header: no 'CHNL' (channels) chunk");
-        const bool dst = facts_.dstSound || facts_.compression == "DST ";
-        if (dst)
-            refuse("DST-compressed DSDIFF: DST input comes with DST support; convert it to plain DSD first");
-        else if (facts_.compression != "DSD ")
+        const bool dst = facts_.compression == "DST ";
+        if (dst != facts_.dstSound && facts_.sound)
+            refuse("damaged: compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(facts_.compression.data()))
+                   + " with a " + describeChunkId(facts_.sound->id) + " sound data chunk");
+        else if (!dst && facts_.compression != "DSD ")
             refuse("compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(facts_.compression.data()))
                    + " is not supported (plain 'DSD ' expected)");
         checkDiscFormat(file_.path(), *facts_.channels, *facts_.sampleRate, track_);
         if (!ok())
             return;
         if (!facts_.sound)
-            return refuse("damaged: no 'DSD ' sound data chunk");
-        const uint64_t dataBytes = facts_.sound->size;
+            return refuse(std::string("damaged: no ") + (dst ? "'DST '" : "'DSD '") + " sound data chunk");
+        uint64_t dataBytes = facts_.sound->size;
         const auto channels = static_cast<uint64_t>(*facts_.channels);
-        if (dataBytes == 0)
+        std::unique_ptr<DsdSource> dstSource;
+        if (dst) {
+            DstSoundChunks chunks{facts_.sound->dataOffset, facts_.sound->size, {}, 0};
+            if (facts_.dstIndex) {
+                chunks.indexOffset = facts_.dstIndex->dataOffset;
+                chunks.indexSize = facts_.dstIndex->size;
+            }
+            uint64_t frames = 0;
+            dstSource = openDstSound(std::move(file), *facts_.channels, chunks, frames, track_.errors);
+            if (!dstSource)
+                return;
+            dataBytes = frames * kBytesPerChannelFrame * channels;
+        } else if (dataBytes == 0) {
             return refuse("holds no audio ('DSD ' chunk is empty)");
-        if (dataBytes % channels != 0)
+        } else if (dataBytes % channels != 0) {
             return refuse("damaged: 'DSD ' chunk of " + bytesText(dataBytes) + " does not divide into "
                           + std::to_string(channels) + " channels");
+        }
 
         if (facts_.id3) {
             if (facts_.id3->size > kMaxTagBytes) {
@@ -343,8 +363,9 @@ public:
         track_.channels = *facts_.channels;
         track_.sampleRate = *facts_.sampleRate;
         track_.sampleCount = dataBytes / channels * 8;
-        track_.source = std::make_unique<DsdiffSource>(std::move(file), *facts_.channels, facts_.sound->dataOffset,
-                                                       dataBytes);
+        track_.source = dstSource ? std::move(dstSource)
+                                  : std::make_unique<DsdiffSource>(std::move(file), *facts_.channels,
+                                                                   facts_.sound->dataOffset, dataBytes);
     }
 
 private:

@@ -2,6 +2,7 @@
 
 // The plan line printed before writing and the per-track and progress lines.
 
+#include "image/disc_plan.h"
 #include "model/disc_model.h"
 
 #include <cstdint>
@@ -9,9 +10,10 @@
 
 namespace orvi::engine {
 
-// "1 area: stereo 12 tracks 61:20; estimated size 2.41 GB" for a disc of
-// `totalFrames` frames (pauses included) in an image of `imageBytes`.
-std::string planLine(const DiscSpec& disc, uint64_t totalFrames, uint64_t imageBytes);
+// "2 areas: stereo 12 tracks 61:20, multichannel (6 channels, DST) 12 tracks
+// 61:20; estimated size 5.41 GB": each area's tracks and playing time
+// (pauses included), and the image's size.
+std::string planLine(const DiscSpec& disc, const DiscPlan& plan);
 
 // "[3/12] Allegro — 03.dsf"; a track without a title shows its file name.
 std::string trackLine(size_t number, size_t total, const DiscTrack& track);

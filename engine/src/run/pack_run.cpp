@@ -91,8 +91,10 @@ public:
 
         std::vector<std::string> warnings;
         DiscSpec disc = buildDiscSpec(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
-        if (check.settings.noEncode)
+        if (check.settings.noEncode && disc.multichannelTracks.empty())
             warnings.push_back("--no-encode has no effect: the disc has no multichannel area");
+        if (check.settings.dstStereo && disc.stereoTracks.empty())
+            warnings.push_back("--dst-stereo has no effect: the disc has no stereo area");
         // The writer's plan is its validation too, and knows the exact size.
         std::vector<std::string> problems;
         DiscPlan plan = planDisc(disc, problems, warnings);
@@ -103,7 +105,7 @@ public:
                 out_.error(problem);
             return kExitInvalidInput;
         }
-        out_.line(planLine(disc, plan.totalFrames, plan.imageBytes));
+        out_.line(planLine(disc, plan));
         return write(disc, std::move(plan), check.settings);
     }
 
@@ -128,7 +130,7 @@ private:
         StopWatcher stopWatcher;
         ProgressSteps progress;
         bool stopAsked = false;
-        const size_t total = disc.stereoTracks.size();
+        const size_t total = disc.stereoTracks.size() + disc.multichannelTracks.size();
         WriteObserver observer;
         observer.trackStarted = [&](size_t index, const DiscTrack& track) {
             out_.line(trackLine(index + 1, total, track));
@@ -145,6 +147,7 @@ private:
             return stopAsked;
         };
         observer.warning = [&](const std::string& line) { out_.warning(line); };
+        observer.note = [&](const std::string& line) { out_.line(line); };
 
         const std::string partial = settings.outputPath + ".part";
         announcePartialImage(hooks_, partial.c_str());
@@ -160,7 +163,7 @@ private:
         // stopped too: the user asked for it, and the disc holds every track.
         if (stopAsked || stopWatcher.stopRequested())
             code = kExitStopped;
-        if (settings.verify && !verify(settings, result.tracksWritten))
+        if (settings.verify && !verify(disc, settings, result.tracksWritten))
             return kExitInvalidInput;
         const QString finalPath = QFileInfo(QString::fromStdString(settings.outputPath)).absoluteFilePath();
         out_.line("SACD ISO created: " + finalPath.toStdString());
@@ -169,12 +172,21 @@ private:
 
     // Reads the image back; on a difference the image is removed, so a
     // failed run leaves nothing under OUTPUT.
-    bool verify(const cli::PackSettings& settings, size_t tracksWritten)
+    bool verify(const DiscSpec& disc, const cli::PackSettings& settings, size_t tracksWritten)
     {
         out_.line("verifying " + std::to_string(tracksWritten) + " tracks");
-        const std::vector<std::string> inputs(settings.tracks.begin(),
-                                              settings.tracks.begin() + std::ptrdiff_t(tracksWritten));
-        const std::vector<std::string> problems = reader::verifyImage(settings.outputPath, inputs);
+        // The stereo area is written first, so a stopped disc ends early in
+        // the multichannel one.
+        std::vector<std::string> stereo, multichannel;
+        for (const DiscTrack& track : disc.stereoTracks) {
+            if (stereo.size() < tracksWritten)
+                stereo.push_back(track.path);
+        }
+        for (const DiscTrack& track : disc.multichannelTracks) {
+            if (stereo.size() + multichannel.size() < tracksWritten)
+                multichannel.push_back(track.path);
+        }
+        const std::vector<std::string> problems = reader::verifyImage(settings.outputPath, stereo, multichannel);
         if (problems.empty()) {
             out_.line("verified: every track matches its input");
             return true;

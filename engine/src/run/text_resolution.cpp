@@ -114,6 +114,7 @@ DiscSpec buildDiscSpec(const cli::PackSettings& settings, const CueSheet* cue, s
     disc.discNumber = settings.discNumber;
     disc.discTotal = settings.discTotal;
     disc.coverPath = settings.coverPath;
+    disc.dst = DstSettings{settings.dstOrder, settings.dstOrderGiven, settings.dstStereo, settings.noEncode};
     if (!tracks.empty())
         takeInFileDiscFields(tracks.front(), settings.tracks.front(), disc, warnings);
 
@@ -127,11 +128,13 @@ DiscSpec buildDiscSpec(const cli::PackSettings& settings, const CueSheet* cue, s
         const CueTrack* cueTrack = cue && i < cue->tracks.size() ? &cue->tracks[i] : nullptr;
         DiscTrack track;
         track.path = settings.tracks[i];
+        track.number = i + 1;
         track.text = resolveTrackText(given == settings.trackText.end() ? kNothingGiven : given->second, cueTrack,
                                       tracks[i], track.path, disc.text, warnings);
         track.pauseFrames = i == 0 ? 0 : settings.pauseFrames;
+        const bool multichannel = tracks[i].channels > 2;
         track.source = std::move(tracks[i].source);
-        disc.stereoTracks.push_back(std::move(track));
+        (multichannel ? disc.multichannelTracks : disc.stereoTracks).push_back(std::move(track));
     }
     return disc;
 }
