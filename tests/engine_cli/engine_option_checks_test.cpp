@@ -195,9 +195,10 @@ void textsAndLaterVersionOptions()
           == (std::vector<std::string>{"--title: only valid with --dsd-disc", "--no-playlist: only valid with --dsd-disc"}));
     CHECK(judge({"--dsd-disc", "--title", "T"}).errors
           == std::vector<std::string>{"--dsd-disc: DSD Disc mode is not supported yet"});
-    CHECK(judge({"--dst-stereo"}).errors
-          == std::vector<std::string>{"--dst-stereo: a DST-compressed stereo area is not supported yet"});
-    CHECK(judge({"--no-encode"}).errors.empty());
+    const auto dst = judge({"--dst-stereo", "--no-encode", "--dst-compression", "64"});
+    CHECK(dst.errors.empty() && dst.settings.dstStereo && dst.settings.noEncode && dst.settings.dstOrder == 64
+          && dst.settings.dstOrderGiven);
+    CHECK(!judge({}).settings.dstOrderGiven);
 }
 
 void allValueProblemsTogether()

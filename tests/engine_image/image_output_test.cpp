@@ -221,7 +221,7 @@ void checkValidation()
     {
         DiscSpec disc;
         const auto errors = orvi::engine::validateDisc(disc, warnings);
-        CHECK(errors == std::vector<std::string>{"tracks: no stereo track to write"});
+        CHECK(errors == std::vector<std::string>{"tracks: no track to write"});
         for (int i = 0; i < 256; ++i)
             disc.stereoTracks.push_back(patternTrack(1.0, uint32_t(i)));
         CHECK(orvi::engine::validateDisc(disc, warnings)

@@ -47,8 +47,7 @@ public:
             const uint64_t dataOffset = m_position + kChunkHeaderSize;
             if (size > m_end - dataOffset) {
                 error = "truncated: DST frame " + std::to_string(frameNumber) + ": " + describeChunkId(header)
-                        + " chunk says " + bytesText(size) + ", the 'DST ' chunk has "
-                        + bytesText(m_end - dataOffset) + " left";
+                        + " chunk says " + bytesText(size) + ", only " + bytesText(m_end - dataOffset) + " follow";
                 return false;
             }
             m_position = dataOffset + size + (size & 1);
@@ -71,7 +70,7 @@ class DstSource final : public DsdSource
 public:
     DstSource(std::unique_ptr<InputFile> file, int channels, const DstSoundChunks& chunks, uint64_t frames)
         : m_file(std::move(file)), m_channels(channels), m_frames(frames), m_walker(*m_file, chunks)
-        , m_dsd(dst::frameDsdBytes(channels))
+        , m_dsd(dst::frameDsdBytes(channels)), m_dsdUsed(m_dsd.size())
     {
     }
 
@@ -81,13 +80,26 @@ public:
 
     int64_t read(uint8_t* out, size_t bytes, std::string& error) override
     {
+        if (!m_pendingError.empty()) {
+            error = m_pendingError;
+            return -1;
+        }
         size_t done = 0;
         bytes -= bytes % size_t(m_channels);
         while (done < bytes) {
             if (m_dsdUsed == m_dsd.size()) {
-                if (!readDstFrame(m_frame, error))
-                    return error.empty() ? int64_t(done) : -1;
-                m_dsdUsed = 0;
+                if (readDstFrame(m_frame, error)) {
+                    m_dsdUsed = 0;
+                } else if (error.empty()) {
+                    break;
+                } else if (done == 0) {
+                    return -1;
+                } else {
+                    // What was decoded before the fault is delivered first.
+                    m_pendingError = error;
+                    error.clear();
+                    break;
+                }
             }
             const size_t take = std::min(bytes - done, m_dsd.size() - m_dsdUsed);
             std::memcpy(out + done, m_dsd.data() + m_dsdUsed, take);
@@ -119,7 +131,6 @@ public:
             error = m_file->path() + ": DST frame " + std::to_string(number) + " does not decode: " + problem;
             return false;
         }
-        m_dsdUsed = 0;
         ++m_delivered;
         return true;
     }
@@ -132,6 +143,7 @@ private:
     std::vector<uint8_t> m_frame;
     std::vector<uint8_t> m_dsd; // the last frame decoded
     size_t m_dsdUsed = 0;       // bytes of it handed out by read()
+    std::string m_pendingError;
     uint64_t m_delivered = 0;
 };
 
@@ -169,6 +181,17 @@ private:
 };
 
 } // namespace
+
+std::string dstTruncationProblem(InputFile& file, uint64_t soundOffset, uint64_t available)
+{
+    FrameWalker walker(file, DstSoundChunks{soundOffset, available, {}, 0});
+    FrameChunk frame;
+    std::string error;
+    uint64_t seen = 0;
+    while (walker.next(frame, seen + 1, error))
+        ++seen;
+    return error.empty() ? "truncated: the file ends after DST frame " + std::to_string(seen) : error;
+}
 
 std::unique_ptr<DsdSource> openDstSound(std::unique_ptr<InputFile> file, int channels, const DstSoundChunks& chunks,
                                         uint64_t& frameCount, std::vector<std::string>& errors)

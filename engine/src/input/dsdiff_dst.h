@@ -29,4 +29,8 @@ struct DstSoundChunks {
 std::unique_ptr<DsdSource> openDstSound(std::unique_ptr<InputFile> file, int channels, const DstSoundChunks& chunks,
                                         uint64_t& frameCount, std::vector<std::string>& errors);
 
+// What is wrong with a "DST " sound chunk of which only `available` bytes
+// are in the file, naming the frame that was cut.
+std::string dstTruncationProblem(InputFile& file, uint64_t soundOffset, uint64_t available);
+
 } // namespace orvi::engine

@@ -161,7 +161,9 @@ public:
             const uint64_t room = region.end - chunk.dataOffset;
             if (chunk.size > room) {
                 const uint64_t inFile = file_.size() - chunk.dataOffset;
-                if (chunk.size > inFile)
+                if (chunk.size > inFile && chunk.is("DST "))
+                    refuse(dstTruncationProblem(file_, chunk.dataOffset, inFile));
+                else if (chunk.size > inFile)
                     refuse("truncated: " + describeChunkId(chunk.id) + " chunk says " + bytesText(chunk.size)
                            + ", file has " + bytesText(inFile));
                 else
