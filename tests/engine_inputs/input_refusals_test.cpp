@@ -1,40 +1,20 @@
 // Inputs the engine must refuse, and exactly what it says about them.
 
-#include "dst_dsdiff.h"
 #include "plain_checks.h"
 #include "test_files.h"
 
 #include "input/byte_fields.h"
-#include "input/track_formats.h"
 #include "input/track_reader.h"
 #include "signal/dsd_file_layout.h"
 
 using namespace orvi::engine;
 using namespace orvi::engine::signal;
-using orvi::test::buildDstDsdiff;
-using orvi::test::DstIndexLie;
-using orvi::test::dstFramesOf;
-using orvi::test::Frames;
 using orvi::test::joined;
 using orvi::test::TestFolder;
 
 namespace {
 
 const std::vector<uint8_t> kAudio(2 * 8192, 0x69); // two DSF block groups of stereo
-
-// Opens `bytes` saved as `name` and checks the refusal, word for word;
-// "<path>" in `expected` stands for the file's path.
-void checkRefused(const TestFolder& folder, const std::string& name, const std::vector<uint8_t>& bytes,
-                  std::string expected)
-{
-    const std::string path = folder.write(name, bytes);
-    for (size_t at; (at = expected.find("<path>")) != std::string::npos;)
-        expected.replace(at, 6, path);
-    const OpenedTrack track = openTrack(path);
-    if (!CHECK_EQ(joined(track.errors), expected))
-        std::fprintf(stderr, "  (case %s)\n", name.c_str());
-    CHECK(!track.source);
-}
 
 void dsfRefusals(const TestFolder& folder)
 {
@@ -82,41 +62,6 @@ void dsfRefusals(const TestFolder& folder)
     bytesPerSample.bitsPerSample = 8;
     checkRefused(folder, "bits.dsf", buildDsf(bytesPerSample, group),
                  "<path>: 8 bits per sample is not supported (1 expected)");
-}
-
-// DST input that ends early, lies in its index or carries a frame that does
-// not decode: refused naming the file and the frame.
-void dstRefusals(const TestFolder& folder)
-{
-    const std::vector<uint8_t> dsd(3 * 2 * kBytesPerChannelFrame, 0x69);
-    const Frames frames = dstFramesOf(dsd, 2);
-    const std::vector<uint8_t> whole = buildDstDsdiff(frames, 2, false);
-    const std::string frame3 = bytesText(frames[2].size());
-    checkRefused(folder, "cut.dff", std::vector<uint8_t>(whole.begin(), whole.end() - 100),
-                 "<path>: truncated: DST frame 3: 'DSTF' chunk says " + frame3 + ", only "
-                     + bytesText(frames[2].size() - 100 + (frames[2].size() & 1)) + " follow");
-    checkRefused(folder, "count.dff", buildDstDsdiff(frames, 2, false, {}, 4),
-                 "<path>: truncated: 'FRTE' says 4 DST frames, the file has 3");
-    checkRefused(folder, "short-index.dff", buildDstDsdiff(frames, 2, true, {}, 4),
-                 "<path>: damaged: the 'DSTI' index has 36 bytes, 4 frames need 48 bytes");
-    const uint64_t frame2At = 16 + dsdiffVersionChunk().size() + dsdiffPropertyChunk(2, kDsd64Rate, "DST ").size()
-                              + 12 + 18 + 12 + frames[0].size() + (frames[0].size() & 1) + 12;
-    checkRefused(folder, "lying-index.dff", buildDstDsdiff(frames, 2, true, DstIndexLie{1, 5}),
-                 "<path>: damaged: the 'DSTI' index puts DST frame 2 at byte " + std::to_string(frame2At) + " with "
-                     + bytesText(frames[1].size() + 5) + ", the file has it at byte " + std::to_string(frame2At)
-                     + " with " + bytesText(frames[1].size()));
-
-    // An uncompressed frame 10 bytes short opens (frames are decoded as
-    // they are read) and fails when its turn comes.
-    Frames damaged = frames;
-    damaged[1] = dst::plainFrame(std::vector<uint8_t>(dsd.begin(), dsd.begin() + 2 * kBytesPerChannelFrame - 10));
-    const std::string path = folder.write("undecodable.dff", buildDstDsdiff(damaged, 2));
-    OpenedTrack track = openTrack(path);
-    std::string error;
-    if (CHECK(track.source)) {
-        CHECK_EQ(orvi::test::readAll(*track.source, 4096, error).size(), size_t(2 * kBytesPerChannelFrame));
-        CHECK(error.starts_with(path + ": DST frame 2 does not decode: "));
-    }
 }
 
 std::vector<uint8_t> dsdiffWith(const std::vector<uint8_t>& property, const std::vector<uint8_t>& sound)
@@ -195,7 +140,6 @@ int main()
     TestFolder folder;
     dsfRefusals(folder);
     dsdiffRefusals(folder);
-    dstRefusals(folder);
     otherFiles(folder);
     shrinkingFile(folder);
     return orvi::test::finish("engine_input_refusals");

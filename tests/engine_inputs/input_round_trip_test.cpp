@@ -1,7 +1,6 @@
 // Audio round trips: what the readers deliver must be the disc's byte order,
 // bit for bit, whatever the file layout, length or read size.
 
-#include "dst_dsdiff.h"
 #include "plain_checks.h"
 #include "test_files.h"
 
@@ -152,32 +151,6 @@ void generatedFilesReadBackIdentically(const TestFolder& folder)
     CHECK(differing > 1000);
 }
 
-// DSDIFF with DST frames, indexed or not: decoded to the frames' DSD, or
-// handed over frame by frame exactly as stored.
-void dstInputDecodesAndHandsFramesOver(const TestFolder& folder)
-{
-    SignalSpec spec;
-    spec.channels = 5;
-    spec.bytesPerChannel = 3 * kBytesPerChannelFrame - 100;
-    std::vector<uint8_t> dsd = SignalGenerator(spec).generateAll();
-    const orvi::test::Frames frames = orvi::test::dstFramesOf(dsd, 5);
-    dsd.resize(3 * 5 * kBytesPerChannelFrame, 0x69);
-    for (const bool indexed : {true, false}) {
-        const std::string path = folder.write(indexed ? "indexed.dff" : "plain-list.dff",
-                                              orvi::test::buildDstDsdiff(frames, 5, indexed));
-        OpenedTrack track;
-        CHECK(readTrack(path, 7000, &track) == dsd);
-        CHECK(track.channels == 5 && track.sampleCount == 3 * kBytesPerChannelFrame * 8);
-        OpenedTrack again = openTrack(path);
-        std::vector<uint8_t> frame;
-        std::string error;
-        orvi::test::Frames handedOver;
-        while (again.source->readDstFrame(frame, error))
-            handedOver.push_back(frame);
-        CHECK(again.source->holdsDstFrames() && handedOver == frames && error.empty());
-    }
-}
-
 // Amplitude of the tone at `frequency` in channel `channel`.
 double toneAmplitude(const std::vector<uint8_t>& bytes, int channels, int channel, double frequency)
 {
@@ -282,7 +255,6 @@ int main()
     dsfLayoutIsConvertedToDiscOrder(folder);
     blockInterleavingForAnyChannelCount();
     generatedFilesReadBackIdentically(folder);
-    dstInputDecodesAndHandsFramesOver(folder);
     modulatorMakesTheRequestedTone();
     silenceIsStoredLsbFirstInDsf(folder);
     generatorCommandLine(folder);
