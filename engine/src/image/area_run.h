@@ -51,6 +51,19 @@ public:
     size_t tracksDone() const { return m_tracksDone; }
     bool stopped() const { return m_stopped; }
 
+    // The message for a source that failed without saying why, or that
+    // delivered other than its sample count promised; empty when all is well.
+    static std::string readProblem(const DiscTrack& track, int64_t lastRead, uint64_t delivered)
+    {
+        if (lastRead < 0)
+            return track.path + ": cannot read the audio";
+        const uint64_t expected = track.source->sampleCount() / 8 * uint64_t(track.source->channelCount());
+        if (delivered != expected)
+            return track.path + ": delivered " + std::to_string(delivered) + " bytes of audio, "
+                   + std::to_string(expected) + " expected";
+        return {};
+    }
+
     void warnPadded(const DiscTrack& track) const
     {
         char seconds[32];

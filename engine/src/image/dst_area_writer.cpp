@@ -90,29 +90,23 @@ private:
                     writeFailed = !place(frame);
                     return !writeFailed;
                 });
-        for (;;) {
+        uint64_t delivered = 0;
+        int64_t got = 1;
+        while (got > 0) {
             size_t filled = 0;
-            while (filled < frameBytes) {
-                const int64_t got = track.source->read(dsd.data() + filled, frameBytes - filled, inputError);
-                if (got < 0) {
-                    if (inputError.empty())
-                        inputError = track.path + ": cannot read the audio";
-                    return true;
-                }
-                if (got == 0)
-                    break;
+            while (filled < frameBytes && (got = track.source->read(dsd.data() + filled, frameBytes - filled, inputError)) > 0)
                 filled += size_t(got);
-            }
-            if (filled == 0)
+            if (got < 0 || filled == 0)
                 break;
+            delivered += filled;
             m_run.audioDone(filled);
             std::fill(dsd.begin() + std::ptrdiff_t(filled), dsd.end(), sacd::kDsdSilence);
             if (pool ? !pool->submit(dsd) : !place(dst::plainFrame(dsd)))
                 return false;
-            if (filled < frameBytes)
-                break;
         }
-        return !pool || (pool->finish() && !writeFailed);
+        if (inputError.empty())
+            inputError = AreaRun::readProblem(track, got, delivered);
+        return !inputError.empty() || !pool || (pool->finish() && !writeFailed);
     }
 
     DstAreaStream& m_stream;

@@ -10,6 +10,7 @@
 #include "image/toc_builder.h"
 #include "image/track_area_stream.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -103,27 +104,18 @@ bool ImageWriter::writePlainTrack(DiscTrack& track, bool first, AreaPlacement& a
 
     TrackPlacement placement;
     placement.startFrame = uint32_t(m_stream->framesWritten());
-    const uint64_t expected = track.source->sampleCount() / 8 * 2;
     uint64_t delivered = 0;
-    for (;;) {
-        int64_t got = 0;
+    int64_t got = 0;
+    do {
         if (!m_stream->writeFrom(*track.source, kReadChunk, got, inputError))
             return false;
-        if (got < 0) {
-            if (inputError.empty())
-                inputError = track.path + ": cannot read the audio";
-            return true;
-        }
-        if (got == 0)
-            break;
-        delivered += uint64_t(got);
-        run.audioDone(uint64_t(got));
-    }
-    if (delivered != expected) {
-        inputError = track.path + ": delivered " + std::to_string(delivered) + " bytes of audio, "
-                     + std::to_string(expected) + " expected";
+        delivered += uint64_t(std::max<int64_t>(got, 0));
+        run.audioDone(uint64_t(std::max<int64_t>(got, 0)));
+    } while (got > 0);
+    if (inputError.empty())
+        inputError = AreaRun::readProblem(track, got, delivered);
+    if (!inputError.empty())
         return true;
-    }
     if (!m_stream->padToFrame())
         return false;
     const uint64_t frames = m_stream->framesWritten() - placement.startFrame;
