@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need.
 # Fonts: Noto CJK for the Chinese, Japanese and Korean interfaces, DejaVu for
-# Arabic and Cyrillic.
+# Arabic and Cyrillic. xorriso and 7z read the images' file systems in the tests.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
@@ -13,6 +13,7 @@ packages=(
   xvfb xauth openssl
   fonts-noto-cjk fonts-dejavu-core
   unzip python3
+  xorriso p7zip-full
 )
 
 missing=()

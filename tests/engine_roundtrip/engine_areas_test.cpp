@@ -13,6 +13,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -88,6 +90,29 @@ void carriedFramesAreStoredUnchanged(const ScratchDir& dir, const orvi::test::Fr
     CHECK(stored == frames);
 }
 
+// Mounted, the image shows the multichannel area's files too: checked with
+// readers of our own bridge that we did not write, xorriso (ISO 9660) and 7z.
+void bridgeListsMultichannelFiles(const ScratchDir& dir)
+{
+    const std::string image = dir.path("mixed.iso");
+    orvi::engine::reader::SacdImage disc;
+    std::string error;
+    if (!CHECK(disc.open(image, error)) || !CHECK(disc.multichannelArea()))
+        return;
+    const std::string size = std::to_string(uint64_t(disc.multichannelArea()->tracks[1].lengthSectors) * 2048);
+    for (const QStringList& command :
+         {QStringList{"xorriso", "-indev", QString::fromStdString(image), "-find", "/MC_AUDIO", "-exec", "lsdl"},
+          QStringList{"7z", "l", QString::fromStdString(image)}}) {
+        QProcess process;
+        process.start(command.front(), command.mid(1));
+        CHECK(process.waitForFinished(60000));
+        const QString listing = QString::fromUtf8(process.readAllStandardOutput());
+        const QRegularExpression line(QString::fromStdString("\\b" + size + "\\b.*MC_AUDIO/TRACK002\\.MCH"));
+        if (!CHECK(listing.contains(line)))
+            std::fprintf(stderr, "  (%s listed:\n%s)\n", qPrintable(command.front()), qPrintable(listing));
+    }
+}
+
 } // namespace
 
 int main()
@@ -136,6 +161,7 @@ int main()
     for (const AreaCase& c : cases)
         packCheckAndExtract(c, dir);
     carriedFramesAreStoredUnchanged(dir, sixFrames);
+    bridgeListsMultichannelFiles(dir);
 
     // Uncompressed six-channel frames break the area's byte-rate limit.
     const EngineRun uncompressed = runEngine({"--no-encode", "-o", dir.qpath("rate.iso"), dir.qpath("six.dsf")});
