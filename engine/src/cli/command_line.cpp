@@ -244,7 +244,7 @@ std::string helpText()
            "Checking and reading:\n"
            "  --verify               read the finished image back and compare every track\n"
            "  --inspect IMAGE        print the image's tables and texts\n"
-           "  --extract IMAGE DIR    write the stereo area's tracks as DSF files into DIR\n"
+           "  --extract IMAGE DIR    write every area's tracks as DSF files into DIR\n"
            "  --help, --version\n"
            "\n"
            "A line \"stop\" on standard input finishes the current track, closes the image\n"

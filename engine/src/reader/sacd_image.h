@@ -1,9 +1,10 @@
 #pragma once
 
 // Reads an SACD disc image back: the master TOC with its text, the area TOCs
-// with track lists, ISRCs, genres and track text, and the audio frames of
-// plain DSD areas. Written from the format's description, independently of
-// the image writer, so that reading back checks the writer.
+// with track lists, ISRCs, genres, track text and Access_List, and the audio
+// frames of plain DSD and DST-coded areas (decoded). Written from the format's
+// description, independently of the image writer, so that reading back
+// checks the writer.
 
 #include <cstdint>
 #include <QFile>
