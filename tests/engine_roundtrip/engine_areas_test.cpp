@@ -1,7 +1,8 @@
 // Discs with DST-coded areas: stereo and multichannel tracks together, a DST
 // stereo area, uncompressed multichannel frames and DST input. Each is
 // packed with --verify, then --inspect must show the DST structures and
-// --extract must give back every input bit.
+// --extract must give back every input bit. The window packs such an album
+// unattended too.
 
 #include "dst_dsdiff.h"
 #include "engine_checks.h"
@@ -9,10 +10,12 @@
 #include "round_trip_support.h"
 
 #include "input/track_reader.h"
+#include "reader/image_verify.h"
 #include "reader/sacd_image.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -113,6 +116,29 @@ void bridgeListsMultichannelFiles(const ScratchDir& dir)
     }
 }
 
+// The window, unattended, packs a mixed album end to end.
+void windowPacksMixedAlbum(const ScratchDir& dir)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ORVI_NO_UPDATE_CHECK", "1");
+    env.insert("ORVI_SETTINGS_DIR", dir.qpath("settings"));
+    env.insert("ORVI_PACK_GUI_AUTORUN", QStringList{dir.qpath("stereo.dsf"), dir.qpath("six.dsf"), dir.qpath("six.dff"),
+                                                    dir.qpath("window")}.join('|'));
+    env.insert("ORVI_PACK_GUI_AUTOCLOSE", "1");
+    env.insert("ORVI_PACK_GUI_NOCONFIRM", "1");
+    env.insert("ORVI_PACK_GUI_LOG", dir.qpath("window.log"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QFileInfo(enginePath()).dir().filePath("OrviLathe"), {});
+    CHECK(program.waitForFinished(120000) && program.exitCode() == 0);
+    QFile log(dir.qpath("window.log"));
+    CHECK(log.open(QIODevice::ReadOnly) && log.readAll().contains("SACD ISO created: " + dir.path("window.iso")));
+    CHECK(orvi::engine::reader::verifyImage(dir.path("window.iso"), {dir.path("stereo.dsf")},
+                                            {dir.path("six.dsf"), dir.path("six.dff")})
+              .empty());
+}
+
 } // namespace
 
 int main()
@@ -162,6 +188,7 @@ int main()
         packCheckAndExtract(c, dir);
     carriedFramesAreStoredUnchanged(dir, sixFrames);
     bridgeListsMultichannelFiles(dir);
+    windowPacksMixedAlbum(dir);
 
     // Uncompressed six-channel frames break the area's byte-rate limit.
     const EngineRun uncompressed = runEngine({"--no-encode", "-o", dir.qpath("rate.iso"), dir.qpath("six.dsf")});

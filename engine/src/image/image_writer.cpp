@@ -1,7 +1,7 @@
 #include "image/image_writer.h"
 
-#include "image/cover_picture.h"
 #include "image/area_run.h"
+#include "image/cover_picture.h"
 #include "image/disc_plan.h"
 #include "image/dst_area_writer.h"
 #include "image/file_system_bridge.h"
