@@ -197,7 +197,7 @@ bool ImageWriter::writeCoverAndBridge(uint32_t endLsn)
     BridgeVolume volume;
     volume.volumeId = m_disc.text.album;
     for (size_t copy = 0; copy < sacd::kMasterTocLsn.size(); ++copy) {
-        volume.rootFiles.push_back({"MASTER" + std::to_string(copy + 1) + ".TOC", sacd::kMasterTocLsn[copy],
+        volume.root.files.push_back({"MASTER" + std::to_string(copy + 1) + ".TOC", sacd::kMasterTocLsn[copy],
                                     uint64_t(sacd::kMasterTocSectors) * sacd::kSectorSize});
     }
     if (m_cover) {
@@ -208,7 +208,7 @@ bool ImageWriter::writeCoverAndBridge(uint32_t endLsn)
                 return false;
             warn("cover picture not stored: " + problem);
         } else {
-            volume.rootFiles.push_back({m_cover->fileName(), endLsn, m_cover->bytesWritten()});
+            volume.root.files.push_back({m_cover->fileName(), endLsn, m_cover->bytesWritten()});
         }
         endLsn += uint32_t((m_cover->bytesWritten() + sacd::kSectorSize - 1) / sacd::kSectorSize);
     }
@@ -223,7 +223,7 @@ bool ImageWriter::writeCoverAndBridge(uint32_t endLsn)
         const std::string prefix = stereo ? "2C" : "MC";
         const std::string suffix = stereo ? ".2CH" : ".MCH";
         const uint64_t tocBytes = uint64_t(p.tocSectors) * sacd::kSectorSize;
-        BridgeDirectory directory{prefix + "_AUDIO", {}};
+        BridgeDirectory directory{prefix + "_AUDIO", {}, {}};
         directory.files.push_back({prefix + "_AREA1.TOC", p.toc1Lsn, tocBytes});
         directory.files.push_back({prefix + "_AREA2.TOC", p.toc2Lsn, tocBytes});
         directory.files.push_back({prefix + "_TAREA" + suffix, p.trackAreaStartLsn,
@@ -234,7 +234,7 @@ bool ImageWriter::writeCoverAndBridge(uint32_t endLsn)
             directory.files.push_back(
                 {name + suffix, p.tracks[t].startLsn, uint64_t(p.tracks[t].lengthSectors) * sacd::kSectorSize});
         }
-        volume.directories.push_back(std::move(directory));
+        volume.root.directories.push_back(std::move(directory));
     }
 
     const BridgeSectors bridge = buildFileSystemBridge(volume);
@@ -258,6 +258,8 @@ WriteResult ImageWriter::run()
 
     if (!m_file.open())
         return outputFailed();
+    if (m_observer.partialFileCreated)
+        m_observer.partialFileCreated(m_file.partPath());
     // Everything before the first area is written as zeros now and filled
     // in last, once every track's place is known.
     {

@@ -275,7 +275,8 @@ std::vector<uint8_t> buildAreaToc(const DiscSpec& disc, const EncodedDiscText& t
                            [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
             isrcGenre.bytes(8 + 12 * t, upper);
         }
-        isrcGenre.genre(3072 + 4 * t, disc.genreIndex);
+        const uint16_t trackGenre = tracks[t].text.genreIndex;
+        isrcGenre.genre(3072 + 4 * t, trackGenre ? trackGenre : disc.genreIndex);
     }
     if (placement.dst)
         std::memcpy(toc.data() + kAccessListSectorOffset * sacd::kSectorSize, placement.accessList.data(),

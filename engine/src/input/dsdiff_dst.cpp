@@ -2,6 +2,7 @@
 
 #include "dst/dst_codec.h"
 #include "input/byte_fields.h"
+#include "input/channel_order.h"
 #include "input/track_formats.h"
 
 #include <algorithm>
@@ -68,15 +69,17 @@ private:
 class DstSource final : public DsdSource
 {
 public:
-    DstSource(std::unique_ptr<InputFile> file, int channels, const DstSoundChunks& chunks, uint64_t frames)
-        : m_file(std::move(file)), m_channels(channels), m_frames(frames), m_walker(*m_file, chunks)
-        , m_dsd(dst::frameDsdBytes(channels)), m_dsdUsed(m_dsd.size())
+    DstSource(std::unique_ptr<InputFile> file, std::vector<uint8_t> order, const DstSoundChunks& chunks, uint64_t frames)
+        : m_file(std::move(file)), m_channels(int(order.size())), m_frames(frames), m_walker(*m_file, chunks)
+        , m_dsd(dst::frameDsdBytes(m_channels)), m_dsdUsed(m_dsd.size())
+        , m_order(isIdentityOrder(order) ? std::vector<uint8_t>() : std::move(order))
     {
     }
 
     int channelCount() const override { return m_channels; }
     uint64_t sampleCount() const override { return m_frames * kBytesPerChannelFrame * 8; }
-    bool holdsDstFrames() const override { return true; }
+    // Coded frames cannot be reordered: other orders are decoded and coded again.
+    bool holdsDstFrames() const override { return m_order.empty(); }
 
     int64_t read(uint8_t* out, size_t bytes, std::string& error) override
     {
@@ -103,6 +106,8 @@ public:
             }
             const size_t take = std::min(bytes - done, m_dsd.size() - m_dsdUsed);
             std::memcpy(out + done, m_dsd.data() + m_dsdUsed, take);
+            if (!m_order.empty())
+                reorderChannels(out + done, take, m_order);
             m_dsdUsed += take;
             done += take;
         }
@@ -144,6 +149,7 @@ private:
     std::vector<uint8_t> m_dsd; // the last frame decoded
     size_t m_dsdUsed = 0;       // bytes of it handed out by read()
     std::string m_pendingError;
+    const std::vector<uint8_t> m_order; // file channel -> disc position; empty when in disc order
     uint64_t m_delivered = 0;
 };
 
@@ -193,9 +199,11 @@ std::string dstTruncationProblem(InputFile& file, uint64_t soundOffset, uint64_t
     return error.empty() ? "truncated: the file ends after DST frame " + std::to_string(seen) : error;
 }
 
-std::unique_ptr<DsdSource> openDstSound(std::unique_ptr<InputFile> file, int channels, const DstSoundChunks& chunks,
-                                        uint64_t& frameCount, std::vector<std::string>& errors)
+std::unique_ptr<DsdSource> openDstSound(std::unique_ptr<InputFile> file, std::vector<uint8_t> order,
+                                        const DstSoundChunks& chunks, uint64_t& frameCount,
+                                        std::vector<std::string>& errors)
 {
+    const int channels = int(order.size());
     const std::string& path = file->path();
     auto refuse = [&](const std::string& problem) {
         errors.push_back(path + ": " + problem);
@@ -248,7 +256,7 @@ std::unique_ptr<DsdSource> openDstSound(std::unique_ptr<InputFile> file, int cha
     if (seen < frameCount)
         return refuse("truncated: 'FRTE' says " + std::to_string(frameCount) + " DST frames, the file has "
                       + std::to_string(seen));
-    return std::make_unique<DstSource>(std::move(file), channels, chunks, frameCount);
+    return std::make_unique<DstSource>(std::move(file), std::move(order), chunks, frameCount);
 }
 
 } // namespace orvi::engine

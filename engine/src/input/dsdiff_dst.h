@@ -24,10 +24,13 @@ struct DstSoundChunks {
 
 // Walks every frame (and the index against them) without decoding; on a
 // fault appends "<path>: <problem>" lines to `errors` and returns null.
-// Otherwise returns a source that decodes the frames as they are read, or
-// hands them over as stored; `frameCount` is their number.
-std::unique_ptr<DsdSource> openDstSound(std::unique_ptr<InputFile> file, int channels, const DstSoundChunks& chunks,
-                                        uint64_t& frameCount, std::vector<std::string>& errors);
+// Otherwise returns a source that decodes the frames as they are read and
+// puts the channels in disc order (`order`: file channel -> disc position),
+// or, when they are in disc order already, also hands the frames over as
+// stored; `frameCount` is their number.
+std::unique_ptr<DsdSource> openDstSound(std::unique_ptr<InputFile> file, std::vector<uint8_t> order,
+                                        const DstSoundChunks& chunks, uint64_t& frameCount,
+                                        std::vector<std::string>& errors);
 
 // What is wrong with a "DST " sound chunk of which only `available` bytes
 // are in the file, naming the frame that was cut.

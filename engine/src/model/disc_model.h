@@ -47,11 +47,19 @@ public:
 
 // Metadata found in a file (ID3v2, DSDIFF DIIN) or given by the user.
 // Empty strings mean "not given".
+// Where a resolved text came from, for messages about it ("sheet.cue:4
+// TITLE", "a.dsf ID3v2 TPE1"); empty = its command-line option.
+struct TextOrigins {
+    std::string title, performer, composer;
+};
+
 struct TrackText {
     std::string title;
     std::string performer;
     std::string composer;
     std::string isrc; // 12 characters, no hyphens
+    uint16_t genreIndex = 0; // General genre table index, 0 = the disc's
+    TextOrigins origins;
 };
 
 struct AlbumText {
@@ -62,6 +70,7 @@ struct AlbumText {
     std::string composer;
     std::string conductor;
     std::string orchestra;
+    TextOrigins origins; // title = album, performer = artist, composer = composer
 };
 
 struct DiscDate {
@@ -109,6 +118,8 @@ struct WriteObserver {
     std::function<void(const std::string& line)> warning;
     // What the writer did that the log should show (e.g. DST frames carried over).
     std::function<void(const std::string& line)> note;
+    // The temporary file the image is written to, once created.
+    std::function<void(const std::string& path)> partialFileCreated;
 };
 
 enum class WriteStatus { Written, Stopped, InvalidInput, OutputFailed };

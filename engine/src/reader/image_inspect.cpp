@@ -2,6 +2,7 @@
 
 #include "cli/genre_table.h"
 #include "reader/disc_text.h"
+#include "reader/dsd_disc_image.h"
 #include "reader/sacd_image.h"
 #include "run/engine_output.h"
 
@@ -184,7 +185,9 @@ void printArea(SacdImage& image, const AreaToc& a, EngineOutput& out)
     for (size_t c = 0; c < a.textChannels.size(); ++c) {
         out.line("  " + channelText(c + 1, a.textChannels[c]));
         if (c < a.areaDescriptions.size() && !a.areaDescriptions[c].empty())
-            out.line("    area text: " + quoted(a.areaDescriptions[c]));
+            out.line("    area description: " + quoted(a.areaDescriptions[c]));
+        if (c < a.areaCopyrights.size() && !a.areaCopyrights[c].empty())
+            out.line("    area copyright: " + quoted(a.areaCopyrights[c]));
     }
     if (a.accessListPointer != 0)
         printAccessList(a, out);
@@ -201,6 +204,8 @@ int inspectImage(const std::string& imagePath, EngineOutput& output)
     SacdImage image;
     std::string error;
     if (!image.open(imagePath, error)) {
+        if (isDsdDiscImage(imagePath))
+            return inspectDsdDisc(imagePath, output);
         output.error(error);
         return 1;
     }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace orvi::engine {
 
@@ -15,6 +16,9 @@ namespace orvi::engine {
 // (pauses included), and the image's size.
 std::string planLine(const DiscSpec& disc, const DiscPlan& plan);
 
+// "2.41 GB", or "12.3 MB" below a gigabyte.
+std::string sizeText(uint64_t bytes);
+
 // "[3/12] Allegro — 03.dsf"; a track without a title shows its file name.
 std::string trackLine(size_t number, size_t total, const DiscTrack& track);
 
@@ -22,8 +26,8 @@ std::string trackLine(size_t number, size_t total, const DiscTrack& track);
 class ProgressSteps
 {
 public:
-    // The next line to print, or empty when no new step was reached.
-    std::string advance(uint64_t done, uint64_t total);
+    // The lines of every 5 % step reached since the last call, in order.
+    std::vector<std::string> advance(uint64_t done, uint64_t total);
 
 private:
     int lastStep_ = 0;
