@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build, the program and the tests need.
 # Fonts: Noto CJK for the Chinese, Japanese and Korean interfaces, Noto Sans
 # Mono for the run log, DejaVu for
-# Arabic and Cyrillic.
+# Arabic and Cyrillic. xorriso and 7z read the images' file systems in the tests.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 

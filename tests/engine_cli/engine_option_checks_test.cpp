@@ -215,9 +215,10 @@ void textsAndLaterVersionOptions()
     const SettingsCheck disc = judge({"--dsd-disc", "--title", "T", "--no-playlist", "--pause", "0"});
     CHECK(disc.errors.empty() && disc.settings.dsdDisc && disc.settings.discTitle == "T" && !disc.settings.playlist);
     CHECK(disc.warnings == std::vector<std::string>{"--pause has no effect on a DSD Disc"});
-    CHECK(judge({"--dst-stereo"}).errors
-          == std::vector<std::string>{"--dst-stereo: a DST-compressed stereo area is not supported yet"});
-    CHECK(judge({"--no-encode"}).errors.empty());
+    const auto dst = judge({"--dst-stereo", "--no-encode", "--dst-compression", "64"});
+    CHECK(dst.errors.empty() && dst.settings.dstStereo && dst.settings.noEncode && dst.settings.dstOrder == 64
+          && dst.settings.dstOrderGiven);
+    CHECK(!judge({}).settings.dstOrderGiven);
 }
 
 void allValueProblemsTogether()

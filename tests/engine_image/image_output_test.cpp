@@ -190,11 +190,12 @@ void checkInputFailure()
     CHECK(std::string(old.begin(), old.end()) == "old image");
 }
 
-class MonoSource : public PatternSource
+class ChannelsSource : public PatternSource
 {
 public:
-    MonoSource() : PatternSource(2822400, 1) {}
-    int channelCount() const override { return 1; }
+    explicit ChannelsSource(int channels) : PatternSource(2822400, 1), m_channels(channels) {}
+    int channelCount() const override { return m_channels; }
+    const int m_channels;
 };
 
 void checkValidation()
@@ -208,7 +209,10 @@ void checkValidation()
         disc.discTotal = 2;
         disc.stereoTracks[1].text.isrc = "US-ABC-21-00042";
         disc.stereoTracks[2].text.isrc = "usabc2100042"; // lower case is accepted
-        disc.stereoTracks[3].source = std::make_unique<MonoSource>();
+        disc.stereoTracks[3].source = std::make_unique<ChannelsSource>(1);
+        for (int channels : {6, 5}) // one multichannel area takes one channel count
+            disc.multichannelTracks.push_back({"mc" + std::to_string(channels) + ".dsf", 0, {}, 0,
+                                               std::make_unique<ChannelsSource>(channels)});
         const auto errors = orvi::engine::validateDisc(disc, warnings);
         const std::vector<std::string> expected = {
             "--catalog: \"12345678901234567\" has 17 characters, at most 16 fit",
@@ -216,13 +220,15 @@ void checkValidation()
             "--disc: 3 must be 1..2",
             "track 2 ISRC: \"US-ABC-21-00042\" is not an ISRC (2 letters, 3 letters or digits, 7 digits)",
             "track 4: track4.dsf: 1-channel audio, the stereo area takes 2 channels",
+            "track 6: mc5.dsf: 5 channels, but the multichannel area has 6 (the first multichannel track's count): "
+            "one disc takes 5- or 6-channel tracks, not both",
         };
         CHECK(errors == expected);
     }
     {
         DiscSpec disc;
         const auto errors = orvi::engine::validateDisc(disc, warnings);
-        CHECK(errors == std::vector<std::string>{"tracks: no stereo track to write"});
+        CHECK(errors == std::vector<std::string>{"tracks: no track to write"});
         for (int i = 0; i < 256; ++i)
             disc.stereoTracks.push_back(patternTrack(1.0, uint32_t(i)));
         CHECK(orvi::engine::validateDisc(disc, warnings)

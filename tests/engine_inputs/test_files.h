@@ -3,6 +3,7 @@
 // Helpers for tests that write input files and read them back.
 
 #include "input/track_reader.h"
+#include "plain_checks.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +59,20 @@ inline std::string joined(const std::vector<std::string>& lines)
     for (const auto& line : lines)
         text += (text.empty() ? "" : "\n") + line;
     return text;
+}
+
+// Opens `bytes` saved as `name` and checks the refusal, word for word;
+// "<path>" in `expected` stands for the file's path.
+inline void checkRefused(const TestFolder& folder, const std::string& name, const std::vector<uint8_t>& bytes,
+                         std::string expected)
+{
+    const std::string path = folder.write(name, bytes);
+    for (size_t at; (at = expected.find("<path>")) != std::string::npos;)
+        expected.replace(at, 6, path);
+    const engine::OpenedTrack track = engine::openTrack(path);
+    if (!CHECK_EQ(joined(track.errors), expected))
+        std::fprintf(stderr, "  (case %s)\n", name.c_str());
+    CHECK(!track.source);
 }
 
 } // namespace orvi::test

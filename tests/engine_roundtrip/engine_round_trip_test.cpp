@@ -196,16 +196,16 @@ void refusedInputsNameFileAndLeaveNothing()
     Album album;
     const std::string rate = album.dir.path("dsd128.dsf");
     CHECK(makeTrack(rate, 1.0, 1000, {"--rate", "5644800"}));
-    const std::string surround = album.dir.path("six.dsf");
-    CHECK(makeTrack(surround, 1.0, 1000, {"--channels", "6"}));
+    const std::string mono = album.dir.path("mono.dsf");
+    CHECK(makeTrack(mono, 1.0, 1000, {"--channels", "1"}));
     const std::string image = album.dir.path("refused.iso");
     const EngineRun run = runEngine({"-o", QString::fromStdString(image), QString::fromStdString(album.tracks[0]),
-                                     QString::fromStdString(rate), QString::fromStdString(surround)});
+                                     QString::fromStdString(rate), QString::fromStdString(mono)});
     CHECK_EQ(run.exitCode, 1);
     CHECK_EQ(run.err.size(), size_t(2));
     CHECK(run.errHas("error: " + rate + ": sample rate 5644800 Hz: only DSD64 (2822400 Hz) fits on an SACD"));
-    CHECK(run.errHas("error: " + surround + ": 6 channels: multichannel tracks come with DST support;"
-                     " this version takes stereo (2-channel) tracks only"));
+    CHECK(run.errHas("error: " + mono + ": 1 channel: an SACD takes stereo (2-channel) or multichannel (5- or "
+                     "6-channel) tracks"));
     CHECK(QDir(QString::fromStdString(album.dir.path(""))).entryList({"refused.iso*"}).isEmpty());
 }
 

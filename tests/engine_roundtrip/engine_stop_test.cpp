@@ -90,11 +90,14 @@ int runEntry(std::vector<std::string> arguments, StopPlan& plan, std::string& ou
     return code;
 }
 
-void stopAfterEachTrack(const std::vector<std::string>& tracks, const ScratchDir& dir)
+// Also in DST areas: the stereo one (--dst-stereo) and the multichannel one.
+void stopAfterEachTrack(const std::vector<std::string>& tracks, const std::vector<std::string>& options,
+                        const ScratchDir& dir)
 {
     for (int k = 1; k <= int(tracks.size()); ++k) {
-        const std::string image = dir.path("stop" + std::to_string(k) + ".iso");
+        const std::string image = dir.path("stop" + std::to_string(options.size()) + std::to_string(k) + ".iso");
         std::vector<std::string> arguments{"--verify", "-o", image};
+        arguments.insert(arguments.begin(), options.begin(), options.end());
         arguments.insert(arguments.end(), tracks.begin(), tracks.end());
         StopPlan plan;
         plan.stopAtTrack = k;
@@ -114,7 +117,10 @@ void stopAfterEachTrack(const std::vector<std::string>& tracks, const ScratchDir
         orvi::engine::reader::SacdImage disc;
         std::string error;
         CHECK(disc.open(image, error));
-        CHECK(disc.stereoArea() && disc.stereoArea()->tracks.size() == size_t(k));
+        size_t onDisc = 0;
+        for (const auto& area : disc.areas())
+            onDisc += area.tracks.size();
+        CHECK_EQ(onDisc, size_t(k));
     }
 }
 #endif
@@ -188,7 +194,10 @@ int main()
     for (size_t t = 0; t < tracks.size(); ++t)
         CHECK(makeTrack(tracks[t], 1.0 + 0.5 * double(t), 500.0 * double(t + 1)));
 #ifndef _WIN32
-    stopAfterEachTrack(tracks, dir);
+    stopAfterEachTrack(tracks, {}, dir);
+    const std::vector<std::string> mixed = {tracks[0], dir.path("six-a.dsf"), dir.path("six-b.dsf")};
+    CHECK(makeTrack(mixed[1], 1.0, 300, {"--channels", "6"}) && makeTrack(mixed[2], 1.2, 900, {"--channels", "6"}));
+    stopAfterEachTrack(mixed, {"--dst-stereo"}, dir);
 #endif
     stopThroughTheExecutable(tracks, dir);
 #ifndef _WIN32

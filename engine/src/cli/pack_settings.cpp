@@ -142,8 +142,10 @@ private:
         if (options_.dstCompression) {
             if (auto order = judge("--dst-compression", checkNumber(*options_.dstCompression, 1, 128)))
                 s.dstOrder = int(*order);
+            s.dstOrderGiven = true;
         }
         s.noEncode = options_.noEncode;
+        s.dstStereo = options_.dstStereo;
         s.verify = options_.verify;
     }
 
@@ -212,8 +214,6 @@ private:
 
     void checkUnsupported()
     {
-        if (options_.dstStereo)
-            fail("--dst-stereo", "a DST-compressed stereo area is not supported yet");
         if (!options_.dsdDisc) {
             if (options_.title)
                 fail("--title", "only valid with --dsd-disc");

@@ -30,6 +30,8 @@ struct PackSettings {
     std::string cueCharset; // empty = detect
     uint32_t pauseFrames = 1; // 150/44100 s rounded up to 1/75 s frames
     int dstOrder = 128;
+    bool dstOrderGiven = false;
+    bool dstStereo = false;
     bool noEncode = false;
     bool verify = false;
     bool dsdDisc = false;

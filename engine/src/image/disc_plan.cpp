@@ -53,28 +53,74 @@ void checkDiscFields(const DiscSpec& disc, std::vector<std::string>& errors)
         errors.push_back("--date: not a calendar date");
 }
 
-void checkTracks(const DiscSpec& disc, std::vector<std::string>& errors)
+void checkArea(const std::vector<DiscTrack>& tracks, bool multichannel, size_t numberBase,
+               std::vector<std::string>& errors)
 {
-    if (disc.stereoTracks.empty())
-        errors.push_back("tracks: no stereo track to write");
-    if (disc.stereoTracks.size() > sacd::kMaxTracks)
-        errors.push_back("tracks: " + std::to_string(disc.stereoTracks.size()) + " stereo tracks, an area holds at most "
+    const std::string area = multichannel ? "multichannel" : "stereo";
+    if (tracks.size() > sacd::kMaxTracks)
+        errors.push_back("tracks: " + std::to_string(tracks.size()) + " " + area + " tracks, an area holds at most "
                          + std::to_string(sacd::kMaxTracks));
-    if (!disc.multichannelTracks.empty())
-        errors.push_back("tracks: the multichannel area is not written by this version ("
-                         + std::to_string(disc.multichannelTracks.size()) + " multichannel tracks)");
-    for (size_t i = 0; i < disc.stereoTracks.size(); ++i) {
-        const DiscTrack& track = disc.stereoTracks[i];
-        const std::string label = "track " + std::to_string(i + 1);
+    const int areaChannels = tracks.empty() || !tracks.front().source ? 0 : tracks.front().source->channelCount();
+    for (size_t i = 0; i < tracks.size(); ++i) {
+        const DiscTrack& track = tracks[i];
+        const std::string label = "track " + std::to_string(track.number ? track.number : numberBase + i + 1);
+        const int channels = track.source ? track.source->channelCount() : 0;
         if (!track.source)
             errors.push_back(label + ": " + track.path + ": no audio");
-        else if (track.source->channelCount() != 2)
-            errors.push_back(label + ": " + track.path + ": " + std::to_string(track.source->channelCount())
+        else if (!multichannel && channels != 2)
+            errors.push_back(label + ": " + track.path + ": " + std::to_string(channels)
                              + "-channel audio, the stereo area takes 2 channels");
+        else if (multichannel && channels != 5 && channels != 6)
+            errors.push_back(label + ": " + track.path + ": " + std::to_string(channels)
+                             + "-channel audio, the multichannel area takes 5 or 6 channels");
+        else if (channels != areaChannels)
+            errors.push_back(label + ": " + track.path + ": " + std::to_string(channels)
+                             + " channels, but the multichannel area has " + std::to_string(areaChannels)
+                             + " (the first multichannel track's count): one disc takes 5- or 6-channel tracks, not both");
         if (!track.text.isrc.empty() && !isIsrc(track.text.isrc))
             errors.push_back(label + " ISRC: \"" + track.text.isrc
                              + "\" is not an ISRC (2 letters, 3 letters or digits, 7 digits)");
     }
+}
+
+void checkTracks(const DiscSpec& disc, std::vector<std::string>& errors)
+{
+    if (disc.stereoTracks.empty() && disc.multichannelTracks.empty())
+        errors.push_back("tracks: no track to write");
+    checkArea(disc.stereoTracks, false, 0, errors);
+    checkArea(disc.multichannelTracks, true, disc.stereoTracks.size(), errors);
+}
+
+AreaPlan planArea(const std::vector<DiscTrack>& tracks, bool dst, const EncodedDiscText& text,
+                  const TrackItems& items)
+{
+    AreaPlan area;
+    if (tracks.empty())
+        return area;
+    area.dst = dst;
+    area.channelCount = tracks.front().source ? tracks.front().source->channelCount() : 0;
+    if (text.charset)
+        area.tocSectors = areaTocSectors(text, items, tracks.size(), dst);
+    for (size_t i = 0; i < tracks.size(); ++i) {
+        const DiscTrack& track = tracks[i];
+        const uint64_t frames = track.source ? framesForSamples(track.source->sampleCount()) : 0;
+        area.trackFrames.push_back(std::max<uint64_t>(frames, kFramesPerSecond));
+        area.totalFrames += (i == 0 ? 0 : track.pauseFrames) + area.trackFrames.back();
+    }
+    return area;
+}
+
+// Sectors of an area's Track Area: exact for plain DSD; for DST, what
+// uncompressed frames take, or (coded) a typical 2.5:1 of it.
+uint64_t trackAreaSectors(const AreaPlan& area, const DstSettings& dst)
+{
+    if (area.tocSectors == 0)
+        return 0;
+    if (!area.dst)
+        return sacd::trackAreaSectors(area.totalFrames);
+    const uint64_t plainBytes = area.totalFrames * (uint64_t(area.channelCount) * kBytesPerChannelFrame + 8);
+    const bool coded = area.channelCount == 2 || !dst.noEncode;
+    return (coded ? plainBytes * 2 / 5 : plainBytes) / 2040 + 1;
 }
 
 } // namespace
@@ -96,24 +142,20 @@ DiscPlan planDisc(const DiscSpec& disc, std::vector<std::string>& errors, std::v
     if (plan.text.charset) {
         const std::vector<std::string> limits = textLimitProblems(plan.text);
         errors.insert(errors.end(), limits.begin(), limits.end());
-        plan.areaTocSectors = stereoAreaTocSectors(plan.text, disc.stereoTracks.size());
     }
+    plan.stereo = planArea(disc.stereoTracks, disc.dst.stereo, plan.text, plan.text.tracks);
+    plan.multichannel = planArea(disc.multichannelTracks, true, plan.text, plan.text.multichannelTracks);
 
-    for (size_t i = 0; i < disc.stereoTracks.size(); ++i) {
-        const DiscTrack& track = disc.stereoTracks[i];
-        const uint64_t frames = track.source ? framesForSamples(track.source->sampleCount()) : 0;
-        plan.trackFrames.push_back(std::max<uint64_t>(frames, kFramesPerSecond));
-        plan.totalFrames += (i == 0 ? 0 : track.pauseFrames) + plan.trackFrames.back();
-    }
     // The file-system bridge adds a file entry per file and a few sectors
     // of directories after the last area, next to the cover picture.
-    const uint64_t bridgeSectors = disc.stereoTracks.size() + 32;
+    const uint64_t bridgeSectors = disc.stereoTracks.size() + disc.multichannelTracks.size() + 32;
     const QFileInfo cover(QString::fromStdString(disc.coverPath));
     const uint64_t coverSectors = disc.coverPath.empty() || !cover.isFile()
         ? 0
         : (uint64_t(cover.size()) + sacd::kSectorSize - 1) / sacd::kSectorSize;
-    plan.imageBytes = (uint64_t(sacd::kStereoAreaLsn) + 2ull * plan.areaTocSectors
-                       + sacd::trackAreaSectors(plan.totalFrames) + coverSectors + bridgeSectors)
+    plan.imageBytes = (uint64_t(sacd::kStereoAreaLsn) + 2ull * plan.stereo.tocSectors
+                       + trackAreaSectors(plan.stereo, disc.dst) + 2ull * plan.multichannel.tocSectors
+                       + trackAreaSectors(plan.multichannel, disc.dst) + coverSectors + bridgeSectors)
                       * sacd::kSectorSize;
     checkCapacity(plan.imageBytes, errors, warnings);
     return plan;

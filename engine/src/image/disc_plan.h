@@ -13,11 +13,18 @@
 
 namespace orvi::engine {
 
+struct AreaPlan {
+    uint32_t tocSectors = 0;           // for all tracks (0: no such area); a stopped disc keeps it
+    bool dst = false;
+    int channelCount = 0;
+    std::vector<uint64_t> trackFrames; // audio frames per track, at least 1 s
+    uint64_t totalFrames = 0;          // including the pauses
+};
+
 struct DiscPlan {
     EncodedDiscText text;
-    uint32_t areaTocSectors = 0;     // for all tracks; a stopped disc keeps it
-    std::vector<uint64_t> trackFrames; // audio frames per track, at least 1 s
-    uint64_t totalFrames = 0;        // including the pauses
+    AreaPlan stereo;
+    AreaPlan multichannel;
     uint64_t imageBytes = 0;
 };
 

@@ -65,11 +65,16 @@ DiscTextResult encodeDiscText(const DiscSpec& disc)
         {"--conductor", withoutControlCharacters(album.conductor)},
         {"--orchestra", withoutControlCharacters(album.orchestra)},
     };
-    std::vector<ResolvedTrackText> tracks;
-    for (size_t i = 0; i < disc.stereoTracks.size(); ++i) {
-        const DiscTrack& track = disc.stereoTracks[i];
+    std::vector<ResolvedTrackText> tracks; // stereo tracks, then multichannel ones
+    std::vector<const DiscTrack*> all;
+    for (const auto* area : {&disc.stereoTracks, &disc.multichannelTracks}) {
+        for (const DiscTrack& track : *area)
+            all.push_back(&track);
+    }
+    for (size_t i = 0; i < all.size(); ++i) {
+        const DiscTrack& track = *all[i];
         tracks.push_back(resolveTrackText(track, album));
-        const std::string label = "track " + std::to_string(i + 1);
+        const std::string label = "track " + std::to_string(track.number ? track.number : i + 1);
         // Only the track's own texts are named: a fallback from the album is
         // already checked under its option.
         const TextOrigins& origins = track.text.origins;
@@ -94,7 +99,8 @@ DiscTextResult encodeDiscText(const DiscSpec& disc)
     text.albumCopyright = encoded(charset, copyright);
     text.areaDescription = encoded(charset, description);
     text.areaCopyright = text.albumCopyright;
-    for (const ResolvedTrackText& track : tracks) {
+    for (size_t i = 0; i < tracks.size(); ++i) {
+        const ResolvedTrackText& track = tracks[i];
         std::vector<EncodedTrackItem> items;
         if (!track.title.empty())
             items.push_back({TrackTextType::Title, encoded(charset, track.title)});
@@ -102,7 +108,7 @@ DiscTextResult encodeDiscText(const DiscSpec& disc)
             items.push_back({TrackTextType::Performer, encoded(charset, track.performer)});
         if (!track.composer.empty())
             items.push_back({TrackTextType::Composer, encoded(charset, track.composer)});
-        text.tracks.push_back(std::move(items));
+        (i < disc.stereoTracks.size() ? text.tracks : text.multichannelTracks).push_back(std::move(items));
     }
     return result;
 }

@@ -24,7 +24,9 @@ struct EncodedDiscText {
     // Without terminator; empty = not given.
     std::string albumTitle, albumArtist, albumPublisher, albumCopyright;
     std::string areaDescription, areaCopyright;
-    std::vector<std::vector<EncodedTrackItem>> tracks; // per stereo track, items by increasing type
+    // Per track of each area, items by increasing type.
+    std::vector<std::vector<EncodedTrackItem>> tracks;             // stereo area
+    std::vector<std::vector<EncodedTrackItem>> multichannelTracks; // multichannel area
 
     std::string terminator() const { return std::string(charset && charset->doubleByte ? 2 : 1, '\0'); }
 };

@@ -1,13 +1,16 @@
 #include "image/image_writer.h"
 
+#include "image/area_run.h"
 #include "image/cover_picture.h"
 #include "image/disc_plan.h"
+#include "image/dst_area_writer.h"
 #include "image/file_system_bridge.h"
 #include "image/image_file.h"
 #include "image/sacd_layout.h"
 #include "image/toc_builder.h"
 #include "image/track_area_stream.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -19,12 +22,26 @@ namespace {
 // Audio between progress reports.
 constexpr size_t kReadChunk = 2 * 1024 * 1024;
 constexpr size_t kCoverChunk = 256 * 1024;
+// Highest average byte rate a DST area may have.
+constexpr uint32_t kStereoDstByteRateLimit = 839680;
+constexpr uint32_t kMultichannelDstByteRateLimit = 1873920;
+
+struct AreaSlot {
+    std::vector<DiscTrack>* tracks;
+    const AreaPlan* plan;
+    const TrackItems* items;
+    AreaPlacement placement;
+    const char* name;
+};
 
 class ImageWriter
 {
 public:
     ImageWriter(DiscSpec& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer)
         : m_disc(disc), m_file(outputPath), m_observer(observer), m_plan(std::move(plan))
+        , m_areas{AreaSlot{&disc.stereoTracks, &m_plan.stereo, &m_plan.text.tracks, {}, "stereo"},
+                  AreaSlot{&disc.multichannelTracks, &m_plan.multichannel, &m_plan.text.multichannelTracks, {},
+                           "multichannel"}}
     {
     }
 
@@ -36,25 +53,25 @@ private:
         if (m_observer.warning)
             m_observer.warning(line);
     }
-    bool stopRequested() const { return m_observer.stopRequested && m_observer.stopRequested(); }
     WriteResult outputFailed();
     WriteResult inputFailed(const std::string& line);
-    // Streams one track (its pause first) into the Track Area.
-    bool writeTrack(size_t index, std::string& inputError);
-    bool writeTocs();
+    // Area TOC-1 (zeros for now), the Track Area, then TOC-2, and TOC-1 in
+    // its place.
+    bool writeArea(AreaSlot& area, AreaRun& run, std::string& inputError);
+    bool writePlainTrackArea(AreaSlot& area, AreaRun& run, std::string& inputError);
+    // Streams one track (its pause first) into a plain DSD Track Area.
+    bool writePlainTrack(DiscTrack& track, bool first, AreaPlacement& area, AreaRun& run, std::string& inputError);
     // The cover after the last area, then the file-system bridge naming it
     // and the disc's structures.
-    bool writeCoverAndBridge();
+    bool writeCoverAndBridge(uint32_t endLsn);
 
     DiscSpec& m_disc;
     ImageFile m_file;
     const WriteObserver& m_observer;
     DiscPlan m_plan;
     std::unique_ptr<TrackAreaStream> m_stream;
-    AreaPlacement m_stereo;
+    AreaSlot m_areas[2];
     std::unique_ptr<CoverPicture> m_cover;
-    uint64_t m_audioTotal = 0;
-    uint64_t m_audioDone = 0;
 };
 
 WriteResult ImageWriter::outputFailed()
@@ -79,80 +96,104 @@ WriteResult ImageWriter::inputFailed(const std::string& line)
     return result;
 }
 
-bool ImageWriter::writeTrack(size_t index, std::string& inputError)
+bool ImageWriter::writePlainTrack(DiscTrack& track, bool first, AreaPlacement& area, AreaRun& run,
+                                  std::string& inputError)
 {
-    DiscTrack& track = m_disc.stereoTracks[index];
-    if (index > 0 && !m_stream->writeSilence(uint64_t(track.pauseFrames) * sacd::kStereoFrameBytes))
+    if (!first && !m_stream->writeSilence(uint64_t(track.pauseFrames) * sacd::kStereoFrameBytes))
         return false;
 
     TrackPlacement placement;
     placement.startFrame = uint32_t(m_stream->framesWritten());
-    const uint64_t expected = track.source->sampleCount() / 8 * 2;
     uint64_t delivered = 0;
-    for (;;) {
-        int64_t got = 0;
+    int64_t got = 0;
+    do {
         if (!m_stream->writeFrom(*track.source, kReadChunk, got, inputError))
             return false;
-        if (got < 0) {
-            if (inputError.empty())
-                inputError = track.path + ": cannot read the audio";
-            return true;
-        }
-        if (got == 0)
-            break;
-        delivered += uint64_t(got);
-        m_audioDone += uint64_t(got);
-        if (m_observer.progress)
-            m_observer.progress(m_audioDone, m_audioTotal);
-    }
-    if (delivered != expected) {
-        inputError = track.path + ": delivered " + std::to_string(delivered) + " bytes of audio, "
-                     + std::to_string(expected) + " expected";
+        delivered += uint64_t(std::max<int64_t>(got, 0));
+        run.audioDone(uint64_t(std::max<int64_t>(got, 0)));
+    } while (got > 0);
+    if (inputError.empty())
+        inputError = AreaRun::readProblem(track, got, delivered);
+    if (!inputError.empty())
         return true;
-    }
     if (!m_stream->padToFrame())
         return false;
     const uint64_t frames = m_stream->framesWritten() - placement.startFrame;
     if (frames < kFramesPerSecond) {
-        char seconds[32];
-        std::snprintf(seconds, sizeof seconds, "%.2f", double(track.source->sampleCount()) / kDsd64Rate);
-        warn("track " + std::to_string(index + 1) + ": " + track.path + " lasts " + seconds
-             + " s; padded with silence to 1 s, the shortest track a disc allows");
+        run.warnPadded(track);
         if (!m_stream->writeSilence((kFramesPerSecond - frames) * sacd::kStereoFrameBytes))
             return false;
     }
     placement.frames = uint32_t(m_stream->framesWritten() - placement.startFrame);
     const uint64_t startSector = sacd::frameStartSector(placement.startFrame);
     const uint64_t lastSector = sacd::frameStartSector(m_stream->framesWritten());
-    placement.startLsn = uint32_t(m_stereo.trackAreaStartLsn + startSector);
+    placement.startLsn = uint32_t(area.trackAreaStartLsn + startSector);
     placement.lengthSectors = uint32_t(lastSector - startSector + 1);
-    m_stereo.tracks.push_back(placement);
+    area.tracks.push_back(placement);
     return true;
 }
 
-bool ImageWriter::writeTocs()
+bool ImageWriter::writePlainTrackArea(AreaSlot& area, AreaRun& run, std::string& inputError)
 {
-    m_stereo.totalFrames = uint32_t(m_stream->framesWritten());
-    m_stereo.trackAreaEndLsn = uint32_t(m_stereo.trackAreaStartLsn + sacd::frameStartSector(m_stereo.totalFrames));
-    m_stereo.toc2Lsn = m_stereo.trackAreaEndLsn + 1;
+    AreaPlacement& placement = area.placement;
+    m_stream = std::make_unique<TrackAreaStream>(m_file);
+    for (size_t i = 0; i < area.tracks->size(); ++i) {
+        run.trackStarted((*area.tracks)[i]);
+        if (!writePlainTrack((*area.tracks)[i], i == 0, placement, run, inputError))
+            return false;
+        if (!inputError.empty() || run.trackFinished())
+            break;
+    }
+    if (!inputError.empty())
+        return true;
+    placement.totalFrames = uint32_t(m_stream->framesWritten());
+    placement.trackAreaEndLsn = uint32_t(placement.trackAreaStartLsn + sacd::frameStartSector(placement.totalFrames));
+    placement.toc2Lsn = placement.trackAreaEndLsn + 1;
+    const bool closed = m_stream->close();
+    m_stream.reset();
+    return closed;
+}
 
-    const std::vector<uint8_t> areaToc = buildStereoAreaToc(m_disc, m_plan.text, m_stereo);
-    if (!m_file.append(areaToc.data(), areaToc.size())
-        || !m_file.writeAt(uint64_t(m_stereo.toc1Lsn) * sacd::kSectorSize, areaToc.data(), areaToc.size()))
-        return false;
-    const std::vector<uint8_t> masterToc = buildMasterToc(m_disc, m_plan.text, m_stereo);
-    for (uint32_t lsn : sacd::kMasterTocLsn) {
-        if (!m_file.writeAt(uint64_t(lsn) * sacd::kSectorSize, masterToc.data(), masterToc.size()))
+bool ImageWriter::writeArea(AreaSlot& area, AreaRun& run, std::string& inputError)
+{
+    AreaPlacement& placement = area.placement;
+    placement.channelCount = area.plan->channelCount;
+    placement.dst = area.plan->dst;
+    placement.tocSectors = area.plan->tocSectors;
+    placement.trackAreaStartLsn = placement.toc1Lsn + placement.tocSectors;
+    {
+        const std::vector<uint8_t> zeros(size_t(placement.tocSectors) * sacd::kSectorSize, 0);
+        if (!m_file.append(zeros.data(), zeros.size()))
             return false;
     }
-    return true;
+    if (placement.dst) {
+        DstAreaOptions options;
+        options.maxOrder = m_disc.dst.order;
+        options.plainFrames = placement.channelCount > 2 && m_disc.dst.noEncode;
+        options.carryOver = !m_disc.dst.orderGiven;
+        if (!writeDstTrackArea(m_file, *area.tracks, area.plan->totalFrames, options, placement, run, inputError))
+            return false;
+    } else {
+        if (!writePlainTrackArea(area, run, inputError))
+            return false;
+    }
+    if (!inputError.empty())
+        return true;
+
+    const uint32_t limit = placement.channelCount == 2 ? kStereoDstByteRateLimit : kMultichannelDstByteRateLimit;
+    if (placement.dst && placement.maxByteRate > limit)
+        warn(std::string("the ") + area.name + " area peaks at " + std::to_string(placement.maxByteRate)
+             + " bytes/s, above the format's limit of " + std::to_string(limit) + " bytes/s"
+             + (m_disc.dst.noEncode && placement.channelCount > 2 ? " (uncompressed frames, --no-encode)" : "")
+             + ": players may refuse the area");
+
+    const std::vector<uint8_t> toc = buildAreaToc(m_disc, m_plan.text, placement, *area.tracks, *area.items);
+    return m_file.append(toc.data(), toc.size())
+           && m_file.writeAt(uint64_t(placement.toc1Lsn) * sacd::kSectorSize, toc.data(), toc.size());
 }
 
-bool ImageWriter::writeCoverAndBridge()
+bool ImageWriter::writeCoverAndBridge(uint32_t endLsn)
 {
-    const uint32_t tocBytes = m_stereo.tocSectors * sacd::kSectorSize;
-    uint32_t endLsn = m_stereo.toc2Lsn + m_stereo.tocSectors;
-
     BridgeVolume volume;
     volume.volumeId = m_disc.text.album;
     for (size_t copy = 0; copy < sacd::kMasterTocLsn.size(); ++copy) {
@@ -173,16 +214,27 @@ bool ImageWriter::writeCoverAndBridge()
     }
     volume.dataEndLsn = endLsn;
 
-    volume.root.directories.push_back({"2C_AUDIO", {}, {}});
-    std::vector<BridgeFile>& audio = volume.root.directories.back().files;
-    audio.push_back({"2C_AREA1.TOC", m_stereo.toc1Lsn, tocBytes});
-    audio.push_back({"2C_AREA2.TOC", m_stereo.toc2Lsn, tocBytes});
-    audio.push_back({"2C_TAREA.2CH", m_stereo.trackAreaStartLsn,
-                     uint64_t(m_stereo.trackAreaEndLsn - m_stereo.trackAreaStartLsn + 1) * sacd::kSectorSize});
-    for (size_t t = 0; t < m_stereo.tracks.size(); ++t) {
-        char name[16];
-        std::snprintf(name, sizeof name, "TRACK%03u.2CH", unsigned(t + 1));
-        audio.push_back({name, m_stereo.tracks[t].startLsn, uint64_t(m_stereo.tracks[t].lengthSectors) * sacd::kSectorSize});
+    for (const AreaSlot& area : m_areas) {
+        const AreaPlacement& p = area.placement;
+        if (p.tocSectors == 0)
+            continue;
+        // 2C_AUDIO/2C_AREA1.TOC ... TRACKnnn.2CH; MC_AUDIO/MC_AREA1.TOC ... TRACKnnn.MCH
+        const bool stereo = p.channelCount == 2;
+        const std::string prefix = stereo ? "2C" : "MC";
+        const std::string suffix = stereo ? ".2CH" : ".MCH";
+        const uint64_t tocBytes = uint64_t(p.tocSectors) * sacd::kSectorSize;
+        BridgeDirectory directory{prefix + "_AUDIO", {}, {}};
+        directory.files.push_back({prefix + "_AREA1.TOC", p.toc1Lsn, tocBytes});
+        directory.files.push_back({prefix + "_AREA2.TOC", p.toc2Lsn, tocBytes});
+        directory.files.push_back({prefix + "_TAREA" + suffix, p.trackAreaStartLsn,
+                                   uint64_t(p.trackAreaEndLsn - p.trackAreaStartLsn + 1) * sacd::kSectorSize});
+        for (size_t t = 0; t < p.tracks.size(); ++t) {
+            char name[16];
+            std::snprintf(name, sizeof name, "TRACK%03u", unsigned(t + 1));
+            directory.files.push_back(
+                {name + suffix, p.tracks[t].startLsn, uint64_t(p.tracks[t].lengthSectors) * sacd::kSectorSize});
+        }
+        volume.root.directories.push_back(std::move(directory));
     }
 
     const BridgeSectors bridge = buildFileSystemBridge(volume);
@@ -208,38 +260,46 @@ WriteResult ImageWriter::run()
         return outputFailed();
     if (m_observer.partialFileCreated)
         m_observer.partialFileCreated(m_file.partPath());
-    // Everything before the Track Area is written as zeros now and filled
+    // Everything before the first area is written as zeros now and filled
     // in last, once every track's place is known.
-    m_stereo.toc1Lsn = sacd::kStereoAreaLsn;
-    m_stereo.tocSectors = m_plan.areaTocSectors;
-    m_stereo.trackAreaStartLsn = sacd::kStereoAreaLsn + m_plan.areaTocSectors;
     {
-        const std::vector<uint8_t> zeros(size_t(m_stereo.trackAreaStartLsn) * sacd::kSectorSize, 0);
+        const std::vector<uint8_t> zeros(size_t(sacd::kStereoAreaLsn) * sacd::kSectorSize, 0);
         if (!m_file.append(zeros.data(), zeros.size()))
             return outputFailed();
     }
-    for (const DiscTrack& track : m_disc.stereoTracks)
-        m_audioTotal += track.source->sampleCount() / 8 * 2;
+    uint64_t audioTotal = 0;
+    size_t trackTotal = 0;
+    for (const AreaSlot& area : m_areas) {
+        trackTotal += area.tracks->size();
+        for (const DiscTrack& track : *area.tracks)
+            audioTotal += track.source->sampleCount() / 8 * uint64_t(track.source->channelCount());
+    }
 
-    m_stream = std::make_unique<TrackAreaStream>(m_file);
-    WriteResult result;
-    result.status = WriteStatus::Written;
-    for (size_t i = 0; i < m_disc.stereoTracks.size(); ++i) {
-        if (m_observer.trackStarted)
-            m_observer.trackStarted(i, m_disc.stereoTracks[i]);
+    AreaRun run(m_observer, trackTotal, audioTotal);
+    uint32_t nextLsn = sacd::kStereoAreaLsn;
+    for (AreaSlot& area : m_areas) {
+        if (area.tracks->empty() || run.stopped())
+            continue;
+        area.placement.toc1Lsn = nextLsn;
         std::string inputError;
-        if (!writeTrack(i, inputError))
+        if (!writeArea(area, run, inputError))
             return outputFailed();
         if (!inputError.empty())
             return inputFailed(inputError);
-        result.tracksWritten = i + 1;
-        if (i + 1 < m_disc.stereoTracks.size() && stopRequested()) {
-            result.status = WriteStatus::Stopped;
-            break;
-        }
+        nextLsn = area.placement.toc2Lsn + area.placement.tocSectors;
     }
-    if (!m_stream->close() || !writeTocs() || !writeCoverAndBridge() || !m_file.commit())
+
+    const std::vector<uint8_t> masterToc =
+        buildMasterToc(m_disc, m_plan.text, m_areas[0].placement, m_areas[1].placement);
+    for (uint32_t lsn : sacd::kMasterTocLsn) {
+        if (!m_file.writeAt(uint64_t(lsn) * sacd::kSectorSize, masterToc.data(), masterToc.size()))
+            return outputFailed();
+    }
+    if (!writeCoverAndBridge(nextLsn) || !m_file.commit())
         return outputFailed();
+    WriteResult result;
+    result.status = run.stopped() ? WriteStatus::Stopped : WriteStatus::Written;
+    result.tracksWritten = run.tracksDone();
     return result;
 }
 

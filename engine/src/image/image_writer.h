@@ -1,11 +1,13 @@
 #pragma once
 
 // Writes the Scarlet Book disc image: three master TOCs (510, 520, 530), the
-// stereo area at 544 (Area TOC-1, the Track Area in the 3-frames-in-14-sectors
-// plain DSD format, Area TOC-2), the cover picture after it, and a UDF 1.02 +
-// ISO 9660 bridge that shows the disc's structures, tracks and cover as files
-// when the image is mounted. The audio is streamed: memory stays small
-// whatever the album length.
+// stereo area at 544 and the multichannel area after it (or at 544 when it
+// is the only one), each Area TOC-1, Track Area, Area TOC-2; the stereo Track
+// Area in the 3-frames-in-14-sectors plain DSD format or DST-coded, the
+// multichannel one DST-coded. Then the cover picture, and a UDF 1.02 + ISO
+// 9660 bridge that shows the disc's structures, tracks and cover as files
+// when the image is mounted. The audio is streamed (DST frames coded on
+// worker threads): memory stays small whatever the album length.
 
 #include "image/disc_plan.h"
 #include "model/disc_model.h"

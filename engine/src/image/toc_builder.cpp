@@ -14,7 +14,16 @@ constexpr uint32_t kMasterTextStringsOffset = 64;
 constexpr uint32_t kAreaTextStringsOffset = 208;
 constexpr uint32_t kTrackTextItemsOffset = 4096; // after the 2-sector pointer table
 constexpr uint32_t kMaxTrackTextSectors = 32;
-constexpr uint32_t kTrackTextSectorOffset = 5;    // plain DSD: no Access_List before it
+constexpr uint32_t kAccessListSectorOffset = 5;
+constexpr uint32_t kAccessListSectors = 32;
+constexpr uint32_t kFrameFormatDst = 0;
+constexpr uint32_t kFrameFormat3In14 = 2;
+
+// The Track_Text follows the Access_List in DST areas.
+uint32_t trackTextSectorOffset(bool dst)
+{
+    return kAccessListSectorOffset + (dst ? kAccessListSectors : 0);
+}
 
 // The disc's own structures are big-endian, with time codes and genre codes.
 class SectorWriter : public ByteWriter
@@ -60,14 +69,14 @@ size_t itemBytes(const EncodedTrackItem& item, const EncodedDiscText& text)
     return (raw + 3) / 4 * 4;
 }
 
-size_t trackItemsBytes(const EncodedDiscText& text, size_t trackCount)
+size_t trackItemsBytes(const EncodedDiscText& text, const TrackItems& tracks, size_t trackCount)
 {
     size_t total = 0;
-    for (size_t t = 0; t < trackCount && t < text.tracks.size(); ++t) {
-        if (text.tracks[t].empty())
+    for (size_t t = 0; t < trackCount && t < tracks.size(); ++t) {
+        if (tracks[t].empty())
             continue;
         total += 4;
-        for (const EncodedTrackItem& item : text.tracks[t])
+        for (const EncodedTrackItem& item : tracks[t])
             total += itemBytes(item, text);
     }
     return total;
@@ -108,13 +117,13 @@ void buildMasterText(uint8_t* sector, const EncodedDiscText& text)
     }
 }
 
-void buildTrackText(uint8_t* base, const EncodedDiscText& text, size_t trackCount)
+void buildTrackText(uint8_t* base, const EncodedDiscText& text, const TrackItems& tracks, size_t trackCount)
 {
     SectorWriter out(base);
     out.bytes(0, "SACDTTxt");
     uint32_t at = kTrackTextItemsOffset;
     for (size_t t = 0; t < trackCount; ++t) {
-        const std::vector<EncodedTrackItem>& items = text.tracks[t];
+        const std::vector<EncodedTrackItem>& items = tracks[t];
         if (items.empty())
             continue;
         out.u16(8 + 2 * t, at);
@@ -131,17 +140,17 @@ void buildTrackText(uint8_t* base, const EncodedDiscText& text, size_t trackCoun
 
 } // namespace
 
-uint32_t trackTextSectors(const EncodedDiscText& text, size_t trackCount)
+uint32_t trackTextSectors(const EncodedDiscText& text, const TrackItems& tracks, size_t trackCount)
 {
-    const size_t items = trackItemsBytes(text, trackCount);
+    const size_t items = trackItemsBytes(text, tracks, trackCount);
     if (items == 0)
         return 0;
     return uint32_t((kTrackTextItemsOffset + items + sacd::kSectorSize - 1) / sacd::kSectorSize);
 }
 
-uint32_t stereoAreaTocSectors(const EncodedDiscText& text, size_t trackCount)
+uint32_t areaTocSectors(const EncodedDiscText& text, const TrackItems& items, size_t trackCount, bool dst)
 {
-    return kTrackTextSectorOffset + trackTextSectors(text, trackCount);
+    return trackTextSectorOffset(dst) + trackTextSectors(text, items, trackCount);
 }
 
 std::vector<std::string> textLimitProblems(const EncodedDiscText& text)
@@ -162,16 +171,20 @@ std::vector<std::string> textLimitProblems(const EncodedDiscText& text)
                            + std::to_string(area) + " bytes in " + charset + ", at most " + std::to_string(areaRoom)
                            + " fit");
     }
-    const size_t items = trackItemsBytes(text, text.tracks.size());
     const size_t itemsRoom = kMaxTrackTextSectors * sacd::kSectorSize - kTrackTextItemsOffset;
-    if (items > itemsRoom) {
-        problems.push_back("track titles, performers and composers: " + std::to_string(items) + " bytes in "
-                           + charset + ", at most " + std::to_string(itemsRoom) + " fit in the track text");
+    for (const TrackItems* tracks : {&text.tracks, &text.multichannelTracks}) {
+        const size_t items = trackItemsBytes(text, *tracks, tracks->size());
+        if (items > itemsRoom) {
+            problems.push_back(std::string(tracks == &text.tracks ? "" : "multichannel ")
+                               + "track titles, performers and composers: " + std::to_string(items) + " bytes in "
+                               + charset + ", at most " + std::to_string(itemsRoom) + " fit in the track text");
+        }
     }
     return problems;
 }
 
-std::vector<uint8_t> buildMasterToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& stereo)
+std::vector<uint8_t> buildMasterToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& stereo,
+                                    const AreaPlacement& multichannel)
 {
     std::vector<uint8_t> toc(sacd::kMasterTocSectors * sacd::kSectorSize, 0);
     SectorWriter out(toc.data());
@@ -182,9 +195,16 @@ std::vector<uint8_t> buildMasterToc(const DiscSpec& disc, const EncodedDiscText&
     out.u16(18, disc.discNumber);
     out.bytes(24, catalogField(disc.catalogNumber));
     out.genre(40, disc.genreIndex);
-    out.u32(64, stereo.toc1Lsn);
-    out.u32(68, stereo.toc2Lsn);
-    out.u16(84, stereo.tocSectors);
+    if (stereo.tocSectors) {
+        out.u32(64, stereo.toc1Lsn);
+        out.u32(68, stereo.toc2Lsn);
+        out.u16(84, stereo.tocSectors);
+    }
+    if (multichannel.tocSectors) {
+        out.u32(72, multichannel.toc1Lsn);
+        out.u32(76, multichannel.toc2Lsn);
+        out.u16(86, multichannel.tocSectors);
+    }
     out.bytes(88, catalogField(disc.catalogNumber));
     out.genre(104, disc.genreIndex);
     out.u16(120, disc.date.year);
@@ -199,27 +219,33 @@ std::vector<uint8_t> buildMasterToc(const DiscSpec& disc, const EncodedDiscText&
     return toc;
 }
 
-std::vector<uint8_t> buildStereoAreaToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& stereo)
+std::vector<uint8_t> buildAreaToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& placement,
+                                  const std::vector<DiscTrack>& tracks, const TrackItems& items)
 {
-    std::vector<uint8_t> toc(size_t(stereo.tocSectors) * sacd::kSectorSize, 0);
-    const size_t trackCount = stereo.tracks.size();
+    std::vector<uint8_t> toc(size_t(placement.tocSectors) * sacd::kSectorSize, 0);
+    const size_t trackCount = placement.tracks.size();
+    const bool stereo = placement.channelCount == 2;
 
     SectorWriter area(toc.data());
-    area.bytes(0, "TWOCHTOC");
+    area.bytes(0, stereo ? "TWOCHTOC" : "MULCHTOC");
     area.u8(8, sacd::kSpecMajor);
     area.u8(9, sacd::kSpecMinor);
-    area.u16(10, stereo.tocSectors);
-    area.u32(16, sacd::kFixedFormatByteRate);
+    area.u16(10, placement.tocSectors);
+    area.u32(16, placement.dst ? placement.maxByteRate : sacd::kFixedFormatByteRate);
     area.u8(20, 4); // 64 x 44 100 Hz
-    area.u8(21, 2); // plain DSD, 3 frames in 14 sectors
-    area.u8(32, 2); // channels; loudspeaker configuration 0 = stereo
-    area.timeCode(64, stereo.totalFrames);
+    area.u8(21, placement.dst ? kFrameFormatDst : kFrameFormat3In14);
+    area.u8(32, uint32_t(placement.channelCount));
+    // Loudspeaker configuration: 0 stereo, 3 five channels, 4 five channels
+    // and the LFE as channel 4.
+    area.u8(33, stereo ? 0 : placement.channelCount == 5 ? 3 : 4);
+    area.timeCode(64, placement.totalFrames);
     area.u8(69, uint8_t(trackCount));
-    area.u32(72, stereo.trackAreaStartLsn);
-    area.u32(76, stereo.trackAreaEndLsn);
+    area.u32(72, placement.trackAreaStartLsn);
+    area.u32(76, placement.trackAreaEndLsn);
     putTextChannel(area, 80, 88, text);
-    const bool hasTrackText = trackTextSectors(text, trackCount) > 0;
-    area.u16(128, hasTrackText ? kTrackTextSectorOffset : 0);
+    const bool hasTrackText = trackTextSectors(text, items, trackCount) > 0;
+    area.u16(128, hasTrackText ? trackTextSectorOffset(placement.dst) : 0);
+    area.u16(132, placement.dst ? kAccessListSectorOffset : 0);
     uint32_t at = kAreaTextStringsOffset;
     const std::string* areaStrings[2] = {&text.areaDescription, &text.areaCopyright};
     for (size_t i = 0; i < 2; ++i) {
@@ -237,23 +263,26 @@ std::vector<uint8_t> buildStereoAreaToc(const DiscSpec& disc, const EncodedDiscT
     list2.bytes(0, "SACDTRL2");
     isrcGenre.bytes(0, "SACD_IGL");
     for (size_t t = 0; t < trackCount; ++t) {
-        const TrackPlacement& track = stereo.tracks[t];
+        const TrackPlacement& track = placement.tracks[t];
         list1.u32(8 + 4 * t, track.startLsn);
         list1.u32(1028 + 4 * t, track.lengthSectors);
         list2.timeCode(8 + 4 * t, track.startFrame);
         list2.timeCode(1028 + 4 * t, track.frames);
-        const std::string& isrc = disc.stereoTracks[t].text.isrc;
+        const std::string& isrc = tracks[t].text.isrc;
         if (!isrc.empty()) {
             std::string upper = isrc;
             std::transform(upper.begin(), upper.end(), upper.begin(),
                            [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
             isrcGenre.bytes(8 + 12 * t, upper);
         }
-        const uint16_t trackGenre = disc.stereoTracks[t].text.genreIndex;
+        const uint16_t trackGenre = tracks[t].text.genreIndex;
         isrcGenre.genre(3072 + 4 * t, trackGenre ? trackGenre : disc.genreIndex);
     }
+    if (placement.dst)
+        std::memcpy(toc.data() + kAccessListSectorOffset * sacd::kSectorSize, placement.accessList.data(),
+                    std::min<size_t>(placement.accessList.size(), kAccessListSectors * sacd::kSectorSize));
     if (hasTrackText)
-        buildTrackText(toc.data() + kTrackTextSectorOffset * sacd::kSectorSize, text, trackCount);
+        buildTrackText(toc.data() + trackTextSectorOffset(placement.dst) * sacd::kSectorSize, text, items, trackCount);
     return toc;
 }
 

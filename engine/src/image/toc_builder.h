@@ -20,6 +20,10 @@ struct TrackPlacement {
 };
 
 struct AreaPlacement {
+    int channelCount = 2;
+    bool dst = false;             // DST-coded (flexible format) rather than plain 3-in-14
+    uint32_t maxByteRate = 0;     // DST only: measured over the frames written
+    std::vector<uint8_t> accessList; // DST only: its 32 sectors
     uint32_t toc1Lsn = 0;
     uint32_t toc2Lsn = 0;
     uint32_t tocSectors = 0;
@@ -29,17 +33,23 @@ struct AreaPlacement {
     std::vector<TrackPlacement> tracks;
 };
 
-// Sectors of the Track_Text for the first `trackCount` tracks (0 when none
-// has text).
-uint32_t trackTextSectors(const EncodedDiscText& text, size_t trackCount);
-// Sectors of one stereo Area TOC for the first `trackCount` tracks.
-uint32_t stereoAreaTocSectors(const EncodedDiscText& text, size_t trackCount);
+using TrackItems = std::vector<std::vector<EncodedTrackItem>>;
+
+// Sectors of the Track_Text for the first `trackCount` tracks of an area
+// (0 when none has text).
+uint32_t trackTextSectors(const EncodedDiscText& text, const TrackItems& items, size_t trackCount);
+// Sectors of one Area TOC for the first `trackCount` tracks; a DST area adds
+// its Access_List.
+uint32_t areaTocSectors(const EncodedDiscText& text, const TrackItems& items, size_t trackCount, bool dst);
 // Problems with the format's text limits, naming the fields concerned.
 std::vector<std::string> textLimitProblems(const EncodedDiscText& text);
 
-// The 10 sectors of one Master TOC copy.
-std::vector<uint8_t> buildMasterToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& stereo);
-// The `stereo.tocSectors` sectors of the stereo Area TOC (TOC-1 and TOC-2 alike).
-std::vector<uint8_t> buildStereoAreaToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& stereo);
+// The 10 sectors of one Master TOC copy; an area whose tocSectors is 0 is absent.
+std::vector<uint8_t> buildMasterToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& stereo,
+                                    const AreaPlacement& multichannel);
+// The `area.tocSectors` sectors of an Area TOC (TOC-1 and TOC-2 alike); `tracks`
+// and `items` are the area's, of which the first area.tracks.size() were written.
+std::vector<uint8_t> buildAreaToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& area,
+                                  const std::vector<DiscTrack>& tracks, const TrackItems& items);
 
 } // namespace orvi::engine

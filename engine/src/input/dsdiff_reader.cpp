@@ -5,6 +5,7 @@
 // whose IDs put them elsewhere on the disc.
 
 #include "input/byte_fields.h"
+#include "input/dsdiff_dst.h"
 #include "input/channel_order.h"
 #include "input/id3_metadata.h"
 #include "input/track_formats.h"
@@ -119,6 +120,7 @@ struct DsdiffFacts {
     bool dstSound = false;
     bool sawProperties = false;
     std::optional<Chunk> id3;
+    std::optional<Chunk> dstIndex;
     std::string diinTitle, diinArtist;
 };
 
@@ -172,7 +174,9 @@ public:
             const uint64_t room = region.end - chunk.dataOffset;
             if (chunk.size > room) {
                 const uint64_t inFile = file_.size() - chunk.dataOffset;
-                if (chunk.size > inFile)
+                if (chunk.size > inFile && chunk.is("DST "))
+                    refuse(dstTruncationProblem(file_, chunk.dataOffset, inFile));
+                else if (chunk.size > inFile)
                     refuse("truncated: " + describeChunkId(chunk.id) + " chunk says " + bytesText(chunk.size)
                            + ", file has " + bytesText(inFile));
                 else
@@ -244,6 +248,8 @@ public:
                          });
         } else if (chunk.is("ID3 ")) {
             facts_.id3 = chunk;
+        } else if (chunk.is("DSTI")) {
+            facts_.dstIndex = chunk;
         }
     }
 
@@ -325,29 +331,42 @@ public:
             return refuse("damaged header: no 'FS  ' (sample rate) chunk");
         if (!facts_.channels)
             return refuse("damaged header: no 'CHNL' (channels) chunk");
-        const bool dst = facts_.dstSound || facts_.compression == "DST ";
-        if (dst)
-            refuse("DST-compressed DSDIFF: DST input comes with DST support; convert it to plain DSD first");
-        else if (facts_.compression != "DSD ")
+        const bool dst = facts_.compression == "DST ";
+        if (dst != facts_.dstSound && facts_.sound)
+            refuse("damaged: compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(facts_.compression.data()))
+                   + " with a " + describeChunkId(facts_.sound->id) + " sound data chunk");
+        else if (!dst && facts_.compression != "DSD ")
             refuse("compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(facts_.compression.data()))
                    + " is not supported (plain 'DSD ' expected)");
         checkDiscFormat(file_.path(), *facts_.channels, *facts_.sampleRate, track_);
         if (!ok())
             return;
         if (!facts_.sound)
-            return refuse("damaged: no 'DSD ' sound data chunk");
-        const uint64_t dataBytes = facts_.sound->size;
-        const auto channels = static_cast<uint64_t>(*facts_.channels);
-        if (dataBytes == 0)
-            return refuse("holds no audio ('DSD ' chunk is empty)");
-        if (dataBytes % channels != 0)
-            return refuse("damaged: 'DSD ' chunk of " + bytesText(dataBytes) + " does not divide into "
-                          + std::to_string(channels) + " channels");
-
+            return refuse(std::string("damaged: no ") + (dst ? "'DST '" : "'DSD '") + " sound data chunk");
         std::string orderProblem;
         auto order = discChannelOrder(facts_.channelIds, orderProblem);
         if (!order)
             return refuse(orderProblem);
+        uint64_t dataBytes = facts_.sound->size;
+        const auto channels = static_cast<uint64_t>(*facts_.channels);
+        std::unique_ptr<DsdSource> dstSource;
+        if (dst) {
+            DstSoundChunks chunks{facts_.sound->dataOffset, facts_.sound->size, {}, 0};
+            if (facts_.dstIndex) {
+                chunks.indexOffset = facts_.dstIndex->dataOffset;
+                chunks.indexSize = facts_.dstIndex->size;
+            }
+            uint64_t frames = 0;
+            dstSource = openDstSound(std::move(file), *order, chunks, frames, track_.errors);
+            if (!dstSource)
+                return;
+            dataBytes = frames * kBytesPerChannelFrame * channels;
+        } else if (dataBytes == 0) {
+            return refuse("holds no audio ('DSD ' chunk is empty)");
+        } else if (dataBytes % channels != 0) {
+            return refuse("damaged: 'DSD ' chunk of " + bytesText(dataBytes) + " does not divide into "
+                          + std::to_string(channels) + " channels");
+        }
 
         if (facts_.id3) {
             if (facts_.id3->size > kMaxTagBytes) {
@@ -368,8 +387,9 @@ public:
         track_.channels = *facts_.channels;
         track_.sampleRate = *facts_.sampleRate;
         track_.sampleCount = dataBytes / channels * 8;
-        track_.source = std::make_unique<DsdiffSource>(std::move(file), std::move(*order), facts_.sound->dataOffset,
-                                                       dataBytes);
+        track_.source = dstSource ? std::move(dstSource)
+                                  : std::make_unique<DsdiffSource>(std::move(file), std::move(*order),
+                                                                   facts_.sound->dataOffset, dataBytes);
     }
 
 private:

@@ -32,11 +32,7 @@ void checkDiscFormat(const std::string& path, int channels, uint32_t sampleRate,
     if (sampleRate != kDsd64Rate)
         track.errors.push_back(path + ": sample rate " + std::to_string(sampleRate)
                                + " Hz: only DSD64 (2822400 Hz) fits on an SACD");
-    if (channels == 5 || channels == 6)
-        track.errors.push_back(path + ": " + std::to_string(channels)
-                               + " channels: multichannel tracks come with DST support;"
-                                 " this version takes stereo (2-channel) tracks only");
-    else if (channels != 2)
+    if (channels != 2 && channels != 5 && channels != 6)
         track.errors.push_back(path + ": " + std::to_string(channels) + (channels == 1 ? " channel" : " channels")
                                + ": an SACD takes stereo (2-channel) or multichannel (5- or 6-channel) tracks");
 }

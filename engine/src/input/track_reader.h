@@ -37,9 +37,9 @@ struct OpenedTrack {
 };
 
 // Opens a DSF (version 1) or DSDIFF 1.5 file, recognised by its content
-// rather than its suffix. Only 2-channel DSD64 plain DSD is accepted in this
-// version; 5/6-channel tracks and DST-compressed files are refused with a
-// message saying they come with DST support.
+// rather than its suffix: DSD64 with 2, 5 or 6 channels, plain or (DSDIFF)
+// DST-coded. DST frames are decoded as they are read, so a frame that does
+// not decode is reported by the source's read, naming the frame.
 OpenedTrack openTrack(const std::string& path);
 
 // Where a text of the sheet stands, for messages: "<path>:<line> TITLE".

@@ -30,6 +30,19 @@ public:
     // returns how many were read; 0 at the end. On an I/O or format fault
     // returns -1 and sets `error` to a message naming the file and the problem.
     virtual int64_t read(uint8_t* out, size_t bytes, std::string& error) = 0;
+
+    // A file that stores DST frames can hand them over as they are, so that
+    // a DST area carries them without decoding and coding them again. Use
+    // either read() or readDstFrame() on one source, never both.
+    virtual bool holdsDstFrames() const { return false; }
+    // The next frame into `frame`, checked to decode; false at the end (with
+    // `error` empty) or on a fault (`error` names the file and the frame).
+    virtual bool readDstFrame(std::vector<uint8_t>& frame, std::string& error)
+    {
+        frame.clear();
+        error.clear();
+        return false;
+    }
 };
 
 // Metadata found in a file (ID3v2, DSDIFF DIIN) or given by the user.
@@ -68,9 +81,17 @@ struct DiscDate {
 
 struct DiscTrack {
     std::string path;      // input file, for messages
+    size_t number = 0;     // position among the inputs, from 1 (0: not from a command line)
     TrackText text;        // resolved: command line > CUE > in-file
     uint32_t pauseFrames = 0; // silence frames before this track (0 for the first)
     std::unique_ptr<DsdSource> source;
+};
+
+struct DstSettings {
+    int order = 128;          // --dst-compression
+    bool orderGiven = false;  // given explicitly: DST input is coded again rather than carried over
+    bool stereo = false;      // --dst-stereo: the stereo area DST-coded too
+    bool noEncode = false;    // --no-encode: the multichannel area as uncompressed DST frames
 };
 
 struct DiscSpec {
@@ -82,18 +103,21 @@ struct DiscSpec {
     uint16_t discTotal = 1;
     std::string coverPath; // JPEG or PNG file, empty = none
     std::vector<DiscTrack> stereoTracks;
-    std::vector<DiscTrack> multichannelTracks; // written in a later version
+    std::vector<DiscTrack> multichannelTracks; // 5 or 6 channels, one count for the area
+    DstSettings dst;
 };
 
 // What the writer reports while it works; every callback is optional.
 struct WriteObserver {
-    // Before track `index` (0-based within its area) starts.
+    // Before track `index` starts (0-based over the disc: stereo tracks first).
     std::function<void(size_t index, const DiscTrack& track)> trackStarted;
     // Bytes of audio written so far and the total to write.
     std::function<void(uint64_t done, uint64_t total)> progress;
     // Polled between tracks: true asks to close the image after the finished tracks.
     std::function<bool()> stopRequested;
     std::function<void(const std::string& line)> warning;
+    // What the writer did that the log should show (e.g. DST frames carried over).
+    std::function<void(const std::string& line)> note;
     // The temporary file the image is written to, once created.
     std::function<void(const std::string& path)> partialFileCreated;
 };
@@ -103,7 +127,7 @@ enum class WriteStatus { Written, Stopped, InvalidInput, OutputFailed };
 struct WriteResult {
     WriteStatus status = WriteStatus::OutputFailed;
     std::vector<std::string> errors; // one line per problem, naming the field or file
-    size_t tracksWritten = 0;
+    size_t tracksWritten = 0; // stereo tracks first, then multichannel ones
 };
 
 } // namespace orvi::engine

@@ -32,10 +32,11 @@ std::string trackText(const AreaTrack& track, uint8_t type)
 constexpr uint8_t kTitleText = 1;
 constexpr uint8_t kPerformerText = 2;
 
-QString fileNameFor(size_t number, const std::string& title)
+// "03 - Title.dsf"; multichannel tracks "MC03 - Title.dsf".
+QString fileNameFor(size_t number, const std::string& title, bool multichannel)
 {
     char prefix[24];
-    std::snprintf(prefix, sizeof prefix, "%02zu", number);
+    std::snprintf(prefix, sizeof prefix, multichannel ? "MC%02zu" : "%02zu", number);
     if (title.empty())
         return QString::fromLatin1(prefix) + QStringLiteral(".dsf");
     QString name = QString::fromStdString(title);
@@ -57,42 +58,25 @@ QString fileNameFor(size_t number, const std::string& title)
     return QString::fromLatin1(prefix) + QStringLiteral(" - ") + name.left(length) + QStringLiteral(".dsf");
 }
 
-} // namespace
-
-int extractImage(const std::string& imagePath, const std::string& directory, EngineOutput& output)
+int extractArea(SacdImage& image, const AreaToc& area, const std::string& imagePath, const QDir& folder,
+                EngineOutput& output)
 {
-    SacdImage image;
+    const bool multichannel = area.signature == "MULCHTOC";
     std::string error;
-    if (!image.open(imagePath, error)) {
-        if (isDsdDiscImage(imagePath))
-            return extractDsdDisc(imagePath, directory, output);
-        output.error(error);
-        return 1;
-    }
-    const AreaToc* area = image.stereoArea();
-    if (!area) {
-        output.error(imagePath + ": the image has no stereo area");
-        return 1;
-    }
-    const QDir folder(QString::fromStdString(directory));
-    if (!QDir().mkpath(folder.path())) {
-        output.error(directory + ": cannot create the folder");
-        return 3;
-    }
-    for (size_t t = 0; t < area->tracks.size(); ++t) {
+    for (size_t t = 0; t < area.tracks.size(); ++t) {
         signal::TagFields tag;
-        tag.title = trackText(area->tracks[t], kTitleText);
-        tag.artist = trackText(area->tracks[t], kPerformerText);
+        tag.title = trackText(area.tracks[t], kTitleText);
+        tag.artist = trackText(area.tracks[t], kPerformerText);
         tag.version = 3;
-        const std::string path = folder.filePath(fileNameFor(t + 1, tag.title)).toStdString();
+        const std::string path = folder.filePath(fileNameFor(t + 1, tag.title, multichannel)).toStdString();
         signal::DsdFileWriter writer;
-        if (!writer.open(path, signal::DsdFileFormat::Dsf, area->channelCount, orvi::engine::kDsd64Rate, error)) {
+        if (!writer.open(path, signal::DsdFileFormat::Dsf, area.channelCount, orvi::engine::kDsd64Rate, error)) {
             output.error(error);
             return 3;
         }
         std::string writeError;
         const bool read = image.readTrackFrames(
-            *area, t,
+            area, t,
             [&](const uint8_t* frame, size_t bytes) {
                 if (writeError.empty())
                     writer.write(frame, bytes, writeError);
@@ -110,6 +94,35 @@ int extractImage(const std::string& imagePath, const std::string& directory, Eng
             return 3;
         }
         output.line("extracted: " + path);
+    }
+    return 0;
+}
+
+} // namespace
+
+int extractImage(const std::string& imagePath, const std::string& directory, EngineOutput& output)
+{
+    SacdImage image;
+    std::string error;
+    if (!image.open(imagePath, error)) {
+        if (isDsdDiscImage(imagePath))
+            return extractDsdDisc(imagePath, directory, output);
+        output.error(error);
+        return 1;
+    }
+    if (image.areas().empty()) {
+        output.error(imagePath + ": the image has no audio area");
+        return 1;
+    }
+    const QDir folder(QString::fromStdString(directory));
+    if (!QDir().mkpath(folder.path())) {
+        output.error(directory + ": cannot create the folder");
+        return 3;
+    }
+    for (const AreaToc& area : image.areas()) {
+        const int code = extractArea(image, area, imagePath, folder, output);
+        if (code != 0)
+            return code;
     }
     return 0;
 }

@@ -6,6 +6,8 @@
 #include "reader/sacd_image.h"
 #include "run/engine_output.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace orvi::engine::reader {
@@ -118,7 +120,50 @@ void printTrack(size_t number, const AreaTrack& track, EngineOutput& out)
     }
 }
 
-void printArea(const AreaToc& a, EngineOutput& out)
+// The DST frames' sizes: how well the area is coded, and how many frames
+// are stored uncompressed.
+void printDstFrames(SacdImage& image, const AreaToc& a, EngineOutput& out)
+{
+    uint64_t count = 0, total = 0, plain = 0;
+    size_t smallest = SIZE_MAX, largest = 0;
+    std::string error;
+    const bool read = image.readStoredFrames(
+        a,
+        [&](const uint8_t* frame, size_t bytes) {
+            ++count;
+            total += bytes;
+            smallest = std::min(smallest, bytes);
+            largest = std::max(largest, bytes);
+            plain += (frame[0] & 0x80) == 0;
+        },
+        error);
+    if (!read) {
+        out.line("  DST frames: unreadable: " + error);
+        return;
+    }
+    if (count == 0)
+        return;
+    const uint64_t dsd = count * a.channelCount * 4704;
+    char line[200];
+    std::snprintf(line, sizeof line,
+                  "  DST frames: %llu, bytes per frame %zu min, %llu mean, %zu max; %llu uncompressed; ratio %.3f",
+                  static_cast<unsigned long long>(count), smallest, static_cast<unsigned long long>(total / count),
+                  largest, static_cast<unsigned long long>(plain), double(dsd) / double(total));
+    out.line(line);
+}
+
+void printAccessList(const AreaToc& a, EngineOutput& out)
+{
+    out.line("  access list: " + std::to_string(a.accessList.size()) + " entries, every "
+             + std::to_string(a.accessStep) + " frames");
+    for (size_t n = 0; n < a.accessList.size(); ++n) {
+        const AccessEntry& e = a.accessList[n];
+        out.line("    entry " + std::to_string(n) + ": sector " + std::to_string(e.sector)
+                 + (e.detailed ? ", detailed list " : ", margin ") + std::to_string(e.margin));
+    }
+}
+
+void printArea(SacdImage& image, const AreaToc& a, EngineOutput& out)
 {
     out.line("area " + a.signature + ": TOC at sector " + std::to_string(a.tocSector) + ", version "
              + std::to_string(a.versionMajor) + "." + std::to_string(a.versionMinor) + ", "
@@ -144,6 +189,10 @@ void printArea(const AreaToc& a, EngineOutput& out)
         if (c < a.areaCopyrights.size() && !a.areaCopyrights[c].empty())
             out.line("    area copyright: " + quoted(a.areaCopyrights[c]));
     }
+    if (a.accessListPointer != 0)
+        printAccessList(a, out);
+    if (a.frameFormat == 0)
+        printDstFrames(image, a, out);
     for (size_t t = 0; t < a.tracks.size(); ++t)
         printTrack(t + 1, a.tracks[t], out);
 }
@@ -162,7 +211,7 @@ int inspectImage(const std::string& imagePath, EngineOutput& output)
     }
     printMaster(image.master(), output);
     for (const AreaToc& area : image.areas())
-        printArea(area, output);
+        printArea(image, area, output);
     return 0;
 }
 

@@ -68,34 +68,44 @@ private:
 
 } // namespace
 
-std::vector<std::string> verifyImage(const std::string& imagePath, const std::vector<std::string>& inputs)
+std::vector<std::string> verifyImage(const std::string& imagePath, const std::vector<std::string>& stereoInputs,
+                                     const std::vector<std::string>& multichannelInputs)
 {
     std::vector<std::string> problems;
     SacdImage image;
     std::string error;
     if (!image.open(imagePath, error))
         return {error};
-    const AreaToc* area = image.stereoArea();
-    if (!area)
-        return {imagePath + ": the image has no stereo area"};
-    if (area->tracks.size() != inputs.size())
-        problems.push_back(imagePath + ": the image has " + std::to_string(area->tracks.size()) + " tracks, expected "
-                           + std::to_string(inputs.size()));
-    for (size_t t = 0; t < inputs.size() && t < area->tracks.size(); ++t) {
-        OpenedTrack input = openTrack(inputs[t]);
-        if (!input.errors.empty()) {
-            problems.insert(problems.end(), input.errors.begin(), input.errors.end());
+    size_t number = 0;
+    for (const bool multichannel : {false, true}) {
+        const std::vector<std::string>& inputs = multichannel ? multichannelInputs : stereoInputs;
+        const char* name = multichannel ? "multichannel" : "stereo";
+        const AreaToc* area = multichannel ? image.multichannelArea() : image.stereoArea();
+        if (!area) {
+            if (!inputs.empty())
+                problems.push_back(imagePath + ": the image has no " + name + " area");
             continue;
         }
-        TrackComparison comparison(*input.source, "track " + std::to_string(t + 1) + " (" + inputs[t] + ")");
-        if (!image.readTrackFrames(*area, t, [&](const uint8_t* frame, size_t bytes) { comparison.compare(frame, bytes); },
-                                   error)) {
-            problems.push_back(imagePath + ": " + error);
-            continue;
+        if (area->tracks.size() != inputs.size())
+            problems.push_back(imagePath + ": the " + name + " area has " + std::to_string(area->tracks.size())
+                               + " tracks, expected " + std::to_string(inputs.size()));
+        for (size_t t = 0; t < inputs.size() && t < area->tracks.size(); ++t) {
+            ++number;
+            OpenedTrack input = openTrack(inputs[t]);
+            if (!input.errors.empty()) {
+                problems.insert(problems.end(), input.errors.begin(), input.errors.end());
+                continue;
+            }
+            TrackComparison comparison(*input.source, "track " + std::to_string(number) + " (" + inputs[t] + ")");
+            if (!image.readTrackFrames(
+                    *area, t, [&](const uint8_t* frame, size_t bytes) { comparison.compare(frame, bytes); }, error)) {
+                problems.push_back(imagePath + ": " + error);
+                continue;
+            }
+            const std::string problem = comparison.finish();
+            if (!problem.empty())
+                problems.push_back(problem);
         }
-        const std::string problem = comparison.finish();
-        if (!problem.empty())
-            problems.push_back(problem);
     }
     return problems;
 }

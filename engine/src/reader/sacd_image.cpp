@@ -1,5 +1,6 @@
 #include "reader/sacd_image.h"
 
+#include "dst/dst_codec.h"
 #include "reader/disc_text.h"
 
 #include <cstdio>
@@ -12,7 +13,8 @@ namespace {
 constexpr uint32_t kMasterTocSector = 510;
 constexpr uint32_t kMasterTocSectors = 10;
 constexpr uint32_t kTrackTextMaxSectors = 32;
-constexpr size_t kPlainStereoFrameBytes = 2 * 4704;
+constexpr size_t kChannelFrameBytes = 4704;
+constexpr uint32_t kAccessListSectors = 32;
 constexpr uint8_t kFrameFormatDst = 0;
 constexpr uint8_t kAudioPacket = 2;
 
@@ -91,6 +93,15 @@ bool SacdImage::readSectors(uint32_t sector, uint32_t count, std::vector<uint8_t
     if (!file_.seek(qint64(sector) * kSectorSize))
         return false;
     return file_.read(reinterpret_cast<char*>(out.data()), qint64(out.size())) == qint64(out.size());
+}
+
+const AreaToc* SacdImage::multichannelArea() const
+{
+    for (const AreaToc& area : areas_) {
+        if (area.signature == "MULCHTOC")
+            return &area;
+    }
+    return nullptr;
 }
 
 const AreaToc* SacdImage::stereoArea() const
@@ -280,34 +291,81 @@ bool SacdImage::readArea(uint32_t tocSector, uint16_t length, uint32_t copySecto
         }
     }
 
+    if (area.accessListPointer != 0) {
+        const size_t offset = size_t(area.accessListPointer) * kSectorSize;
+        if (area.accessListPointer + kAccessListSectors > length || !hasSignature(toc, offset, "SACD_ACC")) {
+            error = "access list (\"SACD_ACC\") missing at TOC sector offset " + std::to_string(area.accessListPointer);
+            return false;
+        }
+        const uint8_t* list = p + offset;
+        area.accessStep = list[10];
+        const unsigned entries = std::min<unsigned>(u16(list + 8), (kAccessListSectors * kSectorSize / 2 - 16) / 5);
+        for (unsigned n = 0; n < entries; ++n) {
+            const uint8_t* entry = list + 16 + 5 * n;
+            area.accessList.push_back(AccessEntry{bool(entry[0] & 0x80), uint16_t(u16(entry) & 0x7fff),
+                                                  uint32_t(entry[2]) << 16 | uint32_t(u16(entry + 3))});
+        }
+    }
+
     std::vector<uint8_t> copy;
     area.copiesIdentical = copySector != 0 && readSectors(copySector, length, copy) && copy == toc;
     areas_.push_back(std::move(area));
     return true;
 }
 
-bool SacdImage::readTrackFrames(const AreaToc& area, size_t index,
-                                const std::function<void(const uint8_t*, size_t)>& sink, std::string& error)
+bool SacdImage::readTrackFrames(const AreaToc& area, size_t index, const FrameSink& sink, std::string& error)
 {
     if (index >= area.tracks.size()) {
         error = "no track " + std::to_string(index + 1);
         return false;
     }
-    if (area.frameFormat == kFrameFormatDst || area.channelCount != 2) {
-        error = "DST-coded and multichannel areas are not read in this version";
-        return false;
-    }
     const AreaTrack& track = area.tracks[index];
     const uint32_t first = track.startTime.frameCount();
-    const uint32_t end = first + track.timeLength.frameCount();
+    const std::string where = "track " + std::to_string(index + 1) + ": ";
+    const size_t dsdBytes = size_t(area.channelCount) * kChannelFrameBytes;
+    const bool dst = area.frameFormat == kFrameFormatDst;
+    std::vector<uint8_t> dsd(dsdBytes);
+    uint32_t frameTime = first;
+    std::string problem;
+    const bool walked = walkFrames(
+        area, track.startSector, first, first + track.timeLength.frameCount(), where,
+        [&](const uint8_t* frame, size_t bytes) {
+            if (!problem.empty())
+                return;
+            if (!dst) {
+                if (bytes == dsdBytes)
+                    sink(frame, bytes);
+                else
+                    problem = where + "frame " + std::to_string(frameTime) + " holds " + std::to_string(bytes)
+                              + " bytes, not " + std::to_string(dsdBytes);
+            } else if (dst::decodeFrame({frame, bytes}, area.channelCount, dsd, problem)) {
+                sink(dsd.data(), dsd.size());
+            } else {
+                problem = where + "DST frame " + std::to_string(frameTime) + " does not decode: " + problem;
+            }
+            ++frameTime;
+        },
+        error);
+    if (walked && !problem.empty())
+        error = problem;
+    return walked && problem.empty();
+}
+
+bool SacdImage::readStoredFrames(const AreaToc& area, const FrameSink& sink, std::string& error)
+{
+    return walkFrames(area, area.trackAreaStart, 0, area.totalPlayTime.frameCount(), "", sink, error);
+}
+
+bool SacdImage::walkFrames(const AreaToc& area, uint32_t startSector, uint32_t first, uint32_t end,
+                           const std::string& where, const FrameSink& sink, std::string& error)
+{
     std::vector<uint8_t> frame;
     bool inFrame = false;
     uint32_t frameTime = 0;
     uint32_t expectedTime = first;
     std::vector<uint8_t> sector;
-    const std::string where = "track " + std::to_string(index + 1) + ": ";
 
-    // Delivers the frame just completed; false when the track is complete.
+    // Delivers the frame just completed; false when the last one is done.
     auto finishFrame = [&]() -> bool {
         if (!inFrame || frameTime < first)
             return true;
@@ -315,17 +373,12 @@ bool SacdImage::readTrackFrames(const AreaToc& area, size_t index,
             error = where + "frame " + std::to_string(frameTime) + " follows frame " + std::to_string(expectedTime - 1);
             return false;
         }
-        if (frame.size() != kPlainStereoFrameBytes) {
-            error = where + "frame " + std::to_string(frameTime) + " holds " + std::to_string(frame.size())
-                    + " bytes, not " + std::to_string(kPlainStereoFrameBytes);
-            return false;
-        }
         sink(frame.data(), frame.size());
         ++expectedTime;
         return expectedTime < end;
     };
 
-    for (uint32_t s = track.startSector; s <= area.trackAreaEnd; ++s) {
+    for (uint32_t s = startSector; s <= area.trackAreaEnd; ++s) {
         if (!readSectors(s, 1, sector)) {
             error = where + sectorText(s) + " lies outside the image";
             return false;
@@ -372,6 +425,14 @@ bool SacdImage::readTrackFrames(const AreaToc& area, size_t index,
                 frame.insert(frame.end(), p + data, p + data + size);
             data += size;
         }
+    }
+    // A DST Track Area ends with its last frame's last packet.
+    if (area.frameFormat == kFrameFormatDst && inFrame) {
+        const bool more = finishFrame();
+        if (!error.empty())
+            return false;
+        if (!more)
+            return true;
     }
     error = where + "no frame boundary after the last frame";
     return false;

@@ -1,9 +1,10 @@
 #pragma once
 
 // Reads an SACD disc image back: the master TOC with its text, the area TOCs
-// with track lists, ISRCs, genres and track text, and the audio frames of
-// plain DSD areas. Written from the format's description, independently of
-// the image writer, so that reading back checks the writer.
+// with track lists, ISRCs, genres, track text and Access_List, and the audio
+// frames of plain DSD and DST-coded areas (decoded). Written from the format's
+// description, independently of the image writer, so that reading back
+// checks the writer.
 
 #include <cstdint>
 #include <QFile>
@@ -65,6 +66,12 @@ struct AreaTrack {
     std::vector<std::vector<TrackTextItem>> texts; // per text channel
 };
 
+struct AccessEntry {
+    bool detailed = false;
+    uint16_t margin = 0; // or the detailed list's pointer
+    uint32_t sector = 0;
+};
+
 struct AreaToc {
     std::string signature; // "TWOCHTOC" or "MULCHTOC"
     uint32_t tocSector = 0;
@@ -82,6 +89,8 @@ struct AreaToc {
     std::vector<std::string> areaDescriptions; // per text channel
     std::vector<std::string> areaCopyrights;   // per text channel
     std::vector<AreaTrack> tracks;
+    uint8_t accessStep = 0;            // frames between Access_List entries (DST areas)
+    std::vector<AccessEntry> accessList;
     bool copiesIdentical = false; // TOC-2 repeats TOC-1
 };
 
@@ -95,14 +104,20 @@ public:
     const MasterToc& master() const { return master_; }
     const std::vector<AreaToc>& areas() const { return areas_; }
     const AreaToc* stereoArea() const;
+    const AreaToc* multichannelArea() const;
 
-    // Delivers the plain DSD frames of track `index` of `area` in order, each
-    // 1/75 s of channel-interleaved, MSB-first bytes. False with `error` set
-    // on a damaged stream or a DST area (not read in this version).
-    bool readTrackFrames(const AreaToc& area, size_t index,
-                         const std::function<void(const uint8_t* frame, size_t bytes)>& sink, std::string& error);
+    using FrameSink = std::function<void(const uint8_t* frame, size_t bytes)>;
+    // Delivers the DSD frames of track `index` of `area` in order (DST frames
+    // decoded), each 1/75 s of channel-interleaved, MSB-first bytes. False
+    // with `error` set on a damaged stream or a frame that does not decode.
+    bool readTrackFrames(const AreaToc& area, size_t index, const FrameSink& sink, std::string& error);
+    // Delivers every audio frame of the area as stored (DST frames coded).
+    bool readStoredFrames(const AreaToc& area, const FrameSink& sink, std::string& error);
 
 private:
+    // The stored frames with time codes first..end-1, from `startSector` on.
+    bool walkFrames(const AreaToc& area, uint32_t startSector, uint32_t first, uint32_t end, const std::string& where,
+                    const FrameSink& sink, std::string& error);
     bool readSectors(uint32_t sector, uint32_t count, std::vector<uint8_t>& out);
     bool readMasterToc(std::string& error);
     bool readArea(uint32_t tocSector, uint16_t length, uint32_t copySector, std::string& error);

@@ -25,15 +25,28 @@ std::string sizeText(uint64_t bytes)
     return text;
 }
 
-std::string planLine(const DiscSpec& disc, uint64_t totalFrames, uint64_t imageBytes)
+std::string planLine(const DiscSpec& disc, const DiscPlan& plan)
 {
-    const uint64_t seconds = totalFrames / kFramesPerSecond;
-    const size_t count = disc.stereoTracks.size();
-    char line[160];
-    std::snprintf(line, sizeof line, "1 area: stereo %zu %s %llu:%02llu; estimated size %s", count,
-                  count == 1 ? "track" : "tracks", static_cast<unsigned long long>(seconds / 60),
-                  static_cast<unsigned long long>(seconds % 60), sizeText(imageBytes).c_str());
-    return line;
+    std::string areas;
+    int count = 0;
+    auto describe = [&](const char* name, const AreaPlan& area, size_t tracks) {
+        if (tracks == 0)
+            return;
+        const uint64_t seconds = area.totalFrames / kFramesPerSecond;
+        std::string coding;
+        if (area.channelCount > 2)
+            coding = " (" + std::to_string(area.channelCount) + " channels, DST)";
+        else if (area.dst)
+            coding = " (DST)";
+        char text[96];
+        std::snprintf(text, sizeof text, " %zu %s %llu:%02llu", tracks, tracks == 1 ? "track" : "tracks",
+                      static_cast<unsigned long long>(seconds / 60), static_cast<unsigned long long>(seconds % 60));
+        areas += (count++ ? ", " : " ") + std::string(name) + coding + text;
+    };
+    describe("stereo", plan.stereo, disc.stereoTracks.size());
+    describe("multichannel", plan.multichannel, disc.multichannelTracks.size());
+    return std::to_string(count) + (count == 1 ? " area:" : " areas:") + areas + "; estimated size "
+           + sizeText(plan.imageBytes);
 }
 
 std::string trackLine(size_t number, size_t total, const DiscTrack& track)

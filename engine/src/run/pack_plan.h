@@ -2,6 +2,7 @@
 
 // The plan line printed before writing and the per-track and progress lines.
 
+#include "image/disc_plan.h"
 #include "model/disc_model.h"
 
 #include <cstdint>
@@ -10,9 +11,10 @@
 
 namespace orvi::engine {
 
-// "1 area: stereo 12 tracks 61:20; estimated size 2.41 GB" for a disc of
-// `totalFrames` frames (pauses included) in an image of `imageBytes`.
-std::string planLine(const DiscSpec& disc, uint64_t totalFrames, uint64_t imageBytes);
+// "2 areas: stereo 12 tracks 61:20, multichannel (6 channels, DST) 12 tracks
+// 61:20; estimated size 5.41 GB": each area's tracks and playing time
+// (pauses included), and the image's size.
+std::string planLine(const DiscSpec& disc, const DiscPlan& plan);
 
 // "2.41 GB", or "12.3 MB" below a gigabyte.
 std::string sizeText(uint64_t bytes);

@@ -100,18 +100,21 @@ public:
         DiscSpec disc = buildDiscSpec(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
         if (check.settings.dsdDisc)
             return packDsdDisc(disc, check.settings, inputs, warnings);
-        if (check.settings.noEncode)
+        if (check.settings.noEncode && disc.multichannelTracks.empty())
             warnings.push_back("--no-encode has no effect: the disc has no multichannel area");
+        if (check.settings.dstStereo && disc.stereoTracks.empty())
+            warnings.push_back("--dst-stereo has no effect: the disc has no stereo area");
         // The writer's plan is its validation too, and knows the exact size.
         std::vector<std::string> problems;
         DiscPlan plan = planDisc(disc, problems, warnings);
         if (!reportPlan(warnings, problems))
             return kExitInvalidInput;
-        out_.line(planLine(disc, plan.totalFrames, plan.imageBytes));
+        out_.line(planLine(disc, plan));
         reportCueCharset(check.settings, inputs);
-        return write(disc.stereoTracks.size(), check.settings, [&](const WriteObserver& observer) {
-            return writeImage(disc, std::move(plan), check.settings.outputPath, observer);
-        });
+        return write(disc, disc.stereoTracks.size() + disc.multichannelTracks.size(), check.settings,
+                     [&](const WriteObserver& observer) {
+                         return writeImage(disc, std::move(plan), check.settings.outputPath, observer);
+                     });
     }
 
 private:
@@ -180,12 +183,12 @@ private:
         out_.line(dsddisc::dsdDiscPlanLine(plan));
         out_.line("volume identifier: \"" + plan.volume.udf + "\" (ISO 9660: \"" + plan.volume.iso + "\")");
         reportCueCharset(settings, inputs);
-        return write(plan.files.size(), settings, [&](const WriteObserver& observer) {
+        return write(disc, plan.files.size(), settings, [&](const WriteObserver& observer) {
             return dsddisc::writeDsdDisc(plan, settings.outputPath, observer);
         });
     }
 
-    int write(size_t total, const cli::PackSettings& settings,
+    int write(const DiscSpec& disc, size_t total, const cli::PackSettings& settings,
               const std::function<WriteResult(const WriteObserver&)>& writeDisc)
     {
         StopWatcher stopWatcher;
@@ -206,6 +209,7 @@ private:
             return stopAsked;
         };
         observer.warning = [&](const std::string& line) { out_.warning(line); };
+        observer.note = [&](const std::string& line) { out_.line(line); };
 
         observer.partialFileCreated = [&](const std::string& path) { announcePartialImage(hooks_, path.c_str()); };
         const WriteResult result = writeDisc(observer);
@@ -220,7 +224,7 @@ private:
         // stopped too: the user asked for it, and the disc holds every track.
         if (stopAsked || stopWatcher.stopRequested())
             code = kExitStopped;
-        if (settings.verify && !verify(settings, result.tracksWritten))
+        if (settings.verify && !verify(disc, settings, result.tracksWritten))
             return kExitInvalidInput;
         const QString finalPath = QFileInfo(QString::fromStdString(settings.outputPath)).absoluteFilePath();
         out_.line("SACD ISO created: " + finalPath.toStdString());
@@ -229,12 +233,21 @@ private:
 
     // Reads the image back; on a difference the image is removed, so a
     // failed run leaves nothing under OUTPUT.
-    bool verify(const cli::PackSettings& settings, size_t tracksWritten)
+    bool verify(const DiscSpec& disc, const cli::PackSettings& settings, size_t tracksWritten)
     {
         out_.line("verifying " + std::to_string(tracksWritten) + " tracks");
-        const std::vector<std::string> inputs(settings.tracks.begin(),
-                                              settings.tracks.begin() + std::ptrdiff_t(tracksWritten));
-        const std::vector<std::string> problems = reader::verifyImage(settings.outputPath, inputs);
+        // The stereo area is written first, so a stopped disc ends early in
+        // the multichannel one.
+        std::vector<std::string> stereo, multichannel;
+        for (const DiscTrack& track : disc.stereoTracks) {
+            if (stereo.size() < tracksWritten)
+                stereo.push_back(track.path);
+        }
+        for (const DiscTrack& track : disc.multichannelTracks) {
+            if (stereo.size() + multichannel.size() < tracksWritten)
+                multichannel.push_back(track.path);
+        }
+        const std::vector<std::string> problems = reader::verifyImage(settings.outputPath, stereo, multichannel);
         if (problems.empty()) {
             out_.line("verified: every track matches its input");
             return true;

@@ -127,14 +127,16 @@ TrackText resolveTrackText(const TrackText& given, const CueTrack* cueTrack, con
 }
 
 // The disc's genre: the one most of the tracks carry (the earliest wins a tie).
-uint16_t commonGenre(const std::vector<DiscTrack>& tracks)
+uint16_t commonGenre(const DiscSpec& disc)
 {
     std::map<uint16_t, size_t> counts;
     uint16_t best = 0;
-    for (const DiscTrack& track : tracks) {
-        const uint16_t genre = track.text.genreIndex;
-        if (genre != 0 && ++counts[genre] > (best ? counts[best] : 0))
-            best = genre;
+    for (const auto* area : {&disc.stereoTracks, &disc.multichannelTracks}) {
+        for (const DiscTrack& track : *area) {
+            const uint16_t genre = track.text.genreIndex;
+            if (genre != 0 && ++counts[genre] > (best ? counts[best] : 0))
+                best = genre;
+        }
     }
     return best;
 }
@@ -164,6 +166,7 @@ DiscSpec buildDiscSpec(const cli::PackSettings& settings, const CueSheet* cue, s
     disc.discNumber = settings.discNumber;
     disc.discTotal = settings.discTotal;
     disc.coverPath = settings.coverPath;
+    disc.dst = DstSettings{settings.dstOrder, settings.dstOrderGiven, settings.dstStereo, settings.noEncode};
 
     if (cue && !cue->tracks.empty() && cue->tracks.size() != tracks.size())
         warnings.push_back("--cue: the sheet lists " + std::to_string(cue->tracks.size()) + " tracks for "
@@ -175,13 +178,15 @@ DiscSpec buildDiscSpec(const cli::PackSettings& settings, const CueSheet* cue, s
         const CueTrack* cueTrack = cue && i < cue->tracks.size() ? &cue->tracks[i] : nullptr;
         DiscTrack track;
         track.path = settings.tracks[i];
+        track.number = i + 1;
         track.text = resolveTrackText(given == settings.trackText.end() ? kNothingGiven : given->second, cueTrack,
                                       tracks[i], track.path, disc.text, warnings);
         track.pauseFrames = i == 0 ? 0 : settings.pauseFrames;
+        const bool multichannel = tracks[i].channels > 2;
         track.source = std::move(tracks[i].source);
-        disc.stereoTracks.push_back(std::move(track));
+        (multichannel ? disc.multichannelTracks : disc.stereoTracks).push_back(std::move(track));
     }
-    disc.genreIndex = settings.genreIndex ? settings.genreIndex : commonGenre(disc.stereoTracks);
+    disc.genreIndex = settings.genreIndex ? settings.genreIndex : commonGenre(disc);
     return disc;
 }
 
