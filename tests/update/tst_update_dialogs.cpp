@@ -9,7 +9,6 @@
 #include "update/update_checker.h"
 #include "update/update_dialogs.h"
 
-#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QMainWindow>
 #include <QPointer>
@@ -20,13 +19,9 @@
 #include <algorithm>
 
 using orvi::UpdateChecker;
+using orvi::test::sha256Hex;
 
 namespace {
-
-QString sha256Hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
-}
 
 QStringList sorted(QStringList list)
 {
@@ -70,8 +65,8 @@ private slots:
     void manualCheck_data();
     void manualCheck();
     void quietCheckShowsNothing();
-    void quietOfferLater();
-    void offerOpensDownloadPage();
+    void offerChoices_data();
+    void offerChoices();
     void downloadAndRestart();
     void downloadFailureAfterFallback();
     void programStartupCheck_data();
@@ -208,58 +203,45 @@ void UpdateDialogsTest::quietCheckShowsNothing()
     QCOMPARE(m_window->findChildren<QProgressDialog*>().size(), dialogsBefore);
 }
 
-void UpdateDialogsTest::quietOfferLater()
+void UpdateDialogsTest::offerChoices_data()
 {
+    QTest::addColumn<QString>("releaseKeys");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("opened"); // empty: nothing opened
+    const QString notes = QStringLiteral(",\"notes\":\"https://notes.example.invalid/6.77\"");
+    QTest::newRow("later") << ",\"released\":\"2026-12-01\"" + notes << "稍后"
+                           << kOfferOneLine + "\n发布日期：2026-12-01\n\n更新说明：https://notes.example.invalid/6.77" << "";
+    QTest::newRow("download page") << "" << "打开下载页" << kOfferOneLine << "https://www.orvi.example/changelog";
+    QTest::newRow("notes page") << notes << "打开下载页" << kOfferOneLine + "\n\n更新说明：https://notes.example.invalid/6.77"
+                                << "https://notes.example.invalid/6.77";
+}
+
+// The quiet check's offer: one box with three choices; the checker is gone
+// afterwards and no progress dialog was left behind.
+void UpdateDialogsTest::offerChoices()
+{
+    QFETCH(QString, releaseKeys);
+    QFETCH(QString, choice);
+    QFETCH(QString, text);
+    QFETCH(QString, opened);
     serve(QStringLiteral("/newer.json"),
-          newerManifest(QString::fromUtf8(R"(,"released":"2026-12-01","notes":"https://notes.example.invalid/6.77")"),
-                        QString::fromUtf8(R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")")));
+          newerManifest(releaseKeys, QString::fromUtf8(R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")")));
     ModalAnswerer answerer;
-    answerer.answerText(QStringLiteral("稍后"));
+    answerer.answerText(choice);
     orvi::checkForUpdates(m_window.get(), true);
     const QPointer<UpdateChecker> checker = newestChecker();
     QVERIFY(answerer.waitForRecords(1, 10000));
     const ModalAnswerer::Record& offer = answerer.records().at(0);
     QCOMPARE(offer.title, QStringLiteral("发现新版本"));
-    QCOMPARE(offer.text, kOfferOneLine + QStringLiteral("\n发布日期：2026-12-01\n\n更新说明：https://notes.example.invalid/6.77"));
+    QCOMPARE(offer.text, text);
     QCOMPARE(sorted(offer.buttons), sorted({QStringLiteral("下载并更新"), QStringLiteral("打开下载页"), QStringLiteral("稍后")}));
-    QCOMPARE(offer.pressed, QStringLiteral("稍后"));
     QTRY_VERIFY(checker.isNull());
     QTest::qWait(100);
     QCOMPARE(answerer.records().size(), 1);
     QVERIFY(!answerer.hasUnexpected());
-    QVERIFY(m_browser.urls.isEmpty());
+    QCOMPARE(m_browser.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
     QVERIFY(m_window->findChildren<QProgressDialog*>().isEmpty());
-}
-
-void UpdateDialogsTest::offerOpensDownloadPage()
-{
-    const QString payload = QString::fromUtf8(R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")");
-    serve(QStringLiteral("/newer.json"), newerManifest(QString(), payload));
-    QPointer<UpdateChecker> checker;
-    {
-        ModalAnswerer answerer;
-        answerer.answerText(QStringLiteral("打开下载页"));
-        orvi::checkForUpdates(m_window.get(), true);
-        checker = newestChecker();
-        QVERIFY(answerer.waitForRecords(1, 10000));
-        QCOMPARE(answerer.records().at(0).text, kOfferOneLine);
-        QTRY_VERIFY(checker.isNull());
-        QCOMPARE(m_browser.urls, QList<QUrl>{QUrl(QStringLiteral("https://www.orvi.example/changelog"))});
-        QVERIFY(!answerer.hasUnexpected());
-    }
-
-    // A fresh answerer for the second offer; the first one is gone so it
-    // cannot take the box as unexpected.
-    ModalAnswerer second;
-    serve(QStringLiteral("/newer.json"),
-          newerManifest(QString::fromUtf8(R"(,"notes":"https://notes.example.invalid/6.77")"), payload));
-    second.answerText(QStringLiteral("打开下载页"));
-    orvi::checkForUpdates(m_window.get(), true);
-    checker = newestChecker();
-    QVERIFY(second.waitForRecords(1, 10000));
-    QTRY_VERIFY(checker.isNull());
-    QCOMPARE(m_browser.urls.last(), QUrl(QStringLiteral("https://notes.example.invalid/6.77")));
-    QVERIFY(!second.hasUnexpected());
 }
 
 void UpdateDialogsTest::downloadAndRestart()
