@@ -51,14 +51,7 @@ struct ChunkLog {
     }
     bool waitFor(const std::function<bool(const std::vector<std::string>&)>& seen, int timeoutMs = 10000)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < timeoutMs) {
-            if (seen(all()))
-                return true;
-            QThread::msleep(5);
-        }
-        return false;
+        return QTest::qWaitFor([&] { return seen(all()); }, timeoutMs);
     }
 };
 

@@ -67,8 +67,8 @@ private slots:
     void quietCheckShowsNothing();
     void offerChoices_data();
     void offerChoices();
-    void downloadAndRestart();
-    void downloadFailureAfterFallback();
+    void downloadOutcome_data();
+    void downloadOutcome();
     void programStartupCheck_data();
     void programStartupCheck();
 
@@ -244,20 +244,43 @@ void UpdateDialogsTest::offerChoices()
     QVERIFY(m_window->findChildren<QProgressDialog*>().isEmpty());
 }
 
-void UpdateDialogsTest::downloadAndRestart()
+void UpdateDialogsTest::downloadOutcome_data()
 {
+    QTest::addColumn<QString>("payloads"); // @zip and @run stand for the two payload addresses
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("launches");
+    QTest::addColumn<QString>("label"); // the progress dialog's last label; empty: closed
+    const QString mismatch = QStringLiteral("校验和不匹配, 已丢弃 (期望 aaaaaaaaaaaaaaaa, 实际 %1)").arg(sha256Hex(m_payload).left(16));
+    QTest::newRow("verified: restart") << R"("installer":{"url":"@run","sha256":")" + sha256Hex(m_payload) + "\"}" << "更新"
+        << "更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。\n\n程序现在退出。" << 1 << "";
+    const QString wrong = QString(64, QLatin1Char('a'));
+    QTest::newRow("both wrong: failure after the fallback")
+        << R"("overwrite":{"url":"@zip","sha256":")" + wrong + R"("},"installer":{"url":"@run","sha256":")" + wrong + "\"}"
+        << "更新失败" << mismatch << 0 << QStringLiteral("覆盖载荷不可用 (%1)，改用安装包").arg(mismatch);
+}
+
+// Download and update: the progress dialog (the late answer lets it be seen),
+// then the final notice.
+void UpdateDialogsTest::downloadOutcome()
+{
+    QFETCH(QString, payloads);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(int, launches);
+    QFETCH(QString, label);
     LoopbackHttpServer::Response slow;
     slow.body = m_payload;
     slow.delayMs = 700; // longer than the progress dialog's minimum duration
+    m_http.setResponse(QStringLiteral("/slow.zip"), slow);
     m_http.setResponse(QStringLiteral("/slow.run"), slow);
     serve(QStringLiteral("/newer.json"),
-          newerManifest(QString(), QString::fromUtf8(R"("installer":{"url":"%1","sha256":"%2"})")
-                                       .arg(m_http.url(QStringLiteral("/slow.run")).toString(), sha256Hex(m_payload))));
-
+          newerManifest(QString(), payloads.replace(QStringLiteral("@zip"), m_http.url(QStringLiteral("/slow.zip")).toString())
+                                       .replace(QStringLiteral("@run"), m_http.url(QStringLiteral("/slow.run")).toString())));
     auto* checker = new UpdateChecker(m_window.get());
-    int launches = 0;
-    checker->setScriptLauncher([&launches](const QString&, bool) {
-        ++launches;
+    int launched = 0;
+    checker->setScriptLauncher([&launched](const QString&, bool) {
+        ++launched;
         return orvi::platform::ScriptLaunch{true, 0};
     });
     ModalAnswerer answerer;
@@ -267,49 +290,18 @@ void UpdateDialogsTest::downloadAndRestart()
     orvi::runUpdateFlow(m_window.get(), checker, true);
 
     QVERIFY(answerer.waitForRecords(3, 15000));
-    const ModalAnswerer::Record& progress = answerer.records().at(1);
-    QCOMPARE(progress.className, QStringLiteral("QProgressDialog"));
-    QCOMPARE(progress.title, QStringLiteral("下载更新"));
+    QCOMPARE(answerer.records().at(1).className, QStringLiteral("QProgressDialog"));
+    QCOMPARE(answerer.records().at(1).title, QStringLiteral("下载更新"));
     const ModalAnswerer::Record& notice = answerer.records().at(2);
-    QCOMPARE(notice.title, QStringLiteral("更新"));
-    QCOMPARE(notice.text, QStringLiteral("更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。\n\n程序现在退出。"));
+    QCOMPARE(notice.title, title);
+    QCOMPARE(notice.text, text);
     QCOMPARE(notice.buttons.size(), 1);
-    QCOMPARE(launches, 1);
+    QCOMPARE(launched, launches);
     QVERIFY(!answerer.hasUnexpected());
-
     QProgressDialog* downloading = newestProgressDialog();
-    QVERIFY(downloading);
     QVERIFY(!downloading->isVisible());
-}
-
-void UpdateDialogsTest::downloadFailureAfterFallback()
-{
-    LoopbackHttpServer::Response slow;
-    slow.body = m_payload;
-    slow.delayMs = 700;
-    m_http.setResponse(QStringLiteral("/slow.zip"), slow);
-    m_http.setResponse(QStringLiteral("/slow.run"), slow);
-    const QString wrong = QString(64, QLatin1Char('a'));
-    serve(QStringLiteral("/newer.json"),
-          newerManifest(QString(), QString::fromUtf8(R"("overwrite":{"url":"%1","sha256":"%3"},"installer":{"url":"%2","sha256":"%3"})")
-                                       .arg(m_http.url(QStringLiteral("/slow.zip")).toString(),
-                                            m_http.url(QStringLiteral("/slow.run")).toString(), wrong)));
-    ModalAnswerer answerer;
-    answerer.answerText(QStringLiteral("下载并更新"));
-    expectProgressDialog(answerer);
-    answerer.answer(QMessageBox::Ok);
-    orvi::checkForUpdates(m_window.get(), true);
-    const QPointer<UpdateChecker> checker = newestChecker();
-
-    QVERIFY(answerer.waitForRecords(3, 15000));
-    const QString mismatch = QStringLiteral("校验和不匹配, 已丢弃 (期望 aaaaaaaaaaaaaaaa, 实际 %1)").arg(sha256Hex(m_payload).left(16));
-    const ModalAnswerer::Record& failure = answerer.records().at(2);
-    QCOMPARE(failure.title, QStringLiteral("更新失败"));
-    QCOMPARE(failure.text, mismatch);
-    QVERIFY(!answerer.hasUnexpected());
-    QTRY_VERIFY(checker.isNull());
-    // The fallback note replaced the progress dialog's label.
-    QCOMPARE(newestProgressDialog()->labelText(), QStringLiteral("覆盖载荷不可用 (%1)，改用安装包").arg(mismatch));
+    if (!label.isEmpty())
+        QCOMPARE(downloading->labelText(), label);
 }
 
 void UpdateDialogsTest::programStartupCheck_data()
