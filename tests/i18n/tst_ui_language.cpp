@@ -341,12 +341,6 @@ private slots:
         QCOMPARE(documentLanguage(), QStringLiteral("en"));
     }
 
-    // The numbers the smoke line prints.
-    void languageForCodeGivesTheSmokeNumbers()
-    {
-        QCOMPARE(int(languageForCode(QStringLiteral("hant"))), 58);
-        QCOMPARE(int(languageForCode(QStringLiteral("xx"))), 75);
-    }
 };
 
 QTEST_MAIN(UiLanguageTest)

@@ -85,16 +85,6 @@ class InProcRunnerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void refusesNothingToRun()
-    {
-        InProcRunner noEntry(nullptr, false);
-        QCOMPARE(noEntry.start({"engine"}, nullptr), -1);
-        InProcRunner runner(&scriptedEngineMain, false);
-        QCOMPARE(runner.start({}, nullptr), -1);
-        QVERIFY(!runner.isRunning());
-        QCOMPARE(runner.wait(0), -1000);
-    }
-
     void deliversLinesThenFragmentAfterRestore()
     {
         const QString before = describeStandardDescriptors();

@@ -19,9 +19,6 @@ QStringList script(const QString& steps)
     return {QStringLiteral("--script"), steps};
 }
 
-std::mutex firstArgumentMutex;
-std::string firstArgument;
-
 // A session over the scripted engine with a recorder installed.
 struct InProcRun {
     InProcRun() { recorder.install(session); }
@@ -29,12 +26,6 @@ struct InProcRun {
     SessionRecorder recorder;
 };
 
-int recordFirstArgument(int, char** argv)
-{
-    std::lock_guard lock(firstArgumentMutex);
-    firstArgument = argv[0];
-    return 0;
-}
 } // namespace
 
 class InProcSessionTest : public QObject
@@ -142,21 +133,6 @@ private slots:
         QVERIFY(flushed);
         QVERIFY(recorder.waitForFinish(session));
         QCOMPARE(recorder.exitCode(), 0);
-    }
-
-    void emptyProgramStillStarts()
-    {
-        PackInProcSession session(&recordFirstArgument);
-        SessionRecorder recorder;
-        recorder.install(session);
-        {
-            std::lock_guard lock(firstArgumentMutex);
-            firstArgument = "unchanged";
-        }
-        QCOMPARE(session.start(QString(), {}), 0);
-        QVERIFY(recorder.waitForFinish(session));
-        std::lock_guard lock(firstArgumentMutex);
-        QCOMPARE(firstArgument, std::string());
     }
 
     void startFailuresAreExplained()
