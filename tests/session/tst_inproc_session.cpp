@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include <mutex>
 
 namespace {
 const QString pipeReady = QStringLiteral("[host] session pipe ready (fd1/fd2 -> InProcRunner pipe)\n");
