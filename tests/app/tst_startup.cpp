@@ -60,38 +60,32 @@ private slots:
         env = orvi::test::programEnvironment(settingsDir.path());
     }
 
-    void dashLedCommandLineGoesToEngine()
+    // A command line led by a dash goes to the engine ("-o" without a value
+    // is its usage error, 2) and opens no window; Qt's own options are taken
+    // out first; anything else starts the interface.
+    void handOff_data()
     {
-        const RunResult version = runProgram({QStringLiteral("--version")}, env);
-        QCOMPARE(version.status, QProcess::NormalExit);
-        QCOMPARE(version.exitCode, 0);
-        QVERIFY2(version.out.contains(ORVI_VERSION_STRING), version.out.constData());
-        QVERIFY(!version.err.contains("ORVI_SMOKE"));
-
-        // "-o" without a value is a usage error of the engine: exit code 2,
-        // and no window (the smoke switch would otherwise print its line).
-        QProcessEnvironment smokeEnv = env;
-        smokeEnv.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
-        const RunResult usage = runProgram({QStringLiteral("-o")}, smokeEnv);
-        QCOMPARE(usage.status, QProcess::NormalExit);
-        QCOMPARE(usage.exitCode, 2);
-        QVERIFY(!usage.err.contains("ORVI_SMOKE"));
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("showsVersion");
+        QTest::addColumn<bool>("opensWindow");
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << true << false;
+        QTest::newRow("usage error") << QStringList{"-o"} << 2 << false << false;
+        QTest::newRow("Qt option first") << QStringList{"-platform", "offscreen", "--version"} << 0 << true << false;
+        QTest::newRow("file name") << QStringList{"some-file.dsf"} << 0 << false << true;
     }
-
-    void qtOptionIsConsumedBeforeTheHandOff()
+    void handOff()
     {
-        const RunResult result =
-            runProgram({QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--version")}, env);
-        QCOMPARE(result.exitCode, 0);
-        QVERIFY2(result.out.contains(ORVI_VERSION_STRING), result.out.constData());
-    }
-
-    void nonDashArgumentStartsTheInterface()
-    {
-        env.insert(QStringLiteral("ORVI_GUI_SMOKE"), QString());
-        const RunResult result = runProgram({QStringLiteral("some-file.dsf")}, env);
-        QCOMPARE(result.exitCode, 0);
-        QVERIFY2(!smokeLineOf(result.err).isEmpty(), result.err.constData());
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(bool, showsVersion);
+        QFETCH(bool, opensWindow);
+        env.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
+        const RunResult result = runProgram(arguments, env);
+        QCOMPARE(result.status, QProcess::NormalExit);
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(result.out.contains(ORVI_VERSION_STRING), showsVersion);
+        QCOMPARE(!smokeLineOf(result.err).isEmpty(), opensWindow);
     }
 
     void smokeLine_data()
@@ -115,31 +109,27 @@ private slots:
         QVERIFY2(QRegularExpression(pattern).match(line).hasMatch(), qPrintable(line));
     }
 
-    void screenshotIntoMissingDirectoryFailsAndProgramContinues()
+    // A screenshot that cannot be written is reported and the program goes
+    // on to its smoke line.
+    void screenshot_data()
     {
-        const QString shotPath = settingsDir.filePath(QStringLiteral("no/such/dir/shot.png"));
-        env.insert(QStringLiteral("ORVI_GUI_SHOT"), shotPath);
-        env.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
-        const RunResult result = runProgram({}, env);
-        QCOMPARE(result.exitCode, 0);
-        const QString expected = QStringLiteral("[shot] FAILED -> %1 (visible=1 ").arg(shotPath);
-        QVERIFY2(QString::fromUtf8(result.out).contains(expected), result.out.constData());
-        // The smoke line comes after the screenshot: the program went on.
-        QVERIFY(!smokeLineOf(result.err).isEmpty());
-        QVERIFY(!QFileInfo::exists(shotPath));
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("saved") << "window.png" << "[shot] saved -> %1 (visible=1 1180x760)";
+        QTest::newRow("missing folder") << "no/such/dir/shot.png" << "[shot] FAILED -> %1 (visible=1 ";
     }
-
-    void screenshotIsSaved()
+    void screenshot()
     {
-        const QString shotPath = settingsDir.filePath(QStringLiteral("window.png"));
+        QFETCH(QString, file);
+        QFETCH(QString, report);
+        const QString shotPath = settingsDir.filePath(file);
         env.insert(QStringLiteral("ORVI_GUI_SHOT"), shotPath);
         env.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
         const RunResult result = runProgram({}, env);
         QCOMPARE(result.exitCode, 0);
-        QVERIFY2(QString::fromUtf8(result.out).contains(
-                     QStringLiteral("[shot] saved -> %1 (visible=1 1180x760)").arg(shotPath)),
-                 result.out.constData());
-        QVERIFY(QFileInfo(shotPath).size() > 0);
+        QVERIFY2(QString::fromUtf8(result.out).contains(report.arg(shotPath)), result.out.constData());
+        QVERIFY(!smokeLineOf(result.err).isEmpty());
+        QCOMPARE(QFileInfo(shotPath).size() > 0, file == QLatin1String("window.png"));
     }
 
 private:

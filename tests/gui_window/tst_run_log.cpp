@@ -1,4 +1,5 @@
 #include "test_fixture.h"
+#include "test_env.h"
 #include "window_access.h"
 
 #include <QFile>
@@ -9,12 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray fileContents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QColor foregroundOf(const QTextBlock& block)
 {
@@ -38,7 +33,7 @@ private slots:
         qputenv("ORVI_PACK_GUI_LOG", mirror.toLocal8Bit());
         PackGuiWindow window;
         PackGuiWindowTestAccess w(window);
-        const QByteArray constructionLines = fileContents(mirror);
+        const QByteArray constructionLines = orvi::test::readFileBytes(mirror);
         QVERIFY(constructionLines.startsWith("打包引擎: ")); // the construction lines are mirrored too
 
         w.log()->clear();
@@ -47,7 +42,7 @@ private slots:
         w.appendLog(QStringLiteral("曲目 Dvořák"), false);
 
         QCOMPARE(w.logText(), QStringLiteral("first\nsecond\nengine line\n\n曲目 Dvořák\n"));
-        QCOMPARE(fileContents(mirror),
+        QCOMPARE(orvi::test::readFileBytes(mirror),
                  constructionLines + "first\nsecond\nengine line\r\n\n" + QStringLiteral("曲目 Dvořák\n").toUtf8());
     }
 
@@ -68,7 +63,7 @@ private slots:
             w.appendLog("two", false);
             QCOMPARE(w.logText(), QStringLiteral("two\n"));
         }
-        const QByteArray contents = fileContents(mirror);
+        const QByteArray contents = orvi::test::readFileBytes(mirror);
         QVERIFY(contents.startsWith("kept\n"));
         QVERIFY(contents.indexOf("one\n") < contents.lastIndexOf("two\n"));
         QVERIFY(contents.endsWith("two\n"));
@@ -145,7 +140,7 @@ private slots:
             if (a.length() > 1)
                 QCOMPARE(foregroundOf(a), foregroundOf(b));
         QCOMPARE(w.log()->verticalScrollBar()->value(), w.log()->verticalScrollBar()->maximum());
-        QCOMPARE(fileContents(dir.filePath("flooded.log")), fileContents(dir.filePath("reference.log")));
+        QCOMPARE(orvi::test::readFileBytes(dir.filePath("flooded.log")), orvi::test::readFileBytes(dir.filePath("reference.log")));
         QVERIFY2(inserted <= w.log()->document()->characterCount(), qPrintable(QString::number(inserted)));
     }
 };

@@ -12,24 +12,6 @@ class WindowFormTest : public QObject
 private slots:
     void initTestCase() { orvi::test::isolateWindowEnvironment(); }
 
-    void builtIdleWithTheEngineLines()
-    {
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
-        QVERIFY(w.startButton()->isEnabled());
-        QVERIFY(!w.stopButton()->isEnabled());
-        QVERIFY(!w.openOutputButton()->isEnabled());
-        QVERIFY(!w.playlist()->isEnabled());
-        QVERIFY(!w.discTitle()->isEnabled());
-        QVERIFY(w.banner()->isHidden());
-
-        // The ready line, then the engine line, close the construction.
-        const QStringList lines = w.logText().split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.at(lines.size() - 2),
-                 QStringLiteral("就绪。将 DSF/DFF 文件加入列表, 设置输出后点击「开始打包」。"));
-        QCOMPARE(lines.last(), QStringLiteral("打包引擎: %1").arg(w.enginePath()));
-    }
-
     void discModeBoxDrivesTitleAndPlaylist()
     {
         PackGuiWindow window;

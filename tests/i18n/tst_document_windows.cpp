@@ -78,8 +78,6 @@ private slots:
                             << "Normy referencyjne" << "Licencje źródłowe";
         QTest::newRow("en") << "en" << "Orvi Lathe — Reference standards" << "Orvi Lathe — Source licenses"
                             << "Reference standards" << "Source licenses";
-        QTest::newRow("ja") << "ja" << "Orvi Lathe — Reference standards" << "Orvi Lathe — Source licenses"
-                            << "参照規格" << "ソース ライセンス";
         QTest::newRow("ar") << "ar" << "Orvi Lathe — Reference standards" << "Orvi Lathe — Source licenses"
                             << "المعايير المرجعية" << "تراخيص المصدر";
     }
@@ -146,13 +144,6 @@ private slots:
         QCOMPARE(firstHeading(left.first()), QStringLiteral("Orvi Lathe — Reference standards"));
     }
 
-    void unknownDocumentLanguageGivesEnglish()
-    {
-        QCOMPARE(documentResourcePath(QStringLiteral("notices"), QStringLiteral("ja")),
-                 QStringLiteral(":/docs/notices_en.md"));
-        QCOMPARE(documentResourcePath(QStringLiteral("references"), QStringLiteral("pl")),
-                 QStringLiteral(":/docs/references_pl.md"));
-    }
 };
 
 QTEST_MAIN(DocumentWindowsTest)

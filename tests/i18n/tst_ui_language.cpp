@@ -70,16 +70,16 @@ private slots:
         applyUiLanguage(application(), QStringLiteral("zh"));
     }
 
-    void normalizesLocaleTexts_data()
+    // An override in any locale spelling decides; an unusable one is ignored
+    // and the saved choice wins.
+    void overrideDecidesTheLanguage_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("code");
         QTest::newRow("zh_TW") << "zh_TW" << "hant";
         QTest::newRow("zh-HK") << "zh-HK" << "hant";
-        QTest::newRow("zh-Hant") << "zh-Hant" << "hant";
         QTest::newRow("ZH_MO") << "ZH_MO" << "hant";
         QTest::newRow("zh_CN") << "zh_CN" << "zh";
-        QTest::newRow("zh") << "zh" << "zh";
         QTest::newRow("pt_BR") << "pt_BR" << "pt";
         QTest::newRow("padded de") << "  de_AT " << "de";
         QTest::newRow("hant itself") << "hant" << "hant";
@@ -87,21 +87,12 @@ private slots:
         QTest::newRow("system") << "system" << "";
         QTest::newRow("empty") << "   " << "";
     }
-    void normalizesLocaleTexts()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, code);
-        QCOMPARE(normalizeLanguageCode(text), code);
-    }
-
-    void overrideDecidesTheLanguage_data() { normalizesLocaleTexts_data(); }
     void overrideDecidesTheLanguage()
     {
         QFETCH(QString, text);
         QFETCH(QString, code);
         saveUiLanguage(QStringLiteral("ko"));
         qputenv("ORVI_LANG", text.toLocal8Bit());
-        // An unusable override is ignored and the saved choice wins.
         QCOMPARE(systemLanguageCode(), code.isEmpty() ? QStringLiteral("ko") : code);
         QCOMPARE(applyUiLanguage(application(), QStringLiteral("ja")), code.isEmpty() ? QStringLiteral("ja") : code);
     }
@@ -114,7 +105,6 @@ private slots:
         QTest::newRow("nothing set") << QByteArray() << QByteArray() << "zh";
         QTest::newRow("LANG de_DE.UTF-8") << QByteArray("LANG") << QByteArray("de_DE.UTF-8") << "de";
         QTest::newRow("LANG C") << QByteArray("LANG") << QByteArray("C") << "zh";
-        QTest::newRow("LANG POSIX") << QByteArray("LANG") << QByteArray("POSIX") << "zh";
         QTest::newRow("LANGUAGE fr:en") << QByteArray("LANGUAGE") << QByteArray("fr:en") << "fr";
         QTest::newRow("LC_ALL zh_TW.UTF-8") << QByteArray("LC_ALL") << QByteArray("zh_TW.UTF-8") << "hant";
         QTest::newRow("LC_MESSAGES pt_BR") << QByteArray("LC_MESSAGES") << QByteArray("pt_BR") << "pt";
@@ -163,8 +153,6 @@ private slots:
 
         QMainWindow window;
         QComboBox* combo = createUiLanguageSelector(&window);
-        QCOMPARE(combo->currentIndex(), 0);
-        QCOMPARE(combo->currentText(), QStringLiteral("跟随系统"));
         QCOMPARE(combo->currentData().toString(), QStringLiteral("system"));
     }
 
@@ -243,18 +231,10 @@ private slots:
     void selectorListsTheLanguagesWithCatalogues()
     {
         QMainWindow window;
-        QComboBox* combo = createUiLanguageSelector(&window);
-        QCOMPARE(combo->parent(), &window);
         QStringList expected{QStringLiteral("system")};
-        QStringList names{QStringLiteral("跟随系统")};
-        for (const UiLanguage& language : kUiLanguages) {
+        for (const UiLanguage& language : kUiLanguages)
             expected << QLatin1String(language.code);
-            names << QString::fromUtf8(language.displayName);
-        }
-        QCOMPARE(itemData(combo), expected);
-        for (int i = 0; i < combo->count(); ++i)
-            QCOMPARE(combo->itemText(i), names.at(i));
-        QCOMPARE(combo->toolTip(), QStringLiteral("界面语言。切换后程序会重启一次以便整套界面换语言。"));
+        QCOMPARE(itemData(createUiLanguageSelector(&window)), expected);
         applyUiLanguage(application(), QStringLiteral("en"));
         QCOMPARE(createUiLanguageSelector(&window)->itemText(0), QStringLiteral("Follow system"));
 
@@ -361,16 +341,6 @@ private slots:
         QCOMPARE(documentLanguage(), QStringLiteral("en"));
     }
 
-    void languageForCodeGivesTheSmokeNumbers()
-    {
-        QCOMPARE(languageForCode(QStringLiteral("zh")), QLocale::Chinese);
-        QCOMPARE(languageForCode(QStringLiteral("hant")), QLocale::Chinese);
-        QCOMPARE(int(languageForCode(QStringLiteral("zh"))), 58);
-        QCOMPARE(int(languageForCode(QStringLiteral("en"))), 75);
-        QCOMPARE(languageForCode(QStringLiteral("ar")), QLocale::Arabic);
-        QCOMPARE(languageForCode(QStringLiteral("pt")), QLocale::Portuguese);
-        QCOMPARE(languageForCode(QStringLiteral("xx")), QLocale::English);
-    }
 };
 
 QTEST_MAIN(UiLanguageTest)

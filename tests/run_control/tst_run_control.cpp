@@ -8,6 +8,7 @@
 #include "scripted_engine.h"
 #include "test_output_outside_pipe.h"
 #include "session/pack_inproc_session.h"
+#include "test_env.h"
 #include "test_fixture.h"
 #include "window_access.h"
 
@@ -69,14 +70,7 @@ struct RunSetup {
     void start() { access->startButton()->click(); }
     bool waitForLog(const QString& text, int timeoutMs = 15000)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < timeoutMs) {
-            if (log().contains(text))
-                return true;
-            QTest::qWait(20);
-        }
-        return false;
+        return QTest::qWaitFor([&] { return log().contains(text); }, timeoutMs);
     }
     bool idle() const { return access->startButton()->isEnabled() && !access->stopButton()->isEnabled(); }
 };
@@ -384,9 +378,7 @@ private slots:
         QVERIFY(runEventLoop(20000) < 20000);
         qunsetenv("ORVI_PACK_GUI_LOG");
         // The run clears the panel; the mirror file keeps the AUTORUN line.
-        QFile file(mirror);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString mirrored = QString::fromUtf8(file.readAll());
+        const QString mirrored = QString::fromUtf8(orvi::test::readFileBytes(mirror));
         QVERIFY(mirrored.contains(QStringLiteral("AUTORUN: 1 个音轨 → %1\n").arg(run.output)));
         QVERIFY(mirrored.contains(QStringLiteral("✗ 打包失败, 退出码 3。见上方错误信息。\n")));
     }
@@ -402,10 +394,7 @@ private slots:
         run.access->output()->clear();
         run.window->runAutorun(autorunValue);
         qunsetenv("ORVI_PACK_GUI_LOG");
-        QFile file(mirror);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(QString::fromUtf8(file.readAll())
-                    .contains(QStringLiteral("AUTORUN: 2 个音轨 → %1\n").arg(run.dir.filePath(QStringLiteral("x")))));
+        QVERIFY(QString::fromUtf8(orvi::test::readFileBytes(mirror)).contains(QStringLiteral("AUTORUN: 2 个音轨 → %1\n").arg(run.dir.filePath(QStringLiteral("x")))));
         QCOMPARE(run.access->table()->rowCount(), 1);
         QCOMPARE(run.access->output()->text(), run.dir.filePath(QStringLiteral("x.iso")));
         QVERIFY(run.waitForLog(QStringLiteral("进程结束, 退出码 0, 未检测到产物。")));

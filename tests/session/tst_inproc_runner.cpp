@@ -5,7 +5,6 @@
 #include "test_output_outside_pipe.h"
 #include "std_descriptors_probe.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,14 +50,7 @@ struct ChunkLog {
     }
     bool waitFor(const std::function<bool(const std::vector<std::string>&)>& seen, int timeoutMs = 10000)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < timeoutMs) {
-            if (seen(all()))
-                return true;
-            QThread::msleep(5);
-        }
-        return false;
+        return QTest::qWaitFor([&] { return seen(all()); }, timeoutMs);
     }
 };
 
@@ -67,41 +59,17 @@ std::vector<std::string> scripted(const char* script)
     return {"engine", "--script", script};
 }
 
-// The strings an entry received, taken by the capturing entries below.
+// The strings the capturing entry received.
 std::mutex capturedMutex;
 std::vector<std::string> capturedArgs;
 bool capturedNullAfterLast = false;
 
-void capture(int argc, char** argv)
+int capturingEntry(int argc, char** argv)
 {
     std::lock_guard lock(capturedMutex);
     capturedArgs.assign(argv, argv + argc);
     capturedNullAfterLast = argv[argc] == nullptr;
-}
-
-int capturingEntry(int argc, char** argv)
-{
-    capture(argc, argv);
     return 11;
-}
-
-// Reads control lines through the queue the runner named on the command
-// line until "stop", echoing each one.
-int queueReadingEntry(int argc, char** argv)
-{
-    capture(argc, argv);
-    auto* queue = reinterpret_cast<orvi::InprocCtlQueue*>(std::strtoull(argv[argc - 3], nullptr, 10));
-    auto* read = reinterpret_cast<int (*)(orvi::InprocCtlQueue*, char*, int)>(std::strtoull(argv[argc - 1], nullptr, 10));
-    char buffer[64];
-    for (;;) {
-        const int length = read(queue, buffer, sizeof buffer);
-        if (length <= 0)
-            return 1;
-        std::printf("control: %s\n", buffer);
-        std::fflush(stdout);
-        if (std::string(buffer) == "stop")
-            return -61;
-    }
 }
 
 } // namespace
@@ -111,16 +79,6 @@ class InProcRunnerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void refusesNothingToRun()
-    {
-        InProcRunner noEntry(nullptr, false);
-        QCOMPARE(noEntry.start({"engine"}, nullptr), -1);
-        InProcRunner runner(&scriptedEngineMain, false);
-        QCOMPARE(runner.start({}, nullptr), -1);
-        QVERIFY(!runner.isRunning());
-        QCOMPARE(runner.wait(0), -1000);
-    }
-
     void deliversLinesThenFragmentAfterRestore()
     {
         const QString before = describeStandardDescriptors();
@@ -297,39 +255,6 @@ private slots:
         const std::string text = log.joined();
         QVERIFY(text.find("[inproc] log sink threw: first\n") != std::string::npos);
         QVERIFY(text.find("next\n") != std::string::npos);
-    }
-
-    void queueModeCarriesControlLines()
-    {
-        ChunkLog log;
-        InProcRunner runner(&queueReadingEntry, true);
-        QCOMPARE(runner.start({"prog"}, log.sink()), 0);
-        QVERIFY(runner.sendControl("hello\r\n"));
-        QVERIFY(runner.sendControl("stop"));
-        QCOMPARE(runner.wait(5000), -61);
-        {
-            std::lock_guard lock(capturedMutex);
-            QCOMPARE(capturedArgs.size(), std::size_t(6));
-            QCOMPARE(capturedArgs[1], std::string("-inproc-host"));
-            QCOMPARE(capturedArgs[2], std::string("-inproc-ctl"));
-            QCOMPARE(capturedArgs[4], std::string("-inproc-ctl-fn"));
-            QCOMPARE(std::strtoull(capturedArgs[5].c_str(), nullptr, 10),
-                     static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(&orvi::controlRead)));
-        }
-        const std::string text = log.joined();
-        QVERIFY(text.find("control: hello\ncontrol: stop\n") != std::string::npos);
-        // Torn down: ordinary lines are refused, "stop" still goes through.
-        QVERIFY(!runner.sendControl("more"));
-        QCOMPARE(runner.controlNote(), std::string("control queue closed (session already torn down)"));
-        QVERIFY(runner.sendControl("stop"));
-        QCOMPARE(runner.controlNote(), std::string("control queue closed -> stop forced through"));
-    }
-
-    void pipeModeWithoutRunHasNoChannel()
-    {
-        InProcRunner runner(&scriptedEngineMain, false);
-        QVERIFY(!runner.sendControl("stop"));
-        QCOMPARE(runner.controlNote(), std::string("no control channel (queue not enabled and pipe not created)"));
     }
 
     void noSinkCallAfterDestruction()

@@ -1,5 +1,8 @@
 #include "test_env.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+
 namespace orvi::test {
 
 QString programPath()
@@ -26,6 +29,26 @@ QProcessEnvironment programEnvironment(const QString& settingsDir, const QString
                              "ORVI_PACK_GUI_LOG", "ORVI_LATHE_BIN", "ORVI_GUI_INPROC", "ORVI_UPDATE_URL"})
         env.remove(QString::fromLatin1(name));
     return env;
+}
+
+QByteArray readFileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFileBytes(const QString& path, const QByteArray& bytes, bool executable)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return false;
+    file.close();
+    return !executable || file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+QString sha256Hex(const QByteArray& bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
 } // namespace orvi::test

@@ -13,4 +13,10 @@ QString enginePath();
 // check, the given settings directory, English unless told otherwise.
 QProcessEnvironment programEnvironment(const QString& settingsDir, const QString& language = QStringLiteral("en"));
 
+// A file's bytes, empty when it cannot be read.
+QByteArray readFileBytes(const QString& path);
+// Writes `bytes` to `path`, made executable for its owner when asked.
+bool writeFileBytes(const QString& path, const QByteArray& bytes, bool executable = false);
+QString sha256Hex(const QByteArray& bytes);
+
 } // namespace orvi::test

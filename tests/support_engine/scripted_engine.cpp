@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -21,33 +23,13 @@
 
 namespace {
 
-std::string unescaped(const std::string& text)
-{
-    std::string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size()) {
-            const char next = text[++i];
-            result += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
-        } else {
-            result += text[i];
-        }
-    }
-    return result;
-}
-
 std::vector<std::string> splitSteps(const std::string& script)
 {
     std::vector<std::string> steps;
-    std::size_t begin = 0;
-    while (begin <= script.size()) {
-        const std::size_t end = script.find(';', begin);
-        const std::string step = script.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+    std::istringstream text(script);
+    for (std::string step; std::getline(text, step, ';');)
         if (!step.empty())
             steps.push_back(step);
-        if (end == std::string::npos)
-            break;
-        begin = end + 1;
-    }
     return steps;
 }
 
@@ -101,22 +83,15 @@ int runScript(int argc, char** argv, bool ownProcess)
     for (const std::string& step : splitSteps(script)) {
         const std::size_t colon = step.find(':');
         const std::string command = step.substr(0, colon);
-        std::string value = colon == std::string::npos ? std::string() : unescaped(step.substr(colon + 1));
+        std::string value = colon == std::string::npos ? std::string() : step.substr(colon + 1);
         if (value == "@out")
             value = outputPath;
 
-        if (command == "out") {
-            emit(stdout, value + "\n");
-        } else if (command == "err") {
-            emit(stderr, value + "\n");
-        } else if (command == "crlf") {
-            emit(stdout, value + "\r\n");
-        } else if (command == "errcrlf") {
-            emit(stderr, value + "\r\n");
-        } else if (command == "partial") {
-            emit(stdout, value);
-        } else if (command == "errpartial") {
-            emit(stderr, value);
+        static const std::map<std::string, std::pair<bool, const char*>> texts{
+            {"out", {false, "\n"}},   {"err", {true, "\n"}},        {"crlf", {false, "\r\n"}},
+            {"errcrlf", {true, "\r\n"}}, {"partial", {false, ""}}, {"errpartial", {true, ""}}};
+        if (const auto text = texts.find(command); text != texts.end()) {
+            emit(text->second.first ? stderr : stdout, value + text->second.second);
         } else if (command == "flood") {
             const long count = std::atol(value.c_str());
             for (long i = 0; i < count; ++i)
@@ -137,10 +112,6 @@ int runScript(int argc, char** argv, bool ownProcess)
         } else if (command == "env") {
             const char* found = std::getenv(value.c_str());
             emit(stdout, found ? value + "=" + found + "\n" : value + " unset\n");
-        } else if (command == "args") {
-            emit(stdout, "argc=" + std::to_string(argc) + "\n");
-            for (int i = 0; i < argc; ++i)
-                emit(stdout, "argv[" + std::to_string(i) + "]=" + argv[i] + "\n");
         } else if (command == "sleep") {
             std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(value.c_str())));
         } else if (command == "waitstop") {

@@ -3,8 +3,7 @@
 // A stand-in for the packing engine whose behaviour a test chooses. The script
 // comes from the argument after "--script" or, when there is none, from the
 // environment variable ORVI_TEST_ENGINE_SCRIPT. Steps are separated by ";";
-// texts understand \n, \r and \\ escapes; "@out" stands for the argument
-// after "-o".
+// "@out" stands for the argument after "-o".
 //
 //   out:T / err:T          T and a line feed on standard output / error
 //   crlf:T / errcrlf:T     T and CR LF
@@ -14,7 +13,6 @@
 //   created:P              the engine's success line for image P
 //   file:N:P               writes a file P of N bytes
 //   env:NAME               "NAME=<value>" or "NAME unset"
-//   args                   "argc=<n>" and one "argv[<i>]=<text>" line per argument
 //   sleep:MS               sleeps (standard input is not looked at)
 //   waitstop               reads standard input until a line "stop" (prints
 //                          "got stop") or its end (prints "stdin closed")

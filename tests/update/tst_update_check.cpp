@@ -99,7 +99,6 @@ void UpdateCheckTest::initTestCase()
 
 void UpdateCheckTest::identity()
 {
-    QCOMPARE(UpdateChecker::currentVersion(), QStringLiteral(ORVI_VERSION_STRING));
 #if defined(Q_OS_WIN)
     QCOMPARE(UpdateChecker::platformKey(), QStringLiteral("windows-x64"));
 #else
@@ -153,7 +152,6 @@ void UpdateCheckTest::verdicts_data()
     QTest::newRow("latest object") << QByteArray(R"({"latest":{"version":"6.76.9"}})") << "latest 6.76.9";
     QTest::newRow("empty latest means root") << QByteArray(R"({"latest":{},"version":"6.76.9.1"})") << "latest 6.76.9.1";
     QTest::newRow("not an integer") << QByteArray(R"({"version":"v7.0.0"})") << "latest v7.0.0";
-    QTest::newRow("older") << QByteArray(R"({"version":"6.70.0"})") << "latest 6.70.0";
     QTest::newRow("both payloads, other platform first") << QByteArray(R"({"latest":{
         "version":"6.76.10","released":"2026-11-30","notes":"https://n.invalid","files":[
           {"platform":"windows-x64","installer":{"url":"http://h/other.exe","sha256":"00"}},
@@ -222,10 +220,8 @@ void UpdateCheckTest::redirects()
     LoopbackHttpServer::Response redirect;
     redirect.status = 302;
 
-    // https to https, and http to https: followed.
+    // http to https: followed.
     redirect.location = m_https.url(QStringLiteral("/secure.json")).toEncoded();
-    m_https.setResponse(QStringLiteral("/to-secure.json"), redirect);
-    QCOMPARE(runCheck(m_https.url(QStringLiteral("/to-secure.json"))).signal, QStringLiteral("alreadyLatest"));
     m_http.setResponse(QStringLiteral("/up.json"), redirect);
     QCOMPARE(runCheck(m_http.url(QStringLiteral("/up.json"))).signal, QStringLiteral("alreadyLatest"));
 

@@ -9,7 +9,6 @@
 #include "update/update_checker.h"
 #include "update/update_dialogs.h"
 
-#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QMainWindow>
 #include <QPointer>
@@ -20,13 +19,9 @@
 #include <algorithm>
 
 using orvi::UpdateChecker;
+using orvi::test::sha256Hex;
 
 namespace {
-
-QString sha256Hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
-}
 
 QStringList sorted(QStringList list)
 {
@@ -70,10 +65,10 @@ private slots:
     void manualCheck_data();
     void manualCheck();
     void quietCheckShowsNothing();
-    void quietOfferLater();
-    void offerOpensDownloadPage();
-    void downloadAndRestart();
-    void downloadFailureAfterFallback();
+    void offerChoices_data();
+    void offerChoices();
+    void downloadOutcome_data();
+    void downloadOutcome();
     void programStartupCheck_data();
     void programStartupCheck();
 
@@ -208,74 +203,84 @@ void UpdateDialogsTest::quietCheckShowsNothing()
     QCOMPARE(m_window->findChildren<QProgressDialog*>().size(), dialogsBefore);
 }
 
-void UpdateDialogsTest::quietOfferLater()
+void UpdateDialogsTest::offerChoices_data()
 {
+    QTest::addColumn<QString>("releaseKeys");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("opened"); // empty: nothing opened
+    const QString notes = QStringLiteral(",\"notes\":\"https://notes.example.invalid/6.77\"");
+    QTest::newRow("later") << ",\"released\":\"2026-12-01\"" + notes << "稍后"
+                           << kOfferOneLine + "\n发布日期：2026-12-01\n\n更新说明：https://notes.example.invalid/6.77" << "";
+    QTest::newRow("download page") << "" << "打开下载页" << kOfferOneLine << "https://www.orvi.example/changelog";
+    QTest::newRow("notes page") << notes << "打开下载页" << kOfferOneLine + "\n\n更新说明：https://notes.example.invalid/6.77"
+                                << "https://notes.example.invalid/6.77";
+}
+
+// The quiet check's offer: one box with three choices; the checker is gone
+// afterwards and no progress dialog was left behind.
+void UpdateDialogsTest::offerChoices()
+{
+    QFETCH(QString, releaseKeys);
+    QFETCH(QString, choice);
+    QFETCH(QString, text);
+    QFETCH(QString, opened);
     serve(QStringLiteral("/newer.json"),
-          newerManifest(QString::fromUtf8(R"(,"released":"2026-12-01","notes":"https://notes.example.invalid/6.77")"),
-                        QString::fromUtf8(R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")")));
+          newerManifest(releaseKeys, QString::fromUtf8(R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")")));
     ModalAnswerer answerer;
-    answerer.answerText(QStringLiteral("稍后"));
+    answerer.answerText(choice);
     orvi::checkForUpdates(m_window.get(), true);
     const QPointer<UpdateChecker> checker = newestChecker();
     QVERIFY(answerer.waitForRecords(1, 10000));
     const ModalAnswerer::Record& offer = answerer.records().at(0);
     QCOMPARE(offer.title, QStringLiteral("发现新版本"));
-    QCOMPARE(offer.text, kOfferOneLine + QStringLiteral("\n发布日期：2026-12-01\n\n更新说明：https://notes.example.invalid/6.77"));
+    QCOMPARE(offer.text, text);
     QCOMPARE(sorted(offer.buttons), sorted({QStringLiteral("下载并更新"), QStringLiteral("打开下载页"), QStringLiteral("稍后")}));
-    QCOMPARE(offer.pressed, QStringLiteral("稍后"));
     QTRY_VERIFY(checker.isNull());
     QTest::qWait(100);
     QCOMPARE(answerer.records().size(), 1);
     QVERIFY(!answerer.hasUnexpected());
-    QVERIFY(m_browser.urls.isEmpty());
+    QCOMPARE(m_browser.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
     QVERIFY(m_window->findChildren<QProgressDialog*>().isEmpty());
 }
 
-void UpdateDialogsTest::offerOpensDownloadPage()
+void UpdateDialogsTest::downloadOutcome_data()
 {
-    const QString payload = QString::fromUtf8(R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")");
-    serve(QStringLiteral("/newer.json"), newerManifest(QString(), payload));
-    QPointer<UpdateChecker> checker;
-    {
-        ModalAnswerer answerer;
-        answerer.answerText(QStringLiteral("打开下载页"));
-        orvi::checkForUpdates(m_window.get(), true);
-        checker = newestChecker();
-        QVERIFY(answerer.waitForRecords(1, 10000));
-        QCOMPARE(answerer.records().at(0).text, kOfferOneLine);
-        QTRY_VERIFY(checker.isNull());
-        QCOMPARE(m_browser.urls, QList<QUrl>{QUrl(QStringLiteral("https://www.orvi.example/changelog"))});
-        QVERIFY(!answerer.hasUnexpected());
-    }
-
-    // A fresh answerer for the second offer; the first one is gone so it
-    // cannot take the box as unexpected.
-    ModalAnswerer second;
-    serve(QStringLiteral("/newer.json"),
-          newerManifest(QString::fromUtf8(R"(,"notes":"https://notes.example.invalid/6.77")"), payload));
-    second.answerText(QStringLiteral("打开下载页"));
-    orvi::checkForUpdates(m_window.get(), true);
-    checker = newestChecker();
-    QVERIFY(second.waitForRecords(1, 10000));
-    QTRY_VERIFY(checker.isNull());
-    QCOMPARE(m_browser.urls.last(), QUrl(QStringLiteral("https://notes.example.invalid/6.77")));
-    QVERIFY(!second.hasUnexpected());
+    QTest::addColumn<QString>("payloads"); // @zip and @run stand for the two payload addresses
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("launches");
+    QTest::addColumn<QString>("label"); // the progress dialog's last label; empty: closed
+    const QString mismatch = QStringLiteral("校验和不匹配, 已丢弃 (期望 aaaaaaaaaaaaaaaa, 实际 %1)").arg(sha256Hex(m_payload).left(16));
+    QTest::newRow("verified: restart") << R"("installer":{"url":"@run","sha256":")" + sha256Hex(m_payload) + "\"}" << "更新"
+        << "更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。\n\n程序现在退出。" << 1 << "";
+    const QString wrong = QString(64, QLatin1Char('a'));
+    QTest::newRow("both wrong: failure after the fallback")
+        << R"("overwrite":{"url":"@zip","sha256":")" + wrong + R"("},"installer":{"url":"@run","sha256":")" + wrong + "\"}"
+        << "更新失败" << mismatch << 0 << QStringLiteral("覆盖载荷不可用 (%1)，改用安装包").arg(mismatch);
 }
 
-void UpdateDialogsTest::downloadAndRestart()
+// Download and update: the progress dialog (the late answer lets it be seen),
+// then the final notice.
+void UpdateDialogsTest::downloadOutcome()
 {
+    QFETCH(QString, payloads);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(int, launches);
+    QFETCH(QString, label);
     LoopbackHttpServer::Response slow;
     slow.body = m_payload;
     slow.delayMs = 700; // longer than the progress dialog's minimum duration
+    m_http.setResponse(QStringLiteral("/slow.zip"), slow);
     m_http.setResponse(QStringLiteral("/slow.run"), slow);
     serve(QStringLiteral("/newer.json"),
-          newerManifest(QString(), QString::fromUtf8(R"("installer":{"url":"%1","sha256":"%2"})")
-                                       .arg(m_http.url(QStringLiteral("/slow.run")).toString(), sha256Hex(m_payload))));
-
+          newerManifest(QString(), payloads.replace(QStringLiteral("@zip"), m_http.url(QStringLiteral("/slow.zip")).toString())
+                                       .replace(QStringLiteral("@run"), m_http.url(QStringLiteral("/slow.run")).toString())));
     auto* checker = new UpdateChecker(m_window.get());
-    int launches = 0;
-    checker->setScriptLauncher([&launches](const QString&, bool) {
-        ++launches;
+    int launched = 0;
+    checker->setScriptLauncher([&launched](const QString&, bool) {
+        ++launched;
         return orvi::platform::ScriptLaunch{true, 0};
     });
     ModalAnswerer answerer;
@@ -285,49 +290,18 @@ void UpdateDialogsTest::downloadAndRestart()
     orvi::runUpdateFlow(m_window.get(), checker, true);
 
     QVERIFY(answerer.waitForRecords(3, 15000));
-    const ModalAnswerer::Record& progress = answerer.records().at(1);
-    QCOMPARE(progress.className, QStringLiteral("QProgressDialog"));
-    QCOMPARE(progress.title, QStringLiteral("下载更新"));
+    QCOMPARE(answerer.records().at(1).className, QStringLiteral("QProgressDialog"));
+    QCOMPARE(answerer.records().at(1).title, QStringLiteral("下载更新"));
     const ModalAnswerer::Record& notice = answerer.records().at(2);
-    QCOMPARE(notice.title, QStringLiteral("更新"));
-    QCOMPARE(notice.text, QStringLiteral("更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。\n\n程序现在退出。"));
+    QCOMPARE(notice.title, title);
+    QCOMPARE(notice.text, text);
     QCOMPARE(notice.buttons.size(), 1);
-    QCOMPARE(launches, 1);
+    QCOMPARE(launched, launches);
     QVERIFY(!answerer.hasUnexpected());
-
     QProgressDialog* downloading = newestProgressDialog();
-    QVERIFY(downloading);
     QVERIFY(!downloading->isVisible());
-}
-
-void UpdateDialogsTest::downloadFailureAfterFallback()
-{
-    LoopbackHttpServer::Response slow;
-    slow.body = m_payload;
-    slow.delayMs = 700;
-    m_http.setResponse(QStringLiteral("/slow.zip"), slow);
-    m_http.setResponse(QStringLiteral("/slow.run"), slow);
-    const QString wrong = QString(64, QLatin1Char('a'));
-    serve(QStringLiteral("/newer.json"),
-          newerManifest(QString(), QString::fromUtf8(R"("overwrite":{"url":"%1","sha256":"%3"},"installer":{"url":"%2","sha256":"%3"})")
-                                       .arg(m_http.url(QStringLiteral("/slow.zip")).toString(),
-                                            m_http.url(QStringLiteral("/slow.run")).toString(), wrong)));
-    ModalAnswerer answerer;
-    answerer.answerText(QStringLiteral("下载并更新"));
-    expectProgressDialog(answerer);
-    answerer.answer(QMessageBox::Ok);
-    orvi::checkForUpdates(m_window.get(), true);
-    const QPointer<UpdateChecker> checker = newestChecker();
-
-    QVERIFY(answerer.waitForRecords(3, 15000));
-    const QString mismatch = QStringLiteral("校验和不匹配, 已丢弃 (期望 aaaaaaaaaaaaaaaa, 实际 %1)").arg(sha256Hex(m_payload).left(16));
-    const ModalAnswerer::Record& failure = answerer.records().at(2);
-    QCOMPARE(failure.title, QStringLiteral("更新失败"));
-    QCOMPARE(failure.text, mismatch);
-    QVERIFY(!answerer.hasUnexpected());
-    QTRY_VERIFY(checker.isNull());
-    // The fallback note replaced the progress dialog's label.
-    QCOMPARE(newestProgressDialog()->labelText(), QStringLiteral("覆盖载荷不可用 (%1)，改用安装包").arg(mismatch));
+    if (!label.isEmpty())
+        QCOMPARE(downloading->labelText(), label);
 }
 
 void UpdateDialogsTest::programStartupCheck_data()

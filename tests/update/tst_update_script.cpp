@@ -3,6 +3,7 @@
 // for the program, payloads and installer; nothing is elevated).
 #include "platform/elevated_launch.h"
 #include "update/update_script.h"
+#include "test_env.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -14,6 +15,8 @@
 #include <QtTest>
 
 using orvi::UpdateScriptInputs;
+using orvi::test::readFileBytes;
+using orvi::test::writeFileBytes;
 
 namespace {
 
@@ -41,22 +44,6 @@ QString linesInOrder(const QString& script, const QStringList& lines)
         at = found + 1;
     }
     return {};
-}
-
-bool writeExecutable(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text);
-    file.close();
-    return file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -163,8 +150,7 @@ struct Sandbox {
     bool prepare()
     {
         return QDir().mkpath(programDir()) && QDir().mkpath(downloads())
-            && writeExecutable(programDir() + QStringLiteral("/OrviLathe"),
-                               "#!/bin/sh\necho restarted > \"$(dirname \"$0\")/restarted.txt\"\n");
+            && writeFileBytes(programDir() + QStringLiteral("/OrviLathe"), "#!/bin/sh\necho restarted > \"$(dirname \"$0\")/restarted.txt\"\n", true);
     }
 
     // Runs the script while a short-lived process plays this program; returns
@@ -179,11 +165,8 @@ struct Sandbox {
         inputs.programDir = programDir();
         inputs.programFile = QStringLiteral("OrviLathe");
         const QString scriptPath = downloads() + QStringLiteral("/orvi-update.sh");
-        QFile script(scriptPath);
-        if (!script.open(QIODevice::WriteOnly))
+        if (!writeFileBytes(scriptPath, orvi::posixUpdateScript(inputs).toUtf8()))
             return -1;
-        script.write(orvi::posixUpdateScript(inputs).toUtf8());
-        script.close();
 
         QElapsedTimer timer;
         timer.start();
@@ -218,14 +201,14 @@ void UpdateScriptTest::posixRunCopiesAndRestarts()
     Sandbox box;
     QVERIFY(box.prepare());
     const QString payload = box.downloads() + QStringLiteral("/OrviLathe.data");
-    QVERIFY(writeExecutable(payload, "new program data\n"));
+    QVERIFY(writeFileBytes(payload, "new program data\n", true));
     UpdateScriptInputs inputs;
     inputs.overwritePath = payload;
     const qint64 elapsed = box.run(inputs);
     QVERIFY(elapsed >= 0);
     QVERIFY2(elapsed >= 800, "the script must wait for the program to end");
-    QCOMPARE(readAll(box.programDir() + QStringLiteral("/OrviLathe.data")), QByteArray("new program data\n"));
-    QCOMPARE(readAll(box.programDir() + QStringLiteral("/restarted.txt")), QByteArray("restarted\n"));
+    QCOMPARE(readFileBytes(box.programDir() + QStringLiteral("/OrviLathe.data")), QByteArray("new program data\n"));
+    QCOMPARE(readFileBytes(box.programDir() + QStringLiteral("/restarted.txt")), QByteArray("restarted\n"));
     QVERIFY(!QFile::exists(box.programDir() + QStringLiteral("/update-failed.txt")));
 }
 
@@ -254,9 +237,8 @@ void UpdateScriptTest::posixRunUnpacksZip()
     // The archive brings a new program and a file in a subfolder.
     const QString staging = box.root.path() + QStringLiteral("/staging");
     QVERIFY(QDir().mkpath(staging + QStringLiteral("/plugins")));
-    QVERIFY(writeExecutable(staging + QStringLiteral("/plugins/extra.txt"), "extra\n"));
-    QVERIFY(writeExecutable(staging + QStringLiteral("/OrviLathe"),
-                            "#!/bin/sh\necho restarted new > \"$(dirname \"$0\")/restarted.txt\"\n"));
+    QVERIFY(writeFileBytes(staging + QStringLiteral("/plugins/extra.txt"), "extra\n", true));
+    QVERIFY(writeFileBytes(staging + QStringLiteral("/OrviLathe"), "#!/bin/sh\necho restarted new > \"$(dirname \"$0\")/restarted.txt\"\n", true));
     const QString archive = box.downloads() + QStringLiteral("/OrviLathe-6.77.0.ZIP");
     QProcess zip;
     zip.setWorkingDirectory(staging);
@@ -283,9 +265,9 @@ void UpdateScriptTest::posixRunUnpacksZip()
     UpdateScriptInputs inputs;
     inputs.overwritePath = archive;
     QVERIFY(box.run(inputs) >= 0);
-    QCOMPARE(readAll(box.programDir() + QStringLiteral("/plugins/extra.txt")), QByteArray("extra\n"));
+    QCOMPARE(readFileBytes(box.programDir() + QStringLiteral("/plugins/extra.txt")), QByteArray("extra\n"));
     // The new program came out of the archive runnable and was started.
-    QCOMPARE(readAll(box.programDir() + QStringLiteral("/restarted.txt")), QByteArray("restarted new\n"));
+    QCOMPARE(readFileBytes(box.programDir() + QStringLiteral("/restarted.txt")), QByteArray("restarted new\n"));
 }
 
 void UpdateScriptTest::posixRunFailingInstallerLeavesMarker()
@@ -297,13 +279,13 @@ void UpdateScriptTest::posixRunFailingInstallerLeavesMarker()
     QVERIFY(box.prepare());
     const QString installer = box.downloads() + QStringLiteral("/setup.run");
     // Records its arguments, then fails as a real installer might.
-    QVERIFY(writeExecutable(installer, "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/installer-args.txt\"\nexit 3\n"));
+    QVERIFY(writeFileBytes(installer, "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/installer-args.txt\"\nexit 3\n", true));
     UpdateScriptInputs inputs;
     inputs.overwritePath = box.downloads() + QStringLiteral("/missing-payload"); // the copy fails first
     inputs.installerPath = installer;
     QVERIFY(box.run(inputs) >= 0);
-    QCOMPARE(readAll(box.downloads() + QStringLiteral("/installer-args.txt")), QByteArray("/S\n"));
-    QCOMPARE(readAll(box.programDir() + QStringLiteral("/update-failed.txt")),
+    QCOMPARE(readFileBytes(box.downloads() + QStringLiteral("/installer-args.txt")), QByteArray("/S\n"));
+    QCOMPARE(readFileBytes(box.programDir() + QStringLiteral("/update-failed.txt")),
              QByteArray("update did not finish; the program was NOT restarted\n"));
     QVERIFY(!QFile::exists(box.programDir() + QStringLiteral("/restarted.txt")));
 }
@@ -316,14 +298,11 @@ void UpdateScriptTest::posixLauncherStartsTheScriptDetached()
     QTemporaryDir dir;
     const QString marker = dir.path() + QStringLiteral("/started.txt");
     const QString script = dir.path() + QStringLiteral("/harmless.sh");
-    QFile file(script);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("echo started > '" + QFile::encodeName(marker) + "'\n");
-    file.close();
+    QVERIFY(writeFileBytes(script, "echo started > '" + QFile::encodeName(marker) + "'\n"));
 
     const orvi::platform::ScriptLaunch launch = orvi::platform::launchUpdateScript(script, false);
     QVERIFY(launch.started);
-    QTRY_COMPARE_WITH_TIMEOUT(readAll(marker), QByteArray("started\n"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(readFileBytes(marker), QByteArray("started\n"), 10000);
     QCOMPARE(orvi::platform::elevationMechanism(), QStringLiteral("pkexec"));
 }
 
