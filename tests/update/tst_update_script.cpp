@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -66,12 +67,13 @@ class UpdateScriptTest : public QObject
     Q_OBJECT
 
 private slots:
-    void windowsCopyOnly();
-    void windowsZipAndInstaller();
-    void windowsInstallerOnly();
+    void windowsText_data();
+    void windowsText();
     void windowsArchiveSuffix_data();
     void windowsArchiveSuffix();
     void windowsApostropheInPath();
+    void windowsRun_data();
+    void windowsRun();
     void posixText();
     void posixElevatesOnlyTheInstallStage();
     void posixRunCopiesAndRestarts();
@@ -81,38 +83,33 @@ private slots:
     void posixLauncherStartsTheScriptDetached();
 };
 
-void UpdateScriptTest::windowsCopyOnly()
+void UpdateScriptTest::windowsText_data()
 {
-    const QString expected = QString::fromUtf8(kWaitLoop) + QString::fromUtf8(
-        "copy /Y \"C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\OrviLathe.exe\" \"C:\\Program Files\\Orvi Lathe\\\" >nul\r\n"
-        "if errorlevel 1 goto install\r\n"
-        "start \"\" \"C:\\Program Files\\Orvi Lathe\\OrviLathe.exe\"\r\n"
-        " exit /b\r\n"
-        ":install\r\n") + QString::fromUtf8(kFailureBlockAndRestart);
-    QCOMPARE(orvi::windowsUpdateScript(windowsInputs(QStringLiteral("OrviLathe.exe"), QString())), expected);
+    QTest::addColumn<QString>("overwrite");
+    QTest::addColumn<QString>("installer");
+    QTest::addColumn<QString>("middle"); // between the wait loop and the failure block
+    const QString restart = QStringLiteral("if errorlevel 1 goto install\r\n"
+                                           "start \"\" \"C:\\Program Files\\Orvi Lathe\\OrviLathe.exe\"\r\n"
+                                           " exit /b\r\n"
+                                           ":install\r\n");
+    const QString silentSetup = QStringLiteral("\"C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\setup.exe\" /S\r\n");
+    QTest::newRow("copy only") << "OrviLathe.exe" << ""
+        << "copy /Y \"C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\OrviLathe.exe\" "
+           "\"C:\\Program Files\\Orvi Lathe\\\" >nul\r\n" + restart;
+    QTest::newRow("zip and installer") << "OrviLathe-6.77.0.zip" << "setup.exe"
+        << "powershell -NoProfile -ExecutionPolicy Bypass -Command \"Expand-Archive -Force -LiteralPath "
+           "'C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\OrviLathe-6.77.0.zip' -DestinationPath "
+           "'C:\\Program Files\\Orvi Lathe'\"\r\n" + restart + silentSetup;
+    QTest::newRow("installer only") << "" << "setup.exe" << ":install\r\n" + silentSetup;
 }
 
-void UpdateScriptTest::windowsZipAndInstaller()
+void UpdateScriptTest::windowsText()
 {
-    const QString expected = QString::fromUtf8(kWaitLoop) + QString::fromUtf8(
-        "powershell -NoProfile -ExecutionPolicy Bypass -Command \"Expand-Archive -Force -LiteralPath "
-        "'C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\OrviLathe-6.77.0.zip' -DestinationPath "
-        "'C:\\Program Files\\Orvi Lathe'\"\r\n"
-        "if errorlevel 1 goto install\r\n"
-        "start \"\" \"C:\\Program Files\\Orvi Lathe\\OrviLathe.exe\"\r\n"
-        " exit /b\r\n"
-        ":install\r\n"
-        "\"C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\setup.exe\" /S\r\n") + QString::fromUtf8(kFailureBlockAndRestart);
-    QCOMPARE(orvi::windowsUpdateScript(windowsInputs(QStringLiteral("OrviLathe-6.77.0.zip"), QStringLiteral("setup.exe"))),
-             expected);
-}
-
-void UpdateScriptTest::windowsInstallerOnly()
-{
-    const QString expected = QString::fromUtf8(kWaitLoop) + QString::fromUtf8(
-        ":install\r\n"
-        "\"C:\\Users\\me\\AppData\\Local\\Temp\\orvi-update\\setup.exe\" /S\r\n") + QString::fromUtf8(kFailureBlockAndRestart);
-    QCOMPARE(orvi::windowsUpdateScript(windowsInputs(QString(), QStringLiteral("setup.exe"))), expected);
+    QFETCH(QString, overwrite);
+    QFETCH(QString, installer);
+    QFETCH(QString, middle);
+    QCOMPARE(orvi::windowsUpdateScript(windowsInputs(overwrite, installer)),
+             QString::fromUtf8(kWaitLoop) + middle + QString::fromUtf8(kFailureBlockAndRestart));
 }
 
 void UpdateScriptTest::windowsArchiveSuffix_data()
@@ -147,6 +144,96 @@ void UpdateScriptTest::windowsApostropheInPath()
         "-LiteralPath 'C:\\Users\\o''brien\\orvi-update\\p.zip' -DestinationPath 'C:\\Apps\\Bob''s Lathe'\"\r\n")));
     // Outside PowerShell's literal the path stays as it is.
     QVERIFY(script.contains(QStringLiteral("start \"\" \"C:\\Apps\\Bob's Lathe\\OrviLathe.exe\"\r\n")));
+}
+
+void UpdateScriptTest::windowsRun_data()
+{
+    QTest::addColumn<QString>("overwrite"); // a payload name in the downloads folder; "missing.bin" is not there
+    QTest::addColumn<QString>("installer");
+    QTest::addColumn<QByteArray>("installerRecord");
+    QTest::addColumn<bool>("restarted");
+    QTest::newRow("copy and restart") << "payload.bin" << "" << QByteArray() << true;
+    QTest::newRow("copy fails, installer") << "missing.bin" << "setup.exe" << QByteArray("started /S\n") << true;
+    QTest::newRow("installer fails") << "" << "failing-setup.exe" << QByteArray("started /S\n") << false;
+}
+
+#if defined(Q_OS_WIN)
+namespace {
+QByteArray runCmd(const QString& commandLine, int timeoutMs)
+{
+    QProcess cmd;
+    cmd.setProgram(QStringLiteral("cmd.exe"));
+    cmd.setNativeArguments(commandLine);
+    cmd.start();
+    if (!cmd.waitForFinished(timeoutMs))
+        cmd.kill();
+    return cmd.readAllStandardOutput();
+}
+} // namespace
+#endif
+
+void UpdateScriptTest::windowsRun()
+{
+#if !defined(Q_OS_WIN)
+    QSKIP("the command script runs under cmd.exe");
+#else
+    QFETCH(QString, overwrite);
+    QFETCH(QString, installer);
+    QFETCH(QByteArray, installerRecord);
+    QFETCH(bool, restarted);
+    QTemporaryDir root;
+    const QString programDir = root.path() + QStringLiteral("/program dir");
+    const QString downloads = root.path() + QStringLiteral("/orvi-update");
+    QVERIFY(QDir().mkpath(programDir) && QDir().mkpath(downloads));
+    const QString standIn = QCoreApplication::applicationDirPath() + QStringLiteral("/update_stand_in.exe");
+    QVERIFY(QFile::copy(standIn, programDir + QStringLiteral("/OrviLathe.exe")));
+    if (overwrite == QLatin1String("payload.bin"))
+        QVERIFY(writeExecutable(downloads + QStringLiteral("/payload.bin"), "new data\n"));
+    if (!installer.isEmpty())
+        QVERIFY(QFile::copy(standIn, downloads + QLatin1Char('/') + installer));
+
+    QProcess stillRunning;
+    stillRunning.start(QStringLiteral("ping"), {QStringLiteral("-n"), QStringLiteral("2"), QStringLiteral("127.0.0.1")});
+    QVERIFY(stillRunning.waitForStarted());
+    UpdateScriptInputs inputs;
+    inputs.processId = stillRunning.processId();
+    if (!overwrite.isEmpty())
+        inputs.overwritePath = QDir::toNativeSeparators(downloads + QLatin1Char('/') + overwrite);
+    if (!installer.isEmpty())
+        inputs.installerPath = QDir::toNativeSeparators(downloads + QLatin1Char('/') + installer);
+    inputs.programDir = QDir::toNativeSeparators(programDir);
+    inputs.programFile = QStringLiteral("OrviLathe.exe");
+    QString script = orvi::windowsUpdateScript(inputs);
+    const bool andIgnored = runCmd(QStringLiteral("/c \"cmd /c exit 1 && echo ran\""), 10000).contains("ran");
+    if (andIgnored) {
+        qInfo("this cmd.exe (wine 8) runs what follows && after a failure: the wait loop would never end, so it is left out");
+        script.remove(script.indexOf(QStringLiteral(":wait")), script.indexOf(QStringLiteral("goto wait)\r\n")) + 12
+                                                                   - script.indexOf(QStringLiteral(":wait")));
+    }
+    const QString scriptPath = downloads + QStringLiteral("/orvi-update.cmd");
+    QVERIFY(writeExecutable(scriptPath, script.toUtf8()));
+
+    QElapsedTimer timer;
+    timer.start();
+    runCmd(QStringLiteral("/c \"%1\"").arg(QDir::toNativeSeparators(scriptPath)), 30000);
+    if (!andIgnored)
+        QVERIFY2(timer.elapsed() >= 800, "the script must wait for the program to end");
+    stillRunning.waitForFinished();
+    if (overwrite == QLatin1String("payload.bin"))
+        QCOMPARE(readAll(programDir + QStringLiteral("/payload.bin")), QByteArray("new data\n"));
+    if (!installer.isEmpty())
+        QCOMPARE(readAll(downloads + QLatin1Char('/') + QFileInfo(installer).completeBaseName() + QStringLiteral(".txt")),
+                 installerRecord);
+    const QString restartRecord = programDir + QStringLiteral("/OrviLathe.txt");
+    if (restarted)
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(restartRecord), QByteArray("started\n"), 10000);
+    QCOMPARE(QFile::exists(programDir + QStringLiteral("/update-failed.txt")), !restarted);
+    if (!restarted) {
+        QCOMPARE(readAll(programDir + QStringLiteral("/update-failed.txt")).trimmed(),
+                 QByteArray("update did not finish; the program was NOT restarted"));
+        QVERIFY(!QFile::exists(restartRecord));
+    }
+#endif
 }
 
 void UpdateScriptTest::posixText()
