@@ -1,6 +1,7 @@
 #include "image/file_system_bridge.h"
 
 #include "image/byte_writer.h"
+#include "image/creation_time.h"
 #include "image/sacd_layout.h"
 #include "image/udf_bridge.h"
 
@@ -27,7 +28,7 @@ constexpr uint32_t kIsoDirectoriesEndLsn = 64; // the UDF volume descriptors fol
 constexpr uint64_t kMaxExtentBytes = 0xFFFFF800ull; // largest multiple of 2048 below 4 GiB
 
 struct Timestamp {
-    QDateTime utc = QDateTime::currentDateTimeUtc();
+    QDateTime utc = imageCreationTime();
 };
 
 // d-characters only: A-Z, 0-9 and "_".
