@@ -46,8 +46,7 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
 
-        const QStringList lines = QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n'));
-        const QStringList smoke = lines.filter(QRegularExpression(QStringLiteral("^ORVI_SMOKE ")));
+        const QStringList smoke = test::outputLines(program.readAllStandardError()).filter(QRegularExpression(QStringLiteral("^ORVI_SMOKE ")));
         QCOMPARE(smoke.size(), 1);
         const int language = int(languageForCode(code));
         const QString expected = QStringLiteral("ORVI_SMOKE lang=%1 zh=%2 locname=")

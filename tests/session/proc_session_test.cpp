@@ -155,6 +155,9 @@ private slots:
 
     void terminateEndsAnOrdinaryEngine()
     {
+#ifdef Q_OS_WIN
+        QSKIP("terminate() only closes windows on Windows: a console engine ends by the kill of terminateThenKill");
+#endif
         PackProcSession session(this);
         SessionRecorder recorder;
         recorder.install(session);

@@ -25,12 +25,16 @@ inline QString describeStandardDescriptors()
         }
         const HANDLE handle = reinterpret_cast<HANDLE>(raw);
         QString name;
-        alignas(FILE_NAME_INFO) char nameBuffer[sizeof(FILE_NAME_INFO) + 1024 * sizeof(WCHAR)] = {};
-        auto* nameInfo = reinterpret_cast<FILE_NAME_INFO*>(nameBuffer);
-        if (GetFileInformationByHandleEx(handle, FileNameInfo, nameInfo, sizeof nameBuffer))
-            name = QString::fromWCharArray(nameInfo->FileName, int(nameInfo->FileNameLength / sizeof(WCHAR)));
         DWORD outSize = 0, inSize = 0;
-        GetNamedPipeInfo(handle, nullptr, &outSize, &inSize, nullptr);
+        // Queries on standard input would wait behind an engine blocked
+        // reading it (a synchronous handle serialises its requests).
+        if (fd != 0) {
+            alignas(FILE_NAME_INFO) char nameBuffer[sizeof(FILE_NAME_INFO) + 1024 * sizeof(WCHAR)] = {};
+            auto* nameInfo = reinterpret_cast<FILE_NAME_INFO*>(nameBuffer);
+            if (GetFileInformationByHandleEx(handle, FileNameInfo, nameInfo, sizeof nameBuffer))
+                name = QString::fromWCharArray(nameInfo->FileName, int(nameInfo->FileNameLength / sizeof(WCHAR)));
+            GetNamedPipeInfo(handle, nullptr, &outSize, &inSize, nullptr);
+        }
         const int mode = _setmode(fd, _O_BINARY);
         if (mode != -1)
             _setmode(fd, mode);

@@ -28,4 +28,15 @@ QProcessEnvironment programEnvironment(const QString& settingsDir, const QString
     return env;
 }
 
+QStringList outputLines(const QByteArray& output)
+{
+    QStringList lines;
+    for (QByteArray line : output.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines.append(QString::fromUtf8(line));
+    }
+    return lines;
+}
+
 } // namespace orvi::test

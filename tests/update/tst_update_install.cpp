@@ -95,6 +95,7 @@ void UpdateInstallTest::initTestCase()
     QVERIFY(m_temp.isValid());
     // The download folder lies under the temporary folder: keep it inside this test's own.
     qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
+    qputenv("TMP", QFile::encodeName(QDir::toNativeSeparators(m_temp.path()))); // Windows
     QCOMPARE(downloads(), m_temp.path() + QStringLiteral("/orvi-update"));
     QVERIFY(m_http.listen());
     m_http.serve(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);

@@ -9,7 +9,7 @@ int main(int argc, char** argv)
 {
     const std::filesystem::path self = std::filesystem::absolute(argv[0]);
     std::filesystem::path record = self;
-    std::ofstream out(record.replace_extension(".txt"));
+    std::ofstream out(record.replace_extension(".txt"), std::ios::binary);
     out << "started";
     for (int i = 1; i < argc; ++i)
         out << ' ' << argv[i];
