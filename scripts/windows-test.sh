@@ -13,17 +13,24 @@ win_sdk_unpack
 # One wine server for the whole run instead of one per test.
 wineserver -p 60 || true
 
-export QT_QPA_PLATFORM=offscreen
-failures=0
-ctest --test-dir build-win --output-on-failure --parallel "${ORVI_JOBS:-$(nproc)}" --timeout 600 || failures=$((failures + 1))
-
 run() { "$WIN_SDK/wine-run.sh" "$@"; }
 # Windows programs see the Unix root as drive Z:.
 winpath() { printf 'Z:%s' "$1"; }
 
 scratch=build-win/wine-checks
-rm -rf "$scratch" && mkdir -p "$scratch/settings"
+rm -rf "$scratch" && mkdir -p "$scratch/settings" "$scratch/tls"
 scratch=$(cd "$scratch" && pwd)
+
+# The update tests' HTTPS server needs a certificate; openssl is a host program.
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 \
+  -addext subjectAltName=IP:127.0.0.1,DNS:localhost \
+  -keyout "$scratch/tls/loopback.key" -out "$scratch/tls/loopback.crt" 2>/dev/null
+export ORVI_TEST_TLS_DIR="$(winpath "$scratch/tls")"
+
+export QT_QPA_PLATFORM=offscreen
+failures=0
+ctest --test-dir build-win --output-on-failure --parallel "${ORVI_JOBS:-$(nproc)}" --timeout 600 || failures=$((failures + 1))
+
 export ORVI_SETTINGS_DIR="$(winpath "$scratch/settings")" ORVI_NO_UPDATE_CHECK=1 ORVI_LANG=en
 
 echo "== smoke line"

@@ -25,7 +25,7 @@
 
 namespace {
 
-const QString testEngine = QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine");
+const QString testEngine = QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine" ORVI_EXE_SUFFIX);
 
 // One window with one track and an output path in a fresh folder.
 struct RunSetup {

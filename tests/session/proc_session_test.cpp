@@ -9,7 +9,7 @@
 namespace {
 QString testEngine()
 {
-    return QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine");
+    return QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine" ORVI_EXE_SUFFIX);
 }
 
 QStringList script(const QString& steps)

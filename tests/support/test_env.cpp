@@ -4,12 +4,12 @@ namespace orvi::test {
 
 QString programPath()
 {
-    return QStringLiteral(ORVI_BUILD_DIR "/OrviLathe");
+    return QStringLiteral(ORVI_BUILD_DIR "/OrviLathe" ORVI_EXE_SUFFIX);
 }
 
 QString enginePath()
 {
-    return QStringLiteral(ORVI_BUILD_DIR "/OrviPackEngine");
+    return QStringLiteral(ORVI_BUILD_DIR "/OrviPackEngine" ORVI_EXE_SUFFIX);
 }
 
 QProcessEnvironment programEnvironment(const QString& settingsDir, const QString& language)
