@@ -36,6 +36,9 @@ while [ ${#queue[@]} -gt 0 ]; do
   done
 done
 
+# The SDK's run-time DLLs carry their debug sections; users need none.
+find "$out" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+
 zip="release/OrviLathe-$version-windows-x64.zip"
 rm -f "$zip"
 folder="OrviLathe-$version-windows-x64"
