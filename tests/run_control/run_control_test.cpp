@@ -27,6 +27,17 @@ namespace {
 
 const QString testEngine = QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine" ORVI_EXE_SUFFIX);
 
+// Only whether these variables are set counts, so an empty value is set too.
+// Windows cannot hold an empty value (putting one removes the variable).
+void setSwitch(const char* name)
+{
+#ifdef Q_OS_WIN
+    qputenv(name, "1");
+#else
+    qputenv(name, "");
+#endif
+}
+
 // One window with one track and an output path in a fresh folder.
 struct RunSetup {
     QTemporaryDir dir;
@@ -149,7 +160,7 @@ private slots:
     void successWithoutConfirmation()
     {
         RunSetup run(true, QStringLiteral("file:10:@out;created:@out;exit:0"));
-        qputenv("ORVI_PACK_GUI_NOCONFIRM", "");
+        setSwitch("ORVI_PACK_GUI_NOCONFIRM");
         ModalAnswerer answerer;
         run.start();
         QVERIFY(run.waitForLog(QStringLiteral("✓ 打包完成: %1 (0.0 MB)").arg(run.output)));
@@ -363,7 +374,7 @@ private slots:
         RunSetup run(false, QStringLiteral("exit:3"));
         const QString mirror = run.dir.filePath(QStringLiteral("run.log"));
         qputenv("ORVI_PACK_GUI_LOG", mirror.toLocal8Bit());
-        qputenv("ORVI_PACK_GUI_AUTOCLOSE", "");
+        setSwitch("ORVI_PACK_GUI_AUTOCLOSE");
         QTimer::singleShot(0, run.window.get(), [&run] { run.window->runAutorun(run.track + QLatin1Char('|') + run.output); });
         QVERIFY(runEventLoop(20000) < 20000);
         qunsetenv("ORVI_PACK_GUI_LOG");
