@@ -11,9 +11,9 @@
 #include <windows.h>
 
 // What descriptors 0, 1 and 2 refer to. A restored descriptor gets a new
-// system handle, so the handle's value says nothing: the kind of object, its
-// name where the system gives one, a pipe's buffer sizes and the run-time
-// library's text or binary mode tell the objects apart.
+// system handle, so the handle's value says nothing; the kind of object and
+// the run-time library's text or binary mode tell them apart. (Queries for a
+// pipe's name or sizes can wait behind a read blocked on the same pipe.)
 inline QString describeStandardDescriptors()
 {
     QStringList parts;
@@ -23,27 +23,14 @@ inline QString describeStandardDescriptors()
             parts.append(QStringLiteral("%1:closed").arg(fd));
             continue;
         }
-        const HANDLE handle = reinterpret_cast<HANDLE>(raw);
-        QString name;
-        DWORD outSize = 0, inSize = 0;
-        // Queries on standard input would wait behind an engine blocked
-        // reading it (a synchronous handle serialises its requests).
-        if (fd != 0) {
-            alignas(FILE_NAME_INFO) char nameBuffer[sizeof(FILE_NAME_INFO) + 1024 * sizeof(WCHAR)] = {};
-            auto* nameInfo = reinterpret_cast<FILE_NAME_INFO*>(nameBuffer);
-            if (GetFileInformationByHandleEx(handle, FileNameInfo, nameInfo, sizeof nameBuffer))
-                name = QString::fromWCharArray(nameInfo->FileName, int(nameInfo->FileNameLength / sizeof(WCHAR)));
-            GetNamedPipeInfo(handle, nullptr, &outSize, &inSize, nullptr);
-        }
-        const int mode = _setmode(fd, _O_BINARY);
-        if (mode != -1)
+        // Not on standard input: the run-time library holds a descriptor's
+        // lock through a blocking read, as the engine's read of it.
+        const int mode = fd == 0 ? 0 : _setmode(fd, _O_BINARY);
+        if (mode > 0)
             _setmode(fd, mode);
-        parts.append(QStringLiteral("%1:type=%2 name=%3 pipe=%4/%5 mode=%6")
+        parts.append(QStringLiteral("%1:type=%2 mode=%3")
                          .arg(fd)
-                         .arg(GetFileType(handle))
-                         .arg(name)
-                         .arg(outSize)
-                         .arg(inSize)
+                         .arg(GetFileType(reinterpret_cast<HANDLE>(raw)))
                          .arg(mode, 0, 16));
     }
     return parts.join(QLatin1Char(' '));
