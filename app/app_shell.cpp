@@ -1,9 +1,9 @@
 #include "app/app_shell.h"
 
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 #include "app/startup_switches.h"
 #include "app/status_bar_controls.h"
-#include "app/std_stream_text.h"
+#include "common/std_stream_text.h"
 #include "app/ui_language.h"
 #include "gui/pack_gui_window.h"
 #include "orvi_lathe_core.h"

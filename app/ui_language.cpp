@@ -1,6 +1,6 @@
 #include "app/ui_language.h"
 
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -219,6 +219,12 @@ QComboBox* createUiLanguageSelector(QMainWindow* window)
 
 void restartApplication()
 {
+    // Every window may still refuse to close (a pack runs and the user keeps
+    // it): then this instance stays, and no second one may start beside it.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && !widget->close())
+            return;
+    }
     QStringList arguments = QCoreApplication::arguments();
     if (!arguments.isEmpty())
         arguments.removeFirst();

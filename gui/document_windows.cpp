@@ -1,7 +1,5 @@
 #include "gui/document_windows.h"
 
-#include "app/ui_language.h"
-
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -34,7 +32,7 @@ QString readDocument(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
-void openDocumentWindow(QWidget* parent, const DocumentWindow& kind)
+void openDocumentWindow(QWidget* parent, const DocumentWindow& kind, const QString& language)
 {
     auto* dialog = new QDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -51,7 +49,7 @@ void openDocumentWindow(QWidget* parent, const DocumentWindow& kind)
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
     layout->addWidget(buttons);
 
-    browser->setMarkdown(readDocument(documentResourcePath(QLatin1String(kind.document), documentLanguage())));
+    browser->setMarkdown(readDocument(documentResourcePath(QLatin1String(kind.document), language)));
     dialog->show();
 }
 
@@ -65,14 +63,14 @@ QString documentResourcePath(const QString& document, const QString& language)
     return QStringLiteral(":/docs/%1_%2.md").arg(document, chosen);
 }
 
-void showReferencesWindow(QWidget* parent)
+void showReferencesWindow(QWidget* parent, const QString& language)
 {
-    openDocumentWindow(parent, kReferences);
+    openDocumentWindow(parent, kReferences, language);
 }
 
-void showNoticesWindow(QWidget* parent)
+void showNoticesWindow(QWidget* parent, const QString& language)
 {
-    openDocumentWindow(parent, kNotices);
+    openDocumentWindow(parent, kNotices, language);
 }
 
 } // namespace orvi

@@ -1,6 +1,6 @@
 #include "gui/pack_gui_window.h"
 
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 #include "session/pack_session.h"
 #include "gui/track_columns.h"
 
@@ -37,6 +37,7 @@ PackGuiWindow::PackGuiWindow(QWidget* parent) : QMainWindow(parent)
     resize(1180, 760);
 
     buildUi();
+    installTrackDropForwarding();
     locateEngine();
     connectControls();
 
@@ -117,7 +118,6 @@ void PackGuiWindow::buildUi()
     // The table and the log share whatever height the option pages leave;
     // their own size hints would otherwise squeeze the pages into scrolling.
     trackTable->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    installTrackDropForwarding();
     layout->addWidget(trackTable, 1);
 
     auto* outputRow = new QHBoxLayout;

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QMainWindow>
 
-#include <functional>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -96,9 +95,9 @@ private:
 
     // --- Run log (run_log.cpp) ---
     void appendLog(const QString& text, bool isError);
-    // Appends many lines as one document edit, so the panel lays out once per
-    // batch instead of once per line; the newest line ends up visible.
-    void appendLogBatch(const std::function<void()>& appendLines);
+    // appendLog for many lines at once, as one document edit: the panel ends
+    // up as if each had been appended, at the cost of only what it keeps.
+    void appendLogLines(const QList<PendingLine>& lines);
     void scrollLogToNewest();
 
     // --- Pack job and engine arguments (job_arguments.cpp) ---
@@ -123,7 +122,8 @@ private:
     void stopJob();
     void setRunning(bool running);
     void drainSessionEvents();
-    void handleOutputLine(const QString& line, bool isStderr);
+    // Watches an engine line for the success mark and its image path.
+    void noteOutputLine(const QString& line);
     void handleFinished(int exitCode, bool crashed);
     void reportStartFailure();
     void offerToDeleteIncompleteOutput();
@@ -184,6 +184,9 @@ private:
     QString jobOutputPath;
     QString reportedOutputPath;
     std::unique_ptr<PackSession> session;
+    // Counts runs; a delayed action aimed at one run compares this, since a
+    // later session may be allocated at the address of a freed one.
+    quint64 runSerial = 0;
     QTimer* pollTimer = nullptr;
     std::mutex eventLock;
     QList<PendingLine> pendingLines;

@@ -53,6 +53,7 @@ void PackGuiWindow::beginRun(const QStringList& arguments)
     appendLog(QStringLiteral("$ %1 %2").arg(enginePath, arguments.join(QLatin1Char(' '))), false);
     finishHandled = false;
 
+    ++runSerial;
     std::unique_ptr<PackSession> previous = std::exchange(session, createPackSession(this));
     previous.reset();
     session->setCallbacks(
@@ -86,10 +87,10 @@ void PackGuiWindow::stopJob()
     if (forced) {
         appendLog(QCoreApplication::translate("PackGuiWindow", "正在停止… (强制结束可能留下不完整 ISO)"), false);
         session->terminate();
-        PackSession* const stopping = session.get();
+        const quint64 stopping = runSerial;
         // Precise: a coarse timer may fire up to 5 % early.
         QTimer::singleShot(kForcedStopKillDelayMs, Qt::PreciseTimer, this, [this, stopping] {
-            if (session.get() == stopping && session->isRunning())
+            if (runSerial == stopping && session && session->isRunning())
                 session->kill();
         });
         return;
@@ -130,18 +131,16 @@ void PackGuiWindow::drainSessionEvents()
         finishRecord.finished = false;
     }
     if (!lines.isEmpty()) {
-        appendLogBatch([&] {
-            for (const PendingLine& pending : std::as_const(lines))
-                handleOutputLine(pending.line, pending.isStderr);
-        });
+        for (const PendingLine& pending : std::as_const(lines))
+            noteOutputLine(pending.line);
+        appendLogLines(lines);
     }
     if (finish.finished)
         handleFinished(finish.exitCode, finish.crashed);
 }
 
-void PackGuiWindow::handleOutputLine(const QString& line, bool isStderr)
+void PackGuiWindow::noteOutputLine(const QString& line)
 {
-    appendLog(line, isStderr);
     static const QString successMark = QStringLiteral("SACD ISO created");
     static const QString pathMark = QStringLiteral("created:");
     if (!line.contains(successMark))

@@ -6,7 +6,7 @@
 namespace orvi {
 
 TrackDropForwarder::TrackDropForwarder(EnterHandler enterHandler, DropHandler dropHandler, QObject* parent)
-    : QObject(parent), onEnter(std::move(enterHandler)), onDrop(std::move(dropHandler))
+    : QObject(parent), m_onEnter(std::move(enterHandler)), m_onDrop(std::move(dropHandler))
 {
 }
 
@@ -14,7 +14,7 @@ bool TrackDropForwarder::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::DragEnter:
-        onEnter(static_cast<QDragEnterEvent*>(event));
+        m_onEnter(static_cast<QDragEnterEvent*>(event));
         return true;
     case QEvent::DragMove:
     case QEvent::DragLeave:
@@ -22,7 +22,7 @@ bool TrackDropForwarder::eventFilter(QObject* watched, QEvent* event)
         // table must not re-judge the drag by its own item formats.
         return true;
     case QEvent::Drop:
-        onDrop(static_cast<QDropEvent*>(event));
+        m_onDrop(static_cast<QDropEvent*>(event));
         return true;
     default:
         return QObject::eventFilter(watched, event);

@@ -23,8 +23,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    EnterHandler onEnter;
-    DropHandler onDrop;
+    EnterHandler m_onEnter;
+    DropHandler m_onDrop;
 };
 
 } // namespace orvi

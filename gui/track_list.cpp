@@ -44,6 +44,7 @@ bool hasTrackSuffix(const QString& lowerCasePath)
 
 } // namespace
 
+// Called once the whole form exists.
 void PackGuiWindow::installTrackDropForwarding()
 {
     // No row drag and drop of its own; the mode must be set before the
@@ -54,6 +55,11 @@ void PackGuiWindow::installTrackDropForwarding()
     auto* forwarder = new orvi::TrackDropForwarder([this](QDragEnterEvent* event) { dragEnterEvent(event); },
                                                    [this](QDropEvent* event) { dropEvent(event); }, trackTable);
     trackTable->viewport()->installEventFilter(forwarder);
+    // Line edits take drops by default and would type a dropped file's URL
+    // into the field; the table is the one drop target.
+    for (QWidget* widget : findChildren<QWidget*>())
+        if (widget != trackTable && widget != trackTable->viewport())
+            widget->setAcceptDrops(false);
 }
 
 void PackGuiWindow::addTrackFile(const QString& path)

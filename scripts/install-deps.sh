@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need.
-# Fonts: Noto CJK for the Chinese, Japanese and Korean interfaces, DejaVu for
+# Fonts: Noto CJK for the Chinese, Japanese and Korean interfaces, Noto Sans
+# Mono for the run log, DejaVu for
 # Arabic and Cyrillic.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
@@ -9,10 +10,11 @@ packages=(
   build-essential cmake pkg-config git ccache
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-image-formats-plugins libgl-dev
-  libtag1-dev libuchardet-dev
+  libtag1-dev libuchardet-dev zlib1g-dev
   xvfb xauth openssl
-  fonts-noto-cjk fonts-dejavu-core
-  unzip python3
+  fonts-noto-cjk fonts-noto-mono fonts-dejavu-core
+  unzip python3 locales clang-format
+  p7zip-full xorriso ffmpeg
 )
 # The Windows cross build and its test run under wine, when the Windows SDK
 # lies beside the repository (scripts/windows-build.sh).

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 kinds=("$@")
 [ ${#kinds[@]} -eq 0 ] && kinds=(thread address)
 jobs="${ORVI_SANITIZE_JOBS:-2}"
-targets=(session_line_split session_inproc_runner session_proc session_inproc run_control_window OrviTestEngine)
+targets=(tst_line_split tst_inproc_runner tst_proc_session tst_inproc_session tst_run_control OrviTestEngine)
 
 export QT_QPA_PLATFORM=offscreen
 

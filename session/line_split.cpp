@@ -15,15 +15,19 @@ QStringList splitKeepingLineEnds(const QString& text)
     return lines;
 }
 
-QStringList takeCompleteLines(QByteArray& pending)
+QStringList takeCompleteLines(QByteArray& pending, QByteArrayView incoming)
 {
-    const qsizetype lastFeed = pending.lastIndexOf('\n');
-    if (lastFeed < 0)
+    // `pending` never holds a line feed, so the last one is in `incoming`.
+    const qsizetype lastFeed = incoming.lastIndexOf('\n');
+    if (lastFeed < 0) {
+        pending.append(incoming);
         return {};
+    }
     // A line feed byte never occurs inside a UTF-8 sequence, so decoding all
     // complete lines at once cuts exactly where decoding line by line would.
-    const QString text = QString::fromUtf8(pending.constData(), lastFeed + 1);
-    pending.remove(0, lastFeed + 1);
+    pending.append(incoming.first(lastFeed + 1));
+    const QString text = QString::fromUtf8(pending);
+    pending = incoming.sliced(lastFeed + 1).toByteArray();
     return splitKeepingLineEnds(text);
 }
 

@@ -27,7 +27,7 @@ orvi::EngineEntry inProcessEngineEntry()
 }
 
 PackInProcSession::PackInProcSession(orvi::EngineEntry entry)
-    : runner(std::make_unique<orvi::InProcRunner>(entry, false))
+    : m_runner(std::make_unique<orvi::InProcRunner>(entry, false))
 {
 }
 
@@ -35,38 +35,38 @@ PackInProcSession::~PackInProcSession()
 {
     // The runner asks a still running engine to stop and stops every call
     // into this session before the callbacks go.
-    runner.reset();
+    m_runner.reset();
 }
 
 int PackInProcSession::start(const QString& program, const QList<QString>& arguments)
 {
-    if (runner->isRunning())
+    if (m_runner->isRunning())
         return -2;
     std::vector<std::string> argv;
     argv.reserve(std::size_t(arguments.size()) + 1);
     argv.push_back(program.toStdString());
     for (const QString& argument : arguments)
         argv.push_back(argument.toStdString());
-    lastError.clear();
-    started = false;
-    finishDelivered = false;
+    m_lastError.clear();
+    m_started = false;
+    m_finishDelivered = false;
 
     int rc;
     try {
-        rc = runner->start(argv, [this](const std::string& chunk) { deliverChunk(chunk); });
+        rc = m_runner->start(argv, [this](const std::string& chunk) { deliverChunk(chunk); });
     } catch (const std::system_error&) {
         // The runner has already torn the half-started run down.
         rc = -3;
     }
     if (rc != 0)
-        lastError = QCoreApplication::translate("PackSession", "进程内会话起不来 (rc=%1)").arg(rc);
-    started = rc == 0;
+        m_lastError = QCoreApplication::translate("PackSession", "进程内会话起不来 (rc=%1)").arg(rc);
+    m_started = rc == 0;
     return rc;
 }
 
 bool PackInProcSession::isRunning() const
 {
-    return runner->isRunning();
+    return m_runner->isRunning();
 }
 
 int PackInProcSession::sendLine(const QString& line, bool* flushed)
@@ -76,20 +76,20 @@ int PackInProcSession::sendLine(const QString& line, bool* flushed)
     if (flushed)
         *flushed = true;
     const QByteArray bytes = line.toUtf8();
-    if (!runner->sendControl(bytes.toStdString()))
+    if (!m_runner->sendControl(bytes.toStdString()))
         return 0;
     return int(bytes.size()) + 1;
 }
 
 int PackInProcSession::stop(int timeoutMs)
 {
-    runner->sendControl("stop");
+    m_runner->sendControl("stop");
     return waitForFinished(timeoutMs) ? 0 : -1000;
 }
 
 bool PackInProcSession::waitForFinished(int timeoutMs)
 {
-    return runner->wait(timeoutMs) != -1000;
+    return m_runner->wait(timeoutMs) != -1000;
 }
 
 void PackInProcSession::terminate() {}
@@ -110,17 +110,17 @@ void PackInProcSession::closeChannels() {}
 
 void PackInProcSession::poll()
 {
-    if (!started || runner->isRunning() || finishDelivered)
+    if (!m_started || m_runner->isRunning() || m_finishDelivered)
         return;
-    finishDelivered = true;
-    const int rc = runner->wait(finishWaitMs);
+    m_finishDelivered = true;
+    const int rc = m_runner->wait(finishWaitMs);
     if (onFinished)
         onFinished(rc == -1000 ? 0 : rc, false);
 }
 
 QString PackInProcSession::errorString() const
 {
-    return lastError;
+    return m_lastError;
 }
 
 void PackInProcSession::deliverChunk(const std::string& chunk)

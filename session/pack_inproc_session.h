@@ -39,8 +39,8 @@ public:
 private:
     void deliverChunk(const std::string& chunk);
 
-    std::unique_ptr<orvi::InProcRunner> runner;
-    QString lastError;
-    bool started = false;
-    bool finishDelivered = false;
+    std::unique_ptr<orvi::InProcRunner> m_runner;
+    QString m_lastError;
+    bool m_started = false;
+    bool m_finishDelivered = false;
 };

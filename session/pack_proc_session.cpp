@@ -8,16 +8,16 @@ constexpr int startTimeoutMs = 3000;
 constexpr int writeTimeoutMs = 200;
 } // namespace
 
-PackProcSession::PackProcSession(QObject* parent) : process(new QProcess(parent))
+PackProcSession::PackProcSession(QObject* parent) : m_process(new QProcess(parent))
 {
     if (!parent)
-        ownedProcess.reset(process);
-    process->setProcessChannelMode(QProcess::SeparateChannels);
-    connections.append(QObject::connect(process, &QProcess::readyReadStandardOutput, process,
+        m_ownedProcess.reset(m_process);
+    m_process->setProcessChannelMode(QProcess::SeparateChannels);
+    m_connections.append(QObject::connect(m_process, &QProcess::readyReadStandardOutput, m_process,
                                         [this] { drainChannel(false); }));
-    connections.append(QObject::connect(process, &QProcess::readyReadStandardError, process,
+    m_connections.append(QObject::connect(m_process, &QProcess::readyReadStandardError, m_process,
                                         [this] { drainChannel(true); }));
-    connections.append(QObject::connect(process, &QProcess::finished, process,
+    m_connections.append(QObject::connect(m_process, &QProcess::finished, m_process,
                                         [this](int exitCode, QProcess::ExitStatus status) {
                                             handleFinished(exitCode, status);
                                         }));
@@ -27,26 +27,26 @@ PackProcSession::~PackProcSession()
 {
     // The process object may stay behind with the window; it must not call
     // into a session that no longer exists.
-    for (const QMetaObject::Connection& connection : std::as_const(connections))
+    for (const QMetaObject::Connection& connection : std::as_const(m_connections))
         QObject::disconnect(connection);
 }
 
 int PackProcSession::start(const QString& program, const QList<QString>& arguments)
 {
-    if (process->state() != QProcess::NotRunning)
+    if (m_process->state() != QProcess::NotRunning)
         return -2;
-    lastError.clear();
-    started = false;
-    finishDelivered = false;
-    stdoutPending.clear();
-    stderrPending.clear();
-    process->setProgram(program);
-    process->setArguments(arguments);
-    orvi::platform::startWithoutConsoleWindow(*process);
-    process->start(QIODevice::ReadWrite);
-    started = process->waitForStarted(startTimeoutMs);
-    if (!started) {
-        lastError = process->errorString();
+    m_lastError.clear();
+    m_started = false;
+    m_finishDelivered = false;
+    m_stdoutPending.clear();
+    m_stderrPending.clear();
+    m_process->setProgram(program);
+    m_process->setArguments(arguments);
+    orvi::platform::startWithoutConsoleWindow(*m_process);
+    m_process->start(QIODevice::ReadWrite);
+    m_started = m_process->waitForStarted(startTimeoutMs);
+    if (!m_started) {
+        m_lastError = m_process->errorString();
         return -3;
     }
     return 0;
@@ -54,15 +54,15 @@ int PackProcSession::start(const QString& program, const QList<QString>& argumen
 
 bool PackProcSession::isRunning() const
 {
-    return process->state() != QProcess::NotRunning;
+    return m_process->state() != QProcess::NotRunning;
 }
 
 int PackProcSession::sendLine(const QString& line, bool* flushed)
 {
     if (!isRunning())
         return -1;
-    const qint64 written = process->write(line.toUtf8() + '\n');
-    const bool allWritten = process->waitForBytesWritten(writeTimeoutMs);
+    const qint64 written = m_process->write(line.toUtf8() + '\n');
+    const bool allWritten = m_process->waitForBytesWritten(writeTimeoutMs);
     if (flushed)
         *flushed = allWritten;
     return written > 0 ? int(written) : 0;
@@ -71,24 +71,24 @@ int PackProcSession::sendLine(const QString& line, bool* flushed)
 int PackProcSession::stop(int timeoutMs)
 {
     sendLine(QStringLiteral("stop"), nullptr);
-    if (process->waitForFinished(timeoutMs))
-        return process->exitCode();
+    if (m_process->waitForFinished(timeoutMs))
+        return m_process->exitCode();
     return -1000;
 }
 
 bool PackProcSession::waitForFinished(int timeoutMs)
 {
-    return process->waitForFinished(timeoutMs);
+    return m_process->waitForFinished(timeoutMs);
 }
 
 void PackProcSession::terminate()
 {
-    process->terminate();
+    m_process->terminate();
 }
 
 void PackProcSession::kill()
 {
-    process->kill();
+    m_process->kill();
 }
 
 bool PackProcSession::stopIsForced() const
@@ -98,33 +98,32 @@ bool PackProcSession::stopIsForced() const
 
 void PackProcSession::closeChannels()
 {
-    process->close();
+    m_process->close();
 }
 
 void PackProcSession::poll()
 {
     drainChannel(false);
     drainChannel(true);
-    if (started && process->state() == QProcess::NotRunning && !finishDelivered) {
-        finishDelivered = true;
+    if (m_started && m_process->state() == QProcess::NotRunning && !m_finishDelivered) {
+        m_finishDelivered = true;
         if (onFinished)
-            onFinished(process->exitCode(), false);
+            onFinished(m_process->exitCode(), false);
     }
 }
 
 QString PackProcSession::errorString() const
 {
-    return lastError;
+    return m_lastError;
 }
 
 void PackProcSession::drainChannel(bool isStderr)
 {
-    const QByteArray bytes = isStderr ? process->readAllStandardError() : process->readAllStandardOutput();
+    const QByteArray bytes = isStderr ? m_process->readAllStandardError() : m_process->readAllStandardOutput();
     if (bytes.isEmpty() || !onOutput)
         return;
-    QByteArray& pending = isStderr ? stderrPending : stdoutPending;
-    pending.append(bytes);
-    const QStringList lines = orvi::takeCompleteLines(pending);
+    QByteArray& pending = isStderr ? m_stderrPending : m_stdoutPending;
+    const QStringList lines = orvi::takeCompleteLines(pending, bytes);
     for (const QString& line : lines)
         onOutput(line, isStderr);
 }
@@ -133,8 +132,8 @@ void PackProcSession::handleFinished(int exitCode, QProcess::ExitStatus status)
 {
     drainChannel(false);
     drainChannel(true);
-    if (started && !finishDelivered) {
-        finishDelivered = true;
+    if (m_started && !m_finishDelivered) {
+        m_finishDelivered = true;
         if (onFinished)
             onFinished(exitCode, status == QProcess::CrashExit);
     }

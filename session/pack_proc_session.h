@@ -35,12 +35,12 @@ private:
     void drainChannel(bool isStderr);
     void handleFinished(int exitCode, QProcess::ExitStatus status);
 
-    QProcess* process;
-    std::unique_ptr<QProcess> ownedProcess;
-    QByteArray stdoutPending;
-    QByteArray stderrPending;
-    QString lastError;
-    bool started = false;
-    bool finishDelivered = false;
-    QList<QMetaObject::Connection> connections;
+    QProcess* m_process;
+    std::unique_ptr<QProcess> m_ownedProcess;
+    QByteArray m_stdoutPending;
+    QByteArray m_stderrPending;
+    QString m_lastError;
+    bool m_started = false;
+    bool m_finishDelivered = false;
+    QList<QMetaObject::Connection> m_connections;
 };

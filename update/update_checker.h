@@ -60,6 +60,8 @@ private:
     };
 
     void handleManifestReply(QNetworkReply* reply);
+    // The file a candidate is saved as in the download directory.
+    static QString downloadPath(const DownloadCandidate& candidate);
     void downloadCandidate(int index);
     void finishDownload(int index, QNetworkReply* reply, const QString& path);
     QString verifyDownload(const DownloadCandidate& candidate, const QString& path) const;
@@ -70,6 +72,7 @@ private:
     QList<DownloadCandidate> m_candidates;
     QNetworkAccessManager* m_network = nullptr;
     std::unique_ptr<QFile> m_downloadFile; // the one open download
+    qint64 m_downloadReceived = 0;         // bytes of it so far
     ScriptLauncher m_launchScript;
 };
 

@@ -1,6 +1,6 @@
 #include "update/update_dialogs.h"
 
-#include "app/std_stream_text.h"
+#include "common/std_stream_text.h"
 #include "update/update_checker.h"
 #include "update/update_texts.h"
 

@@ -1,6 +1,6 @@
 #include "update/update_checker.h"
 
-#include "app/std_stream_text.h"
+#include "common/std_stream_text.h"
 #include "update/update_script.h"
 
 #include "update/update_texts.h"
@@ -18,6 +18,8 @@ namespace orvi {
 
 namespace {
 
+constexpr qint64 kDownloadBufferBytes = 1024 * 1024;
+
 // Only the last component of the manifest's name is used, whichever
 // separator it was written with, so a name can never point outside the
 // download directory.
@@ -31,6 +33,12 @@ QString downloadFileName(const QString& payloadName, const QUrl& url)
             return candidate;
     }
     return QStringLiteral("orvi-update-payload");
+}
+
+QString sizeMismatchText(qint64 expected, qint64 actual)
+{
+    return updateCheckerText("下载文件大小不符 (期望 %1 字节, 实际 %2)")
+        .arg(QString::number(expected), QString::number(actual));
 }
 
 } // namespace
@@ -50,7 +58,24 @@ void UpdateChecker::startInstall(const UpdateInfo& info)
         emit installFailed(updateCheckerText("清单里既没有覆盖载荷也没有安装包"));
         return;
     }
+    // Each file must keep its own name: a later download or the script would
+    // otherwise replace a verified payload. Windows ignores case in names.
+    QStringList taken{nativeUpdateScriptFileName().toLower()};
+    for (const DownloadCandidate& candidate : std::as_const(m_candidates)) {
+        const QString path = downloadPath(candidate);
+        const QString name = QFileInfo(path).fileName().toLower();
+        if (taken.contains(name)) {
+            emit installFailed(updateCheckerText("无法写入临时文件: %1").arg(path));
+            return;
+        }
+        taken.append(name);
+    }
     downloadCandidate(0);
+}
+
+QString UpdateChecker::downloadPath(const DownloadCandidate& candidate)
+{
+    return downloadDirectory() + QLatin1Char('/') + downloadFileName(candidate.name, candidate.url);
 }
 
 void UpdateChecker::downloadCandidate(int index)
@@ -63,10 +88,14 @@ void UpdateChecker::downloadCandidate(int index)
     QNetworkRequest request(candidate.url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = m_network->get(request);
+    // The network thread reads ahead only this far, so memory stays flat
+    // however large the payload is.
+    reply->setReadBufferSize(kDownloadBufferBytes);
 
     QDir().mkpath(downloadDirectory());
-    const QString path = downloadDirectory() + QLatin1Char('/') + downloadFileName(candidate.name, candidate.url);
+    const QString path = downloadPath(candidate);
     m_downloadFile = std::make_unique<QFile>(path);
+    m_downloadReceived = 0;
     if (!m_downloadFile->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         m_downloadFile.reset();
         reply->abort();
@@ -80,9 +109,15 @@ void UpdateChecker::downloadCandidate(int index)
     }
 
     // Each chunk goes straight to disk: a payload is never held whole in memory.
-    connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
-        if (m_downloadFile)
-            m_downloadFile->write(reply->readAll());
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply, expected = candidate.size] {
+        if (!m_downloadFile)
+            return;
+        const QByteArray bytes = reply->readAll();
+        m_downloadReceived += bytes.size();
+        m_downloadFile->write(bytes);
+        // Past the manifest's size the file can only fail verification.
+        if (expected >= 1 && m_downloadReceived > expected)
+            reply->abort();
     });
     connect(reply, &QNetworkReply::downloadProgress, this, [this, expected = candidate.size](qint64 received, qint64 total) {
         emit progress(received, total < 1 ? expected : total);
@@ -93,7 +128,9 @@ void UpdateChecker::downloadCandidate(int index)
 void UpdateChecker::finishDownload(int index, QNetworkReply* reply, const QString& path)
 {
     if (m_downloadFile) {
-        m_downloadFile->write(reply->readAll());
+        const QByteArray rest = reply->readAll();
+        m_downloadReceived += rest.size();
+        m_downloadFile->write(rest);
         m_downloadFile->flush();
         m_downloadFile->close();
         m_downloadFile.reset();
@@ -103,8 +140,13 @@ void UpdateChecker::finishDownload(int index, QNetworkReply* reply, const QStrin
     reply->deleteLater();
 
     DownloadCandidate& candidate = m_candidates[index];
-    const QString failure = error != QNetworkReply::NoError ? updateCheckerText("下载失败: %1").arg(errorString)
-                                                            : verifyDownload(candidate, path);
+    QString failure;
+    if (candidate.size >= 1 && m_downloadReceived > candidate.size)
+        failure = sizeMismatchText(candidate.size, m_downloadReceived);
+    else if (error != QNetworkReply::NoError)
+        failure = updateCheckerText("下载失败: %1").arg(errorString);
+    else
+        failure = verifyDownload(candidate, path);
     if (!failure.isEmpty()) {
         QFile::remove(path);
         if (!candidate.isOverwrite) {
@@ -132,8 +174,7 @@ QString UpdateChecker::verifyDownload(const DownloadCandidate& candidate, const 
     if (actual.compare(candidate.sha256, Qt::CaseInsensitive) != 0)
         return updateCheckerText("校验和不匹配, 已丢弃 (期望 %1, 实际 %2)").arg(candidate.sha256.left(16), actual.left(16));
     if (candidate.size >= 1 && file.size() != candidate.size)
-        return updateCheckerText("下载文件大小不符 (期望 %1 字节, 实际 %2)")
-            .arg(QString::number(candidate.size), QString::number(file.size()));
+        return sizeMismatchText(candidate.size, file.size());
     return QString();
 }
 

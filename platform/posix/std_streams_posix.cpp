@@ -110,7 +110,14 @@ void restoreStandardDescriptor(int standardFd, SavedDescriptor& saved)
 
 void pointProcessStandardHandlesAtDescriptors()
 {
-    // Descriptors 0 to 2 are the process's standard handles here.
+    // Descriptors 0 to 2 are the process's standard handles here; dup2 made
+    // them inheritable, and a program started meanwhile (a restart, a
+    // browser, the update script) must not hold the run's pipes open.
+    for (int fd = 0; fd <= 2; ++fd) {
+        const int flags = ::fcntl(fd, F_GETFD);
+        if (flags >= 0)
+            ::fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
+    }
 }
 
 std::string describeRedirection(bool stdoutOk, bool stderrOk, bool stdinOk)

@@ -57,8 +57,12 @@ void ensureStandardDescriptorsOpen()
         int nulFd = -1;
         if (_sopen_s(&nulFd, "NUL", _O_RDWR | _O_BINARY, _SH_DENYNO, _S_IREAD | _S_IWRITE) != 0 || nulFd < 0)
             continue;
-        _dup2(nulFd, fd);
-        _close(nulFd);
+        // The lowest free descriptor may be this very one; closing it then
+        // would undo the fix.
+        if (nulFd != fd) {
+            _dup2(nulFd, fd);
+            _close(nulFd);
+        }
     }
 }
 

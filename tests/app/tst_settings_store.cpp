@@ -1,6 +1,6 @@
 // Where the settings files land with and without ORVI_SETTINGS_DIR.
 
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 #include "app/ui_language.h"
 
 #include <QDir>

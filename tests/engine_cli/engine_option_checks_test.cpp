@@ -52,6 +52,25 @@ void everyUsageProblemReportedAtOnce()
     CHECK(read({"-o"}).usageErrors.front() == "option -o needs a value");
 }
 
+// A value given twice, or blank, is reported, never silently chosen.
+void repeatedAndBlankValues()
+{
+    CHECK(read({"-o", "a.iso", "-o", "b.iso", "--album", "A", "--album", "B", "t.dsf"}).usageErrors
+          == (std::vector<std::string>{"-o given twice (\"a.iso\" and \"b.iso\"); give it once",
+                                       "--album given twice (\"A\" and \"B\"); give it once"}));
+    CHECK(judge({"--track-title", "1:One", "--track-title", "1:Uno", "--album", "  ", "--track-artist", "2:\u3000"})
+              .errors
+          == (std::vector<std::string>{"--album: the value is only spaces",
+                                       "--track-title 1: given twice (\"One\" and \"Uno\"); give it once",
+                                       "--track-artist 2: the value is only spaces"}));
+    CHECK(judge({"--cue", "a.cue", "--cue-charset", "klingon"}).errors
+          == std::vector<std::string>{"--cue-charset: \"klingon\" is not a character set name this system knows "
+                                      "(e.g. windows-1252, GBK, Big5, Shift_JIS, EUC-KR, UTF-8)"});
+    CHECK(judge({"--cue-charset", "EUC-KR"}).errors
+          == std::vector<std::string>{"--cue-charset: there is no --cue sheet to read with it"});
+    CHECK_EQ(judge({"--cue", "a.cue", "--cue-charset", "euc-kr"}).settings.cueCharset, std::string("euc-kr"));
+}
+
 void helpVersionAndReadingModes()
 {
     CHECK(read({"--bogus", "--help"}).mode == Mode::Help);
@@ -188,13 +207,14 @@ void perTrackOptions()
 
 void textsAndLaterVersionOptions()
 {
-    CHECK(judge({"--album", ""}).errors == std::vector<std::string>{"--album: the value is empty"});
+    CHECK(judge({"--album", "", "--dsd-disc", "--title", ""}).errors
+          == (std::vector<std::string>{"--album: the value is empty", "--title: the value is empty"}));
     CHECK_EQ(judge({"--label", "Orvi"}).settings.text.publisher, std::string("Orvi"));
-
     CHECK(judge({"--title", "T", "--no-playlist"}).errors
           == (std::vector<std::string>{"--title: only valid with --dsd-disc", "--no-playlist: only valid with --dsd-disc"}));
-    CHECK(judge({"--dsd-disc", "--title", "T"}).errors
-          == std::vector<std::string>{"--dsd-disc: DSD Disc mode is not supported yet"});
+    const SettingsCheck disc = judge({"--dsd-disc", "--title", "T", "--no-playlist", "--pause", "0"});
+    CHECK(disc.errors.empty() && disc.settings.dsdDisc && disc.settings.discTitle == "T" && !disc.settings.playlist);
+    CHECK(disc.warnings == std::vector<std::string>{"--pause has no effect on a DSD Disc"});
     CHECK(judge({"--dst-stereo"}).errors
           == std::vector<std::string>{"--dst-stereo: a DST-compressed stereo area is not supported yet"});
     CHECK(judge({"--no-encode"}).errors.empty());
@@ -215,6 +235,7 @@ int main()
 {
     optionsInAnyOrderAndRunnerArgumentsIgnored();
     everyUsageProblemReportedAtOnce();
+    repeatedAndBlankValues();
     helpVersionAndReadingModes();
     genreByNameOrIndex();
     datesAndYears();

@@ -173,7 +173,7 @@ void checkLargeFile()
     const uint64_t size = 5'000'000'000ull / kSector * kSector;
     orvi::engine::BridgeVolume volume;
     volume.volumeId = "Large";
-    volume.audioDirectory.files.push_back({"2C_TAREA.2CH", 600, size});
+    volume.root.directories.push_back({"2C_AUDIO", {{"2C_TAREA.2CH", 600, size}}, {}});
     volume.dataEndLsn = uint32_t(600 + size / kSector);
     const orvi::engine::BridgeSectors bridge = orvi::engine::buildFileSystemBridge(volume);
     CHECK(!bridge.front.empty());

@@ -59,6 +59,11 @@ void legacyCharacterSets(const TestFolder& folder)
          {QStringLiteral("川の流れのように"), QStringLiteral("愛燦燦"), QStringLiteral("悲しい酒")}},
         {"windows-1251", QStringLiteral("Времена года"), QStringLiteral("Пётр Чайковский"),
          {QStringLiteral("Январь. У камелька"), QStringLiteral("Февраль. Масленица"), QStringLiteral("Март. Песнь жаворонка")}},
+        // Windows rippers' Western sheets, easily taken for Cyrillic or Chinese.
+        {"windows-1252", QStringLiteral("Rêveries"), QStringLiteral("Claude Debussy"),
+         {QStringLiteral("Rêverie"), QStringLiteral("ÄÖÜ")}},
+        {"EUC-KR", QStringLiteral("한국 가곡"), QStringLiteral("조수미"),
+         {QStringLiteral("그리운 금강산"), QStringLiteral("보리밭")}},
     };
     for (const Album& album : albums) {
         QStringEncoder encoder(album.encoding);
@@ -80,6 +85,18 @@ void shortCyrillicSheet(const TestFolder& folder)
     CHECK_EQ(sheet.encoding, "windows-1251");
     CHECK_EQ(sheet.performer, "Чайковский");
     CHECK(sheet.tracks.size() == 1 && sheet.tracks[0].title == "Январь. У камелька");
+}
+
+// The user's --cue-charset replaces detection, even where detection would
+// have read the sheet otherwise.
+void charsetGivenByTheUser(const TestFolder& folder)
+{
+    const std::string path = folder.write("given.cue", QByteArray("TITLE \"R\xEAveries\"\nTRACK 01 AUDIO\n"));
+    const CueSheet sheet = readCueSheet(path, "windows-1251");
+    CHECK_EQ(sheet.encoding, "windows-1251");
+    CHECK_EQ(sheet.title, "Rкveries");
+    CHECK_EQ(joined(readCueSheet(path, "UTF-8").errors),
+             path + ": not valid UTF-8 (--cue-charset); check the name of its character set");
 }
 
 void unicodeSheets(const TestFolder& folder)
@@ -166,6 +183,7 @@ int main()
     TestFolder folder;
     legacyCharacterSets(folder);
     shortCyrillicSheet(folder);
+    charsetGivenByTheUser(folder);
     unicodeSheets(folder);
     valuesAndTrackText(folder);
     errorsNameTheirLines(folder);

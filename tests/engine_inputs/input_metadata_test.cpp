@@ -4,7 +4,9 @@
 #include "plain_checks.h"
 #include "test_files.h"
 
+#include "cli/pack_settings.h"
 #include "input/track_reader.h"
+#include "run/text_resolution.h"
 #include "signal/dsd_file_layout.h"
 #include "signal/id3_tag_writer.h"
 
@@ -50,7 +52,7 @@ void everyId3FieldFromDsf(const TestFolder& folder)
     CHECK_EQ(track.text.isrc, "DEA126500001");
     CHECK_EQ(track.album.album, "Schubert: Lieder");
     CHECK_EQ(track.album.artist, "Fritz Wunderlich & Hubert Giesen");
-    CHECK_EQ(track.album.composer, "Franz Schubert");
+    CHECK_EQ(track.album.composer, ""); // TCOM names the track's composer only
     CHECK_EQ(track.album.publisher, "Orvi Test Records");
     CHECK_EQ(track.album.copyright, "℗ 1965 Orvi");
     CHECK_EQ(track.genre, "Classical");
@@ -124,6 +126,43 @@ void damagedTagsAreWarnings(const TestFolder& folder)
     CHECK_EQ(track.text.title, "");
 }
 
+// Each track's tags fill that track; the album's fields come from album-level
+// tags, and the disc genre from what the tracks carry.
+void eachTrackKeepsItsOwnTags(const TestFolder& folder)
+{
+    const struct {
+        const char *composer, *genre;
+        uint16_t discGenre;
+    } tracks[] = {
+        {"J. S. Bach", "Hip-Hop", 13}, {"G. F. H\u00E4ndel", "Soundtrack", 26}, {"", "R&B", 24}, {"", "(17)", 23},
+        {"", "Rock", 23}, {"", "Pop", 20}, {"", "Polka", 0},
+    };
+    cli::PackSettings settings;
+    std::vector<OpenedTrack> opened;
+    for (const auto& t : tracks) {
+        TagFields tag;
+        tag.title = t.genre;
+        tag.composer = t.composer;
+        tag.genre = t.genre;
+        tag.album = opened.empty() ? "" : "Album From Track 2";
+        settings.tracks.push_back(folder.write("t" + std::to_string(opened.size()) + ".dsf",
+                                               buildDsf(kAudio, 2, kDsd64Rate, renderId3Tag(tag))));
+        opened.push_back(openAccepted(settings.tracks.back()));
+    }
+    std::vector<std::string> warnings;
+    const DiscSpec disc = buildDiscSpec(settings, nullptr, opened, warnings);
+    CHECK_EQ(disc.text.composer, "");
+    CHECK_EQ(disc.text.album, "Album From Track 2");
+    CHECK_EQ(disc.genreIndex, uint16_t(23)); // the genre most tracks carry
+    for (size_t i = 0; i < disc.stereoTracks.size(); ++i) {
+        CHECK_EQ(disc.stereoTracks[i].text.composer, std::string(tracks[i].composer));
+        CHECK_EQ(disc.stereoTracks[i].text.genreIndex, tracks[i].discGenre);
+    }
+    CHECK_EQ(joined(warnings), settings.tracks.back()
+                                   + ": genre \"Polka\" has no counterpart in the disc's genre table; no genre written "
+                                     "for it");
+}
+
 } // namespace
 
 int main()
@@ -133,5 +172,6 @@ int main()
     id3v23TagWithChineseText(folder);
     dsdiffTextSources(folder);
     damagedTagsAreWarnings(folder);
+    eachTrackKeepsItsOwnTags(folder);
     return orvi::test::finish("engine_input_metadata");
 }

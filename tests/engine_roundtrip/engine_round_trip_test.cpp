@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <algorithm>
+
 using namespace orvi::enginetest;
 
 namespace {
@@ -61,7 +63,12 @@ void packInspectAndExtract()
     CHECK(pack.outHas("[1/3] Tag One \u2014 one.dsf"));
     CHECK(pack.outHas("[2/3] Line Two \u2014 two.dff"));
     CHECK(pack.outHas("[3/3] Tag Three \u2014 three.dsf"));
-    CHECK(pack.outHas("progress: 100%"));
+    std::vector<std::string> progress; // every 5 % step, however large the reads
+    std::copy_if(pack.out.begin(), pack.out.end(), std::back_inserter(progress),
+                 [](const std::string& line) { return line.starts_with("progress: "); });
+    CHECK_EQ(progress.size(), size_t(20));
+    for (size_t i = 0; i < progress.size(); ++i)
+        CHECK_EQ(progress[i], "progress: " + std::to_string(5 * (i + 1)) + "%");
     CHECK(pack.outHas("verified: every track matches its input"));
     CHECK_EQ(pack.lastOut(), "SACD ISO created: " + QFileInfo(QString::fromStdString(image)).absoluteFilePath().toStdString());
     CHECK(!fileExists(image + ".part"));
@@ -85,6 +92,8 @@ void packInspectAndExtract()
              "    album publisher: \"Orvi Records\"",
              "    album copyright: \"(C) 2021 Orvi\"",
              "    disc title: \"Round Trip\"",
+             "    area description: \"Round Trip\"", // no composer: a track's tag speaks for that track only
+             "    area copyright: \"(C) 2021 Orvi\"",
              "  channels: 2, loudspeaker config 0, frame format 2 (plain DSD, 3 frames in 14 sectors), fs code 4",
              "  max byte rate: 716800",
              "  track offset: 0, tracks: 3, first bonus track: 0",
@@ -105,6 +114,7 @@ void packInspectAndExtract()
     for (const std::string& line : inspect.out)
         pauseSeen = pauseSeen || (line.starts_with("  track 2: ") && line.find("time 00:03:00 + 00:01:38") != std::string::npos);
     CHECK(pauseSeen);
+    CHECK_EQ(std::count(inspect.out.begin(), inspect.out.end(), "    composer: \"Tag Composer\""), std::ptrdiff_t(1));
 
     const std::string folder = album.dir.path("extracted");
     const EngineRun extract = runEngine({"--extract", QString::fromStdString(image), QString::fromStdString(folder)});
@@ -142,6 +152,7 @@ void cueSheetBetweenCommandLineAndFiles()
     const EngineRun pack = runEngine(arguments);
     CHECK_EQ(pack.exitCode, 0);
     CHECK(pack.errHas("warning: --cue: the sheet lists 2 tracks for 3 input tracks; its entries apply in order"));
+    CHECK(pack.outHas("CUE sheet " + cue + " read as UTF-8 (detected; --cue-charset NAME overrides)"));
 
     const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
     for (const char* line : {
@@ -162,10 +173,15 @@ void textInAnotherCharacterSet()
 {
     Album album;
     const std::string image = album.dir.path("cjk.iso");
-    QStringList arguments{"--album", "\u4e2d\u6587\u4e13\u8f91", "--track-title", "3:\u7b2c\u4e09\u9996", "-o",
-                          QString::fromStdString(image)};
+    const QString longTitle = QString(90, QChar(0x957F)); // 长: 270 bytes of UTF-8
+    QStringList arguments{"--album", "\u4e2d\u6587\u4e13\u8f91", "--track-title", "3:\u7b2c\u4e09\u9996",
+                          "--track-title", "2:" + longTitle, "-o", QString::fromStdString(image)};
     arguments << album.trackArguments();
     CHECK_EQ(runEngine(arguments).exitCode, 0);
+    // Extracted file names are cut to whole characters within the file system's byte limit.
+    const std::string folder = album.dir.path("extracted");
+    CHECK_EQ(runEngine({"--extract", QString::fromStdString(image), QString::fromStdString(folder)}).exitCode, 0);
+    CHECK(fileExists(folder + "/02 - " + longTitle.left(66).toStdString() + ".dsf"));
     const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
     CHECK(inspect.outHas("    album title: \"\u4e2d\u6587\u4e13\u8f91\""));
     CHECK(inspect.outHas("    title: \"\u7b2c\u4e09\u9996\""));

@@ -11,9 +11,11 @@
 #include "orvi_lathe_core.h"
 #include "reader/sacd_image.h"
 
+#include <QDir>
 #include <QFileInfo>
-
 #include <QProcess>
+
+#include <algorithm>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -106,8 +108,10 @@ void stopAfterEachTrack(const std::vector<std::string>& tracks, const ScratchDir
             "SACD ISO created: " + QFileInfo(QString::fromStdString(image)).absoluteFilePath().toStdString() + "\n";
         CHECK(output.ends_with(success));
         CHECK(output.find("verified: every track matches its input\n") != std::string::npos);
-        CHECK(plan.partialImages == (std::vector<std::string>{image + ".part", "(gone)"}));
-        CHECK(!fileExists(image + ".part"));
+        // The run's own temporary file, announced once and gone at the end.
+        CHECK(plan.partialImages.size() == 2 && plan.partialImages[0].starts_with(image + ".")
+              && plan.partialImages[0].ends_with(".part") && plan.partialImages[1] == "(gone)");
+        CHECK(!plan.partialImages.empty() && !fileExists(plan.partialImages[0]));
 
         orvi::engine::reader::SacdImage disc;
         std::string error;
@@ -116,34 +120,35 @@ void stopAfterEachTrack(const std::vector<std::string>& tracks, const ScratchDir
     }
 }
 
-// The executable: a stop already waiting when the run starts ends it after
-// the first track, and the process reports -61 as its exit byte.
+// The executable, for both image kinds: a stop already waiting when the run
+// starts ends it after the first track, the disc holds that track alone, and
+// the process reports -61 as its exit byte. Without a stop the run ends by
+// itself although nothing ever closes its standard input.
 void stopThroughTheExecutable(const std::vector<std::string>& tracks, const ScratchDir& dir)
 {
-    const std::string image = dir.path("early.iso");
-    QStringList arguments{"-o", QString::fromStdString(image)};
-    for (const std::string& track : tracks)
-        arguments << QString::fromStdString(track);
-    const EngineRun run = runEngine(arguments, {}, "stop\n");
-    CHECK_EQ(run.exitCode, kStoppedProcessExit);
-    CHECK(run.outHas("[1/3] one.dsf \u2014 one.dsf"));
-    CHECK(!run.outHas("[2/3] two.dsf \u2014 two.dsf"));
-    CHECK(run.lastOut().starts_with("SACD ISO created: "));
-    const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
-    CHECK(inspect.outHas("  track offset: 0, tracks: 1, first bonus track: 0"));
-}
-
-// Without a stop the run ends by itself although nothing ever closes its
-// standard input.
-void noStopMeansAWholeDisc(const std::vector<std::string>& tracks, const ScratchDir& dir)
-{
-    const std::string image = dir.path("whole.iso");
-    QStringList arguments{"-o", QString::fromStdString(image)};
-    for (const std::string& track : tracks)
-        arguments << QString::fromStdString(track);
-    const EngineRun run = runEngine(arguments, {}, "not a control word\n");
-    CHECK_EQ(run.exitCode, 0);
-    CHECK(run.outHas("[3/3] three.dsf \u2014 three.dsf"));
+    const struct {
+        QStringList options;
+        QByteArray input;
+        int exitCode;
+        size_t tracksWritten;
+        std::string trackLine; // how --inspect shows what was written
+    } runs[] = {
+        {{}, "stop\n", kStoppedProcessExit, 1, "  track offset: 0, tracks: 1, first bonus track: 0"},
+        {{"--dsd-disc"}, "stop\n", kStoppedProcessExit, 1, "  /DSD_DISC/DSD Disc/01 - one.dsf: "},
+        {{}, "not a control word\n", 0, 3, "  track offset: 0, tracks: 3, first bonus track: 0"},
+    };
+    for (const auto& r : runs) {
+        const std::string image = dir.path("early.iso");
+        QStringList arguments = r.options + QStringList{"-o", QString::fromStdString(image)};
+        for (const std::string& track : tracks)
+            arguments << QString::fromStdString(track);
+        const EngineRun run = runEngine(arguments, {}, r.input);
+        CHECK_EQ(run.exitCode, r.exitCode);
+        CHECK_EQ(run.outHas("[2/3] two.dsf \u2014 two.dsf"), r.tracksWritten > 1);
+        CHECK(run.lastOut().starts_with("SACD ISO created: "));
+        const std::vector<std::string> shown = runEngine({"--inspect", QString::fromStdString(image)}).out;
+        CHECK(std::any_of(shown.begin(), shown.end(), [&](const std::string& l) { return l.starts_with(r.trackLine); }));
+    }
 }
 
 #ifndef _WIN32
@@ -165,11 +170,12 @@ void terminatedRunLeavesNothing(const ScratchDir& dir)
         process.waitForReadyRead(1000);
         output += process.readAllStandardOutput();
     }
-    CHECK(fileExists(image + ".part"));
+    const QDir folder(QString::fromStdString(dir.path("")));
+    CHECK_EQ(folder.entryList({"terminated.iso.*.part"}).size(), qsizetype(1));
     ::kill(pid_t(process.processId()), SIGTERM);
     CHECK(process.waitForFinished(30000));
     CHECK(process.exitStatus() == QProcess::CrashExit);
-    CHECK(!fileExists(image + ".part"));
+    CHECK(folder.entryList({"terminated.iso*"}).isEmpty());
     CHECK(!fileExists(image));
 }
 #endif
@@ -184,7 +190,6 @@ int main()
         CHECK(makeTrack(tracks[t], 1.0 + 0.5 * double(t), 500.0 * double(t + 1)));
     stopAfterEachTrack(tracks, dir);
     stopThroughTheExecutable(tracks, dir);
-    noStopMeansAWholeDisc(tracks, dir);
 #ifndef _WIN32
     terminatedRunLeavesNothing(dir);
 #endif

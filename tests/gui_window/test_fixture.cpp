@@ -1,6 +1,6 @@
 #include "test_fixture.h"
 
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "test_fixture.h"
 #include "window_access.h"
 
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 
 #include <QtTest>
 

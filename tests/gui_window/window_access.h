@@ -64,6 +64,16 @@ public:
     void moveSelectedTracks(int direction) { w.moveSelectedTracks(direction); }
     void appendLog(const QString& text, bool isError) { w.appendLog(text, isError); }
     void setRunning(bool running) { w.setRunning(running); }
+    // Lines as the session's output callback stores them, then one poll tick.
+    void deliverOutput(const QList<std::pair<QString, bool>>& lines)
+    {
+        {
+            std::lock_guard lock(w.eventLock);
+            for (const auto& [line, isStderr] : lines)
+                w.pendingLines.append({line, isStderr});
+        }
+        w.drainSessionEvents();
+    }
     // The drop handler itself, for drops that reach it in ways a test cannot
     // stage (the table is disabled during a run, so events do not pass it).
     void dropEvent(QDropEvent* event) { w.dropEvent(event); }

@@ -1,6 +1,6 @@
 #include "language_test_env.h"
 
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 
 #include <QFile>
 #include <QSettings>

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QThread>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -44,34 +45,27 @@ public:
             });
     }
 
-    // Polls every 20 ms (and lets queued signals through) until the finish
-    // has been delivered or the time is up.
-    bool waitForFinish(PackSession& session, int timeoutMs = 20000)
+    // Polls like the window's timer (letting queued signals through) until
+    // `done` holds or the time is up.
+    bool pollUntil(PackSession& session, const std::function<bool()>& done, int timeoutMs)
     {
         QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             session.poll();
-            if (finishCount() > 0)
+            if (done())
                 return true;
             QThread::msleep(10);
         }
         return false;
     }
-
-    // Polls until a line equal to `text` has arrived.
+    bool waitForFinish(PackSession& session, int timeoutMs = 20000)
+    {
+        return pollUntil(session, [this] { return finishCount() > 0; }, timeoutMs);
+    }
     bool waitForLine(PackSession& session, const QString& text, int timeoutMs = 20000)
     {
-        QDeadlineTimer deadline(timeoutMs);
-        while (!deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            session.poll();
-            for (const Line& line : lines())
-                if (line.text == text)
-                    return true;
-            QThread::msleep(10);
-        }
-        return false;
+        return pollUntil(session, [this, &text] { return texts().contains(text); }, timeoutMs);
     }
 
     QList<Line> lines() const

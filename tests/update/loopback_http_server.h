@@ -26,6 +26,7 @@ public:
         int delayMs = 0;         // before the headers are sent
         int pauseAfterBytes = -1; // send this much of the body, then pause
         int pauseMs = 0;
+        qint64 generatedSize = 0; // > 0: a body of this many bytes made while the client reads
     };
 
     explicit LoopbackHttpServer(QObject* parent = nullptr);
@@ -39,6 +40,8 @@ public:
     QUrl url(const QString& path) const;
 
     int hits(const QString& path) const { return m_hits.value(path); }
+    // Body bytes of generated responses handed to the network so far.
+    qint64 generatedBytesSent() const { return *m_generatedSent; }
     QByteArray lastUserAgent() const { return m_lastUserAgent; }
 
 private:
@@ -50,6 +53,7 @@ private:
     bool m_tls = false;
     QHash<QString, Response> m_responses;
     QHash<QString, int> m_hits;
+    std::shared_ptr<qint64> m_generatedSent = std::make_shared<qint64>(0);
     QByteArray m_lastUserAgent;
 };
 

@@ -46,7 +46,14 @@ void expectProgressDialog(ModalAnswerer& answerer)
     });
 }
 
-const QString kOfferOneLine = QStringLiteral("发现新版本 6.77.0（当前 6.76.9）。");
+// The build's own version, and one newer than any.
+const QString kLocal = QStringLiteral(ORVI_VERSION_STRING);
+const QString kOfferOneLine = QStringLiteral("发现新版本 999.0（当前 %1）。").arg(kLocal);
+
+QByteArray sameVersionManifest()
+{
+    return QString::fromUtf8(R"({"latest":{"version":"%1"}})").arg(kLocal).toUtf8();
+}
 
 } // namespace
 
@@ -60,8 +67,8 @@ private slots:
     void init();
     void cleanup();
     void cleanupTestCase();
-    void manualCheckUpToDate();
-    void manualCheckFailure();
+    void manualCheck_data();
+    void manualCheck();
     void quietCheckShowsNothing();
     void quietOfferLater();
     void offerOpensDownloadPage();
@@ -121,7 +128,7 @@ QUrl UpdateDialogsTest::serve(const QString& path, const QByteArray& body, int d
 
 QByteArray UpdateDialogsTest::newerManifest(const QString& extraReleaseKeys, const QString& payloadsJson) const
 {
-    return QString::fromUtf8(R"({"latest":{"version":"6.77.0"%1,"files":[{"platform":"%2",%3}]}})")
+    return QString::fromUtf8(R"({"latest":{"version":"999.0"%1,"files":[{"platform":"%2",%3}]}})")
         .arg(extraReleaseKeys, UpdateChecker::platformKey(), payloadsJson)
         .toUtf8();
 }
@@ -138,10 +145,27 @@ QProgressDialog* UpdateDialogsTest::newestProgressDialog() const
     return dialogs.isEmpty() ? nullptr : dialogs.last();
 }
 
-void UpdateDialogsTest::manualCheckUpToDate()
+void UpdateDialogsTest::manualCheck_data()
 {
-    // The late answer lets the check's progress dialog be seen first.
-    serve(QStringLiteral("/same.json"), R"({"latest":{"version":"6.76.9"}})", 300);
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text"); // a pattern
+    QTest::newRow("up to date") << 200
+                                << QRegularExpression::escape(QStringLiteral("已是最新版本 (%1)。服务器上的最新版本为 %1。").arg(kLocal));
+    QTest::newRow("server error") << 500 << QStringLiteral("检查更新失败：\n无法获取更新清单: .*Internal Server Error.*");
+}
+
+// The check's progress dialog first (the late answer lets it be seen), then
+// one box; the checker is gone afterwards.
+void UpdateDialogsTest::manualCheck()
+{
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    LoopbackHttpServer::Response response;
+    response.status = status;
+    response.body = sameVersionManifest();
+    response.delayMs = 300;
+    m_http.setResponse(QStringLiteral("/manual.json"), response);
+    qputenv("ORVI_UPDATE_URL", m_http.url(QStringLiteral("/manual.json")).toEncoded());
     ModalAnswerer answerer;
     expectProgressDialog(answerer);
     answerer.answer(QMessageBox::Ok);
@@ -150,45 +174,18 @@ void UpdateDialogsTest::manualCheckUpToDate()
     QProgressDialog* checking = newestProgressDialog();
     QVERIFY(checking);
     QCOMPARE(checking->labelText(), QStringLiteral("正在检查更新…"));
-    QCOMPARE(checking->windowTitle(), QStringLiteral("检查更新"));
-    QCOMPARE(checking->windowModality(), Qt::WindowModal);
-    QCOMPARE(checking->maximum(), 0);
-    QVERIFY(checking->isVisible());
     const QPointer<UpdateChecker> checker = newestChecker();
     QVERIFY(checker);
-
     QVERIFY(answerer.waitForRecords(2, 10000));
     QCOMPARE(answerer.records().at(0).className, QStringLiteral("QProgressDialog"));
     const ModalAnswerer::Record& box = answerer.records().at(1);
     QCOMPARE(box.title, QStringLiteral("检查更新"));
-    QCOMPARE(box.text, QStringLiteral("已是最新版本 (6.76.9)。服务器上的最新版本为 6.76.9。"));
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(text), QRegularExpression::DotMatchesEverythingOption)
+                 .match(box.text).hasMatch(), qPrintable(box.text));
     QCOMPARE(box.buttons.size(), 1);
     QVERIFY(!answerer.hasUnexpected());
     QTRY_VERIFY(checker.isNull());
     QVERIFY(!checking->isVisible());
-}
-
-void UpdateDialogsTest::manualCheckFailure()
-{
-    LoopbackHttpServer::Response broken;
-    broken.status = 500;
-    broken.delayMs = 300;
-    m_http.setResponse(QStringLiteral("/broken.json"), broken);
-    qputenv("ORVI_UPDATE_URL", m_http.url(QStringLiteral("/broken.json")).toEncoded());
-
-    ModalAnswerer answerer;
-    expectProgressDialog(answerer);
-    answerer.answer(QMessageBox::Ok);
-    orvi::checkForUpdates(m_window.get(), false);
-    const QPointer<UpdateChecker> checker = newestChecker();
-    QVERIFY(answerer.waitForRecords(2, 10000));
-    const ModalAnswerer::Record& box = answerer.records().at(1);
-    QCOMPARE(box.className, QStringLiteral("QMessageBox"));
-    QCOMPARE(box.title, QStringLiteral("检查更新"));
-    QVERIFY2(box.text.startsWith(QStringLiteral("检查更新失败：\n无法获取更新清单: ")), qPrintable(box.text));
-    QVERIFY2(box.text.contains(QStringLiteral("Internal Server Error")), qPrintable(box.text));
-    QVERIFY(!answerer.hasUnexpected());
-    QTRY_VERIFY(checker.isNull());
 }
 
 void UpdateDialogsTest::quietCheckShowsNothing()
@@ -196,7 +193,7 @@ void UpdateDialogsTest::quietCheckShowsNothing()
     ModalAnswerer answerer;
     const qsizetype dialogsBefore = m_window->findChildren<QProgressDialog*>().size();
 
-    serve(QStringLiteral("/same.json"), R"({"version":"6.76.9"})");
+    serve(QStringLiteral("/same.json"), sameVersionManifest());
     orvi::checkForUpdates(m_window.get(), true);
     QPointer<UpdateChecker> checker = newestChecker();
     QTRY_VERIFY(checker.isNull());
@@ -300,8 +297,6 @@ void UpdateDialogsTest::downloadAndRestart()
 
     QProgressDialog* downloading = newestProgressDialog();
     QVERIFY(downloading);
-    QCOMPARE(downloading->labelText(), QStringLiteral("正在下载更新…"));
-    QCOMPARE(downloading->windowModality(), Qt::WindowModal);
     QVERIFY(!downloading->isVisible());
 }
 
@@ -340,10 +335,10 @@ void UpdateDialogsTest::programStartupCheck_data()
     QTest::addColumn<QByteArray>("manifest");
     QTest::addColumn<bool>("closedPort");
     QTest::addColumn<QString>("expectedLine");
-    QTest::newRow("up to date") << QByteArray(R"({"latest":{"version":"6.76.9"}})") << false
-                                << "[update] already latest: local 6.76.9, remote 6.76.9";
+    QTest::newRow("up to date") << sameVersionManifest() << false
+                                << QStringLiteral("[update] already latest: local %1, remote %1").arg(kLocal);
     QTest::newRow("newer") << newerManifest(QString(), QString::fromUtf8(R"("url":"http://127.0.0.1:1/x","sha256":"aa")"))
-                           << false << "[update] new version available: 6.77.0 (local 6.76.9)";
+                           << false << QStringLiteral("[update] new version available: 999.0 (local %1)").arg(kLocal);
     QTest::newRow("network failure") << QByteArray() << true
                                      << "[update] check failed: 无法获取更新清单: Connection refused";
 }

@@ -37,6 +37,7 @@ constexpr std::array kValueOptions = {
     ValueOption{"--disc-total", &RawOptions::discTotal},
     ValueOption{"--cover", &RawOptions::cover},
     ValueOption{"--cue", &RawOptions::cue},
+    ValueOption{"--cue-charset", &RawOptions::cueCharset},
     ValueOption{"--pause", &RawOptions::pause},
     ValueOption{"--dst-compression", &RawOptions::dstCompression},
     ValueOption{"--title", &RawOptions::title},
@@ -119,7 +120,7 @@ private:
         }
         if (arg == "-o" || arg == "--output") {
             if (auto value = takeValue(arg))
-                result_.output = *value;
+                takeOnce(arg, result_.output, *value);
             return;
         }
         if (arg == "--inspect") {
@@ -140,7 +141,7 @@ private:
         }
         if (const ValueOption* option = findOption(kValueOptions, arg)) {
             if (auto value = takeValue(arg))
-                result_.options.*(option->member) = *value;
+                takeOnce(arg, result_.options.*(option->member), *value);
             return;
         }
         if (const FlagOption* option = findOption(kFlagOptions, arg)) {
@@ -162,6 +163,16 @@ private:
             return std::nullopt;
         }
         return args_[pos_++];
+    }
+
+    // A second value is more likely a slip than an intent: neither wins.
+    void takeOnce(const std::string& option, std::optional<std::string>& target, const std::string& value)
+    {
+        if (target)
+            result_.usageErrors.push_back(option + " given twice (\"" + *target + "\" and \"" + value
+                                          + "\"); give it once");
+        else
+            target = value;
     }
 
     void setReadingMode(Mode mode)
@@ -232,6 +243,8 @@ std::string helpText()
            "  --disc N, --disc-total N   1..65535\n"
            "  --cover FILE           JPEG or PNG picture, up to 16 MiB\n"
            "  --cue FILE             CUE sheet with album and track titles and performers\n"
+           "  --cue-charset NAME     its character set (e.g. windows-1252, Shift_JIS, EUC-KR),\n"
+           "                         instead of detecting it\n"
            "Per track (N = position of the track, from 1):\n"
            "  --track-title N:TEXT, --track-artist N:TEXT\n"
            "  --isrc N:CC-OOO-YY-DDDDD (or the 12 characters without hyphens)\n"
@@ -239,12 +252,16 @@ std::string helpText()
            "  --pause P              silence before every track but the first, in 1/44100 s\n"
            "                         (0..200000, rounded up to 1/75 s frames; default 150)\n"
            "  --dst-compression N    DST prediction order 1..128 (default 128)\n"
-           "  --dst-stereo, --no-encode, --dsd-disc, --title TEXT, --no-playlist\n"
-           "                         DST areas and DSD Disc mode: not supported yet\n"
+           "  --dst-stereo, --no-encode  DST areas: not supported yet\n"
+           "DSD Disc (instead of an SACD image):\n"
+           "  --dsd-disc             a UDF disc of DSF files: /DSD_DISC/<title>/NN - <track>.dsf\n"
+           "  --title TEXT           its title and volume identifier (default: the album)\n"
+           "  --no-playlist          leave out the playlist /DSD_DISC/<title>.ovp\n"
            "Checking and reading:\n"
            "  --verify               read the finished image back and compare every track\n"
-           "  --inspect IMAGE        print the image's tables and texts\n"
+           "  --inspect IMAGE        print the image's tables and texts (a DSD Disc: its files)\n"
            "  --extract IMAGE DIR    write the stereo area's tracks as DSF files into DIR\n"
+           "                         (a DSD Disc: copy its files)\n"
            "  --help, --version\n"
            "\n"
            "A line \"stop\" on standard input finishes the current track, closes the image\n"

@@ -21,7 +21,7 @@ struct TrackOptionValue {
 struct RawOptions {
     std::optional<std::string> album, artist, label, copyright, composer, conductor, orchestra;
     std::optional<std::string> genre, year, date, catalog, barcode, disc, discTotal;
-    std::optional<std::string> cover, cue, pause, dstCompression, title;
+    std::optional<std::string> cover, cue, cueCharset, pause, dstCompression, title;
     bool noEncode = false;
     bool dstStereo = false;
     bool dsdDisc = false;
@@ -41,9 +41,9 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program name. Options come in any order,
-// each value as its own argument; "--" ends the options. A later scalar
-// option replaces an earlier one. The in-process runner's own arguments are
-// skipped.
+// each value as its own argument; "--" ends the options. An option that
+// takes one value given twice is a usage error. The in-process runner's own
+// arguments are skipped.
 CommandLine readCommandLine(const std::vector<std::string>& arguments);
 
 // One line: "usage: OrviPackEngine [options] -o OUTPUT TRACK...".

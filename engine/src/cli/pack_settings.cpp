@@ -2,6 +2,8 @@
 
 #include "cli/command_line.h"
 #include "cli/value_checks.h"
+#include "text/legacy_codec.h"
+#include "text/utf8.h"
 
 namespace orvi::engine::cli {
 
@@ -25,6 +27,7 @@ public:
         checkDiscFields();
         checkLayout();
         checkTrackOptions();
+        checkDsdDisc();
         checkUnsupported();
         return std::move(check_);
     }
@@ -47,8 +50,8 @@ private:
     {
         if (!given)
             return;
-        if (given->empty())
-            fail(option, "the value is empty");
+        if (text::isBlank(*given))
+            fail(option, given->empty() ? "the value is empty" : "the value is only spaces");
         target = *given;
     }
 
@@ -117,6 +120,15 @@ private:
                 fail("--cue", "the value is empty");
             s.cuePath = *options_.cue;
         }
+        if (options_.cueCharset) {
+            if (!options_.cue)
+                fail("--cue-charset", "there is no --cue sheet to read with it");
+            else if (!text::isKnownCharset(*options_.cueCharset))
+                fail("--cue-charset", "\"" + *options_.cueCharset
+                                          + "\" is not a character set name this system knows "
+                                            "(e.g. windows-1252, GBK, Big5, Shift_JIS, EUC-KR, UTF-8)");
+            s.cueCharset = *options_.cueCharset;
+        }
     }
 
     void checkLayout()
@@ -156,25 +168,50 @@ private:
             }
             const std::string content = value.substr(colon + 1);
             const std::string where = given.option + " " + number;
-            if (content.empty()) {
-                fail(where, "the value is empty");
+            if (text::isBlank(content)) {
+                fail(where, content.empty() ? "the value is empty" : "the value is only spaces");
                 continue;
             }
             TrackText& text = check_.settings.trackText[*position.value - 1];
-            if (given.option == "--track-title") {
-                text.title = content;
-            } else if (given.option == "--track-artist") {
-                text.performer = content;
+            std::string& target = given.option == "--track-title"    ? text.title
+                                  : given.option == "--track-artist" ? text.performer
+                                                                     : text.isrc;
+            if (!target.empty()) {
+                fail(where, "given twice (\"" + target + "\" and \"" + content + "\"); give it once");
+                continue;
+            }
+            if (given.option != "--isrc") {
+                target = content;
             } else if (auto isrc = judge(where.c_str(), checkIsrc(content))) {
                 text.isrc = *isrc;
             }
         }
     }
 
+    void checkDsdDisc()
+    {
+        PackSettings& s = check_.settings;
+        s.dsdDisc = options_.dsdDisc;
+        s.playlist = !options_.noPlaylist;
+        if (!options_.dsdDisc)
+            return;
+        if (options_.title) {
+            if (options_.title->empty())
+                fail("--title", "the value is empty");
+            s.discTitle = *options_.title;
+        }
+        if (options_.verify)
+            fail("--verify", "reads SACD images back; not available with --dsd-disc");
+        for (const auto& [given, option] : {std::pair{bool(options_.pause), "--pause"},
+                                            std::pair{bool(options_.dstCompression), "--dst-compression"},
+                                            std::pair{options_.noEncode, "--no-encode"}}) {
+            if (given)
+                check_.warnings.push_back(std::string(option) + " has no effect on a DSD Disc");
+        }
+    }
+
     void checkUnsupported()
     {
-        if (options_.dsdDisc)
-            fail("--dsd-disc", "DSD Disc mode is not supported yet");
         if (options_.dstStereo)
             fail("--dst-stereo", "a DST-compressed stereo area is not supported yet");
         if (!options_.dsdDisc) {

@@ -27,10 +27,14 @@ struct PackSettings {
     uint16_t discTotal = 1;
     std::string coverPath;
     std::string cuePath;
+    std::string cueCharset; // empty = detect
     uint32_t pauseFrames = 1; // 150/44100 s rounded up to 1/75 s frames
     int dstOrder = 128;
     bool noEncode = false;
     bool verify = false;
+    bool dsdDisc = false;
+    std::optional<std::string> discTitle; // --title
+    bool playlist = true;                 // not --no-playlist
     std::map<size_t, TrackText> trackText; // 0-based track index -> title/performer/isrc given
     std::string outputPath;
     std::vector<std::string> tracks;

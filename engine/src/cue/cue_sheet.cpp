@@ -66,11 +66,11 @@ private:
         if (command == QLatin1String("TRACK"))
             return startTrack(rest);
         if (command == QLatin1String("TITLE"))
-            return setText(command, rest, sheet_.title, &CueTrack::title);
+            return setText(command, rest, sheet_.title, &CueTrack::title, &CueOrigins::title);
         if (command == QLatin1String("PERFORMER"))
-            return setText(command, rest, sheet_.performer, &CueTrack::performer);
+            return setText(command, rest, sheet_.performer, &CueTrack::performer, &CueOrigins::performer);
         if (command == QLatin1String("SONGWRITER") || command == QLatin1String("COMPOSER"))
-            return setText(command, rest, sheet_.songwriter, &CueTrack::songwriter);
+            return setText(command, rest, sheet_.songwriter, &CueTrack::songwriter, &CueOrigins::songwriter);
         if (command == QLatin1String("ISRC"))
             return setIsrc(rest);
         if (!isIgnoredCommand(command.toStdString()))
@@ -101,13 +101,15 @@ private:
     }
 
     void setText(const QString& command, const QString& rest, std::string& albumField,
-                 std::string CueTrack::*trackField)
+                 std::string CueTrack::*trackField, std::string CueOrigins::*origin)
     {
         const auto text = value(command, rest);
         if (!text)
             return;
-        std::string& field = sheet_.tracks.empty() ? albumField : sheet_.tracks.back().*trackField;
-        field = text->trimmed().toStdString();
+        const bool album = sheet_.tracks.empty();
+        (album ? albumField : sheet_.tracks.back().*trackField) = text->trimmed().toStdString();
+        (album ? sheet_.origins : sheet_.tracks.back().origins).*origin
+            = path_ + ":" + std::to_string(lineNumber_) + " " + command.toStdString();
     }
 
     void startTrack(const QString& rest)
@@ -158,7 +160,7 @@ private:
 
 } // namespace
 
-CueSheet readCueSheet(const std::string& path)
+CueSheet readCueSheet(const std::string& path, const std::string& charset)
 {
     CueSheet sheet;
     QFile file(QString::fromUtf8(path));
@@ -175,7 +177,7 @@ CueSheet readCueSheet(const std::string& path)
         sheet.errors.push_back(path + ": cannot read: " + file.errorString().toStdString());
         return sheet;
     }
-    const DecodedText decoded = decodeUnknownText(bytes);
+    const DecodedText decoded = decodeUnknownText(bytes, charset);
     if (!decoded.error.empty()) {
         sheet.errors.push_back(path + ": " + decoded.error);
         return sheet;

@@ -39,6 +39,17 @@ std::unique_ptr<CoverPicture> CoverPicture::open(const std::string& path, std::s
     return cover;
 }
 
+bool CoverPicture::readAll(std::vector<uint8_t>& bytes, std::string& readProblem)
+{
+    const QByteArray all = m_file.seek(0) ? m_file.readAll() : QByteArray();
+    if (all.size() != m_file.size() || m_file.error() != QFileDevice::NoError) {
+        readProblem = "cannot read " + m_file.fileName().toStdString() + ": " + m_file.errorString().toStdString();
+        return false;
+    }
+    bytes.assign(all.begin(), all.end());
+    return true;
+}
+
 bool CoverPicture::appendTo(ImageFile& image, std::vector<uint8_t>& buffer, std::string& readProblem)
 {
     uint64_t& written = m_written;

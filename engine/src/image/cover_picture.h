@@ -22,12 +22,16 @@ public:
     static std::unique_ptr<CoverPicture> open(const std::string& path, std::string& problem);
 
     const char* fileName() const { return m_png ? "COVER.PNG" : "COVER.JPG"; }
+    const char* mimeType() const { return m_png ? "image/png" : "image/jpeg"; }
     uint64_t size() const { return uint64_t(m_file.size()); }
     uint64_t bytesWritten() const { return m_written; }
     // Appends the picture to `image`, padded to whole sectors. False with
     // `readProblem` set when the picture could not be read, false with an
     // image error when the image could not be written.
     bool appendTo(ImageFile& image, std::vector<uint8_t>& buffer, std::string& readProblem);
+
+    // The whole picture, for a tag that embeds it.
+    bool readAll(std::vector<uint8_t>& bytes, std::string& readProblem);
 
 private:
     explicit CoverPicture(const std::string& path);

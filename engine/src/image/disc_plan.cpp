@@ -115,13 +115,18 @@ DiscPlan planDisc(const DiscSpec& disc, std::vector<std::string>& errors, std::v
     plan.imageBytes = (uint64_t(sacd::kStereoAreaLsn) + 2ull * plan.areaTocSectors
                        + sacd::trackAreaSectors(plan.totalFrames) + coverSectors + bridgeSectors)
                       * sacd::kSectorSize;
-    if (plan.imageBytes > kDualLayerBytes)
-        errors.push_back("tracks: the image would take " + gigabytes(plan.imageBytes)
-                         + ", more than a dual-layer disc holds (8.5 GB)");
-    else if (plan.imageBytes > kSingleLayerBytes)
-        warnings.push_back("the image takes " + gigabytes(plan.imageBytes)
-                           + ", more than a single-layer disc holds (4.7 GB): it needs a dual-layer disc");
+    checkCapacity(plan.imageBytes, errors, warnings);
     return plan;
+}
+
+void checkCapacity(uint64_t imageBytes, std::vector<std::string>& errors, std::vector<std::string>& warnings)
+{
+    if (imageBytes > kDualLayerBytes)
+        errors.push_back("tracks: the image would take " + gigabytes(imageBytes)
+                         + ", more than a dual-layer disc holds (8.5 GB)");
+    else if (imageBytes > kSingleLayerBytes)
+        warnings.push_back("the image takes " + gigabytes(imageBytes)
+                           + ", more than a single-layer disc holds (4.7 GB): it needs a dual-layer disc");
 }
 
 std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::string>& warnings)

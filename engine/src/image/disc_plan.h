@@ -24,6 +24,10 @@ struct DiscPlan {
 // Frames a track of `samplesPerChannel` takes before the 1-second minimum.
 uint64_t framesForSamples(uint64_t samplesPerChannel);
 
+// An image over a dual-layer disc (8.5 GB) is an error, over a single layer
+// (4.7 GB) a warning.
+void checkCapacity(uint64_t imageBytes, std::vector<std::string>& errors, std::vector<std::string>& warnings);
+
 DiscPlan planDisc(const DiscSpec& disc, std::vector<std::string>& errors, std::vector<std::string>& warnings);
 
 } // namespace orvi::engine

@@ -33,6 +33,9 @@ ResolvedTrackText resolveTrackText(const DiscTrack& track, const AlbumText& albu
     return resolved;
 }
 
+// A text from a CUE sheet or a tag is named by where it stands.
+std::string named(const std::string& origin, const std::string& option) { return origin.empty() ? option : origin; }
+
 std::string encoded(const DiscCharset& charset, const std::string& utf8)
 {
     // Representability was established when the set was chosen.
@@ -54,11 +57,11 @@ DiscTextResult encodeDiscText(const DiscSpec& disc)
         joinNonEmpty({album.album, album.composer, album.conductor, album.orchestra}, " / "));
 
     std::vector<LabelledText> texts = {
-        {"--album", title},
-        {"--artist", artist},
+        {named(album.origins.title, "--album"), title},
+        {named(album.origins.performer, "--artist"), artist},
         {"--label", publisher},
         {"--copyright", copyright},
-        {"--composer", withoutControlCharacters(album.composer)},
+        {named(album.origins.composer, "--composer"), withoutControlCharacters(album.composer)},
         {"--conductor", withoutControlCharacters(album.conductor)},
         {"--orchestra", withoutControlCharacters(album.orchestra)},
     };
@@ -69,19 +72,19 @@ DiscTextResult encodeDiscText(const DiscSpec& disc)
         const std::string label = "track " + std::to_string(i + 1);
         // Only the track's own texts are named: a fallback from the album is
         // already checked under its option.
-        texts.push_back({label + " title", tracks.back().title});
+        const TextOrigins& origins = track.text.origins;
+        texts.push_back({named(origins.title, label + " title"), tracks.back().title});
         if (!track.text.performer.empty())
-            texts.push_back({label + " performer", tracks.back().performer});
+            texts.push_back({named(origins.performer, label + " performer"), tracks.back().performer});
         if (!track.text.composer.empty())
-            texts.push_back({label + " composer", tracks.back().composer});
+            texts.push_back({named(origins.composer, label + " composer"), tracks.back().composer});
     }
 
     DiscTextResult result;
     const CharsetChoice choice = chooseDiscCharset(texts);
-    if (!choice.charset) {
-        result.errors = choice.errors;
+    result.errors = choice.errors;
+    if (!choice.charset)
         return result;
-    }
     const DiscCharset& charset = *choice.charset;
     EncodedDiscText& text = result.text;
     text.charset = &charset;

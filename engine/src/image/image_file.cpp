@@ -1,7 +1,13 @@
 #include "image/image_file.h"
 
+#include <QRandomGenerator>
+
 #include <filesystem>
 #include <system_error>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace orvi::engine {
 
@@ -16,8 +22,6 @@ std::filesystem::path fsPath(const std::string& utf8)
 
 ImageFile::ImageFile(std::string outputPath)
     : m_outputPath(std::move(outputPath))
-    , m_partPath(m_outputPath + ".part")
-    , m_file(QString::fromStdString(m_partPath))
 {
 }
 
@@ -35,10 +39,37 @@ bool ImageFile::fail(const std::string& what)
 
 bool ImageFile::open()
 {
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return fail("cannot create");
-    m_created = true;
-    return true;
+    // A name of its own, created exclusively: two runs writing the same
+    // OUTPUT never share a temporary file, and an existing file is never
+    // reused.
+    constexpr int kAttempts = 16;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const quint64 tag = QRandomGenerator::global()->generate64();
+        m_partPath = m_outputPath + "." + QString::number(tag, 36).toStdString() + ".part";
+        m_file.setFileName(QString::fromStdString(m_partPath));
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            m_created = true;
+            return true;
+        }
+        if (!QFile::exists(m_file.fileName()))
+            break;
+    }
+    return fail("cannot create");
+}
+
+bool ImageFile::stillOurs() const
+{
+#ifndef _WIN32
+    // Whatever now carries our temporary name must be the file we wrote.
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(m_file.handle(), &opened) != 0 || ::stat(m_partPath.c_str(), &named) != 0)
+        return false;
+    return opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+#else
+    // Windows keeps an open file from being replaced or renamed.
+    return QFile::exists(m_file.fileName());
+#endif
 }
 
 bool ImageFile::append(const uint8_t* data, size_t size)
@@ -66,6 +97,13 @@ bool ImageFile::commit()
 {
     if (!m_file.flush())
         return fail("cannot write");
+    if (!stillOurs()) {
+        m_error = "the temporary image " + m_partPath + " was replaced or removed by another program while "
+                  "it was written; " + m_outputPath + " was left as it was";
+        m_file.close();
+        m_created = false; // not ours to remove
+        return false;
+    }
     m_file.close();
     if (m_file.error() != QFileDevice::NoError)
         return fail("cannot close");

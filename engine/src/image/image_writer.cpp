@@ -156,7 +156,7 @@ bool ImageWriter::writeCoverAndBridge()
     BridgeVolume volume;
     volume.volumeId = m_disc.text.album;
     for (size_t copy = 0; copy < sacd::kMasterTocLsn.size(); ++copy) {
-        volume.rootFiles.push_back({"MASTER" + std::to_string(copy + 1) + ".TOC", sacd::kMasterTocLsn[copy],
+        volume.root.files.push_back({"MASTER" + std::to_string(copy + 1) + ".TOC", sacd::kMasterTocLsn[copy],
                                     uint64_t(sacd::kMasterTocSectors) * sacd::kSectorSize});
     }
     if (m_cover) {
@@ -167,13 +167,14 @@ bool ImageWriter::writeCoverAndBridge()
                 return false;
             warn("cover picture not stored: " + problem);
         } else {
-            volume.rootFiles.push_back({m_cover->fileName(), endLsn, m_cover->bytesWritten()});
+            volume.root.files.push_back({m_cover->fileName(), endLsn, m_cover->bytesWritten()});
         }
         endLsn += uint32_t((m_cover->bytesWritten() + sacd::kSectorSize - 1) / sacd::kSectorSize);
     }
     volume.dataEndLsn = endLsn;
 
-    std::vector<BridgeFile>& audio = volume.audioDirectory.files;
+    volume.root.directories.push_back({"2C_AUDIO", {}, {}});
+    std::vector<BridgeFile>& audio = volume.root.directories.back().files;
     audio.push_back({"2C_AREA1.TOC", m_stereo.toc1Lsn, tocBytes});
     audio.push_back({"2C_AREA2.TOC", m_stereo.toc2Lsn, tocBytes});
     audio.push_back({"2C_TAREA.2CH", m_stereo.trackAreaStartLsn,
@@ -205,6 +206,8 @@ WriteResult ImageWriter::run()
 
     if (!m_file.open())
         return outputFailed();
+    if (m_observer.partialFileCreated)
+        m_observer.partialFileCreated(m_file.partPath());
     // Everything before the Track Area is written as zeros now and filled
     // in last, once every track's place is known.
     m_stereo.toc1Lsn = sacd::kStereoAreaLsn;

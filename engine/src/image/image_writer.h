@@ -24,8 +24,9 @@ namespace orvi::engine {
 // "error: "/"warning: " prefix: the caller adds it when printing.
 std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::string>& warnings);
 
-// Writes the image to outputPath + ".part", flushes it and renames it over
-// outputPath only when complete; a failed run removes the ".part" and leaves
+// Writes the image to a temporary file of its own beside outputPath, flushes it
+// and renames it over outputPath only when complete; a failed run removes it
+// and leaves
 // nothing under outputPath. Validates first (status InvalidInput, nothing
 // written). Polls observer.stopRequested after each finished track: when it
 // answers true, the image is closed as a valid disc of the finished tracks

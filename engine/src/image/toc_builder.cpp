@@ -249,7 +249,8 @@ std::vector<uint8_t> buildStereoAreaToc(const DiscSpec& disc, const EncodedDiscT
                            [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
             isrcGenre.bytes(8 + 12 * t, upper);
         }
-        isrcGenre.genre(3072 + 4 * t, disc.genreIndex);
+        const uint16_t trackGenre = disc.stereoTracks[t].text.genreIndex;
+        isrcGenre.genre(3072 + 4 * t, trackGenre ? trackGenre : disc.genreIndex);
     }
     if (hasTrackText)
         buildTrackText(toc.data() + kTrackTextSectorOffset * sacd::kSectorSize, text, trackCount);

@@ -22,6 +22,7 @@ constexpr uint32_t kPartitionStartLsn = kUdfAnchorLsn + 1;
 constexpr uint32_t kMaxExtent = 0x3FFFF800;      // largest sector multiple a 30-bit extent length holds
 constexpr uint16_t kDescriptorVersion = 2;       // NSR02: UDF 1.02
 constexpr uint16_t kUdfRevision = 0x0102;
+constexpr size_t kMaxIdentifier = 255; // bytes of a file identifier, its compression id included
 
 enum Tag : uint16_t {
     PrimaryVolume = 1, Anchor = 2, ImplementationUse = 4, Partition = 5, LogicalVolume = 6,
@@ -119,55 +120,62 @@ void putLongAd(ByteWriter& out, size_t at, uint32_t length, uint32_t block)
     out.le16(at + 8, 0); // partition reference
 }
 
-// What the tail holds, in order, and where (logical blocks from the
-// partition start).
-struct TailPlan {
-    uint32_t tailLsn = 0;
-    uint32_t fileSetBlock = 0;
-    uint32_t rootEntryBlock = 0;
-    uint32_t rootDataBlock = 0;
-    uint32_t rootDataBytes = 0;
-    uint32_t audioEntryBlock = 0;
-    uint32_t audioDataBlock = 0;
-    uint32_t audioDataBytes = 0;
-    uint32_t firstFileEntryBlock = 0;
-    uint32_t anchorLsn = 0;
-    uint32_t sectors = 0;
-};
-
 size_t identifierBytes(const std::string& name)
 {
-    const size_t raw = 38 + 1 + name.size(); // compression id 8 + ASCII name
+    const size_t raw = 38 + compressedUnicode(name, kMaxIdentifier).size();
     return (raw + 3) / 4 * 4;
 }
 
-uint32_t directoryBytes(const std::vector<BridgeFile>& files, const std::vector<std::string>& subdirectories)
-{
-    size_t bytes = 40; // the parent entry: 38 bytes, padded
-    for (const BridgeFile& f : files)
-        bytes += identifierBytes(f.name);
-    for (const std::string& d : subdirectories)
-        bytes += identifierBytes(d);
-    return uint32_t(bytes);
-}
-
 uint32_t sectorsFor(uint64_t bytes) { return uint32_t((bytes + kSector - 1) / kSector); }
+
+// A directory of the tail: its file entry, then its identifiers' blocks
+// (logical blocks from the partition start).
+struct TailDirectory {
+    const BridgeDirectory* source;
+    size_t parent; // index into the plan's list; the root is its own parent
+    uint32_t entryBlock = 0;
+    uint32_t dataBlock = 0;
+    uint32_t dataBytes = 0;
+};
+
+// What the tail holds, in order: the file set descriptor and its
+// terminator, each directory (in the order of a walk from the root), the
+// files' entries and the closing anchor.
+struct TailPlan {
+    uint32_t tailLsn = 0;
+    uint32_t fileSetBlock = 0;
+    std::vector<TailDirectory> directories;
+    uint32_t firstFileEntryBlock = 0;
+    uint32_t fileCount = 0;
+    uint32_t anchorLsn = 0;
+    uint32_t sectors = 0;
+};
 
 TailPlan planTail(const BridgeVolume& volume)
 {
     TailPlan plan;
     plan.tailLsn = volume.dataEndLsn;
-    const uint32_t first = volume.dataEndLsn - kPartitionStartLsn;
-    plan.fileSetBlock = first;                // then a terminating descriptor
-    plan.rootEntryBlock = first + 2;
-    plan.rootDataBlock = first + 3;
-    plan.rootDataBytes = directoryBytes(volume.rootFiles, {"2C_AUDIO"});
-    plan.audioEntryBlock = plan.rootDataBlock + sectorsFor(plan.rootDataBytes);
-    plan.audioDataBlock = plan.audioEntryBlock + 1;
-    plan.audioDataBytes = directoryBytes(volume.audioDirectory.files, {});
-    plan.firstFileEntryBlock = plan.audioDataBlock + sectorsFor(plan.audioDataBytes);
-    const uint32_t fileCount = uint32_t(volume.rootFiles.size() + volume.audioDirectory.files.size());
-    plan.anchorLsn = kPartitionStartLsn + plan.firstFileEntryBlock + fileCount;
+    plan.fileSetBlock = volume.dataEndLsn - kPartitionStartLsn;
+    plan.directories.push_back({&volume.root, 0});
+    for (size_t i = 0; i < plan.directories.size(); ++i) {
+        for (const BridgeDirectory& child : plan.directories[i].source->directories)
+            plan.directories.push_back({&child, i});
+    }
+    uint32_t block = plan.fileSetBlock + 2;
+    for (TailDirectory& directory : plan.directories) {
+        size_t bytes = 40; // the parent entry: 38 bytes, padded
+        for (const BridgeFile& f : directory.source->files)
+            bytes += identifierBytes(f.name);
+        for (const BridgeDirectory& d : directory.source->directories)
+            bytes += identifierBytes(d.name);
+        directory.dataBytes = uint32_t(bytes);
+        directory.entryBlock = block;
+        directory.dataBlock = block + 1;
+        block = directory.dataBlock + sectorsFor(directory.dataBytes);
+        plan.fileCount += uint32_t(directory.source->files.size());
+    }
+    plan.firstFileEntryBlock = block;
+    plan.anchorLsn = kPartitionStartLsn + plan.firstFileEntryBlock + plan.fileCount;
     plan.sectors = plan.anchorLsn + 1 - plan.tailLsn;
     return plan;
 }
@@ -234,12 +242,10 @@ void putDirectory(Tail& tail, uint32_t dataBlock, uint32_t bytes, uint32_t paren
         ByteWriter out(fid.data());
         out.le16(16, 1); // file version
         out.u8(18, characteristics);
-        out.u8(19, name.empty() ? 0 : uint32_t(1 + name.size()));
+        const std::string identifier = name.empty() ? std::string() : compressedUnicode(name, kMaxIdentifier);
+        out.u8(19, uint32_t(identifier.size()));
         putLongAd(out, 20, kSector, entryBlock);
-        if (!name.empty()) {
-            out.u8(38, 8);
-            out.bytes(39, name);
-        }
+        out.bytes(38, identifier);
         putTag(fid.data(), FileIdentifier, dataBlock + uint32_t(at / kSector), fid.size());
         std::memcpy(data.data() + at, fid.data(), fid.size());
         at += fid.size();
@@ -264,35 +270,36 @@ std::vector<uint8_t> buildTail(const BridgeVolume& volume, const TailPlan& plan,
         out.le32(32, 1); // character set list: CS0
         out.le32(36, 1);
         putCharspec(out, 48);
-        putDString(out, 112, 128, volume.volumeId.empty() ? "SACD" : volume.volumeId);
+        putDString(out, 112, 128, volume.volumeId.empty() ? volume.fallbackId : volume.volumeId);
         putCharspec(out, 240);
-        putDString(out, 304, 32, volume.volumeId.empty() ? "SACD" : volume.volumeId);
-        putLongAd(out, 400, kSector, plan.rootEntryBlock);
+        putDString(out, 304, 32, volume.volumeId.empty() ? volume.fallbackId : volume.volumeId);
+        putLongAd(out, 400, kSector, plan.directories[0].entryBlock);
         putEntityId(out, 416, "*OSTA UDF Compliant", true);
         putTag(d, FileSet, plan.fileSetBlock, 512);
         putTag(tail.block(plan.fileSetBlock + 1), Terminating, plan.fileSetBlock + 1, 512);
     }
 
-    uint64_t uniqueId = 16; // 1..15 are reserved
-    std::vector<std::pair<std::string, uint32_t>> rootFiles, audioFiles;
+    uint64_t uniqueId = 16; // 1..15 are reserved; the root has 0
     uint32_t entryBlock = plan.firstFileEntryBlock;
-    auto fileEntry = [&](const BridgeFile& file) {
-        putFileEntry(tail.block(entryBlock), entryBlock, false, file.size, file.lsn - kPartitionStartLsn, uniqueId++, 1,
-                     time);
-        return entryBlock++;
-    };
-    for (const BridgeFile& file : volume.rootFiles)
-        rootFiles.emplace_back(file.name, fileEntry(file));
-    for (const BridgeFile& file : volume.audioDirectory.files)
-        audioFiles.emplace_back(file.name, fileEntry(file));
-
-    putFileEntry(tail.block(plan.rootEntryBlock), plan.rootEntryBlock, true, plan.rootDataBytes, plan.rootDataBlock, 0,
-                 2, time);
-    putDirectory(tail, plan.rootDataBlock, plan.rootDataBytes, plan.rootEntryBlock, {{"2C_AUDIO", plan.audioEntryBlock}},
-                 rootFiles);
-    putFileEntry(tail.block(plan.audioEntryBlock), plan.audioEntryBlock, true, plan.audioDataBytes, plan.audioDataBlock,
-                 uniqueId++, 1, time);
-    putDirectory(tail, plan.audioDataBlock, plan.audioDataBytes, plan.rootEntryBlock, {}, audioFiles);
+    for (size_t i = 0; i < plan.directories.size(); ++i) {
+        const TailDirectory& directory = plan.directories[i];
+        std::vector<std::pair<std::string, uint32_t>> subdirectories, files;
+        for (size_t c = 1; c < plan.directories.size(); ++c) {
+            if (plan.directories[c].parent == i)
+                subdirectories.emplace_back(plan.directories[c].source->name, plan.directories[c].entryBlock);
+        }
+        for (const BridgeFile& file : directory.source->files) {
+            putFileEntry(tail.block(entryBlock), entryBlock, false, file.size, file.lsn - kPartitionStartLsn,
+                         uniqueId++, 1, time);
+            files.emplace_back(file.name, entryBlock++);
+        }
+        // Links: its identifier in the parent (the root's own parent entry)
+        // and each subdirectory's parent entry.
+        putFileEntry(tail.block(directory.entryBlock), directory.entryBlock, true, directory.dataBytes,
+                     directory.dataBlock, i == 0 ? 0 : uniqueId++, uint32_t(1 + subdirectories.size()), time);
+        putDirectory(tail, directory.dataBlock, directory.dataBytes, plan.directories[directory.parent].entryBlock,
+                     subdirectories, files);
+    }
     return tail.take();
 }
 
@@ -310,7 +317,7 @@ void putVolumeSequence(std::vector<uint8_t>& front, uint32_t firstLsn, const Bri
                        const QDateTime& time)
 {
     auto sector = [&](uint32_t lsn) { return front.data() + size_t(lsn - kBridgeFirstSector) * kSector; };
-    const std::string volumeId = volume.volumeId.empty() ? "SACD" : volume.volumeId;
+    const std::string volumeId = volume.volumeId.empty() ? volume.fallbackId : volume.volumeId;
     const std::string setId = time.toString("yyyyMMddHHmmss").toStdString() + " " + volumeId;
     uint32_t lsn = firstLsn;
     uint32_t sequence = 0;
@@ -384,20 +391,21 @@ void putVolumeSequence(std::vector<uint8_t>& front, uint32_t firstLsn, const Bri
     putTag(sector(lsn), Terminating, lsn, 512);
 }
 
-void putIntegrity(std::vector<uint8_t>& front, const BridgeVolume& volume, const TailPlan& plan, const QDateTime& time)
+void putIntegrity(std::vector<uint8_t>& front, const TailPlan& plan, const QDateTime& time)
 {
     uint8_t* d = front.data() + size_t(kIntegrityLsn - kBridgeFirstSector) * kSector;
     ByteWriter out(d);
     putTimestamp(out, 16, time);
     out.le32(28, 1); // closed
-    out.le64(40, 16 + volume.rootFiles.size() + volume.audioDirectory.files.size() + 1); // next unique id
+    const uint32_t directories = uint32_t(plan.directories.size());
+    out.le64(40, 16 + plan.fileCount + directories - 1); // next unique id
     out.le32(72, 1);
     out.le32(76, 46);
     out.le32(80, 0);                                      // free space
     out.le32(84, plan.anchorLsn - kPartitionStartLsn);    // partition size
     putEntityId(out, 88, "*Orvi Lathe");
-    out.le32(120, uint32_t(volume.rootFiles.size() + volume.audioDirectory.files.size()));
-    out.le32(124, 2); // directories
+    out.le32(120, plan.fileCount);
+    out.le32(124, directories);
     out.le16(128, kUdfRevision);
     out.le16(130, kUdfRevision);
     out.le16(132, kUdfRevision);
@@ -424,7 +432,7 @@ std::vector<uint8_t> buildUdf(const BridgeVolume& volume, std::vector<uint8_t>& 
     }
     putVolumeSequence(front, kMainSequenceLsn, volume, plan, time);
     putVolumeSequence(front, kReserveSequenceLsn, volume, plan, time);
-    putIntegrity(front, volume, plan, time);
+    putIntegrity(front, plan, time);
     putAnchor(front.data() + size_t(kUdfAnchorLsn - kBridgeFirstSector) * kSector, kUdfAnchorLsn);
 
     std::vector<uint8_t> tail = buildTail(volume, plan, time);

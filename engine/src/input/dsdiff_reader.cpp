@@ -1,9 +1,11 @@
 // DSDIFF 1.5: big-endian chunks (4-byte id, 8-byte size that excludes the
 // 12-byte header and the pad byte of odd sizes) inside "FRM8"/"DSD ". The
-// sound data of plain files is already in the disc's order, so the source
-// reads straight into the caller's buffer.
+// sound data of plain files is byte-interleaved like the disc's, so the
+// source reads straight into the caller's buffer and only moves channels
+// whose IDs put them elsewhere on the disc.
 
 #include "input/byte_fields.h"
+#include "input/channel_order.h"
 #include "input/id3_metadata.h"
 #include "input/track_formats.h"
 
@@ -30,8 +32,9 @@ constexpr size_t kSoundBufferBytes = 1024 * 1024;
 class DsdiffSource final : public DsdSource
 {
 public:
-    DsdiffSource(std::unique_ptr<InputFile> file, int channels, uint64_t dataOffset, uint64_t dataBytes)
-        : file_(std::move(file)), channels_(channels), dataOffset_(dataOffset), dataBytes_(dataBytes)
+    DsdiffSource(std::unique_ptr<InputFile> file, std::vector<uint8_t> order, uint64_t dataOffset, uint64_t dataBytes)
+        : file_(std::move(file)), channels_(int(order.size())), dataOffset_(dataOffset), dataBytes_(dataBytes),
+          order_(isIdentityOrder(order) ? std::vector<uint8_t>() : std::move(order))
     {
     }
 
@@ -39,6 +42,15 @@ public:
     uint64_t sampleCount() const override { return dataBytes_ / channels_ * 8; }
 
     int64_t read(uint8_t* out, size_t bytes, std::string& error) override
+    {
+        const int64_t got = readInFileOrder(out, bytes, error);
+        if (got > 0 && !order_.empty())
+            reorderChannels(out, size_t(got), order_);
+        return got;
+    }
+
+private:
+    int64_t readInFileOrder(uint8_t* out, size_t bytes, std::string& error)
     {
         const uint64_t count = std::min<uint64_t>(bytes - bytes % channels_, dataBytes_ - position_);
         if (count == 0)
@@ -60,12 +72,13 @@ public:
         return static_cast<int64_t>(count);
     }
 
-private:
     bool fillBuffer(std::string& error)
     {
         if (!buffer_)
             buffer_ = std::make_unique_for_overwrite<uint8_t[]>(kSoundBufferBytes);
-        const size_t size = static_cast<size_t>(std::min<uint64_t>(kSoundBufferBytes, dataBytes_ - position_));
+        // Whole frames only, so that every read can be put in disc order.
+        const size_t capacity = kSoundBufferBytes - kSoundBufferBytes % size_t(channels_);
+        const size_t size = static_cast<size_t>(std::min<uint64_t>(capacity, dataBytes_ - position_));
         if (!file_->readAt(dataOffset_ + position_, buffer_.get(), size, error))
             return false;
         bufferStart_ = 0;
@@ -81,6 +94,7 @@ private:
     std::unique_ptr<uint8_t[]> buffer_;
     size_t bufferStart_ = 0;
     size_t bufferedBytes_ = 0; // read from the file, not yet handed out
+    const std::vector<uint8_t> order_; // file channel -> disc position; empty when already in order
 };
 
 struct Chunk {
@@ -99,6 +113,7 @@ struct Region {
 struct DsdiffFacts {
     std::optional<uint32_t> sampleRate;
     std::optional<int> channels;
+    std::vector<std::string> channelIds;
     std::string compression = "DSD ";
     std::optional<Chunk> sound;
     bool dstSound = false;
@@ -266,6 +281,11 @@ public:
                 return refuse("damaged header: 'CHNL' chunk of " + std::to_string(chunk.size)
                               + " bytes cannot name " + std::to_string(channels) + " channels");
             facts_.channels = channels;
+            std::vector<char> ids(size_t(channels) * 4);
+            if (channels > 0 && read(chunk.dataOffset + 2, ids.data(), ids.size())) {
+                for (int c = 0; c < channels; ++c)
+                    facts_.channelIds.emplace_back(ids.data() + 4 * c, 4);
+            }
         } else if (chunk.is("CMPR")) {
             if (chunk.size < 4 || !read(chunk.dataOffset, field, 4))
                 return refuse("damaged header: 'CMPR' chunk size is " + std::to_string(chunk.size));
@@ -324,6 +344,11 @@ public:
             return refuse("damaged: 'DSD ' chunk of " + bytesText(dataBytes) + " does not divide into "
                           + std::to_string(channels) + " channels");
 
+        std::string orderProblem;
+        auto order = discChannelOrder(facts_.channelIds, orderProblem);
+        if (!order)
+            return refuse(orderProblem);
+
         if (facts_.id3) {
             if (facts_.id3->size > kMaxTagBytes) {
                 track_.warnings.push_back(file_.path() + ": ID3v2 tag of " + std::to_string(facts_.id3->size)
@@ -343,7 +368,7 @@ public:
         track_.channels = *facts_.channels;
         track_.sampleRate = *facts_.sampleRate;
         track_.sampleCount = dataBytes / channels * 8;
-        track_.source = std::make_unique<DsdiffSource>(std::move(file), *facts_.channels, facts_.sound->dataOffset,
+        track_.source = std::make_unique<DsdiffSource>(std::move(file), std::move(*order), facts_.sound->dataOffset,
                                                        dataBytes);
     }
 

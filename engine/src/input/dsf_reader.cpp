@@ -140,6 +140,17 @@ void readDsf(std::unique_ptr<InputFile> file, OpenedTrack& track)
         return refuse("block size " + std::to_string(blockSize) + " per channel is not supported (4096 expected)");
     if (channels == 0 || channels > 6)
         return refuse("damaged header: channel count " + std::to_string(channels));
+    // The defined types keep their channels in the disc's order (L, R, C,
+    // LFE, surround); anything else cannot be placed.
+    const uint32_t channelType = static_cast<uint32_t>(loadLittleEndian(fmt + 20, 4));
+    constexpr uint32_t kChannelsOfType[] = {0, 1, 2, 3, 4, 4, 5, 6};
+    if (channelType == 0 || channelType > 7)
+        return refuse("channel type " + std::to_string(channelType)
+                      + " is not defined (1..7), so its channels cannot be placed");
+    if (kChannelsOfType[channelType] != channels)
+        return refuse("damaged header: channel type " + std::to_string(channelType) + " has "
+                      + std::to_string(kChannelsOfType[channelType]) + " channels, the header says "
+                      + std::to_string(channels));
     if (dataChunkSize < kDataHeaderSize)
         return refuse("damaged header: 'data' chunk size is " + std::to_string(dataChunkSize) + ", below its own header");
     const uint64_t dataBytes = dataChunkSize - kDataHeaderSize;

@@ -64,10 +64,10 @@ void applyId3Tag(const uint8_t* bytes, size_t size, const std::string& path, Ope
     const TagLib::ID3v2::Tag tag(&file, 0);
     fillIfEmpty(track.text.title, frameText(tag, "TIT2"));
     fillIfEmpty(track.text.performer, frameText(tag, "TPE1"));
+    // TCOM is the track's composer: it says nothing about the album's.
     fillIfEmpty(track.text.composer, frameText(tag, "TCOM"));
     fillIfEmpty(track.album.album, frameText(tag, "TALB"));
     fillIfEmpty(track.album.artist, frameText(tag, "TPE2"));
-    fillIfEmpty(track.album.composer, frameText(tag, "TCOM"));
     fillIfEmpty(track.album.publisher, frameText(tag, "TPUB"));
     fillIfEmpty(track.album.copyright, frameText(tag, "TCOP"));
     fillIfEmpty(track.genre, tag.genre().stripWhiteSpace().to8Bit(true));

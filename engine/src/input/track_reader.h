@@ -26,7 +26,7 @@ struct OpenedTrack {
     // DIIN (title, artist) fills what the tag leaves empty. The caller ranks
     // it below the command line and the CUE sheet.
     TrackText text;    // TIT2 title, TPE1 performer, TCOM composer, TSRC isrc (normalised, 12 characters)
-    AlbumText album;   // TALB album, TPE2 artist (album artist), TCOM composer, TPUB publisher, TCOP copyright
+    AlbumText album;   // album-level frames: TALB album, TPE2 artist (album artist), TPUB publisher, TCOP copyright
     std::string genre; // the tag's genre text (ID3v1 numbers resolved to names by TagLib), may be empty
     std::string date;  // the tag's year or date text as written (e.g. "2019" or "2019-05-02"), may be empty
     int channels = 0;
@@ -42,24 +42,32 @@ struct OpenedTrack {
 // message saying they come with DST support.
 OpenedTrack openTrack(const std::string& path);
 
+// Where a text of the sheet stands, for messages: "<path>:<line> TITLE".
+struct CueOrigins {
+    std::string title, performer, songwriter;
+};
+
 struct CueTrack {
     int number = 0; // the number after TRACK
     std::string title, performer, isrc; // UTF-8, empty when not given; isrc normalised to 12 characters
     std::string songwriter;             // SONGWRITER (or COMPOSER), empty when not given
+    CueOrigins origins;
 };
 
 struct CueSheet {
     std::string title, performer;  // album-level TITLE / PERFORMER (before the first TRACK)
     std::string songwriter;        // album-level SONGWRITER (or COMPOSER)
+    CueOrigins origins;
     std::vector<CueTrack> tracks;  // in the sheet's order
     std::string encoding;          // the character set it was decoded from, e.g. "UTF-8", "GB18030"
     std::vector<std::string> errors; // "<path>:<line>: ..." or "<path>: ..."; non-empty = refused
 };
 
 // Reads a CUE sheet, detecting its character set (BOM, strict UTF-8, then
-// statistical detection) and decoding it to UTF-8. Timing commands (FILE,
-// INDEX, ...) are accepted and ignored: each track is its own file, so
-// tracks[i] belongs to the i-th track file. Unknown commands are errors.
-CueSheet readCueSheet(const std::string& path);
+// the most plausible legacy reading) unless `charset` names it, and decoding
+// it to UTF-8. Timing commands (FILE, INDEX, ...) are accepted and ignored:
+// each track is its own file, so tracks[i] belongs to the i-th track file.
+// Unknown commands are errors.
+CueSheet readCueSheet(const std::string& path, const std::string& charset = {});
 
 } // namespace orvi::engine

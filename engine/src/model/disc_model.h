@@ -34,11 +34,19 @@ public:
 
 // Metadata found in a file (ID3v2, DSDIFF DIIN) or given by the user.
 // Empty strings mean "not given".
+// Where a resolved text came from, for messages about it ("sheet.cue:4
+// TITLE", "a.dsf ID3v2 TPE1"); empty = its command-line option.
+struct TextOrigins {
+    std::string title, performer, composer;
+};
+
 struct TrackText {
     std::string title;
     std::string performer;
     std::string composer;
     std::string isrc; // 12 characters, no hyphens
+    uint16_t genreIndex = 0; // General genre table index, 0 = the disc's
+    TextOrigins origins;
 };
 
 struct AlbumText {
@@ -49,6 +57,7 @@ struct AlbumText {
     std::string composer;
     std::string conductor;
     std::string orchestra;
+    TextOrigins origins; // title = album, performer = artist, composer = composer
 };
 
 struct DiscDate {
@@ -85,6 +94,8 @@ struct WriteObserver {
     // Polled between tracks: true asks to close the image after the finished tracks.
     std::function<bool()> stopRequested;
     std::function<void(const std::string& line)> warning;
+    // The temporary file the image is written to, once created.
+    std::function<void(const std::string& path)> partialFileCreated;
 };
 
 enum class WriteStatus { Written, Stopped, InvalidInput, OutputFailed };

@@ -1,30 +1,8 @@
 #include "reader/disc_text.h"
 
-#include <QByteArray>
-#include <QStringDecoder>
+#include "text/disc_charset.h"
 
 namespace orvi::engine::reader {
-
-namespace {
-
-// The codec names Qt (through ICU) knows for each Character_Set_Code.
-// Code 1 is ISO 646 IRV, read here as ASCII (it differs from Latin-1 only
-// outside the printable range the engine writes).
-const char* codecFor(uint8_t code)
-{
-    switch (code) {
-    case 1:
-    case 2:
-    case 7: return "ISO-8859-1";
-    case 3: return "Shift_JIS";
-    case 4: return "EUC-KR";
-    case 5: return "GB2312";
-    case 6: return "Big5";
-    default: return nullptr;
-    }
-}
-
-} // namespace
 
 const char* characterSetName(uint8_t code)
 {
@@ -49,15 +27,13 @@ std::string decodeDiscText(const uint8_t* bytes, size_t limit, uint8_t character
         ++size;
     if (length)
         *length = size;
-    const QByteArray raw(reinterpret_cast<const char*>(bytes), qsizetype(size));
-    const char* codec = codecFor(characterSet);
-    if (!codec)
-        return raw.toStdString();
-    QStringDecoder decoder(codec);
-    if (!decoder.isValid())
-        return raw.toStdString();
-    const QString text = decoder.decode(raw);
-    return text.toUtf8().toStdString();
+    const std::string_view raw(reinterpret_cast<const char*>(bytes), size);
+    // Codes 1 and 7 are read as ISO 8859-1: they differ from it only outside
+    // the printable range the engine writes.
+    const DiscCharset* charset = discCharsetByCode(characterSet == 1 || characterSet == 7 ? 2 : characterSet);
+    if (!charset)
+        return std::string(raw);
+    return decodeInCharset(*charset, raw, true).value_or(std::string());
 }
 
 } // namespace orvi::engine::reader

@@ -16,7 +16,8 @@ const char* characterSetName(uint8_t code);
 bool isTwoByteCharacterSet(uint8_t code);
 
 // Decodes the string at `bytes` (up to its NUL or `limit` bytes) to UTF-8.
-// `length` receives the number of bytes before the NUL.
+// Bytes the set does not define read as U+FFFD. `length` receives the
+// number of bytes before the NUL.
 std::string decodeDiscText(const uint8_t* bytes, size_t limit, uint8_t characterSet, size_t* length = nullptr);
 
 } // namespace orvi::engine::reader

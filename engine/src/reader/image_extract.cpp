@@ -2,6 +2,7 @@
 
 #include "model/disc_model.h"
 
+#include "reader/dsd_disc_image.h"
 #include "reader/sacd_image.h"
 #include "run/engine_output.h"
 #include "signal/dsd_file_writer.h"
@@ -40,7 +41,20 @@ QString fileNameFor(size_t number, const std::string& title)
     QString name = QString::fromStdString(title);
     static const QRegularExpression kUnsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
     name.replace(kUnsafe, QStringLiteral("_"));
-    return QString::fromLatin1(prefix) + QStringLiteral(" - ") + name.left(120) + QStringLiteral(".dsf");
+    // File systems limit a name to 255 bytes (UTF-8) or units (UTF-16): a
+    // CJK title reaches that long before 255 characters. Cut whole
+    // characters only.
+    constexpr qsizetype kTitleBytes = 200;
+    qsizetype length = 0;
+    qsizetype bytes = 0;
+    while (length < name.size()) {
+        const qsizetype next = length + (name[length].isHighSurrogate() && length + 1 < name.size() ? 2 : 1);
+        bytes += name.sliced(length, next - length).toUtf8().size();
+        if (bytes > kTitleBytes)
+            break;
+        length = next;
+    }
+    return QString::fromLatin1(prefix) + QStringLiteral(" - ") + name.left(length) + QStringLiteral(".dsf");
 }
 
 } // namespace
@@ -50,6 +64,8 @@ int extractImage(const std::string& imagePath, const std::string& directory, Eng
     SacdImage image;
     std::string error;
     if (!image.open(imagePath, error)) {
+        if (isDsdDiscImage(imagePath))
+            return extractDsdDisc(imagePath, directory, output);
         output.error(error);
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "cli/genre_table.h"
 #include "reader/disc_text.h"
+#include "reader/dsd_disc_image.h"
 #include "reader/sacd_image.h"
 #include "run/engine_output.h"
 
@@ -139,7 +140,9 @@ void printArea(const AreaToc& a, EngineOutput& out)
     for (size_t c = 0; c < a.textChannels.size(); ++c) {
         out.line("  " + channelText(c + 1, a.textChannels[c]));
         if (c < a.areaDescriptions.size() && !a.areaDescriptions[c].empty())
-            out.line("    area text: " + quoted(a.areaDescriptions[c]));
+            out.line("    area description: " + quoted(a.areaDescriptions[c]));
+        if (c < a.areaCopyrights.size() && !a.areaCopyrights[c].empty())
+            out.line("    area copyright: " + quoted(a.areaCopyrights[c]));
     }
     for (size_t t = 0; t < a.tracks.size(); ++t)
         printTrack(t + 1, a.tracks[t], out);
@@ -152,6 +155,8 @@ int inspectImage(const std::string& imagePath, EngineOutput& output)
     SacdImage image;
     std::string error;
     if (!image.open(imagePath, error)) {
+        if (isDsdDiscImage(imagePath))
+            return inspectDsdDisc(imagePath, output);
         output.error(error);
         return 1;
     }

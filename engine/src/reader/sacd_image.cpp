@@ -229,16 +229,14 @@ bool SacdImage::readArea(uint32_t tocSector, uint16_t length, uint32_t copySecto
     area.trackList3Pointer = u16(p + 136);
     area.playListsPointer = u16(p + 138);
     for (size_t c = 0; c < area.textChannels.size(); ++c) {
-        std::string joined;
+        std::string fields[2];
         for (int f = 0; f < 2; ++f) {
             const uint16_t pointer = u16(p + 144 + 8 * c + 2 * f);
-            if (pointer == 0 || pointer >= kSectorSize)
-                continue;
-            if (!joined.empty())
-                joined += " / ";
-            joined += decodeDiscText(p + pointer, kSectorSize - pointer, area.textChannels[c].characterSet);
+            if (pointer != 0 && pointer < kSectorSize)
+                fields[f] = decodeDiscText(p + pointer, kSectorSize - pointer, area.textChannels[c].characterSet);
         }
-        area.areaDescriptions.push_back(joined);
+        area.areaDescriptions.push_back(fields[0]);
+        area.areaCopyrights.push_back(fields[1]);
     }
 
     if (!hasSignature(toc, 1 * kSectorSize, "SACDTRL1") || !hasSignature(toc, 2 * kSectorSize, "SACDTRL2")

@@ -79,7 +79,8 @@ struct AreaToc {
     std::vector<TextChannel> textChannels;
     uint16_t trackTextPointer = 0, indexListPointer = 0, accessListPointer = 0;
     uint16_t webLinkListPointer = 0, trackList3Pointer = 0, playListsPointer = 0;
-    std::vector<std::string> areaDescriptions; // per text channel: description, copyright joined by " / "
+    std::vector<std::string> areaDescriptions; // per text channel
+    std::vector<std::string> areaCopyrights;   // per text channel
     std::vector<AreaTrack> tracks;
     bool copiesIdentical = false; // TOC-2 repeats TOC-1
 };

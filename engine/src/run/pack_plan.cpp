@@ -13,6 +13,8 @@ std::string fileNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+} // namespace
+
 std::string sizeText(uint64_t bytes)
 {
     char text[32];
@@ -22,8 +24,6 @@ std::string sizeText(uint64_t bytes)
         std::snprintf(text, sizeof text, "%.1f MB", double(bytes) / 1e6);
     return text;
 }
-
-} // namespace
 
 std::string planLine(const DiscSpec& disc, uint64_t totalFrames, uint64_t imageBytes)
 {
@@ -43,15 +43,16 @@ std::string trackLine(size_t number, size_t total, const DiscTrack& track)
     return "[" + std::to_string(number) + "/" + std::to_string(total) + "] " + title + " \u2014 " + file;
 }
 
-std::string ProgressSteps::advance(uint64_t done, uint64_t total)
+std::vector<std::string> ProgressSteps::advance(uint64_t done, uint64_t total)
 {
+    std::vector<std::string> lines;
     if (total == 0)
-        return {};
+        return lines;
+    // A large read may cross several steps at once: each still gets its line.
     const int step = int(std::min<uint64_t>(done, total) * 20 / total);
-    if (step <= lastStep_)
-        return {};
-    lastStep_ = step;
-    return "progress: " + std::to_string(step * 5) + "%";
+    while (lastStep_ < step)
+        lines.push_back("progress: " + std::to_string(++lastStep_ * 5) + "%");
+    return lines;
 }
 
 } // namespace orvi::engine

@@ -6,12 +6,16 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace orvi::engine {
 
 // "1 area: stereo 12 tracks 61:20; estimated size 2.41 GB" for a disc of
 // `totalFrames` frames (pauses included) in an image of `imageBytes`.
 std::string planLine(const DiscSpec& disc, uint64_t totalFrames, uint64_t imageBytes);
+
+// "2.41 GB", or "12.3 MB" below a gigabyte.
+std::string sizeText(uint64_t bytes);
 
 // "[3/12] Allegro — 03.dsf"; a track without a title shows its file name.
 std::string trackLine(size_t number, size_t total, const DiscTrack& track);
@@ -20,8 +24,8 @@ std::string trackLine(size_t number, size_t total, const DiscTrack& track);
 class ProgressSteps
 {
 public:
-    // The next line to print, or empty when no new step was reached.
-    std::string advance(uint64_t done, uint64_t total);
+    // The lines of every 5 % step reached since the last call, in order.
+    std::vector<std::string> advance(uint64_t done, uint64_t total);
 
 private:
     int lastStep_ = 0;

@@ -2,12 +2,14 @@
 
 #include "cli/cover_check.h"
 #include "cli/pack_settings.h"
+#include "dsddisc/dsd_disc_writer.h"
 #include "image/disc_plan.h"
 #include "image/image_writer.h"
 #include "input/track_reader.h"
 #include "orvi_lathe_core.h"
 #include "reader/image_verify.h"
 #include "run/engine_output.h"
+#include "run/output_path.h"
 #include "run/pack_plan.h"
 #include "run/stop_watcher.h"
 #include "run/text_resolution.h"
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -34,12 +37,14 @@ InputCheck openInputs(const cli::PackSettings& settings)
 {
     InputCheck check;
     if (!settings.coverPath.empty()) {
-        const std::string problem = cli::checkCoverPicture(settings.coverPath);
-        if (!problem.empty())
-            check.problems.push_back("--cover: " + problem);
+        const cli::CoverCheck cover = cli::checkCoverPicture(settings.coverPath);
+        if (!cover.problem.empty())
+            check.problems.push_back("--cover: " + cover.problem);
+        for (const std::string& warning : cover.warnings)
+            check.warnings.push_back("--cover: " + warning);
     }
     if (!settings.cuePath.empty()) {
-        check.cue = readCueSheet(settings.cuePath);
+        check.cue = readCueSheet(settings.cuePath, settings.cueCharset);
         for (const std::string& problem : check.cue->errors)
             check.problems.push_back(problem);
     }
@@ -81,6 +86,8 @@ public:
     int run()
     {
         cli::SettingsCheck check = cli::checkSettings(commandLine_);
+        if (refuseOutput(check))
+            return kExitInvalidInput;
         InputCheck inputs = openInputs(check.settings);
         if (reportProblems(check, inputs))
             return commandLine_.usageErrors.empty() ? kExitInvalidInput : kExitUsage;
@@ -91,23 +98,42 @@ public:
 
         std::vector<std::string> warnings;
         DiscSpec disc = buildDiscSpec(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
+        if (check.settings.dsdDisc)
+            return packDsdDisc(disc, check.settings, inputs, warnings);
         if (check.settings.noEncode)
             warnings.push_back("--no-encode has no effect: the disc has no multichannel area");
         // The writer's plan is its validation too, and knows the exact size.
         std::vector<std::string> problems;
         DiscPlan plan = planDisc(disc, problems, warnings);
-        for (const std::string& warning : warnings)
-            out_.warning(warning);
-        if (!problems.empty()) {
-            for (const std::string& problem : problems)
-                out_.error(problem);
+        if (!reportPlan(warnings, problems))
             return kExitInvalidInput;
-        }
         out_.line(planLine(disc, plan.totalFrames, plan.imageBytes));
-        return write(disc, std::move(plan), check.settings);
+        reportCueCharset(check.settings, inputs);
+        return write(disc.stereoTracks.size(), check.settings, [&](const WriteObserver& observer) {
+            return writeImage(disc, std::move(plan), check.settings.outputPath, observer);
+        });
     }
 
 private:
+    // OUTPUT is judged before any input is opened, so that a wrong name
+    // can never cost the user a file.
+    bool refuseOutput(const cli::SettingsCheck& check)
+    {
+        if (!commandLine_.usageErrors.empty())
+            return false;
+        std::vector<NamedInput> inputs{{"--cue", check.settings.cuePath}, {"--cover", check.settings.coverPath}};
+        for (size_t i = 0; i < check.settings.tracks.size(); ++i)
+            inputs.push_back({"track " + std::to_string(i + 1), check.settings.tracks[i]});
+        const std::vector<std::string> problems = checkOutputPath(check.settings.outputPath, inputs);
+        if (problems.empty())
+            return false;
+        for (const std::string& problem : check.errors)
+            out_.error(problem);
+        for (const std::string& problem : problems)
+            out_.error(problem);
+        return true;
+    }
+
     // Prints every problem; true when there was any.
     bool reportProblems(const cli::SettingsCheck& check, const InputCheck& inputs)
     {
@@ -123,12 +149,48 @@ private:
         return usage || !check.errors.empty() || !inputs.problems.empty();
     }
 
-    int write(DiscSpec& disc, DiscPlan plan, const cli::PackSettings& settings)
+    // Prints a plan's warnings and problems; false when there was a problem.
+    bool reportPlan(const std::vector<std::string>& warnings, const std::vector<std::string>& problems)
+    {
+        for (const std::string& warning : warnings)
+            out_.warning(warning);
+        for (const std::string& problem : problems)
+            out_.error(problem);
+        return problems.empty();
+    }
+
+    // Follows the plan line: which set the CUE sheet was read in, so a
+    // misread sheet can be corrected with --cue-charset.
+    void reportCueCharset(const cli::PackSettings& settings, const InputCheck& inputs)
+    {
+        if (inputs.cue)
+            out_.line("CUE sheet " + settings.cuePath + " read as " + inputs.cue->encoding
+                      + (settings.cueCharset.empty() ? " (detected; --cue-charset NAME overrides)" : " (--cue-charset)"));
+    }
+
+    // The files' text replaces the disc's: no disc character set applies.
+    int packDsdDisc(const DiscSpec& disc, const cli::PackSettings& settings, const InputCheck& inputs,
+                    std::vector<std::string>& warnings)
+    {
+        std::vector<std::string> problems;
+        const dsddisc::DsdDiscPlan plan =
+            dsddisc::planDsdDisc(disc, {settings.discTitle, settings.playlist}, problems, warnings);
+        if (!reportPlan(warnings, problems))
+            return kExitInvalidInput;
+        out_.line(dsddisc::dsdDiscPlanLine(plan));
+        out_.line("volume identifier: \"" + plan.volume.udf + "\" (ISO 9660: \"" + plan.volume.iso + "\")");
+        reportCueCharset(settings, inputs);
+        return write(plan.files.size(), settings, [&](const WriteObserver& observer) {
+            return dsddisc::writeDsdDisc(plan, settings.outputPath, observer);
+        });
+    }
+
+    int write(size_t total, const cli::PackSettings& settings,
+              const std::function<WriteResult(const WriteObserver&)>& writeDisc)
     {
         StopWatcher stopWatcher;
         ProgressSteps progress;
         bool stopAsked = false;
-        const size_t total = disc.stereoTracks.size();
         WriteObserver observer;
         observer.trackStarted = [&](size_t index, const DiscTrack& track) {
             out_.line(trackLine(index + 1, total, track));
@@ -136,8 +198,7 @@ private:
                 hooks_->trackStarted(int(index + 1), int(total), hooks_->context);
         };
         observer.progress = [&](uint64_t done, uint64_t all) {
-            const std::string line = progress.advance(done, all);
-            if (!line.empty())
+            for (const std::string& line : progress.advance(done, all))
                 out_.line(line);
         };
         observer.stopRequested = [&] {
@@ -146,9 +207,8 @@ private:
         };
         observer.warning = [&](const std::string& line) { out_.warning(line); };
 
-        const std::string partial = settings.outputPath + ".part";
-        announcePartialImage(hooks_, partial.c_str());
-        const WriteResult result = writeImage(disc, std::move(plan), settings.outputPath, observer);
+        observer.partialFileCreated = [&](const std::string& path) { announcePartialImage(hooks_, path.c_str()); };
+        const WriteResult result = writeDisc(observer);
         announcePartialImage(hooks_, nullptr);
 
         for (const std::string& problem : result.errors)

@@ -59,6 +59,12 @@ DsfHeaderFields dsfHeaderFor(int channels, uint32_t sampleRate, uint64_t samples
     return fields;
 }
 
+uint64_t dsfFileBytes(int channels, uint64_t samples, uint64_t tagBytes)
+{
+    const uint64_t blocks = (samples / 8 + kDsfBlockBytes - 1) / kDsfBlockBytes;
+    return kDsfHeaderBytes + blocks * kDsfBlockBytes * uint64_t(channels) + tagBytes;
+}
+
 std::vector<uint8_t> dsfHeader(const DsfHeaderFields& f)
 {
     std::vector<uint8_t> header(kDsfHeaderBytes, 0);

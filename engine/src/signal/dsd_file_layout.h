@@ -39,6 +39,10 @@ DsfHeaderFields dsfHeaderFor(int channels, uint32_t sampleRate, uint64_t samples
 
 std::vector<uint8_t> dsfHeader(const DsfHeaderFields& fields);
 
+// The size of the DSF file the streaming writer makes of `samples` per
+// channel with a tag of `tagBytes`: its blocks are whole, the last one padded.
+uint64_t dsfFileBytes(int channels, uint64_t samples, uint64_t tagBytes);
+
 // Converts `bytesPerChannel` (at most one block) bytes of every channel from
 // the disc's order into one DSF block group (channels x 4096 bytes,
 // LSB-first), zero-padding each block.

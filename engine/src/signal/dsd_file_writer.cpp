@@ -6,56 +6,87 @@
 
 namespace orvi::engine::signal {
 
+namespace {
+
+// Block groups converted before they are written: fewer, larger writes.
+constexpr size_t kGroupsPerWrite = 32;
+
+} // namespace
+
 bool DsdFileWriter::open(const std::string& path, DsdFileFormat format, int channels, uint32_t sampleRate,
                          std::string& error)
 {
-    path_ = path;
-    format_ = format;
-    channels_ = channels;
-    sampleRate_ = sampleRate;
     file_.setFileName(QString::fromUtf8(path));
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         error = path + ": cannot create: " + file_.errorString().toStdString();
         return false;
     }
-    if (format == DsdFileFormat::Dsf) {
-        pending_.reserve(size_t(kDsfBlockBytes) * channels);
-        group_.resize(size_t(kDsfBlockBytes) * channels);
+    return open(file_, path, format, channels, sampleRate, error);
+}
+
+bool DsdFileWriter::open(QIODevice& device, const std::string& name, DsdFileFormat format, int channels,
+                         uint32_t sampleRate, std::string& error)
+{
+    device_ = &device;
+    base_ = device.pos();
+    path_ = name;
+    format_ = format;
+    channels_ = channels;
+    sampleRate_ = sampleRate;
+    return start(error);
+}
+
+bool DsdFileWriter::start(std::string& error)
+{
+    if (format_ == DsdFileFormat::Dsf) {
+        pending_.reserve(size_t(kDsfBlockBytes) * channels_);
+        group_.resize(kGroupsPerWrite * kDsfBlockBytes * size_t(channels_));
         return put(dsfHeader({}).data(), kDsfHeaderBytes, error); // rewritten by finish()
     }
-    std::vector<uint8_t> start = dsdiffChunkHeader("FRM8", 0); // sized by finish()
-    start.insert(start.end(), {'D', 'S', 'D', ' '});
-    for (const auto& chunk : {dsdiffVersionChunk(), dsdiffPropertyChunk(channels, sampleRate)})
-        start.insert(start.end(), chunk.begin(), chunk.end());
-    dsdiffSoundHeaderAt_ = start.size();
+    std::vector<uint8_t> head = dsdiffChunkHeader("FRM8", 0); // sized by finish()
+    head.insert(head.end(), {'D', 'S', 'D', ' '});
+    for (const auto& chunk : {dsdiffVersionChunk(), dsdiffPropertyChunk(channels_, sampleRate_)})
+        head.insert(head.end(), chunk.begin(), chunk.end());
+    dsdiffSoundHeaderAt_ = head.size();
     const auto soundHeader = dsdiffChunkHeader("DSD ", 0);
-    start.insert(start.end(), soundHeader.begin(), soundHeader.end());
-    return put(start.data(), start.size(), error);
+    head.insert(head.end(), soundHeader.begin(), soundHeader.end());
+    return put(head.data(), head.size(), error);
 }
 
 bool DsdFileWriter::put(const void* data, size_t bytes, std::string& error)
 {
-    if (file_.write(static_cast<const char*>(data), static_cast<qint64>(bytes)) == static_cast<qint64>(bytes))
+    if (device_->write(static_cast<const char*>(data), static_cast<qint64>(bytes)) == static_cast<qint64>(bytes)) {
+        end_ = std::max(end_, uint64_t(device_->pos() - base_));
         return true;
-    error = path_ + ": cannot write: " + file_.errorString().toStdString();
+    }
+    error = path_ + ": cannot write: " + device_->errorString().toStdString();
     return false;
 }
 
 bool DsdFileWriter::seek(uint64_t offset, std::string& error)
 {
-    if (file_.seek(static_cast<qint64>(offset)))
+    if (device_->seek(base_ + static_cast<qint64>(offset)))
         return true;
-    error = path_ + ": cannot seek: " + file_.errorString().toStdString();
+    error = path_ + ": cannot seek: " + device_->errorString().toStdString();
     return false;
 }
 
 bool DsdFileWriter::flushDsfGroup(std::string& error)
 {
     const size_t bytesPerChannel = pending_.size() / channels_;
-    discOrderToDsfGroup(pending_.data(), bytesPerChannel, channels_, group_.data());
+    const size_t groupBytes = size_t(kDsfBlockBytes) * channels_;
+    discOrderToDsfGroup(pending_.data(), bytesPerChannel, channels_, group_.data() + converted_);
     pending_.clear();
-    dataBytes_ += group_.size();
-    return put(group_.data(), group_.size(), error);
+    converted_ += groupBytes;
+    dataBytes_ += groupBytes;
+    return converted_ < group_.size() || writeConverted(error);
+}
+
+bool DsdFileWriter::writeConverted(std::string& error)
+{
+    const size_t bytes = converted_;
+    converted_ = 0;
+    return bytes == 0 || put(group_.data(), bytes, error);
 }
 
 bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& error)
@@ -65,7 +96,7 @@ bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& e
         dataBytes_ += bytes;
         return put(discOrder, bytes, error);
     }
-    const size_t groupBytes = group_.size();
+    const size_t groupBytes = size_t(kDsfBlockBytes) * channels_;
     while (bytes > 0) {
         const size_t take = std::min(bytes, groupBytes - pending_.size());
         pending_.insert(pending_.end(), discOrder, discOrder + take);
@@ -80,7 +111,7 @@ bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& e
 bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
 {
     if (format_ == DsdFileFormat::Dsf) {
-        if (!pending_.empty() && !flushDsfGroup(error))
+        if ((!pending_.empty() && !flushDsfGroup(error)) || !writeConverted(error))
             return false;
         if (!text.id3Tag.empty() && !put(text.id3Tag.data(), text.id3Tag.size(), error))
             return false;
@@ -102,13 +133,15 @@ bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
         }
         if (!put(trailer.data(), trailer.size(), error))
             return false;
-        const uint64_t formSize = static_cast<uint64_t>(file_.pos()) - 12;
+        const uint64_t formSize = end_ - 12;
         const auto formHeader = dsdiffChunkHeader("FRM8", formSize);
         const auto soundHeader = dsdiffChunkHeader("DSD ", dataBytes_);
         if (!seek(0, error) || !put(formHeader.data(), formHeader.size(), error)
             || !seek(dsdiffSoundHeaderAt_, error) || !put(soundHeader.data(), soundHeader.size(), error))
             return false;
     }
+    if (device_ != &file_)
+        return seek(end_, error);
     file_.close();
     if (file_.error() != QFileDevice::NoError) {
         error = path_ + ": cannot write: " + file_.errorString().toStdString();

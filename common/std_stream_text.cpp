@@ -1,4 +1,4 @@
-#include "app/std_stream_text.h"
+#include "common/std_stream_text.h"
 
 #include <QByteArray>
 #include <QString>

@@ -23,6 +23,13 @@ QStringList script(const QString& steps)
 std::mutex firstArgumentMutex;
 std::string firstArgument;
 
+// A session over the scripted engine with a recorder installed.
+struct InProcRun {
+    InProcRun() { recorder.install(session); }
+    PackInProcSession session{&scriptedEngineMain};
+    SessionRecorder recorder;
+};
+
 int recordFirstArgument(int, char** argv)
 {
     std::lock_guard lock(firstArgumentMutex);
@@ -66,26 +73,11 @@ private slots:
         QCOMPARE(dynamic_cast<PackProcSession*>(session.get()) != nullptr, !inProcess);
     }
 
-    void factoryUsesTheReplacedEntry()
-    {
-        setInProcessEngineEntry(&scriptedEngineMain);
-        QObject parent;
-        const std::unique_ptr<PackSession> session = createPackSession(&parent);
-        setInProcessEngineEntry(nullptr);
-        SessionRecorder recorder;
-        recorder.install(*session);
-        QCOMPARE(session->start(QStringLiteral("engine"), script(QStringLiteral("out:scripted;exit:9"))), 0);
-        QVERIFY(recorder.waitForFinish(*session));
-        QCOMPARE(recorder.exitCode(), 9);
-        QVERIFY(recorder.texts().contains(QStringLiteral("scripted\n")));
-    }
-
     void deliversEveryLineAsStandardOutput()
     {
         const QString before = describeStandardDescriptors();
-        PackInProcSession session(&scriptedEngineMain);
-        SessionRecorder recorder;
-        recorder.install(session);
+        InProcRun run;
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(QStringLiteral("engine"),
                                script(QStringLiteral("out:hello;err:oops;crlf:x;partial:abc;exit:3"))),
                  0);
@@ -111,9 +103,8 @@ private slots:
 
     void stopIsObeyed()
     {
-        PackInProcSession session(&scriptedEngineMain);
-        SessionRecorder recorder;
-        recorder.install(session);
+        InProcRun run;
+        auto& [session, recorder] = run;
         QVERIFY(!session.stopIsForced());
         QVERIFY(session.isInProcess());
         QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("waitstop;exit:-61"))), 0);
@@ -129,9 +120,8 @@ private slots:
 
     void stopIgnoredTimesOutAndCannotBeForced()
     {
-        PackInProcSession session(&scriptedEngineMain);
-        SessionRecorder recorder;
-        recorder.install(session);
+        InProcRun run;
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("sleep:3000;exit:5"))), 0);
         QElapsedTimer clock;
         clock.start();
@@ -147,9 +137,8 @@ private slots:
 
     void secondStartIsRefused()
     {
-        PackInProcSession session(&scriptedEngineMain);
-        SessionRecorder recorder;
-        recorder.install(session);
+        InProcRun run;
+        auto& [session, recorder] = run;
         QCOMPARE(session.sendLine(QStringLiteral("stop"), nullptr), -1);
         QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("waitstop;exit:0"))), 0);
         QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("exit:1"))), -2);
@@ -182,9 +171,8 @@ private slots:
         QCOMPARE(noEntry.errorString(), QStringLiteral("进程内会话起不来 (rc=-1)"));
 
         const QString before = describeStandardDescriptors();
-        PackInProcSession session(&scriptedEngineMain);
-        SessionRecorder recorder;
-        recorder.install(session);
+        InProcRun run;
+        auto& [session, recorder] = run;
         {
             DescriptorExhaustion noFreeDescriptors;
             QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("out:never"))), -3);
@@ -194,38 +182,10 @@ private slots:
         QCOMPARE(describeStandardDescriptors(), before);
     }
 
-    void throwingEngineFinishesWithMinusOne()
-    {
-        const QString before = describeStandardDescriptors();
-        PackInProcSession session(&scriptedEngineMain);
-        SessionRecorder recorder;
-        recorder.install(session);
-        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("out:working;throw:disk full"))), 0);
-        QVERIFY(recorder.waitForFinish(session));
-        QCOMPARE(recorder.exitCode(), -1);
-        QVERIFY(recorder.texts().contains(QStringLiteral("[inproc] the engine threw an exception: disk full\n")));
-        QCOMPARE(describeStandardDescriptors(), before);
-    }
-
-    void engineSeesInprocEnvironment()
-    {
-        qunsetenv("ORVI_INPROC");
-        PackInProcSession session(&scriptedEngineMain);
-        SessionRecorder recorder;
-        recorder.install(session);
-        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("env:ORVI_INPROC;args"))), 0);
-        QVERIFY(recorder.waitForFinish(session));
-        const QStringList texts = recorder.texts();
-        QVERIFY(texts.contains(QStringLiteral("ORVI_INPROC=1\n")));
-        QVERIFY(texts.contains(QStringLiteral("argc=4\n")));
-        QVERIFY(texts.contains(QStringLiteral("argv[3]=-inproc-host\n")));
-    }
-
     void floodArrivesComplete()
     {
-        PackInProcSession session(&scriptedEngineMain);
-        SessionRecorder recorder;
-        recorder.install(session);
+        InProcRun run;
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("flood:200000;exit:0"))), 0);
         QVERIFY(recorder.waitForFinish(session, 120000));
         QStringList texts = recorder.texts();
@@ -258,4 +218,4 @@ int main(int argc, char** argv)
 {
     return runTestsWithOutputOutsidePipe<InProcSessionTest, QApplication>(argc, argv);
 }
-#include "inproc_session_test.moc"
+#include "tst_inproc_session.moc"

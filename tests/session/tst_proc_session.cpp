@@ -16,6 +16,13 @@ QStringList script(const QString& steps)
 {
     return {QStringLiteral("--script"), steps};
 }
+
+// A session with a recorder installed.
+struct ProcRun {
+    explicit ProcRun(QObject* parent) : session(parent) { recorder.install(session); }
+    PackProcSession session;
+    SessionRecorder recorder;
+};
 } // namespace
 
 class ProcSessionTest : public QObject
@@ -25,9 +32,8 @@ class ProcSessionTest : public QObject
 private slots:
     void linesKeepTheirEndsAndChannel()
     {
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
+        ProcRun run(this);
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(testEngine(),
                                script(QStringLiteral("out:hello;crlf:x;err:oops;errcrlf:e1;errpartial:frag;exit:3"))),
                  0);
@@ -49,9 +55,8 @@ private slots:
 
     void lineSplitAcrossReadsArrivesWhole()
     {
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
+        ProcRun run(this);
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(testEngine(), script(QStringLiteral("partial:abc;sleep:300;out:def"))), 0);
         QVERIFY(recorder.waitForFinish(session));
         QCOMPARE(recorder.texts(), QStringList{QStringLiteral("abcdef\n")});
@@ -60,9 +65,8 @@ private slots:
 
     void crashIsReportedOnce()
     {
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
+        ProcRun run(this);
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(testEngine(), script(QStringLiteral("out:a;crash"))), 0);
         QVERIFY(recorder.waitForFinish(session));
         QVERIFY(recorder.crashed());
@@ -73,9 +77,8 @@ private slots:
 
     void missingExecutableFailsToStart()
     {
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
+        ProcRun run(this);
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(QStringLiteral(ORVI_BUILD_DIR "/no-such-engine"), {}), -3);
         QVERIFY(!session.errorString().isEmpty());
         QVERIFY(!session.isRunning());
@@ -85,9 +88,8 @@ private slots:
 
     void secondStartWhileRunningIsRefused()
     {
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
+        ProcRun run(this);
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(testEngine(), script(QStringLiteral("waitstop;exit:5"))), 0);
         QCOMPARE(session.start(testEngine(), script(QStringLiteral("exit:0"))), -2);
         QVERIFY(session.isRunning());
@@ -101,9 +103,8 @@ private slots:
 
     void stopReturnsTheExitCode()
     {
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
+        ProcRun run(this);
+        auto& [session, recorder] = run;
         QVERIFY(session.stopIsForced());
         QVERIFY(!session.isInProcess());
         QCOMPARE(session.start(testEngine(), script(QStringLiteral("waitstop;exit:-61"))), 0);
@@ -121,9 +122,8 @@ private slots:
 
     void stopIgnoredTimesOut()
     {
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
+        ProcRun run(this);
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(testEngine(), script(QStringLiteral("sleep:20000"))), 0);
         QElapsedTimer clock;
         clock.start();
@@ -135,44 +135,10 @@ private slots:
         QVERIFY(recorder.crashed());
     }
 
-    // The window's forced stop: terminate, and kill when the engine is still
-    // there 3000 ms later.
-    void terminateThenKill()
-    {
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
-        QCOMPARE(session.start(testEngine(), script(QStringLiteral("ignoreterm;out:ready;sleep:30000"))), 0);
-        QVERIFY(recorder.waitForLine(session, QStringLiteral("ready\n")));
-        session.terminate();
-        QVERIFY(!session.waitForFinished(3000));
-        QVERIFY(session.isRunning());
-        session.kill();
-        QVERIFY(recorder.waitForFinish(session));
-        QVERIFY(recorder.crashed());
-        QCOMPARE(recorder.finishCount(), 1);
-    }
-
-    void terminateEndsAnOrdinaryEngine()
-    {
-#ifdef Q_OS_WIN
-        QSKIP("terminate() only closes windows on Windows: a console engine ends by the kill of terminateThenKill");
-#endif
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
-        QCOMPARE(session.start(testEngine(), script(QStringLiteral("out:ready;sleep:30000"))), 0);
-        QVERIFY(recorder.waitForLine(session, QStringLiteral("ready\n")));
-        session.terminate();
-        QVERIFY(recorder.waitForFinish(session, 3000));
-        QVERIFY(recorder.crashed());
-    }
-
     void floodArrivesComplete()
     {
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
+        ProcRun run(this);
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(testEngine(), script(QStringLiteral("flood:200000;exit:0"))), 0);
         QVERIFY(recorder.waitForFinish(session, 120000));
         const QList<SessionRecorder::Line> lines = recorder.lines();
@@ -202,9 +168,8 @@ private slots:
 
     void restartsAfterFinish()
     {
-        PackProcSession session(this);
-        SessionRecorder recorder;
-        recorder.install(session);
+        ProcRun run(this);
+        auto& [session, recorder] = run;
         QCOMPARE(session.start(testEngine(), script(QStringLiteral("partial:left;exit:1"))), 0);
         QVERIFY(recorder.waitForFinish(session));
         QCOMPARE(session.start(testEngine(), script(QStringLiteral("out:fresh;exit:2"))), 0);
@@ -215,4 +180,4 @@ private slots:
 };
 
 QTEST_MAIN(ProcSessionTest)
-#include "proc_session_test.moc"
+#include "tst_proc_session.moc"

@@ -1,0 +1,351 @@
+// The DSD Disc and the file-system bridge of the SACD image, read by readers
+// we did not write: 7z lists and extracts the UDF tree, xorriso the ISO 9660
+// tree, ffprobe reads every file's tags and cover, ffmpeg decodes the audio.
+// With --mount, the image is mounted as UDF where the machine allows it.
+
+#include "dsddisc/disc_names.h"
+#include "engine_checks.h"
+#include "engine_process.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+using namespace orvi::enginetest;
+
+namespace {
+
+constexpr int kSkipped = 77;
+
+struct Tool {
+    int exitCode = -1;
+    QByteArray out;
+};
+
+Tool runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    Tool tool;
+    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
+        tool.exitCode = process.exitCode();
+    tool.out = process.readAllStandardOutput();
+    if (tool.exitCode != 0)
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAllStandardError().constData());
+    return tool;
+}
+
+// Path -> size (-1 for a folder) as `7z l -slt` lists the UDF tree.
+std::map<std::string, qint64> sevenZipTree(const std::string& image)
+{
+    std::map<std::string, qint64> tree;
+    const Tool tool = runTool("7z", {"l", "-slt", QString::fromStdString(image)});
+    const QList<QByteArray> blocks = tool.out.split('\n');
+    std::string path;
+    bool listing = false;
+    for (const QByteArray& raw : blocks) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        listing = listing || line.startsWith(u"----------");
+        if (!listing)
+            continue;
+        if (line.startsWith(u"Path = "))
+            path = line.mid(7).toStdString();
+        else if (line.startsWith(u"Folder = +"))
+            tree[path] = -1;
+        else if (line.startsWith(u"Size = ") && !tree.contains(path))
+            tree[path] = line.mid(7).toLongLong();
+    }
+    return tree;
+}
+
+// File sizes of the ISO 9660 tree as xorriso lists it, and its volume id.
+std::multiset<qint64> isoFileSizes(const std::string& image, std::string* volumeId = nullptr)
+{
+    std::multiset<qint64> sizes;
+    const Tool tool = runTool("xorriso", {"-indev", QString::fromStdString(image), "-pvd_info", "-find", "/",
+                                          "-type", "f", "-exec", "lsdl"});
+    for (const QByteArray& raw : tool.out.split('\n')) {
+        const QString line = QString::fromUtf8(raw);
+        if (line.startsWith(u"Volume Id") && volumeId)
+            *volumeId = line.section(u':', 1).trimmed().toStdString();
+        if (line.startsWith(u"-r"))
+            sizes.insert(line.simplified().section(u' ', 4, 4).toLongLong());
+    }
+    return sizes;
+}
+
+std::map<std::string, std::string> tagsOf(const QString& file)
+{
+    std::map<std::string, std::string> tags;
+    const Tool tool = runTool("ffprobe", {"-v", "error", "-show_entries", "format_tags:stream=codec_type,codec_name",
+                                          "-of", "default=nw=1", file});
+    for (const QByteArray& raw : tool.out.split('\n')) {
+        const QString line = QString::fromUtf8(raw);
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq > 0)
+            tags[line.left(eq).remove(QStringLiteral("TAG:")).toStdString()] += line.mid(eq + 1).toStdString();
+    }
+    return tags;
+}
+
+// ffmpeg's DSD decoders for the two layouts start from different filter
+// states: their first few samples differ even for the same bits, so these
+// are left out of the comparison.
+QByteArray decodedAudio(const QString& file)
+{
+    constexpr qsizetype kStartBytes = 256 * 4;
+    return runTool("ffmpeg", {"-v", "error", "-i", file, "-map", "0:a", "-f", "f32le", "-"}).out.mid(kStartBytes);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A DSF file's sample data: the payload of its "data" chunk.
+QByteArray dsfData(const QByteArray& file)
+{
+    if (file.size() < 92 || file.mid(80, 4) != "data")
+        return {};
+    qint64 size = 0;
+    for (int i = 7; i >= 0; --i)
+        size = size << 8 | uchar(file[84 + i]);
+    return file.mid(92, size - 12);
+}
+
+bool writeCover(const QString& path)
+{
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::darkRed);
+    return picture.save(path, "PNG");
+}
+
+struct TrackSpec {
+    QString title;
+    QString suffix = "dsf";
+};
+
+struct DiscCase {
+    const char* name;
+    std::vector<TrackSpec> tracks;
+    QStringList options;
+    std::string folder;             // under DSD_DISC
+    std::vector<std::string> files; // expected names in track order
+    bool playlist = true;
+    std::string warning;            // an expected warning line, or empty
+    std::string volume;             // the UDF volume identifier --inspect shows
+    std::string isoVolume;          // the ISO 9660 one xorriso shows
+};
+
+std::vector<DiscCase> discCases()
+{
+    std::vector<DiscCase> cases;
+    cases.push_back({"scripts and refused characters",
+                     {{"春江花月夜"}, {"さくら：桜", "dff"}, {"Café à l'été"}, {"a<b>c:d\"e/f\\g|h?i*j"}},
+                     {"--album", "Åsa: Live/2024", "--artist", "Ensemble", "--genre", "Jazz", "--date", "2024-05-06",
+                      "--disc", "1", "--disc-total", "2", "--cover", "COVER"},
+                     "Åsa_ Live_2024",
+                     {"01 - 春江花月夜.dsf", "02 - さくら：桜.dsf", "03 - Café à l'été.dsf",
+                      "04 - a_b_c_d_e_f_g_h_i_j.dsf"},
+                     true, "", "Åsa: Live/2024", "_SA__LIVE_2024"});
+    DiscCase many{"255 tracks of one title", {}, {"--title", "Many", "--no-playlist"}, "Many", {}, false, "",
+                  "Many", "MANY"};
+    for (int i = 1; i <= 255; ++i) {
+        many.tracks.push_back({"Same"});
+        many.files.push_back(QString::asprintf("%03d - Same.dsf", i).toStdString());
+    }
+    cases.push_back(many);
+    const std::string longTitle = "A very long disc title that exceeds the volume identifier";
+    cases.push_back({"a title longer than the volume identifier", {{"Only"}},
+                     {"--title", QString::fromStdString(longTitle)}, longTitle, {"01 - Only.dsf"}, true,
+                     "warning: --title: \"" + longTitle + "\" is cut to \"A very long disc title that ex\" for the "
+                     "volume identifier, which holds 30 characters (15 beyond Latin-1)",
+                     "A very long disc title that ex", "A_VERY_LONG_DISC_TITLE_THAT_EX"});
+    return cases;
+}
+
+std::string expectedPlaylist(const DiscCase& c, const std::string& title, const std::string& artist)
+{
+    std::string text = "#OVP 1\n#TITLE " + title + "\n";
+    for (size_t i = 0; i < c.files.size(); ++i) {
+        text += "#TRACK " + std::to_string(i + 1) + "|" + c.tracks[i].title.toStdString() + "|" + artist + "\n";
+        text += "/DSD_DISC/" + c.folder + "/" + c.files[i] + "\n";
+    }
+    return text;
+}
+
+void checkDisc(const DiscCase& c)
+{
+    std::fprintf(stderr, "case: %s\n", c.name);
+    ScratchDir dir;
+    QStringList options = c.options;
+    options.replaceInStrings(QStringLiteral("COVER"), dir.qpath("cover.png"));
+    const bool withCover = c.options.contains(QStringLiteral("COVER"));
+    CHECK(writeCover(dir.qpath("cover.png")));
+    QStringList inputs;
+    for (size_t i = 0; i < c.tracks.size(); ++i) {
+        const std::string path = dir.path("in" + std::to_string(i + 1) + "." + c.tracks[i].suffix.toStdString());
+        // Tiny tracks for the long album; whole DSF blocks for a DSDIFF input,
+        // so that its DSF copy decodes to exactly the same samples.
+        const double seconds = c.tracks.size() > 10 ? 0.01 : c.tracks[i].suffix == "dff" ? 4096.0 * 86 / 352800 : 0.5;
+        CHECK(makeTrack(path, seconds, 500.0 + 100.0 * double(i), {"--title", c.tracks[i].title}));
+        inputs << QString::fromStdString(path);
+    }
+    const std::string image = dir.path("disc.iso");
+    const EngineRun run = runEngine(options + QStringList{"--dsd-disc", "-o", QString::fromStdString(image)} + inputs);
+    CHECK_EQ(run.exitCode, 0);
+    CHECK_EQ(run.lastOut(), "SACD ISO created: " + image);
+    if (!c.warning.empty())
+        CHECK(run.errHas(c.warning));
+    if (run.exitCode != 0)
+        return;
+
+    std::map<std::string, qint64> expected = {{"DSD_DISC", -1}, {"DSD_DISC/" + c.folder, -1}};
+    const std::map<std::string, qint64> tree = sevenZipTree(image);
+    for (const std::string& name : c.files)
+        expected["DSD_DISC/" + c.folder + "/" + name] = tree.contains("DSD_DISC/" + c.folder + "/" + name) ? 0 : -2;
+    if (c.playlist)
+        expected["DSD_DISC/" + c.folder + ".ovp"] = 0;
+    std::map<std::string, qint64> listed;
+    std::multiset<qint64> udfSizes;
+    for (const auto& [path, size] : tree) {
+        listed[path] = size < 0 ? -1 : 0;
+        if (size >= 0)
+            udfSizes.insert(size);
+    }
+    CHECK(listed == expected);
+    std::string isoVolume;
+    CHECK(isoFileSizes(image, &isoVolume) == udfSizes);
+    CHECK_EQ(isoVolume, c.isoVolume);
+    CHECK(runEngine({"--inspect", QString::fromStdString(image)}).outHas("DSD Disc: volume \"" + c.volume + "\""));
+
+    const QString extracted = dir.qpath("x");
+    CHECK_EQ(runTool("7z", {"x", "-o" + extracted, QString::fromStdString(image)}).exitCode, 0);
+    const QDir folder(extracted + "/DSD_DISC/" + QString::fromStdString(c.folder));
+    if (c.playlist) {
+        const std::string title = c.options.contains("--title") ? c.folder : "Åsa: Live/2024";
+        CHECK_EQ(fileBytes(folder.path() + ".ovp").toStdString(),
+                 expectedPlaylist(c, title, c.options.contains("--artist") ? "Ensemble" : ""));
+    }
+    for (size_t i = 0; i < c.files.size(); ++i) {
+        if (c.files.size() > 10 && i != 0 && i + 1 != c.files.size())
+            continue; // the first and the last of a long album stand for the rest
+        const QString file = folder.filePath(QString::fromStdString(c.files[i]));
+        std::map<std::string, std::string> tags = tagsOf(file);
+        CHECK_EQ(tags["title"], c.tracks[i].title.toStdString());
+        CHECK_EQ(tags["track"], std::to_string(i + 1) + "/" + std::to_string(c.files.size()));
+        CHECK_EQ(tags["codec_type"], std::string(withCover ? "audiovideo" : "audio"));
+        if (withCover) {
+            CHECK_EQ(tags["album"], std::string("Åsa: Live/2024"));
+            CHECK_EQ(tags["artist"], std::string("Ensemble"));
+            CHECK_EQ(tags["album_artist"], std::string("Ensemble"));
+            CHECK_EQ(tags["genre"], std::string("Jazz"));
+            CHECK_EQ(tags["date"], std::string("2024-05-06"));
+            CHECK_EQ(tags["disc"], std::string("1/2"));
+        }
+        if (c.tracks[i].suffix == "dff")
+            CHECK(decodedAudio(file) == decodedAudio(inputs[qsizetype(i)]) && !decodedAudio(file).isEmpty());
+        else
+            CHECK(dsfData(fileBytes(file)) == dsfData(fileBytes(inputs[qsizetype(i)])));
+    }
+}
+
+// Names: refused characters replaced, long titles cut at a character
+// boundary to 255 bytes of UTF-8 (which also keeps the UDF identifier within
+// its 255 bytes), equal titles kept apart by their numbers.
+void checkNames()
+{
+    using namespace orvi::engine::dsddisc;
+    const struct {
+        std::string given, name;
+    } names[] = {
+        {trackFileName(3, 12, "a<b>:c"), "03 - a_b__c.dsf"},
+        {trackFileName(7, 255, "x"), "007 - x.dsf"},
+        {portableName("con"), "con_"},
+        {portableName("COM1.txt"), "COM1_.txt"},
+        {portableName("Disc. "), "Disc__"},
+    };
+    for (const auto& n : names)
+        CHECK_EQ(n.given, n.name);
+    for (const char* repeated : {"音", "é", "🎵", "a"}) {
+        const std::string name = trackFileName(1, 1, QString::fromUtf8(repeated).repeated(300).toStdString());
+        const QString decoded = QString::fromStdString(name);
+        CHECK(name.size() <= 255 && name.size() > 240); // the UDF form limits 4-byte characters first
+        CHECK(decoded.toStdString() == name && !decoded.contains(QChar::ReplacementCharacter));
+        CHECK(decoded.startsWith(u"01 - ") && decoded.endsWith(u".dsf"));
+    }
+}
+
+// The SACD image's bridge: the disc's structures, tracks and cover as files.
+void checkSacdBridge()
+{
+    ScratchDir dir;
+    CHECK(writeCover(dir.qpath("cover.png")));
+    CHECK(makeTrack(dir.path("a.dsf"), 1.0, 440) && makeTrack(dir.path("b.dsf"), 1.0, 880));
+    const std::string image = dir.path("sacd.iso");
+    const EngineRun run = runEngine({"--album", "Bridge", "--cover", dir.qpath("cover.png"), "-o",
+                                     QString::fromStdString(image), dir.qpath("a.dsf"), dir.qpath("b.dsf")});
+    CHECK_EQ(run.exitCode, 0);
+    std::set<std::string> names;
+    std::multiset<qint64> sizes;
+    for (const auto& [path, size] : sevenZipTree(image)) {
+        names.insert(path);
+        if (size >= 0)
+            sizes.insert(size);
+    }
+    CHECK(names
+          == (std::set<std::string>{"2C_AUDIO", "2C_AUDIO/2C_AREA1.TOC", "2C_AUDIO/2C_AREA2.TOC",
+                                    "2C_AUDIO/2C_TAREA.2CH", "2C_AUDIO/TRACK001.2CH", "2C_AUDIO/TRACK002.2CH",
+                                    "COVER.PNG", "MASTER1.TOC", "MASTER2.TOC", "MASTER3.TOC"}));
+    std::string isoVolume;
+    CHECK(isoFileSizes(image, &isoVolume) == sizes);
+    CHECK_EQ(isoVolume, std::string("BRIDGE"));
+    const QString extracted = dir.qpath("x");
+    CHECK_EQ(runTool("7z", {"x", "-o" + extracted, QString::fromStdString(image)}).exitCode, 0);
+    CHECK(fileBytes(extracted + "/COVER.PNG") == fileBytes(dir.qpath("cover.png")));
+}
+
+int mountTest()
+{
+    ScratchDir dir;
+    CHECK(makeTrack(dir.path("a.dsf"), 0.5, 440, {"--title", "Mounted"}));
+    const std::string image = dir.path("disc.iso");
+    CHECK_EQ(runEngine({"--dsd-disc", "--title", "Mount", "-o", QString::fromStdString(image), dir.qpath("a.dsf")})
+                 .exitCode,
+             0);
+    const QString point = dir.qpath("mnt");
+    QDir().mkpath(point);
+    QProcess mount;
+    mount.start("mount", {"-o", "loop,ro", "-t", "udf", QString::fromStdString(image), point});
+    if (!mount.waitForFinished(30000) || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0) {
+        std::printf("skipped: this machine cannot mount a UDF image (%s)\n",
+                    mount.readAllStandardError().trimmed().constData());
+        return kSkipped;
+    }
+    const QString file = point + "/DSD_DISC/Mount/01 - Mounted.dsf";
+    CHECK(dsfData(fileBytes(file)) == dsfData(fileBytes(dir.qpath("a.dsf"))));
+    CHECK(fileBytes(point + "/DSD_DISC/Mount.ovp").startsWith("#OVP 1\n#TITLE Mount\n"));
+    QProcess::execute("umount", {point});
+    return finish("dsd_disc_mount");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::string(argv[1]) == "--mount")
+        return mountTest();
+    checkNames();
+    for (const DiscCase& c : discCases())
+        checkDisc(c);
+    checkSacdBridge();
+    return finish("dsd_disc_readers");
+}
