@@ -19,7 +19,7 @@ packages=(
 # The Windows cross build and its test run under wine, when the Windows SDK
 # lies beside the repository (scripts/windows-build.sh).
 if [ -f "$(dirname "$0")/../../shared/windows-sdk/win-sdk.tar.xz" ]; then
-  packages+=(mingw-w64 g++-mingw-w64-x86-64-posix ninja-build wine wine64)
+  packages+=(mingw-w64 g++-mingw-w64-x86-64-posix libz-mingw-w64-dev ninja-build wine wine64)
 fi
 
 missing=()
