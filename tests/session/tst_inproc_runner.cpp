@@ -165,6 +165,7 @@ private slots:
         QCOMPARE(runner.start(scripted("exit:0"), log.sink()), -2);
         QCOMPARE(runner.wait(0), -1000);
         QCOMPARE(runner.wait(-5), -1000);
+#ifndef Q_OS_WIN // asks a POSIX shell and /proc
         // A program started meanwhile must not inherit the run's pipes.
         QTemporaryDir dir;
         const QString seen = dir.filePath(QStringLiteral("fds"));
@@ -172,6 +173,7 @@ private slots:
         QFile seenFile(seen);
         QVERIFY(seenFile.open(QIODevice::ReadOnly));
         QVERIFY2(!seenFile.readAll().contains("pipe:"), "a child inherited a pipe as a standard stream");
+#endif
         QCOMPARE(runner.stop(5000), -61);
         QVERIFY(!runner.isRunning());
         QVERIFY(log.joined().find("got stop\n") != std::string::npos);
