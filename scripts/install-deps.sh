@@ -16,6 +16,11 @@ packages=(
   unzip python3 locales clang-format
   p7zip-full xorriso ffmpeg
 )
+# The Windows cross build and its test run under wine, when the Windows SDK
+# lies beside the repository (scripts/windows-build.sh).
+if [ -f "$(dirname "$0")/../../shared/windows-sdk/win-sdk.tar.xz" ]; then
+  packages+=(mingw-w64 g++-mingw-w64-x86-64-posix libz-mingw-w64-dev ninja-build wine wine64)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -40,11 +40,8 @@ RunResult runProgram(const QStringList& arguments, const QProcessEnvironment& en
 
 QString smokeLineOf(const QByteArray& err)
 {
-    for (const QByteArray& line : err.split('\n')) {
-        if (line.startsWith("ORVI_SMOKE"))
-            return QString::fromUtf8(line);
-    }
-    return {};
+    const QStringList smoke = orvi::test::outputLines(err).filter(QRegularExpression(QStringLiteral("^ORVI_SMOKE")));
+    return smoke.isEmpty() ? QString() : smoke.first();
 }
 
 } // namespace

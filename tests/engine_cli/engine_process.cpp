@@ -31,7 +31,9 @@ void takeLines(QByteArray& pending, std::vector<std::string>& lines, const std::
 {
     qsizetype end;
     while ((end = pending.indexOf('\n')) >= 0) {
-        lines.push_back(pending.left(end).toStdString());
+        // A Windows program's text output ends its lines with CR LF.
+        const qsizetype length = end > 0 && pending[end - 1] == '\r' ? end - 1 : end;
+        lines.push_back(pending.left(length).toStdString());
         pending.remove(0, end + 1);
         if (each)
             each(lines.back());

@@ -33,8 +33,13 @@ EngineRun runEngine(const QStringList& arguments,
                     const std::function<QByteArray(const std::string& line)>& onLine = {},
                     const QByteArray& input = {});
 
-// The exit code as the process reports it: -61 arrives as the byte 195.
+// The exit code as the process reports it: -61 arrives as the byte 195 on
+// POSIX systems, whole on Windows.
+#ifdef _WIN32
+inline constexpr int kStoppedProcessExit = -61;
+#else
 inline constexpr int kStoppedProcessExit = 195;
+#endif
 
 // A fresh, empty directory under the system's temporary folder, removed by
 // the destructor.

@@ -232,6 +232,8 @@ void checkLargeFile()
 
 int main()
 {
+    // A fixed creation time makes the image reproducible: 2025-12-06 01:02:03 UTC.
+    qputenv("SOURCE_DATE_EPOCH", "1764982923");
     QTemporaryDir dir;
     const std::string output = dir.filePath("disc.iso").toStdString();
     const std::string coverPath = dir.filePath("front.jpg").toStdString();
@@ -262,6 +264,7 @@ int main()
     CHECK_EQ(image.u8(16, 0), 1u);
     CHECK_EQ(image.text(16, 1, 5), std::string("CD001"));
     CHECK_EQ(image.text(16, 40, 32), std::string("BRIDGE_ALBUM_                   "));
+    CHECK_EQ(image.text(16, 813, 16), std::string("2025120601020300"));
     CHECK_EQ(le32(image.sector(16) + 80), uint32_t(image.sectors()));
     CHECK_EQ(image.u8(17, 0), 255u);
     CHECK_EQ(image.text(17, 1, 5), std::string("CD001"));

@@ -244,7 +244,8 @@ void generatorCommandLine(const TestFolder& folder)
     usage.start(tool, {"--seconds", "1"});
     usage.waitForFinished();
     CHECK_EQ(usage.exitCode(), 2);
-    CHECK(usage.readAllStandardError().startsWith("error: no output file (-o)\nusage: OrviTestSignal"));
+    // CR LF: the line end of a Windows program's text output.
+    CHECK(usage.readAllStandardError().replace("\r\n", "\n").startsWith("error: no output file (-o)\nusage: OrviTestSignal"));
 }
 
 } // namespace

@@ -17,9 +17,14 @@
 
 #include <algorithm>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#define ORVI_PIPE(fds) _pipe(fds, 4096, _O_BINARY)
+#else
 #include <csignal>
 #include <unistd.h>
+#define ORVI_PIPE(fds) ::pipe(fds)
 #endif
 
 using namespace orvi::enginetest;
@@ -37,10 +42,8 @@ void onTrackStarted(int number, int, void* context)
 {
     auto* plan = static_cast<StopPlan*>(context);
     plan->startedTracks.push_back(number);
-#ifndef _WIN32
     if (number == plan->stopAtTrack)
         CHECK_EQ(::write(plan->stopInput, "stop\n", 5), ssize_t(5));
-#endif
 }
 
 void onPartialImage(const char* path, void* context)
@@ -48,12 +51,11 @@ void onPartialImage(const char* path, void* context)
     static_cast<StopPlan*>(context)->partialImages.push_back(path ? path : "(gone)");
 }
 
-#ifndef _WIN32
 // Runs the entry with a pipe as standard input and standard output captured.
 int runEntry(std::vector<std::string> arguments, StopPlan& plan, std::string& output)
 {
     int input[2];
-    if (::pipe(input) != 0)
+    if (ORVI_PIPE(input) != 0)
         return -1000;
     plan.stopInput = input[1];
     std::FILE* capture = std::tmpfile();
@@ -123,7 +125,6 @@ void stopAfterEachTrack(const std::vector<std::string>& tracks, const std::vecto
         CHECK_EQ(onDisc, size_t(k));
     }
 }
-#endif
 
 // The executable, for both image kinds: a stop already waiting when the run
 // starts ends it after the first track, the disc holds that track alone, and
@@ -193,12 +194,10 @@ int main()
     const std::vector<std::string> tracks = {dir.path("one.dsf"), dir.path("two.dsf"), dir.path("three.dsf")};
     for (size_t t = 0; t < tracks.size(); ++t)
         CHECK(makeTrack(tracks[t], 1.0 + 0.5 * double(t), 500.0 * double(t + 1)));
-#ifndef _WIN32
     stopAfterEachTrack(tracks, {}, dir);
     const std::vector<std::string> mixed = {tracks[0], dir.path("six-a.dsf"), dir.path("six-b.dsf")};
     CHECK(makeTrack(mixed[1], 1.0, 300, {"--channels", "6"}) && makeTrack(mixed[2], 1.2, 900, {"--channels", "6"}));
     stopAfterEachTrack(mixed, {"--dst-stereo"}, dir);
-#endif
     stopThroughTheExecutable(tracks, dir);
 #ifndef _WIN32
     terminatedRunLeavesNothing(dir);

@@ -26,7 +26,18 @@
 
 namespace {
 
-const QString testEngine = QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine");
+const QString testEngine = QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine" ORVI_EXE_SUFFIX);
+
+// Only whether these variables are set counts, so an empty value is set too.
+// Windows cannot hold an empty value (putting one removes the variable).
+void setSwitch(const char* name)
+{
+#ifdef Q_OS_WIN
+    qputenv(name, "1");
+#else
+    qputenv(name, "");
+#endif
+}
 
 // One window with one track and an output path in a fresh folder.
 struct RunSetup {
@@ -162,7 +173,7 @@ private slots:
         QFETCH(QString, logLine);
         QFETCH(QString, status);
         RunSetup run(inProcess, script);
-        qputenv("ORVI_PACK_GUI_NOCONFIRM", "");
+        setSwitch("ORVI_PACK_GUI_NOCONFIRM");
         ModalAnswerer answerer;
         run.start();
         QVERIFY(run.waitForLog(logLine.replace(QStringLiteral("@out"), run.output)));
@@ -373,7 +384,7 @@ private slots:
         RunSetup run(false, QStringLiteral("exit:3"));
         const QString mirror = run.dir.filePath(QStringLiteral("run.log"));
         qputenv("ORVI_PACK_GUI_LOG", mirror.toLocal8Bit());
-        qputenv("ORVI_PACK_GUI_AUTOCLOSE", "");
+        setSwitch("ORVI_PACK_GUI_AUTOCLOSE");
         QTimer::singleShot(0, run.window.get(), [&run] { run.window->runAutorun(run.track + QLatin1Char('|') + run.output); });
         QVERIFY(runEventLoop(20000) < 20000);
         qunsetenv("ORVI_PACK_GUI_LOG");

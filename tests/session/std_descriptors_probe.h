@@ -3,12 +3,71 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+// What descriptors 0, 1 and 2 refer to. A restored descriptor gets a new
+// system handle, so the handle's value says nothing; the kind of object and
+// the run-time library's text or binary mode tell them apart. (Queries for a
+// pipe's name or sizes can wait behind a read blocked on the same pipe.)
+inline QString describeStandardDescriptors()
+{
+    QStringList parts;
+    for (int fd = 0; fd <= 2; ++fd) {
+        const intptr_t raw = _get_osfhandle(fd);
+        if (raw == -1 || raw == -2) {
+            parts.append(QStringLiteral("%1:closed").arg(fd));
+            continue;
+        }
+        // Not on standard input: the run-time library holds a descriptor's
+        // lock through a blocking read, as the engine's read of it.
+        const int mode = fd == 0 ? 0 : _setmode(fd, _O_BINARY);
+        if (mode > 0)
+            _setmode(fd, mode);
+        parts.append(QStringLiteral("%1:type=%2 mode=%3")
+                         .arg(fd)
+                         .arg(GetFileType(reinterpret_cast<HANDLE>(raw)))
+                         .arg(mode, 0, 16));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+inline bool standardOutputIsPipe()
+{
+    const intptr_t raw = _get_osfhandle(1);
+    return raw != -1 && raw != -2 && GetFileType(reinterpret_cast<HANDLE>(raw)) == FILE_TYPE_PIPE;
+}
+
+// Uses up every free run-time descriptor while it lives (the run-time
+// library's table is bounded), so that creating a pipe fails.
+class DescriptorExhaustion
+{
+public:
+    DescriptorExhaustion()
+    {
+        for (int fd = _open("NUL", _O_RDONLY); fd >= 0 && m_filled.size() < 20000; fd = _open("NUL", _O_RDONLY))
+            m_filled.push_back(fd);
+    }
+    ~DescriptorExhaustion()
+    {
+        for (const int fd : m_filled)
+            _close(fd);
+    }
+    DescriptorExhaustion(const DescriptorExhaustion&) = delete;
+    DescriptorExhaustion& operator=(const DescriptorExhaustion&) = delete;
+
+private:
+    std::vector<int> m_filled;
+};
+#else
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <fcntl.h>
 #include <unistd.h>
-
-#include <vector>
 
 // What descriptors 0, 1 and 2 refer to: the file (device and inode) and the
 // descriptor and status flags, as text so that a difference is readable.
@@ -68,3 +127,4 @@ private:
     struct rlimit m_saved {};
     std::vector<int> m_filled;
 };
+#endif

@@ -3,16 +3,25 @@
 #include <QApplication>
 #include <QTest>
 
-#include <fcntl.h>
 #include <string>
-#include <unistd.h>
 #include <vector>
+
+#ifdef _WIN32
+#include <QFile>
+#include <QTemporaryDir>
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 // During an in-process engine run descriptors 1 and 2 of the whole process
 // feed the engine's output pipe, so a failure QtTest reports then would end
 // up in the run's output instead of the test log. Unless the caller chose an
 // output with -o, QtTest writes to a copy of descriptor 1 taken before any
-// run. Runs the tests of `test` like QTEST_MAIN does.
+// run; on Windows, where a descriptor has no path of its own, to a file that
+// is copied to descriptor 1 at the end. Runs the tests of `test` like
+// QTEST_MAIN does.
 template <typename TestClass, typename Application = QApplication>
 int runTestsWithOutputOutsidePipe(int argc, char** argv)
 {
@@ -23,6 +32,14 @@ int runTestsWithOutputOutsidePipe(int argc, char** argv)
     bool outputChosen = false;
     for (const std::string& arg : args)
         outputChosen = outputChosen || arg == "-o";
+#ifdef _WIN32
+    QTemporaryDir logDir;
+    const QString logPath = logDir.filePath(QStringLiteral("log.txt"));
+    if (!outputChosen) {
+        args.push_back("-o");
+        args.push_back(logPath.toStdString() + ",txt");
+    }
+#else
     if (!outputChosen) {
         const int logFd = ::fcntl(1, F_DUPFD_CLOEXEC, 3);
         if (logFd >= 0) {
@@ -30,9 +47,18 @@ int runTestsWithOutputOutsidePipe(int argc, char** argv)
             args.push_back("/dev/fd/" + std::to_string(logFd) + ",txt");
         }
     }
+#endif
     std::vector<char*> pointers;
     for (std::string& arg : args)
         pointers.push_back(arg.data());
     pointers.push_back(nullptr);
-    return QTest::qExec(&test, int(args.size()), pointers.data());
+    const int result = QTest::qExec(&test, int(args.size()), pointers.data());
+#ifdef _WIN32
+    QFile log(logPath);
+    if (!outputChosen && log.open(QIODevice::ReadOnly)) {
+        const QByteArray text = log.readAll();
+        _write(1, text.constData(), unsigned(text.size()));
+    }
+#endif
+    return result;
 }

@@ -6,6 +6,7 @@
 #include "std_descriptors_probe.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -122,6 +123,7 @@ private slots:
         QCOMPARE(runner.start(scripted("exit:0"), log.sink()), -2);
         QCOMPARE(runner.wait(0), -1000);
         QCOMPARE(runner.wait(-5), -1000);
+#ifndef Q_OS_WIN // asks a POSIX shell and /proc
         // A program started meanwhile must not inherit the run's pipes.
         QTemporaryDir dir;
         const QString seen = dir.filePath(QStringLiteral("fds"));
@@ -129,6 +131,7 @@ private slots:
         QFile seenFile(seen);
         QVERIFY(seenFile.open(QIODevice::ReadOnly));
         QVERIFY2(!seenFile.readAll().contains("pipe:"), "a child inherited a pipe as a standard stream");
+#endif
         QCOMPARE(runner.stop(5000), -61);
         QVERIFY(!runner.isRunning());
         QVERIFY(log.joined().find("got stop\n") != std::string::npos);
@@ -231,7 +234,15 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
-        QVERIFY2(text.startsWith("[inproc] dup2 out=1 err=1 in=1 | fileno: in=0 out=1 err=2 | osf: in=0 out=1\n"), text.constData());
+        // "osf": the system handles of descriptors 0 and 1, which are the descriptors themselves on POSIX systems.
+#ifdef Q_OS_WIN
+        const QString handles = QStringLiteral("in=[1-9]\\d* out=[1-9]\\d*");
+#else
+        const QString handles = QStringLiteral("in=0 out=1");
+#endif
+        const QRegularExpression firstLine(
+            QStringLiteral("^\\[inproc\\] dup2 out=1 err=1 in=1 \\| fileno: in=0 out=1 err=2 \\| osf: %1\n").arg(handles));
+        QVERIFY2(firstLine.match(QString::fromUtf8(text)).hasMatch(), text.constData());
         QVERIFY(text.contains("[inproc] calling entry argc=4\n"));
         QVERIFY(text.contains("[inproc] entry rc=3\n"));
         QVERIFY(text.contains(QByteArray::fromStdString(pipeReady)));

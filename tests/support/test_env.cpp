@@ -7,12 +7,12 @@ namespace orvi::test {
 
 QString programPath()
 {
-    return QStringLiteral(ORVI_BUILD_DIR "/OrviLathe");
+    return QStringLiteral(ORVI_BUILD_DIR "/OrviLathe" ORVI_EXE_SUFFIX);
 }
 
 QString enginePath()
 {
-    return QStringLiteral(ORVI_BUILD_DIR "/OrviPackEngine");
+    return QStringLiteral(ORVI_BUILD_DIR "/OrviPackEngine" ORVI_EXE_SUFFIX);
 }
 
 QProcessEnvironment programEnvironment(const QString& settingsDir, const QString& language)
@@ -49,6 +49,17 @@ bool writeFileBytes(const QString& path, const QByteArray& bytes, bool executabl
 QString sha256Hex(const QByteArray& bytes)
 {
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+QStringList outputLines(const QByteArray& output)
+{
+    QStringList lines;
+    for (QByteArray line : output.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines.append(QString::fromUtf8(line));
+    }
+    return lines;
 }
 
 } // namespace orvi::test

@@ -14,7 +14,9 @@
 #include <vector>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #define ORVI_READ _read
 #else
 #include <unistd.h>
@@ -122,8 +124,14 @@ int runScript(int argc, char** argv, bool ownProcess)
         } else if (command == "exit") {
             return std::atoi(value.c_str());
         } else if (command == "crash") {
-            if (ownProcess)
+            if (ownProcess) {
+#ifdef _WIN32
+                // abort() is an ordinary exit with code 3 on Windows; a crash
+                // ends the process with an exception status.
+                TerminateProcess(GetCurrentProcess(), EXCEPTION_ACCESS_VIOLATION);
+#endif
                 std::abort();
+            }
             emit(stdout, "crash skipped in-process\n");
             return 134;
         } else if (command == "throw") {
@@ -147,6 +155,11 @@ int scriptedEngineMain(int argc, char** argv)
 
 int scriptedEngineProcessMain(int argc, char** argv)
 {
+#ifdef _WIN32
+    // The script's bytes exactly, without CR before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     try {
         return runScript(argc, argv, true);
     } catch (const std::exception& error) {

@@ -342,7 +342,7 @@ void UpdateDialogsTest::programStartupCheck()
     QCOMPARE(program.exitCode(), 0);
 
     const QStringList updateLines =
-        QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^\\[update\\]")));
+        orvi::test::outputLines(program.readAllStandardError()).filter(QRegularExpression(QStringLiteral("^\\[update\\]")));
     QCOMPARE(updateLines, QStringList{expectedLine});
 }
 

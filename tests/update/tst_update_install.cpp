@@ -14,7 +14,12 @@
 #include <QtTest>
 
 #include <functional>
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 using orvi::UpdateChecker;
 using orvi::UpdateInfo;
@@ -83,6 +88,7 @@ void UpdateInstallTest::initTestCase()
     QVERIFY(m_temp.isValid());
     // The download folder lies under the temporary folder: keep it inside this test's own.
     qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
+    qputenv("TMP", QFile::encodeName(QDir::toNativeSeparators(m_temp.path()))); // Windows
     QCOMPARE(downloads(), m_temp.path() + QStringLiteral("/orvi-update"));
     QVERIFY(m_http.listen());
     m_http.serve(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
@@ -358,9 +364,15 @@ void UpdateInstallTest::oversizedPayloadIsCutShort()
     UpdateInfo info;
     info.installer = payload(QStringLiteral("/huge.run"), "0123456789");
     const auto peakRssKiB = [] {
+#ifdef _WIN32
+        PROCESS_MEMORY_COUNTERS counters{};
+        K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+        return qint64(counters.PeakWorkingSetSize / 1024);
+#else
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
         return qint64(usage.ru_maxrss);
+#endif
     };
     const qint64 peakBefore = peakRssKiB();
     const InstallRun run = runInstall(info);

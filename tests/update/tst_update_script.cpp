@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -56,6 +57,8 @@ private slots:
     void windowsSteps_data();
     void windowsSteps();
     void windowsQuoting();
+    void windowsRun_data();
+    void windowsRun();
     void posixQuotingAndElevation();
     void posixRunCopiesAndRestarts();
     void posixRunUnpacksZip_data();
@@ -119,6 +122,96 @@ void UpdateScriptTest::windowsQuoting()
 
 // Single quotes around every path; only the install stage is elevated, the
 // restart stays with the waiting, unprivileged stage.
+void UpdateScriptTest::windowsRun_data()
+{
+    QTest::addColumn<QString>("overwrite"); // a payload name in the downloads folder; "missing.bin" is not there
+    QTest::addColumn<QString>("installer");
+    QTest::addColumn<QByteArray>("installerRecord");
+    QTest::addColumn<bool>("restarted");
+    QTest::newRow("copy and restart") << "payload.bin" << "" << QByteArray() << true;
+    QTest::newRow("copy fails, installer") << "missing.bin" << "setup.exe" << QByteArray("started /S\n") << true;
+    QTest::newRow("installer fails") << "" << "failing-setup.exe" << QByteArray("started /S\n") << false;
+}
+
+#if defined(Q_OS_WIN)
+namespace {
+QByteArray runCmd(const QString& commandLine, int timeoutMs)
+{
+    QProcess cmd;
+    cmd.setProgram(QStringLiteral("cmd.exe"));
+    cmd.setNativeArguments(commandLine);
+    cmd.start();
+    if (!cmd.waitForFinished(timeoutMs))
+        cmd.kill();
+    return cmd.readAllStandardOutput();
+}
+} // namespace
+#endif
+
+void UpdateScriptTest::windowsRun()
+{
+#if !defined(Q_OS_WIN)
+    QSKIP("the command script runs under cmd.exe");
+#else
+    QFETCH(QString, overwrite);
+    QFETCH(QString, installer);
+    QFETCH(QByteArray, installerRecord);
+    QFETCH(bool, restarted);
+    QTemporaryDir root;
+    const QString programDir = root.path() + QStringLiteral("/program dir");
+    const QString downloads = root.path() + QStringLiteral("/orvi-update");
+    QVERIFY(QDir().mkpath(programDir) && QDir().mkpath(downloads));
+    const QString standIn = QCoreApplication::applicationDirPath() + QStringLiteral("/update_stand_in.exe");
+    QVERIFY(QFile::copy(standIn, programDir + QStringLiteral("/OrviLathe.exe")));
+    if (overwrite == QLatin1String("payload.bin"))
+        QVERIFY(writeExecutable(downloads + QStringLiteral("/payload.bin"), "new data\n"));
+    if (!installer.isEmpty())
+        QVERIFY(QFile::copy(standIn, downloads + QLatin1Char('/') + installer));
+
+    QProcess stillRunning;
+    stillRunning.start(QStringLiteral("ping"), {QStringLiteral("-n"), QStringLiteral("2"), QStringLiteral("127.0.0.1")});
+    QVERIFY(stillRunning.waitForStarted());
+    UpdateScriptInputs inputs;
+    inputs.processId = stillRunning.processId();
+    if (!overwrite.isEmpty())
+        inputs.overwritePath = QDir::toNativeSeparators(downloads + QLatin1Char('/') + overwrite);
+    if (!installer.isEmpty())
+        inputs.installerPath = QDir::toNativeSeparators(downloads + QLatin1Char('/') + installer);
+    inputs.programDir = QDir::toNativeSeparators(programDir);
+    inputs.programFile = QStringLiteral("OrviLathe.exe");
+    QString script = orvi::windowsUpdateScript(inputs);
+    const bool andIgnored = runCmd(QStringLiteral("/c \"cmd /c exit 1 && echo ran\""), 10000).contains("ran");
+    if (andIgnored) {
+        qInfo("this cmd.exe (wine 8) runs what follows && after a failure: the wait loop would never end, so it is left out");
+        script.remove(script.indexOf(QStringLiteral(":wait")), script.indexOf(QStringLiteral("goto wait)\r\n")) + 12
+                                                                   - script.indexOf(QStringLiteral(":wait")));
+    }
+    const QString scriptPath = downloads + QStringLiteral("/orvi-update.cmd");
+    QVERIFY(writeExecutable(scriptPath, script.toUtf8()));
+
+    QElapsedTimer timer;
+    timer.start();
+    runCmd(QStringLiteral("/c \"%1\"").arg(QDir::toNativeSeparators(scriptPath)), 30000);
+    if (!andIgnored)
+        QVERIFY2(timer.elapsed() >= 800, "the script must wait for the program to end");
+    stillRunning.waitForFinished();
+    if (overwrite == QLatin1String("payload.bin"))
+        QCOMPARE(readAll(programDir + QStringLiteral("/payload.bin")), QByteArray("new data\n"));
+    if (!installer.isEmpty())
+        QCOMPARE(readAll(downloads + QLatin1Char('/') + QFileInfo(installer).completeBaseName() + QStringLiteral(".txt")),
+                 installerRecord);
+    const QString restartRecord = programDir + QStringLiteral("/OrviLathe.txt");
+    if (restarted)
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(restartRecord), QByteArray("started\n"), 10000);
+    QCOMPARE(QFile::exists(programDir + QStringLiteral("/update-failed.txt")), !restarted);
+    if (!restarted) {
+        QCOMPARE(readAll(programDir + QStringLiteral("/update-failed.txt")).trimmed(),
+                 QByteArray("update did not finish; the program was NOT restarted"));
+        QVERIFY(!QFile::exists(restartRecord));
+    }
+#endif
+}
+
 void UpdateScriptTest::posixQuotingAndElevation()
 {
     UpdateScriptInputs inputs;

@@ -1,6 +1,7 @@
 #include "image/file_system_bridge.h"
 
 #include "image/byte_writer.h"
+#include "image/creation_time.h"
 #include "image/sacd_layout.h"
 #include "image/udf_bridge.h"
 
@@ -26,7 +27,7 @@ constexpr uint64_t kMaxExtentBytes = 0xFFFFF800ull; // largest multiple of 2048 
 constexpr size_t kMaxIsoName = 30; // level 2, without ";1"
 
 struct Timestamp {
-    QDateTime utc = QDateTime::currentDateTimeUtc();
+    QDateTime utc = imageCreationTime();
 };
 
 char dCharacter(char c)

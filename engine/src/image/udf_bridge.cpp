@@ -1,6 +1,7 @@
 #include "image/udf_bridge.h"
 
 #include "image/byte_writer.h"
+#include "image/creation_time.h"
 #include "image/sacd_layout.h"
 
 #include <QDateTime>
@@ -421,7 +422,7 @@ uint32_t udfTailSectors(const BridgeVolume& volume)
 
 std::vector<uint8_t> buildUdf(const BridgeVolume& volume, std::vector<uint8_t>& front)
 {
-    const QDateTime time = QDateTime::currentDateTimeUtc();
+    const QDateTime time = imageCreationTime();
     const TailPlan plan = planTail(volume);
     const char* recognition[3] = {"BEA01", "NSR02", "TEA01"};
     for (uint32_t i = 0; i < 3; ++i) {
