@@ -3,6 +3,7 @@
 #include "engine_checks.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -90,6 +91,12 @@ ScratchDir::~ScratchDir() { QDir(QString::fromStdString(root_)).removeRecursivel
 std::string ScratchDir::path(const std::string& name) const { return root_ + "/" + name; }
 
 bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+bool writeFile(const std::string& path, const QByteArray& bytes)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 bool makeTrack(const std::string& path, double seconds, double frequency, const QStringList& tagOptions)
 {

@@ -51,6 +51,7 @@ private:
 };
 
 bool fileExists(const std::string& path);
+bool writeFile(const std::string& path, const QByteArray& bytes);
 
 // Writes a generated stereo DSD64 tone with the test-signal tool; extra
 // arguments are its tag options.
