@@ -50,6 +50,15 @@ std::map<std::string, Entry> readDirectory(const Image& image, uint32_t lsn, uin
     return entries;
 }
 
+void checkEntries(const std::map<std::string, Entry>& directory, const std::map<std::string, Entry>& expected)
+{
+    for (const auto& [name, want] : expected) {
+        const auto it = directory.find(name);
+        if (!CHECK(it != directory.end() && it->second.lsn == want.lsn && it->second.size == want.size))
+            std::fprintf(stderr, "  %s missing or misplaced\n", name.c_str());
+    }
+}
+
 // Descriptor tags of UDF: checksum over the 16 tag bytes but the fifth,
 // CRC-ITU-T over the body.
 bool udfTagValid(const uint8_t* d, uint32_t id, uint32_t location)
@@ -144,26 +153,19 @@ void checkUdf(const Image& image, const std::map<std::string, Entry>& isoRoot, c
         return;
     const uint8_t* fsd = image.sector(partitionStart + fileSetBlock);
     CHECK(udfTagValid(fsd, 256, fileSetBlock));
+    // Each file at the extent the ISO 9660 tree gives it.
+    const auto sameFiles = [](const std::map<std::string, UdfFile>& udf, const std::map<std::string, Entry>& iso) {
+        CHECK_EQ(udf.size(), iso.size() - 2); // ISO lists "." and ".." as records
+        for (const auto& [name, entry] : iso) {
+            const auto it = udf.find(name);
+            CHECK((entry.flags & 2) || (it != udf.end() && it->second.lsn == entry.lsn && it->second.size == entry.size));
+        }
+    };
     const auto root = readUdfDirectory(image, partitionStart, le32(fsd + 404));
-    CHECK_EQ(root.size(), isoRoot.size() - 2); // ISO lists "." and ".." as records
-    for (const auto& [name, entry] : isoRoot) {
-        const auto it = root.find(name);
-        if (entry.flags & 2)
-            continue;
-        CHECK(it != root.end() && it->second.lsn == entry.lsn && it->second.size == entry.size);
-    }
+    sameFiles(root, isoRoot);
     const auto audioDir = root.find("2C_AUDIO");
-    CHECK(audioDir != root.end() && audioDir->second.directory);
-    if (audioDir == root.end())
-        return;
-    const auto audio = readUdfDirectory(image, partitionStart, audioDir->second.lsn);
-    CHECK_EQ(audio.size(), isoAudio.size() - 2);
-    for (const auto& [name, entry] : isoAudio) {
-        if (entry.flags & 2)
-            continue;
-        const auto it = audio.find(name);
-        CHECK(it != audio.end() && it->second.lsn == entry.lsn && it->second.size == entry.size);
-    }
+    if (CHECK(audioDir != root.end() && audioDir->second.directory))
+        sameFiles(readUdfDirectory(image, partitionStart, audioDir->second.lsn), isoAudio);
 }
 
 // A Track Area beyond 4 GiB: ISO 9660 records it as several extents (all but
@@ -270,21 +272,10 @@ int main()
     const auto root = readDirectory(image, le32(rootRecord + 2), le32(rootRecord + 10));
     const uint32_t tocLength = image.u16(544, 10);
     const uint32_t toc2 = image.u32(510, 68);
-    for (uint32_t copy = 0; copy < 3; ++copy) {
-        const auto it = root.find("MASTER" + std::to_string(copy + 1) + ".TOC");
-        CHECK(it != root.end());
-        if (it != root.end()) {
-            CHECK_EQ(it->second.lsn, 510 + 10 * copy);
-            CHECK_EQ(it->second.size, 20480u);
-        }
-    }
-    const auto coverEntry = root.find("COVER.JPG");
-    CHECK(coverEntry != root.end());
-    if (coverEntry != root.end()) {
-        CHECK_EQ(coverEntry->second.lsn, toc2 + tocLength); // after the last area
-        CHECK_EQ(coverEntry->second.size, uint32_t(cover.size()));
-        CHECK_EQ(image.text(coverEntry->second.lsn, 0, cover.size()), cover);
-    }
+    checkEntries(root, {{"MASTER1.TOC", {510, 20480, 0}}, {"MASTER2.TOC", {520, 20480, 0}},
+                        {"MASTER3.TOC", {530, 20480, 0}}, {"COVER.JPG", {toc2 + tocLength, uint32_t(cover.size()), 0}}});
+    if (root.contains("COVER.JPG")) // after the last area
+        CHECK_EQ(image.text(toc2 + tocLength, 0, cover.size()), cover);
     const auto audioEntry = root.find("2C_AUDIO");
     CHECK(audioEntry != root.end());
     if (audioEntry == root.end())
@@ -301,16 +292,7 @@ int main()
         {"TRACK001.2CH", {image.u32(545, 8), image.u32(545, 1028) * kSector, 0}},
         {"TRACK002.2CH", {image.u32(545, 12), image.u32(545, 1032) * kSector, 0}},
     };
-    for (const auto& [name, want] : expected) {
-        const auto it = audio.find(name);
-        CHECK(it != audio.end());
-        if (it == audio.end()) {
-            std::fprintf(stderr, "  missing %s\n", name.c_str());
-            continue;
-        }
-        CHECK_EQ(it->second.lsn, want.lsn);
-        CHECK_EQ(it->second.size, want.size);
-    }
+    checkEntries(audio, expected);
     checkUdf(image, root, audio);
     checkLargeFile();
     return finish("image_bridge_test");
