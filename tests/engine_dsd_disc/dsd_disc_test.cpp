@@ -243,14 +243,11 @@ void checkDisc(const DiscCase& c)
         CHECK_EQ(tags["title"], c.tracks[i].title.toStdString());
         CHECK_EQ(tags["track"], std::to_string(i + 1) + "/" + std::to_string(c.files.size()));
         CHECK_EQ(tags["codec_type"], std::string(withCover ? "audiovideo" : "audio"));
-        if (withCover) {
-            CHECK_EQ(tags["album"], std::string("Åsa: Live/2024"));
-            CHECK_EQ(tags["artist"], std::string("Ensemble"));
-            CHECK_EQ(tags["album_artist"], std::string("Ensemble"));
-            CHECK_EQ(tags["genre"], std::string("Jazz"));
-            CHECK_EQ(tags["date"], std::string("2024-05-06"));
-            CHECK_EQ(tags["disc"], std::string("1/2"));
-        }
+        if (withCover)
+            for (const auto& [key, value] : {std::pair{"album", "Åsa: Live/2024"}, {"artist", "Ensemble"},
+                                             {"album_artist", "Ensemble"}, {"genre", "Jazz"}, {"date", "2024-05-06"},
+                                             {"disc", "1/2"}})
+                CHECK_EQ(tags[key], std::string(value));
         if (c.tracks[i].suffix == "dff")
             CHECK(decodedAudio(file) == decodedAudio(inputs[qsizetype(i)]) && !decodedAudio(file).isEmpty());
         else

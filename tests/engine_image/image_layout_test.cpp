@@ -7,6 +7,7 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstring>
 
 using namespace imagetest;
@@ -157,14 +158,8 @@ int main()
     CHECK(std::memcmp(image.sector(510), image.sector(520), 10 * kSector) == 0);
     CHECK(std::memcmp(image.sector(510), image.sector(530), 10 * kSector) == 0);
     // Only the file-system bridge (from sector 16 on, below 400) lies before the master TOC.
-    bool zeroBefore = true;
-    for (uint64_t i = 0; i < 16u * kSector; ++i)
-        zeroBefore = zeroBefore && image.bytes[i] == 0;
-    for (uint64_t i = 400u * kSector; i < 510u * kSector; ++i)
-        zeroBefore = zeroBefore && image.bytes[i] == 0;
-    for (uint64_t i = 540u * kSector; i < 544u * kSector; ++i)
-        zeroBefore = zeroBefore && image.bytes[i] == 0;
-    CHECK(zeroBefore);
+    for (const auto& [first, end] : {std::pair{0u, 16u}, {400u, 510u}, {540u, 544u}})
+        CHECK(std::all_of(image.sector(first), image.sector(end), [](uint8_t b) { return b == 0; }));
 
     // Stereo Area TOC-1 at 544.
     const uint32_t tocLength = image.u16(544, 10);
