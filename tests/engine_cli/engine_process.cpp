@@ -92,6 +92,19 @@ std::string ScratchDir::path(const std::string& name) const { return root_ + "/"
 
 bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
 
+Tool runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    Tool tool;
+    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
+        tool.exitCode = process.exitCode();
+    tool.out = process.readAllStandardOutput();
+    if (tool.exitCode != 0)
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAllStandardError().constData());
+    return tool;
+}
+
 bool writeFile(const std::string& path, const QByteArray& bytes)
 {
     QFile file(QString::fromStdString(path));

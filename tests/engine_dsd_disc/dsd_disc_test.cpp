@@ -24,24 +24,6 @@ namespace {
 
 constexpr int kSkipped = 77;
 
-struct Tool {
-    int exitCode = -1;
-    QByteArray out;
-};
-
-Tool runTool(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    Tool tool;
-    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
-        tool.exitCode = process.exitCode();
-    tool.out = process.readAllStandardOutput();
-    if (tool.exitCode != 0)
-        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAllStandardError().constData());
-    return tool;
-}
-
 // Path -> size (-1 for a folder) as `7z l -slt` lists the UDF tree.
 std::map<std::string, qint64> sevenZipTree(const std::string& image)
 {
