@@ -66,8 +66,7 @@ void checkUdf(const Image& image)
     CHECK_EQ(image.text(18, 1, 5), std::string("BEA01"));
     CHECK_EQ(image.text(19, 1, 5), std::string("NSR02"));
     CHECK_EQ(image.text(20, 1, 5), std::string("TEA01"));
-    CHECK_EQ(image.u16(256, 0), 0x0200u); // anchor tags, little-endian 2
-    CHECK_EQ(image.u16(uint32_t(image.sectors() - 1), 0), 0x0200u);
+    CHECK_EQ(image.u16(256, 0), 0x0200u); // the first anchor (tag 2, little-endian); the layout test checks the last
     bool logicalVolume = false;
     for (uint32_t lsn = le32(image.sector(256) + 20); lsn < 300 && !logicalVolume; ++lsn) {
         const uint8_t* d = image.sector(lsn);
