@@ -5,7 +5,6 @@
 #include "engine_process.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 
 #include <algorithm>
@@ -53,9 +52,7 @@ void invalidValuesAndInputsTogether()
     ScratchDir dir;
     const std::string good = dir.path("good.dsf");
     CHECK(makeTrack(good, 1.0, 1000));
-    QFile text(dir.qpath("notes.dsf"));
-    CHECK(text.open(QIODevice::WriteOnly) && text.write("just some text, not audio at all") > 0);
-    text.close();
+    CHECK(writeFile(dir.path("notes.dsf"), "just some text, not audio at all"));
     const std::string output = dir.path("disc.iso");
 
     const EngineRun run = runEngine({"--genre", "Polka", "--barcode", "036000291453", "--cover",
@@ -80,12 +77,8 @@ void coverPictureChecked()
     ScratchDir dir;
     const std::string track = dir.path("t.dsf");
     CHECK(makeTrack(track, 1.0, 1000));
-    QFile big(dir.qpath("big.jpg"));
-    CHECK(big.open(QIODevice::WriteOnly) && big.write(QByteArray(16 * 1024 * 1024 + 1, '\xff')) > 0);
-    big.close();
-    QFile broken(dir.qpath("broken.png"));
-    CHECK(broken.open(QIODevice::WriteOnly) && broken.write("\x89PNG\r\n\x1a\n and then nothing") > 0);
-    broken.close();
+    CHECK(writeFile(dir.path("big.jpg"), QByteArray(16 * 1024 * 1024 + 1, '\xff')));
+    CHECK(writeFile(dir.path("broken.png"), "\x89PNG\r\n\x1a\n and then nothing"));
     // A JPEG cut short still decodes, with grey where the rest was: refused.
     QImage picture(256, 256, QImage::Format_RGB32);
     for (int y = 0; y < 256; ++y)
@@ -94,9 +87,7 @@ void coverPictureChecked()
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     CHECK(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "JPEG", 90));
-    QFile cut(dir.qpath("cut.jpg"));
-    CHECK(cut.open(QIODevice::WriteOnly) && cut.write(jpeg.left(jpeg.size() / 2)) > 0);
-    cut.close();
+    CHECK(writeFile(dir.path("cut.jpg"), jpeg.left(jpeg.size() / 2)));
     for (const auto& [name, problem] : {std::pair{"big.jpg", "is larger than 16 MiB"},
                                         {"broken.png", "is damaged: byte 8 does not start a PNG chunk"},
                                         {"absent.jpg", "does not exist"}, {"cut.jpg", "is damaged: "}}) {
@@ -129,10 +120,7 @@ void outputNamingAnInputRefused()
     const std::string track = dir.path("t.dsf");
     CHECK(makeTrack(track, 1.0, 1000));
     const auto trackBytes = std::filesystem::file_size(track);
-    for (const char* name : {"sheet.cue", "cover.jpg"}) {
-        QFile junk(dir.qpath(name));
-        CHECK(junk.open(QIODevice::WriteOnly) && junk.write("junk") > 0);
-    }
+    CHECK(writeFile(dir.path("sheet.cue"), "junk") && writeFile(dir.path("cover.jpg"), "junk"));
     std::filesystem::create_directory(dir.path("sub"));
     std::filesystem::create_symlink(track, dir.path("link.iso"));
     std::filesystem::create_hard_link(track, dir.path("hard.iso"));
@@ -166,18 +154,14 @@ void cueSheetTextNamedByItsLine()
     const std::string track = dir.path("t.dsf");
     CHECK(makeTrack(track, 1.0, 1000));
     const std::string cue = dir.path("sheet.cue");
-    QFile sheet(QString::fromStdString(cue));
-    CHECK(sheet.open(QIODevice::WriteOnly) && sheet.write("TITLE \"R\xEAveries\"\nTRACK 01 AUDIO\n  TITLE \"\x81\"\n") > 0);
-    sheet.close();
+    CHECK(writeFile(cue, "TITLE \"R\xEAveries\"\nTRACK 01 AUDIO\n  TITLE \"\x81\"\n"));
     const EngineRun run = runEngine({"--cue", QString::fromStdString(cue), "--cue-charset", "windows-1251", "-o",
                                      dir.qpath("x.iso"), QString::fromStdString(track)});
     CHECK_EQ(run.exitCode, 1);
     CHECK(run.err == std::vector<std::string>{"error: " + cue + ":3 TITLE: \"\u0403\" cannot be written in any disc "
                                               "character set (ISO 8859-1, GB 2312, Big5, Shift-JIS, KSC 5601)"});
     const std::string clean = dir.path("clean.cue");
-    QFile cleanSheet(QString::fromStdString(clean));
-    CHECK(cleanSheet.open(QIODevice::WriteOnly) && cleanSheet.write("TITLE \"R\xEAveries\"\nTRACK 01 AUDIO\n") > 0);
-    cleanSheet.close();
+    CHECK(writeFile(clean, "TITLE \"R\xEAveries\"\nTRACK 01 AUDIO\n"));
     const EngineRun detected = runEngine({"--cue", QString::fromStdString(clean), "-o", dir.qpath("y.iso"),
                                           QString::fromStdString(track)});
     CHECK(detected.outHas("CUE sheet " + clean + " read as windows-1252 (detected; --cue-charset NAME overrides)"));
@@ -186,9 +170,7 @@ void cueSheetTextNamedByItsLine()
 void readingToolsRefuseWhatIsNotAnImage()
 {
     ScratchDir dir;
-    QFile junk(dir.qpath("junk.iso"));
-    CHECK(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(600 * 2048, 'x')) > 0);
-    junk.close();
+    CHECK(writeFile(dir.path("junk.iso"), QByteArray(600 * 2048, 'x')));
     const EngineRun inspect = runEngine({"--inspect", dir.qpath("junk.iso")});
     CHECK_EQ(inspect.exitCode, 1);
     CHECK(inspect.err == std::vector<std::string>{"error: " + dir.path("junk.iso")

@@ -63,11 +63,6 @@ void repeatedAndBlankValues()
           == (std::vector<std::string>{"--album: the value is only spaces",
                                        "--track-title 1: given twice (\"One\" and \"Uno\"); give it once",
                                        "--track-artist 2: the value is only spaces"}));
-    CHECK(judge({"--cue", "a.cue", "--cue-charset", "klingon"}).errors
-          == std::vector<std::string>{"--cue-charset: \"klingon\" is not a character set name this system knows "
-                                      "(e.g. windows-1252, GBK, Big5, Shift_JIS, EUC-KR, UTF-8)"});
-    CHECK(judge({"--cue-charset", "EUC-KR"}).errors
-          == std::vector<std::string>{"--cue-charset: there is no --cue sheet to read with it"});
     CHECK_EQ(judge({"--cue", "a.cue", "--cue-charset", "euc-kr"}).settings.cueCharset, std::string("euc-kr"));
 }
 
@@ -93,7 +88,6 @@ void genreByNameOrIndex()
     CHECK_EQ(judge({"--genre", "classical"}).settings.genreIndex, uint16_t(5));
     CHECK_EQ(judge({"--genre", "RHYTHM & BLUES"}).settings.genreIndex, uint16_t(24));
     CHECK_EQ(judge({"--genre", "29"}).settings.genreIndex, uint16_t(29));
-    CHECK(judge({"--genre", "0"}).errors == std::vector<std::string>{"--genre: genre index 0 is not in 1..29"});
     const SettingsCheck unknown = judge({"--genre", "Polka"});
     CHECK_EQ(unknown.errors.size(), size_t(1));
     CHECK_EQ(unknown.errors.front().substr(0, 70),
@@ -116,7 +110,6 @@ void datesAndYears()
 
     const SettingsCheck year = judge({"--year", "1999"});
     CHECK(year.settings.date && year.settings.date->year == 1999 && year.settings.date->month == 0);
-    CHECK(judge({"--year", "99"}).errors == std::vector<std::string>{"--year: \"99\" is not a year (YYYY)"});
 
     const SettingsCheck both = judge({"--year", "1999", "--date", "2001-05-06"});
     CHECK(both.errors.empty());
@@ -128,19 +121,9 @@ void datesAndYears()
 void catalogueAndBarcode()
 {
     CHECK_EQ(judge({"--catalog", "ABC-123 456/7890"}).settings.catalogNumber, std::string("ABC-123 456/7890"));
-    CHECK(judge({"--catalog", "ABCDEFGHIJKLMNOPQ"}).errors
-          == std::vector<std::string>{"--catalog: \"ABCDEFGHIJKLMNOPQ\" is longer than 16 characters"});
-    CHECK(judge({"--catalog", "K\xc3\xb6ln"}).errors
-          == std::vector<std::string>{
-              "--catalog: \"K\xc3\xb6ln\" has characters outside ISO 646 (printable ASCII)"});
 
     CHECK_EQ(judge({"--barcode", "036000291452"}).settings.catalogNumber, std::string("036000291452")); // UPC-A
     CHECK_EQ(judge({"--barcode", "4006381333931"}).settings.catalogNumber, std::string("4006381333931")); // EAN-13
-    CHECK(judge({"--barcode", "4006381333932"}).errors
-          == std::vector<std::string>{"--barcode: \"4006381333932\" has a wrong check digit (expected 1)"});
-    CHECK(judge({"--barcode", "12345"}).errors
-          == std::vector<std::string>{
-              "--barcode: \"12345\" is not a UPC-A (12 digits) or EAN-13 (13 digits) barcode"});
 
     const SettingsCheck both = judge({"--barcode", "036000291452", "--catalog", "CAT 1"});
     CHECK(both.errors.empty());
@@ -155,32 +138,18 @@ void discNumbers()
     const SettingsCheck set = judge({"--disc", "2", "--disc-total", "3"});
     CHECK(set.errors.empty());
     CHECK(set.settings.discNumber == 2 && set.settings.discTotal == 3);
-    CHECK(judge({"--disc", "4", "--disc-total", "3"}).errors
-          == std::vector<std::string>{"--disc: disc 4 is greater than --disc-total 3"});
-    CHECK(judge({"--disc-total", "65536"}).errors
-          == std::vector<std::string>{"--disc-total: \"65536\" is not a whole number in 1..65535"});
-    CHECK(judge({"--disc", "0"}).errors == std::vector<std::string>{"--disc: \"0\" is not a whole number in 1..65535"});
     CHECK_EQ(judge({"--disc", "3"}).settings.discTotal, uint16_t(3));
 }
 
 void pauseAndDstOrder()
 {
-    CHECK_EQ(pauseFramesFor(0), 0u);
-    CHECK_EQ(pauseFramesFor(1), 1u);
-    CHECK_EQ(pauseFramesFor(150), 1u);
-    CHECK_EQ(pauseFramesFor(588), 1u);   // exactly one frame
-    CHECK_EQ(pauseFramesFor(589), 2u);
-    CHECK_EQ(pauseFramesFor(44100), 75u);
-    CHECK_EQ(pauseFramesFor(200000), 341u);
+    // 588 samples are exactly one frame.
+    for (const auto& [samples, frames] : {std::pair{0, 0u}, {1, 1u}, {150, 1u}, {588, 1u}, {589, 2u}, {44100, 75u},
+                                          {200000, 341u}})
+        CHECK_EQ(pauseFramesFor(samples), frames);
     CHECK_EQ(judge({}).settings.pauseFrames, 1u);
     CHECK_EQ(judge({"--pause", "0"}).settings.pauseFrames, 0u);
-    CHECK(judge({"--pause", "-1"}).errors
-          == std::vector<std::string>{"--pause: \"-1\" is not a whole number in 0..200000"});
-    CHECK(judge({"--pause", "200001"}).errors
-          == std::vector<std::string>{"--pause: \"200001\" is not a whole number in 0..200000"});
     CHECK_EQ(judge({"--dst-compression", "1"}).settings.dstOrder, 1);
-    CHECK(judge({"--dst-compression", "129"}).errors
-          == std::vector<std::string>{"--dst-compression: \"129\" is not a whole number in 1..128"});
 }
 
 void perTrackOptions()
@@ -221,6 +190,34 @@ void textsAndLaterVersionOptions()
     CHECK(!judge({}).settings.dstOrderGiven);
 }
 
+// Values refused on their own, each with its one message.
+void singleValueRefusals()
+{
+    const struct {
+        std::vector<std::string> options;
+        std::string error;
+    } cases[] = {
+        {{"--cue", "a.cue", "--cue-charset", "klingon"},
+         "--cue-charset: \"klingon\" is not a character set name this system knows (e.g. windows-1252, GBK, "
+         "Big5, Shift_JIS, EUC-KR, UTF-8)"},
+        {{"--cue-charset", "EUC-KR"}, "--cue-charset: there is no --cue sheet to read with it"},
+        {{"--genre", "0"}, "--genre: genre index 0 is not in 1..29"},
+        {{"--year", "99"}, "--year: \"99\" is not a year (YYYY)"},
+        {{"--catalog", "ABCDEFGHIJKLMNOPQ"}, "--catalog: \"ABCDEFGHIJKLMNOPQ\" is longer than 16 characters"},
+        {{"--catalog", "K\xc3\xb6ln"}, "--catalog: \"K\xc3\xb6ln\" has characters outside ISO 646 (printable ASCII)"},
+        {{"--barcode", "4006381333932"}, "--barcode: \"4006381333932\" has a wrong check digit (expected 1)"},
+        {{"--barcode", "12345"}, "--barcode: \"12345\" is not a UPC-A (12 digits) or EAN-13 (13 digits) barcode"},
+        {{"--disc", "4", "--disc-total", "3"}, "--disc: disc 4 is greater than --disc-total 3"},
+        {{"--disc-total", "65536"}, "--disc-total: \"65536\" is not a whole number in 1..65535"},
+        {{"--disc", "0"}, "--disc: \"0\" is not a whole number in 1..65535"},
+        {{"--pause", "-1"}, "--pause: \"-1\" is not a whole number in 0..200000"},
+        {{"--pause", "200001"}, "--pause: \"200001\" is not a whole number in 0..200000"},
+        {{"--dst-compression", "129"}, "--dst-compression: \"129\" is not a whole number in 1..128"},
+    };
+    for (const auto& c : cases)
+        CHECK(judge(c.options).errors == std::vector<std::string>{c.error});
+}
+
 void allValueProblemsTogether()
 {
     const SettingsCheck check =
@@ -245,6 +242,7 @@ int main()
     pauseAndDstOrder();
     perTrackOptions();
     textsAndLaterVersionOptions();
+    singleValueRefusals();
     allValueProblemsTogether();
     return orvi::enginetest::finish("engine_option_checks");
 }

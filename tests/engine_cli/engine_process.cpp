@@ -3,6 +3,7 @@
 #include "engine_checks.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -92,6 +93,25 @@ ScratchDir::~ScratchDir() { QDir(QString::fromStdString(root_)).removeRecursivel
 std::string ScratchDir::path(const std::string& name) const { return root_ + "/" + name; }
 
 bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+Tool runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    Tool tool;
+    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
+        tool.exitCode = process.exitCode();
+    tool.out = process.readAllStandardOutput();
+    if (tool.exitCode != 0)
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAllStandardError().constData());
+    return tool;
+}
+
+bool writeFile(const std::string& path, const QByteArray& bytes)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 bool makeTrack(const std::string& path, double seconds, double frequency, const QStringList& tagOptions)
 {

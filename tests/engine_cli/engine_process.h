@@ -57,6 +57,15 @@ private:
 
 bool fileExists(const std::string& path);
 
+// Another program's exit code (-1 when it did not finish normally) and its
+// standard output as bytes; its standard error is shown when it fails.
+struct Tool {
+    int exitCode = -1;
+    QByteArray out;
+};
+Tool runTool(const QString& program, const QStringList& arguments);
+bool writeFile(const std::string& path, const QByteArray& bytes);
+
 // Writes a generated stereo DSD64 tone with the test-signal tool; extra
 // arguments are its tag options.
 bool makeTrack(const std::string& path, double seconds, double frequency, const QStringList& tagOptions = {});

@@ -5,10 +5,10 @@
 #include "dst/dst_codec.h"
 #include "signal/test_signal.h"
 
+#include "engine_process.h"
 #include "plain_checks.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -45,12 +45,11 @@ std::vector<uint8_t> frameHeads(const QString& path, uint64_t& framesDeclared)
     return heads;
 }
 
-QString pcmMd5(const QString& ffmpeg, const QString& path)
+QString pcmMd5(const QString& path)
 {
-    QProcess process;
-    process.start(ffmpeg, {"-v", "error", "-i", path, "-c:a", "pcm_f32le", "-f", "md5", "-"});
-    process.waitForFinished(120000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    return QString::fromUtf8(
+               orvi::enginetest::runTool("ffmpeg", {"-v", "error", "-i", path, "-c:a", "pcm_f32le", "-f", "md5", "-"}).out)
+        .trimmed();
 }
 
 } // namespace
@@ -85,9 +84,9 @@ int main()
         CHECK_EQ(heads.size(), size_t(c.frames));
         CHECK_EQ(framesDeclared, heads.size());
         CHECK(std::all_of(heads.begin(), heads.end(), [](uint8_t head) { return head & 0x80; }));
-        const QString plain = pcmMd5(ffmpeg, name + ".dff");
+        const QString plain = pcmMd5(name + ".dff");
         CHECK(plain.startsWith("MD5="));
-        CHECK_EQ(pcmMd5(ffmpeg, name + "-dst.dff").toStdString(), plain.toStdString());
+        CHECK_EQ(pcmMd5(name + "-dst.dff").toStdString(), plain.toStdString());
     }
     return orvi::test::finish("engine_dst_ffmpeg");
 }

@@ -63,8 +63,13 @@ QByteArray wavFile(const WavCase& c)
     return wav + data;
 }
 
-int convert(const QString& wav, const QString& output, QString& errorText)
+// Writes `wav` and converts it to `output`.
+int convert(const QByteArray& wavBytes, const QString& wav, const QString& output, QString& errorText)
 {
+    QFile file(wav);
+    if (!file.open(QIODevice::WriteOnly) || file.write(wavBytes) != wavBytes.size())
+        return -1;
+    file.close();
     QProcess process;
     process.start(ORVI_TEST_SIGNAL_TOOL, {"--from-pcm", wav, "-o", output});
     process.waitForFinished(120000);
@@ -81,12 +86,8 @@ int main()
         {1, 16, 1, 44100}, {1, 24, 2, 48000}, {1, 32, 3, 96000}, {3, 32, 6, 88200}, {3, 32, 2, 44100}};
     for (const auto& c : cases) {
         const QString wav = folder.filePath("in.wav"), dff = folder.filePath("out.dff");
-        QFile file(wav);
-        file.open(QIODevice::WriteOnly);
-        file.write(wavFile(c));
-        file.close();
         QString errorText;
-        if (!CHECK_EQ(convert(wav, dff, errorText), 0)) {
+        if (!CHECK_EQ(convert(wavFile(c), wav, dff, errorText), 0)) {
             std::fprintf(stderr, "  %d-bit %d ch: %s\n", c.bits, c.channels, qPrintable(errorText));
             continue;
         }
@@ -108,12 +109,8 @@ int main()
         }
     }
     const QString wav = folder.filePath("8bit.wav");
-    QFile file(wav);
-    file.open(QIODevice::WriteOnly);
-    file.write(wavFile({1, 8, 2, 44100}));
-    file.close();
     QString errorText;
-    CHECK_EQ(convert(wav, folder.filePath("8bit.dff"), errorText), 1);
+    CHECK_EQ(convert(wavFile({1, 8, 2, 44100}), wav, folder.filePath("8bit.dff"), errorText), 1);
     CHECK_EQ(errorText.toStdString(),
              "error: " + wav.toStdString() + ": unsupported WAV sample format (16/24/32-bit integer or 32-bit float)");
     return orvi::test::finish("engine_from_pcm");

@@ -7,8 +7,6 @@
 
 namespace imagetest {
 
-int failures = 0;
-
 uint8_t patternByte(uint32_t seed, uint64_t index)
 {
     uint64_t x = index * 0x9E3779B97F4A7C15ull + seed * 0xBF58476D1CE4E5B9ull + 1;
@@ -65,15 +63,6 @@ orvi::engine::WriteObserver ObserverProbe::observer()
     o.trackStarted = [this](size_t, const orvi::engine::DiscTrack&) { ++tracksStarted; };
     o.stopRequested = [this] { return stopAfterTracks != 0 && tracksStarted >= stopAfterTracks; };
     return o;
-}
-
-int finish(const char* name)
-{
-    if (failures == 0)
-        std::printf("%s: all checks passed\n", name);
-    else
-        std::fprintf(stderr, "%s: %d checks failed\n", name, failures);
-    return failures == 0 ? 0 : 1;
 }
 
 } // namespace imagetest

@@ -5,6 +5,7 @@
 // share nothing with the writer's own code.
 
 #include "model/disc_model.h"
+#include "plain_checks.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -13,25 +14,7 @@
 
 namespace imagetest {
 
-extern int failures;
-
-#define CHECK(cond)                                                                  \
-    do {                                                                             \
-        if (!(cond)) {                                                               \
-            std::fprintf(stderr, "%s:%d: CHECK failed: %s\n", __FILE__, __LINE__, #cond); \
-            ++imagetest::failures;                                                   \
-        }                                                                            \
-    } while (0)
-
-#define CHECK_EQ(a, b)                                                                                  \
-    do {                                                                                                \
-        const auto va = (a);                                                                            \
-        const auto vb = (b);                                                                            \
-        if (!(va == vb)) {                                                                              \
-            std::fprintf(stderr, "%s:%d: CHECK_EQ failed: %s == %s\n", __FILE__, __LINE__, #a, #b);      \
-            ++imagetest::failures;                                                                      \
-        }                                                                                               \
-    } while (0)
+using orvi::test::finish;
 
 constexpr uint32_t kSector = 2048;
 constexpr uint32_t kFrameBytes = 9408; // stereo, 1/75 s
@@ -90,6 +73,5 @@ struct ObserverProbe {
     orvi::engine::WriteObserver observer();
 };
 
-int finish(const char* name);
 
 } // namespace imagetest
