@@ -152,21 +152,6 @@ private slots:
         QCOMPARE(describeStandardDescriptors(), before);
     }
 
-    void floodArrivesComplete()
-    {
-        InProcRun run;
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("flood:200000;exit:0"))), 0);
-        QVERIFY(recorder.waitForFinish(session, 120000));
-        QStringList texts = recorder.texts();
-        texts.removeAll(QStringLiteral("[inproc] engine entry returned rc=0 (args=4)\n"));
-        QCOMPARE(texts.takeFirst(), pipeReady);
-        QCOMPARE(texts.size(), 200000);
-        for (int i = 0; i < texts.size(); i += 9973)
-            QCOMPARE(texts[i], QStringLiteral("flood line %1\n").arg(i));
-        QCOMPARE(texts.last(), QStringLiteral("flood line 199999\n"));
-    }
-
     void destroyingARunningSessionStopsTheEngine()
     {
         const QString before = describeStandardDescriptors();

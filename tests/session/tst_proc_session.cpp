@@ -125,19 +125,6 @@ private slots:
         QVERIFY(recorder.crashed());
     }
 
-    void floodArrivesComplete()
-    {
-        ProcRun run(this);
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(testEngine(), script(QStringLiteral("flood:200000;exit:0"))), 0);
-        QVERIFY(recorder.waitForFinish(session, 120000));
-        const QList<SessionRecorder::Line> lines = recorder.lines();
-        QCOMPARE(lines.size(), 200000);
-        for (int i = 0; i < lines.size(); i += 9973)
-            QCOMPARE(lines[i].text, QStringLiteral("flood line %1\n").arg(i));
-        QCOMPARE(lines.last().text, QStringLiteral("flood line 199999\n"));
-    }
-
     void destroyedSessionIsNotCalledByItsProcess()
     {
         QObject parent;

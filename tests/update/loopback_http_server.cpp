@@ -134,29 +134,16 @@ void LoopbackHttpServer::answer(QTcpSocket* socket, const QString& path)
         refill();
         return;
     }
-    const auto sendRest = [guard, response](qsizetype from) {
-        if (!guard)
-            return;
-        guard->write(response.body.mid(from));
-        guard->disconnectFromHost();
-    };
-    const auto send = [guard, response, sendRest] {
+    const auto send = [guard, response] {
         if (!guard)
             return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status)
-                          + "\r\nConnection: close\r\nContent-Type: application/octet-stream\r\n";
-        if (response.sendLength)
-            head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+                          + "\r\nConnection: close\r\nContent-Type: application/octet-stream\r\nContent-Length: "
+                          + QByteArray::number(response.body.size()) + "\r\n";
         if (!response.location.isEmpty())
             head += "Location: " + response.location + "\r\n";
-        guard->write(head + "\r\n");
-        if (response.pauseAfterBytes >= 0) {
-            guard->write(response.body.left(response.pauseAfterBytes));
-            QTimer::singleShot(response.pauseMs, guard.data(),
-                               [sendRest, from = response.pauseAfterBytes] { sendRest(from); });
-        } else {
-            sendRest(0);
-        }
+        guard->write(head + "\r\n" + response.body);
+        guard->disconnectFromHost();
     };
     if (response.delayMs > 0)
         QTimer::singleShot(response.delayMs, socket, send);

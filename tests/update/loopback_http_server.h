@@ -13,7 +13,7 @@ class QTcpServer;
 class QTcpSocket;
 
 // A small HTTP/1.1 server on 127.0.0.1 for the update tests: each path gets a
-// canned response (status, body, optional length, redirect target, delays).
+// canned response (status, body, redirect target, delay).
 // With a certificate it speaks HTTPS instead. One request per connection.
 class LoopbackHttpServer : public QObject
 {
@@ -21,11 +21,8 @@ public:
     struct Response {
         int status = 200;
         QByteArray body;
-        bool sendLength = true;  // false: the body ends when the connection closes
         QByteArray location;     // Location header, for redirects
         int delayMs = 0;         // before the headers are sent
-        int pauseAfterBytes = -1; // send this much of the body, then pause
-        int pauseMs = 0;
         qint64 generatedSize = 0; // > 0: a body of this many bytes made while the client reads
     };
 

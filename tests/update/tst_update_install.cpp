@@ -42,7 +42,6 @@ struct InstallRun {
     QString text;
     int outcomeCount = 0;
     QStringList notes;
-    QList<QPair<qint64, qint64>> progress;
     QList<QPair<QString, bool>> launches; // script path, elevate
 };
 
@@ -64,8 +63,6 @@ private slots:
     void bothPayloadsVerifiedAndScriptWritten();
     void outcomes_data();
     void outcomes();
-    void progressTotals_data();
-    void progressTotals();
     void payloadNameReducedToLastComponent_data();
     void payloadNameReducedToLastComponent();
     void oversizedPayloadIsCutShort();
@@ -133,8 +130,6 @@ InstallRun UpdateInstallTest::runInstall(const UpdateInfo& info, orvi::platform:
         ++run.outcomeCount;
     });
     connect(&checker, &UpdateChecker::statusNote, this, [&run](const QString& note) { run.notes.append(note); });
-    connect(&checker, &UpdateChecker::progress, this,
-            [&run](qint64 done, qint64 total) { run.progress.append({done, total}); });
     checker.startInstall(info);
     QDeadlineTimer deadline(20000);
     while (run.outcomeCount == 0 && !deadline.hasExpired())
@@ -287,51 +282,6 @@ void UpdateInstallTest::outcomes()
         QVERIFY2(file == orvi::nativeUpdateScriptFileName() || bytes == m_overwriteBytes || bytes == m_installerBytes,
                  qPrintable(file));
     }
-}
-
-void UpdateInstallTest::progressTotals_data()
-{
-    QTest::addColumn<bool>("serverSendsLength");
-    QTest::addColumn<qint64>("manifestSize");
-    QTest::addColumn<qint64>("expectedTotal");
-    QTest::newRow("size 0, server length") << true << qint64(0) << qint64(120000);
-    QTest::newRow("size 0, no server length: nothing to show") << false << qint64(0) << qint64(0);
-    QTest::newRow("size given, no server length") << false << qint64(120000) << qint64(120000);
-}
-
-void UpdateInstallTest::progressTotals()
-{
-    QFETCH(bool, serverSendsLength);
-    QFETCH(qint64, manifestSize);
-    QFETCH(qint64, expectedTotal);
-    LoopbackHttpServer::Response response;
-    response.body = m_installerBytes;
-    response.sendLength = serverSendsLength;
-    // Progress reports come at most every so often: hold the answer back, then
-    // send a first part and pause, so that one arrives before the end.
-    response.delayMs = 250;
-    response.pauseAfterBytes = 60000;
-    response.pauseMs = 250;
-    m_http.setResponse(QStringLiteral("/progress.run"), response);
-
-    UpdateInfo info;
-    info.installer = payload(QStringLiteral("/progress.run"), m_installerBytes);
-    info.installer.size = manifestSize;
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("readyToRestart"));
-    const qint64 size = m_installerBytes.size();
-    QVERIFY(!run.progress.isEmpty());
-    QCOMPARE(run.progress.last().first, size);
-    int before = 0;
-    for (const auto& step : run.progress) {
-        if (step.first < size) {
-            QCOMPARE(step.second, expectedTotal);
-            ++before;
-        }
-    }
-    QVERIFY(before > 0);
-    // At the end the network layer knows the length even when the server did not say it.
-    QCOMPARE(run.progress.last().second, size);
 }
 
 void UpdateInstallTest::payloadNameReducedToLastComponent_data()
