@@ -63,7 +63,7 @@ inline UINT codePageOf(std::string_view name)
     };
     for (const auto& [known, page] : kPages)
         if (known.size() == name.size() && _strnicmp(known.data(), name.data(), name.size()) == 0)
-            return page;
+            return page == 54936 && !IsValidCodePage(page) ? 936 : page; // wine lacks 54936; GBK is its two-byte part
     return 0;
 }
 #endif
@@ -79,9 +79,12 @@ inline std::optional<std::string> encodeIndependently(const char* charset, std::
     std::wstring wide(size_t(units), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), units);
     BOOL lossy = FALSE;
-    const int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), units, nullptr, 0, nullptr, &lossy);
+    const bool gb18030 = codePage == 54936; // takes neither flags nor the lossy report, and holds everything
+    const DWORD flags = gb18030 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL* report = gb18030 ? nullptr : &lossy;
+    const int size = WideCharToMultiByte(codePage, flags, wide.data(), units, nullptr, 0, nullptr, report);
     std::string out(size_t(size), '\0');
-    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), units, out.data(), size, nullptr, &lossy);
+    WideCharToMultiByte(codePage, flags, wide.data(), units, out.data(), size, nullptr, report);
     if (size <= 0 || lossy)
         return std::nullopt;
     return out;
