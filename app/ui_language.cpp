@@ -181,8 +181,8 @@ QString applyUiLanguage(QApplication& application, const QString& requested)
         return code;
     if (installCatalogue(application, code))
         return code;
-    qWarning("ui-language: %s 的翻译表 %s 不在资源里 -> 退回 en", code.toLocal8Bit().constData(),
-             catalogueResourcePath(code).toLocal8Bit().constData());
+    qWarning("ui-language: %s 的翻译表 %s 不在资源里 -> 退回 en", code.toUtf8().constData(),
+             catalogueResourcePath(code).toUtf8().constData());
     if (code == QLatin1String("en"))
         return code;
     if (installCatalogue(application, QStringLiteral("en")))

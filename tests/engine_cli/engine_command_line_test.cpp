@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 using namespace orvi::enginetest;
@@ -122,7 +123,8 @@ void outputNamingAnInputRefused()
     const auto trackBytes = std::filesystem::file_size(track);
     CHECK(writeFile(dir.path("sheet.cue"), "junk") && writeFile(dir.path("cover.jpg"), "junk"));
     std::filesystem::create_directory(dir.path("sub"));
-    std::filesystem::create_symlink(track, dir.path("link.iso"));
+    std::error_code noSymlinks;
+    std::filesystem::create_symlink(track, dir.path("link.iso"), noSymlinks);
     std::filesystem::create_hard_link(track, dir.path("hard.iso"));
     const std::string sameAs = " is the same file as ";
     const std::string destroy = "; writing the image there would destroy it, choose another output name";
@@ -138,6 +140,10 @@ void outputNamingAnInputRefused()
         {"", "the output name is empty; give the path of the image to write"},
     };
     for (const auto& c : cases) {
+        if (noSymlinks && c.output == dir.path("./link.iso")) {
+            std::printf("skipped the symbolic link case: this system makes none (%s)\n", noSymlinks.message().c_str());
+            continue;
+        }
         const EngineRun run = runEngine({"--cue", dir.qpath("sheet.cue"), "--cover", dir.qpath("cover.jpg"), "-o",
                                          QString::fromStdString(c.output), QString::fromStdString(track)});
         CHECK_EQ(run.exitCode, 1);

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <map>
@@ -23,6 +24,22 @@ using namespace orvi::enginetest;
 namespace {
 
 constexpr int kSkipped = 77;
+
+// The readers run on this system's programs; a Windows build under wine has
+// none of them, and then only the engine's own checks run.
+bool readersPresent()
+{
+    static const bool present = [] {
+        for (const char* program : {"7z", "xorriso", "ffprobe", "ffmpeg"}) {
+            if (QStandardPaths::findExecutable(program).isEmpty()) {
+                std::printf("skipped the checks by other readers: no %s on this system\n", program);
+                return false;
+            }
+        }
+        return true;
+    }();
+    return present;
+}
 
 // Path -> size (-1 for a folder) as `7z l -slt` lists the UDF tree.
 std::map<std::string, qint64> sevenZipTree(const std::string& image)
@@ -189,6 +206,9 @@ void checkDisc(const DiscCase& c)
         CHECK(run.errHas(c.warning));
     if (run.exitCode != 0)
         return;
+    CHECK(runEngine({"--inspect", QString::fromStdString(image)}).outHas("DSD Disc: volume \"" + c.volume + "\""));
+    if (!readersPresent())
+        return;
 
     std::map<std::string, qint64> expected = {{"DSD_DISC", -1}, {"DSD_DISC/" + c.folder, -1}};
     const std::map<std::string, qint64> tree = sevenZipTree(image);
@@ -207,7 +227,6 @@ void checkDisc(const DiscCase& c)
     std::string isoVolume;
     CHECK(isoFileSizes(image, &isoVolume) == udfSizes);
     CHECK_EQ(isoVolume, c.isoVolume);
-    CHECK(runEngine({"--inspect", QString::fromStdString(image)}).outHas("DSD Disc: volume \"" + c.volume + "\""));
 
     const QString extracted = dir.qpath("x");
     CHECK_EQ(runTool("7z", {"x", "-o" + extracted, QString::fromStdString(image)}).exitCode, 0);
@@ -273,6 +292,8 @@ void checkSacdBridge()
     const EngineRun run = runEngine({"--album", "Bridge", "--cover", dir.qpath("cover.png"), "-o",
                                      QString::fromStdString(image), dir.qpath("a.dsf"), dir.qpath("b.dsf")});
     CHECK_EQ(run.exitCode, 0);
+    if (!readersPresent())
+        return;
     std::set<std::string> names;
     std::multiset<qint64> sizes;
     for (const auto& [path, size] : sevenZipTree(image)) {

@@ -16,18 +16,23 @@ using namespace orvi::engine;
 
 namespace {
 
-// Unicode forms a reader may show for one disc character: a variant typed by
-// the user is written as the set's own form.
-const std::pair<char32_t, char32_t> kVariants[] = {
-    {U'\u301C', U'\uFF5E'}, {U'\u2212', U'\uFF0D'}, {U'\u2016', U'\u2225'}, {U'\u00A2', U'\uFFE0'},
-    {U'\u00A3', U'\uFFE1'}, {U'\u00AC', U'\uFFE2'}, {U'\u2014', U'\u2015'}, {U'\u00A6', U'\uFFE4'},
-};
-
+// A variant typed by the user is written as the set's own form, which a
+// reader may show in either form.
 bool sameCharacter(char32_t typed, char32_t read)
 {
-    return typed == read || std::any_of(std::begin(kVariants), std::end(kVariants), [&](const auto& pair) {
-               return (pair.first == typed && pair.second == read) || (pair.first == read && pair.second == typed);
-           });
+    return orvi::test::commonForm(typed) == orvi::test::commonForm(read);
+}
+
+// Code page 949 predates KS X 1001:2002, which added the circled ieung-u at A2E8.
+bool windowsLacks([[maybe_unused]] uint8_t code, [[maybe_unused]] char32_t c)
+{
+#ifdef _WIN32
+    if (code == 4 && c == U'\u327E') {
+        std::fprintf(stderr, "skipped on Windows: code page 949 has no U+327E to read KS X 1001:2002's A2E8\n");
+        return true;
+    }
+#endif
+    return false;
 }
 
 void everyCharacterOfEverySet()
@@ -53,7 +58,11 @@ void everyCharacterOfEverySet()
                 const auto read = orvi::test::decodeIndependently(iconvName, *bytes);
                 const auto ours = decodeInCharset(*set, *bytes);
                 const std::u32string readBack = read ? orvi::engine::text::decodeUtf8(*read) : U"";
-                const bool ok = readBack.size() == 1 && sameCharacter(c, readBack[0]) && ours == read
+                const std::u32string ourBack = ours ? orvi::engine::text::decodeUtf8(*ours) : U"";
+                if (!read && windowsLacks(expected.code, c))
+                    continue;
+                const bool ok = readBack.size() == 1 && ourBack.size() == 1 && sameCharacter(c, readBack[0])
+                                && sameCharacter(ourBack[0], readBack[0])
                                 && chooseDiscCharset({{"t", typed}}).charset != nullptr;
                 if (!ok && ++wrong <= 5)
                     std::fprintf(stderr, "%s: U+%04X written as it is not read back\n", set->displayName, unsigned(c));

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <cstring>
 
 #ifndef _WIN32
@@ -285,6 +286,9 @@ void checkConcurrentRunsToOneOutput()
     CHECK(first.partPath() != second.partPath());
     CHECK(first.append(reinterpret_cast<const uint8_t*>("first"), 5));
     CHECK(second.append(reinterpret_cast<const uint8_t*>("second"), 6));
+#ifdef _WIN32
+    std::puts("skipped on Windows: an open temporary image cannot be replaced by another program there");
+#else
     const std::string intruder = dir.filePath("intruder").toStdString();
     writeText(intruder, "foreign");
     CHECK(QFile::remove(QString::fromStdString(first.partPath())));
@@ -293,6 +297,7 @@ void checkConcurrentRunsToOneOutput()
     CHECK_EQ(first.error(), "the temporary image " + first.partPath() + " was replaced or removed by another program "
                             "while it was written; " + output + " was left as it was");
     CHECK(!fileExists(output));
+#endif
     CHECK(second.commit());
     const auto published = readFile(output);
     CHECK_EQ(std::string(published.begin(), published.end()), std::string("second"));

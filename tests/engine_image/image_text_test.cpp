@@ -4,6 +4,7 @@
 #include "image/image_writer.h"
 #include "image_test_support.h"
 #include "independent_codec.h"
+#include "text/utf8.h"
 
 #include <tuple>
 
@@ -81,7 +82,9 @@ void checkCharset(const std::string& album, uint32_t code, const std::string& la
     DiscSpec disc = oneTrackDisc(album, album);
     const Image image = writeDisc(disc);
     const std::string encoded = masterString(image, 0);
-    CHECK_EQ(orvi::test::decodeIndependently(orvi::test::iconvNameForDiscCode(code), encoded).value_or("?"), album);
+    const std::string read = orvi::test::decodeIndependently(orvi::test::iconvNameForDiscCode(code), encoded).value_or("?");
+    CHECK(orvi::test::commonForms(orvi::engine::text::decodeUtf8(read))
+          == orvi::test::commonForms(orvi::engine::text::decodeUtf8(album)));
     CHECK_EQ(image.u8(510, 128), 1u);
     CHECK_EQ(image.text(510, 136, 2), language);
     CHECK_EQ(image.u8(510, 138), code);

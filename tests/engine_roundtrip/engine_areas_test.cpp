@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -106,6 +107,10 @@ void bridgeListsMultichannelFiles(const ScratchDir& dir)
     for (const QStringList& command :
          {QStringList{"xorriso", "-indev", QString::fromStdString(image), "-find", "/MC_AUDIO", "-exec", "lsdl"},
           QStringList{"7z", "l", QString::fromStdString(image)}}) {
+        if (QStandardPaths::findExecutable(command.front()).isEmpty()) {
+            std::printf("skipped the %s listing: no such program on this system\n", qPrintable(command.front()));
+            continue;
+        }
         QProcess process;
         process.start(command.front(), command.mid(1));
         CHECK(process.waitForFinished(60000));

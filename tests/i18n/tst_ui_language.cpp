@@ -221,7 +221,7 @@ private slots:
             setCatalogueDirectory(folder.path());
         }
         const QString directory = catalogues == QLatin1String("all") ? QStringLiteral(":/i18n") : folder.path();
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("ui-language: %1 的翻译表 %2/%1.qm 不在资源里 -> 退回 en")
+        QTest::ignoreMessage(QtWarningMsg, qUtf8Printable(QStringLiteral("ui-language: %1 的翻译表 %2/%1.qm 不在资源里 -> 退回 en")
                                                           .arg(requested, directory)));
         QCOMPARE(applyUiLanguage(application(), requested), applied);
         QCOMPARE(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);

@@ -163,7 +163,7 @@ void UpdateScriptTest::windowsRun()
     const QString standIn = QCoreApplication::applicationDirPath() + QStringLiteral("/update_stand_in.exe");
     QVERIFY(QFile::copy(standIn, programDir + QStringLiteral("/OrviLathe.exe")));
     if (overwrite == QLatin1String("payload.bin"))
-        QVERIFY(writeExecutable(downloads + QStringLiteral("/payload.bin"), "new data\n"));
+        QVERIFY(writeFileBytes(downloads + QStringLiteral("/payload.bin"), "new data\n", true));
     if (!installer.isEmpty())
         QVERIFY(QFile::copy(standIn, downloads + QLatin1Char('/') + installer));
 
@@ -186,7 +186,7 @@ void UpdateScriptTest::windowsRun()
                                                                    - script.indexOf(QStringLiteral(":wait")));
     }
     const QString scriptPath = downloads + QStringLiteral("/orvi-update.cmd");
-    QVERIFY(writeExecutable(scriptPath, script.toUtf8()));
+    QVERIFY(writeFileBytes(scriptPath, script.toUtf8(), true));
 
     QElapsedTimer timer;
     timer.start();
@@ -195,16 +195,16 @@ void UpdateScriptTest::windowsRun()
         QVERIFY2(timer.elapsed() >= 800, "the script must wait for the program to end");
     stillRunning.waitForFinished();
     if (overwrite == QLatin1String("payload.bin"))
-        QCOMPARE(readAll(programDir + QStringLiteral("/payload.bin")), QByteArray("new data\n"));
+        QCOMPARE(readFileBytes(programDir + QStringLiteral("/payload.bin")), QByteArray("new data\n"));
     if (!installer.isEmpty())
-        QCOMPARE(readAll(downloads + QLatin1Char('/') + QFileInfo(installer).completeBaseName() + QStringLiteral(".txt")),
+        QCOMPARE(readFileBytes(downloads + QLatin1Char('/') + QFileInfo(installer).completeBaseName() + QStringLiteral(".txt")),
                  installerRecord);
     const QString restartRecord = programDir + QStringLiteral("/OrviLathe.txt");
     if (restarted)
-        QTRY_COMPARE_WITH_TIMEOUT(readAll(restartRecord), QByteArray("started\n"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(readFileBytes(restartRecord), QByteArray("started\n"), 10000);
     QCOMPARE(QFile::exists(programDir + QStringLiteral("/update-failed.txt")), !restarted);
     if (!restarted) {
-        QCOMPARE(readAll(programDir + QStringLiteral("/update-failed.txt")).trimmed(),
+        QCOMPARE(readFileBytes(programDir + QStringLiteral("/update-failed.txt")).trimmed(),
                  QByteArray("update did not finish; the program was NOT restarted"));
         QVERIFY(!QFile::exists(restartRecord));
     }

@@ -95,6 +95,24 @@ UINT codePageFor(const std::string& charset)
     return it->codePage;
 }
 
+// Code page 949 is Microsoft's extension of EUC-KR: it also takes lead and
+// trail bytes below A1, which makes Shift_JIS or Big5 text read as valid
+// Hangul. EUC-KR itself pairs bytes of A1..FE only.
+bool isEucKrShaped(const QByteArray& bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80)
+            continue;
+        if (lead < 0xA1 || lead == 0xFF || i + 1 == bytes.size())
+            return false;
+        const auto trail = static_cast<unsigned char>(bytes[++i]);
+        if (trail < 0xA1 || trail == 0xFF)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool isKnownCharset(const std::string& charset)
@@ -116,6 +134,8 @@ std::optional<QString> decodeStrict(const QByteArray& bytes, const std::string& 
         return std::nullopt;
     if (bytes.isEmpty())
         return QString();
+    if (normalised(charset) == "euckr" && !isEucKrShaped(bytes))
+        return std::nullopt;
     const int inputSize = int(bytes.size());
     const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.constData(), inputSize, nullptr, 0);
     if (length <= 0)
