@@ -46,7 +46,7 @@ double secondsSince(Clock::time_point start)
 // A 4-minute track: 30 s of a tone (its own frequency per track) repeated.
 bool writeTrack(const std::string& path, int number, std::string& error)
 {
-    sig::SignalSpec spec;
+    sig::SignalParameters spec;
     spec.bytesPerChannel = sig::bytesForSeconds(kGeneratedSeconds, spec.sampleRate);
     spec.frequency = 300.0 + 250.0 * number;
     const std::vector<uint8_t> piece = sig::SignalGenerator(spec).generateAll();

@@ -50,7 +50,7 @@ bool parseNumber(const std::string& text, double& value)
 
 int main(int argc, char** argv)
 {
-    SignalSpec spec;
+    SignalParameters spec;
     TagFields tag;
     DsdFileText text;
     std::string output, format, pcmInput;

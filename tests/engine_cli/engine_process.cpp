@@ -82,15 +82,15 @@ EngineRun runEngine(const QStringList& arguments, const std::function<QByteArray
 
 ScratchDir::ScratchDir()
 {
-    root_ = QDir(QDir::tempPath())
+    m_root = QDir(QDir::tempPath())
                 .filePath(QStringLiteral("orvi-engine-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
                 .toStdString();
-    QDir().mkpath(QString::fromStdString(root_));
+    QDir().mkpath(QString::fromStdString(m_root));
 }
 
-ScratchDir::~ScratchDir() { QDir(QString::fromStdString(root_)).removeRecursively(); }
+ScratchDir::~ScratchDir() { QDir(QString::fromStdString(m_root)).removeRecursively(); }
 
-std::string ScratchDir::path(const std::string& name) const { return root_ + "/" + name; }
+std::string ScratchDir::path(const std::string& name) const { return m_root + "/" + name; }
 
 bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
 

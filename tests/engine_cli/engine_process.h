@@ -52,7 +52,7 @@ public:
     QString qpath(const std::string& name) const { return QString::fromStdString(path(name)); }
 
 private:
-    std::string root_;
+    std::string m_root;
 };
 
 bool fileExists(const std::string& path);

@@ -14,7 +14,7 @@ namespace {
 
 std::vector<uint8_t> toneFrames(int channels, int frames, double levelDb, std::optional<double> noiseDb = {})
 {
-    signal::SignalSpec spec;
+    signal::SignalParameters spec;
     spec.channels = channels;
     spec.levelDb = levelDb;
     spec.noiseDb = noiseDb;

@@ -68,7 +68,7 @@ int main()
         int frames; // whole frames: the DST file pads a partial one, the plain file does not
     };
     for (const Case c : {Case{2, 128, 75}, Case{2, 16, 39}, Case{6, 64, 30}}) {
-        signal::SignalSpec spec;
+        signal::SignalParameters spec;
         spec.channels = c.channels;
         spec.frequency = 997.0;
         spec.moreFrequencies = {3100.0};

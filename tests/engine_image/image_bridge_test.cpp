@@ -14,7 +14,7 @@
 #include <map>
 
 using namespace imagetest;
-using orvi::engine::DiscSpec;
+using orvi::engine::DiscContent;
 
 namespace {
 
@@ -159,7 +159,7 @@ int main()
         file.write(cover.data(), qint64(cover.size()));
     }
 
-    DiscSpec disc;
+    DiscContent disc;
     disc.text.album = "Bridge album!";
     disc.coverPath = coverPath;
     disc.stereoTracks.push_back(patternTrack(1.5, 1, "A"));

@@ -11,7 +11,7 @@
 #include <cstring>
 
 using namespace imagetest;
-using orvi::engine::DiscSpec;
+using orvi::engine::DiscContent;
 
 namespace {
 
@@ -111,7 +111,7 @@ int main()
     QTemporaryDir dir;
     const std::string output = dir.filePath("disc.iso").toStdString();
 
-    DiscSpec disc;
+    DiscContent disc;
     disc.text.album = "Pattern Album";
     disc.text.artist = "Test Ensemble";
     disc.discNumber = 2;

@@ -29,7 +29,7 @@ std::string systemOpenError(const std::string& path, QIODevice::OpenMode mode)
     return file.open(mode) ? std::string("(opened)") : file.errorString().toStdString();
 }
 } // namespace
-using orvi::engine::DiscSpec;
+using orvi::engine::DiscContent;
 using orvi::engine::WriteStatus;
 
 namespace {
@@ -47,9 +47,9 @@ bool partFilesIn(const QTemporaryDir& dir)
     return !QDir(dir.path()).entryList({"*.part"}, QDir::Files | QDir::Hidden).isEmpty();
 }
 
-DiscSpec fourTrackDisc()
+DiscContent fourTrackDisc()
 {
-    DiscSpec disc;
+    DiscContent disc;
     disc.text.album = "Stop Test";
     for (uint32_t i = 1; i <= 4; ++i)
         disc.stereoTracks.push_back(patternTrack(1.2, i, "Track " + std::to_string(i), i == 1 ? 0 : 5));
@@ -61,7 +61,7 @@ void checkPartFileAndReplace()
     QTemporaryDir dir;
     const std::string output = dir.filePath("disc.iso").toStdString();
     writeText(output, "old image");
-    DiscSpec disc = fourTrackDisc();
+    DiscContent disc = fourTrackDisc();
     bool partSeen = false;
     bool oldKept = true;
     std::string partPath;
@@ -96,7 +96,7 @@ void checkStopAfterTwoTracks()
 {
     QTemporaryDir dir;
     const std::string output = dir.filePath("stopped.iso").toStdString();
-    DiscSpec disc = fourTrackDisc();
+    DiscContent disc = fourTrackDisc();
     ObserverProbe probe;
     probe.stopAfterTracks = 2;
     const auto result = orvi::engine::writeImage(disc, output, probe.observer());
@@ -136,7 +136,7 @@ void checkOutputFailures()
     QTemporaryDir dir;
     {
         const std::string output = dir.filePath("missing/disc.iso").toStdString();
-        DiscSpec disc = fourTrackDisc();
+        DiscContent disc = fourTrackDisc();
         const auto result = orvi::engine::writeImage(disc, output, {});
         CHECK(result.status == WriteStatus::OutputFailed);
         CHECK(result.errors.size() == 1 && result.errors[0].starts_with("cannot create " + output + ".")
@@ -147,7 +147,7 @@ void checkOutputFailures()
         // The rename fails when a folder sits where the image should go.
         const std::string output = dir.filePath("taken.iso").toStdString();
         CHECK(QDir(dir.path()).mkdir("taken.iso"));
-        DiscSpec disc = fourTrackDisc();
+        DiscContent disc = fourTrackDisc();
         const auto result = orvi::engine::writeImage(disc, output, {});
         CHECK(result.status == WriteStatus::OutputFailed);
         CHECK(result.errors.size() == 1 && result.errors[0].starts_with("cannot rename " + output + ".")
@@ -164,7 +164,7 @@ void checkWriteFailureDuringAudio()
 {
     QTemporaryDir dir;
     const std::string output = dir.filePath("disc.iso").toStdString();
-    DiscSpec disc;
+    DiscContent disc;
     disc.text.album = "Full Disk";
     disc.stereoTracks.push_back(patternTrack(12.0, 5));
     rlimit previous{};
@@ -189,7 +189,7 @@ void checkInputFailure()
     QTemporaryDir dir;
     const std::string output = dir.filePath("disc.iso").toStdString();
     writeText(output, "old image");
-    DiscSpec disc = fourTrackDisc();
+    DiscContent disc = fourTrackDisc();
     disc.stereoTracks[2].source = std::make_unique<PatternSource>(1000000, 9, 200000);
     const auto result = orvi::engine::writeImage(disc, output, {});
     CHECK(result.status == WriteStatus::InvalidInput);
@@ -213,7 +213,7 @@ void checkValidation()
 {
     std::vector<std::string> warnings;
     {
-        DiscSpec disc = fourTrackDisc();
+        DiscContent disc = fourTrackDisc();
         disc.catalogNumber = "12345678901234567";
         disc.genreIndex = 30;
         disc.discNumber = 3;
@@ -237,7 +237,7 @@ void checkValidation()
         CHECK(errors == expected);
     }
     {
-        DiscSpec disc;
+        DiscContent disc;
         const auto errors = orvi::engine::validateDisc(disc, warnings);
         CHECK(errors == std::vector<std::string>{"tracks: no track to write"});
         for (int i = 0; i < 256; ++i)
@@ -246,7 +246,7 @@ void checkValidation()
               == std::vector<std::string>{"tracks: 256 stereo tracks, an area holds at most 255"});
     }
     {
-        DiscSpec disc;
+        DiscContent disc;
         disc.catalogNumber = "caf\xc3\xa9";
         disc.stereoTracks.push_back(patternTrack(1.0, 1));
         CHECK(orvi::engine::validateDisc(disc, warnings)
@@ -255,7 +255,7 @@ void checkValidation()
     CHECK(warnings.empty());
     {
         // Capacity: 2 hours need a dual-layer disc, 3.5 hours fit none.
-        DiscSpec disc;
+        DiscContent disc;
         disc.stereoTracks.push_back({});
         disc.stereoTracks[0].source = std::make_unique<PatternSource>(uint64_t(7200) * 2822400, 1);
         CHECK(orvi::engine::validateDisc(disc, warnings).empty());
@@ -311,7 +311,7 @@ void checkCoverProblemsWarn()
     writeText(notAPicture, "plain text");
     const std::string missing = dir.filePath("missing.png").toStdString();
     for (const std::string& cover : {notAPicture, missing}) {
-        DiscSpec disc = fourTrackDisc();
+        DiscContent disc = fourTrackDisc();
         disc.coverPath = cover;
         ObserverProbe probe;
         const auto result = orvi::engine::writeImage(disc, output, probe.observer());

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 using namespace imagetest;
-using orvi::engine::DiscSpec;
+using orvi::engine::DiscContent;
 using orvi::engine::WriteStatus;
 
 namespace {
@@ -19,7 +19,7 @@ namespace {
 QTemporaryDir tempDir;
 int imageCount = 0;
 
-Image writeDisc(DiscSpec& disc)
+Image writeDisc(DiscContent& disc)
 {
     const std::string output = tempDir.filePath(QString("disc%1.iso").arg(++imageCount)).toStdString();
     ObserverProbe probe;
@@ -31,9 +31,9 @@ Image writeDisc(DiscSpec& disc)
     return image;
 }
 
-DiscSpec oneTrackDisc(const std::string& album, const std::string& trackTitle)
+DiscContent oneTrackDisc(const std::string& album, const std::string& trackTitle)
 {
-    DiscSpec disc;
+    DiscContent disc;
     disc.text.album = album;
     disc.stereoTracks.push_back(patternTrack(1.0, 1, trackTitle));
     return disc;
@@ -79,7 +79,7 @@ std::vector<TrackItem> trackItems(const Image& image, size_t t)
 // glibc's iconv reads them.
 void checkCharset(const std::string& album, uint32_t code, const std::string& language)
 {
-    DiscSpec disc = oneTrackDisc(album, album);
+    DiscContent disc = oneTrackDisc(album, album);
     const Image image = writeDisc(disc);
     const std::string encoded = masterString(image, 0);
     const std::string read = orvi::test::decodeIndependently(orvi::test::iconvNameForDiscCode(code), encoded).value_or("?");
@@ -105,7 +105,7 @@ void checkCharset(const std::string& album, uint32_t code, const std::string& la
 
 void checkTextPlacementAndFallbacks()
 {
-    DiscSpec disc;
+    DiscContent disc;
     disc.text.album = "Caf\xc3\xa9 Noir";
     disc.text.artist = "The Band";
     disc.text.publisher = "Label";
@@ -146,7 +146,7 @@ void checkTextPlacementAndFallbacks()
 
 void checkNoTextAtAll()
 {
-    DiscSpec disc = oneTrackDisc("", "");
+    DiscContent disc = oneTrackDisc("", "");
     const Image image = writeDisc(disc);
     CHECK_EQ(image.u16(544, 10), 5u); // no Track_Text sectors
     CHECK_EQ(image.u16(544, 128), 0u);
@@ -157,16 +157,16 @@ void checkRefusals()
 {
     std::vector<std::string> warnings;
     // Hangul and simplified Chinese share no set: the odd text out is named.
-    DiscSpec mixed = oneTrackDisc("\xe6\x88\x91\xe4\xbb\xac", "\xe4\xb8\xad\xe5\x9b\xbd"); // 我们, 中国
+    DiscContent mixed = oneTrackDisc("\xe6\x88\x91\xe4\xbb\xac", "\xe4\xb8\xad\xe5\x9b\xbd"); // 我们, 中国
     mixed.stereoTracks.push_back(patternTrack(1.0, 2, "\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4")); // 한국어
-    DiscSpec emoji = oneTrackDisc("Album", "Title");
+    DiscContent emoji = oneTrackDisc("Album", "Title");
     emoji.text.artist = "Music \xf0\x9f\x8e\xb5"; // an emoji fits no disc set
     // Readers cut one text at 1024 bytes with its terminator: longer is refused, not cut.
-    DiscSpec longest = oneTrackDisc("Album", std::string(1023, 'A'));
+    DiscContent longest = oneTrackDisc("Album", std::string(1023, 'A'));
     CHECK(orvi::engine::validateDisc(longest, warnings).empty());
     longest.stereoTracks[0].text.title += "\u00C4";
     const struct {
-        const DiscSpec& disc;
+        const DiscContent& disc;
         std::string error;
     } cases[] = {
         {mixed, "track 2 title: \"\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4\" does not share one disc character set "

@@ -33,7 +33,7 @@ std::vector<uint8_t> readTrack(const std::string& path, size_t pieceBytes, Opene
 // handed over frame by frame exactly as stored.
 void dstInputDecodesAndHandsFramesOver(const TestFolder& folder)
 {
-    SignalSpec spec;
+    SignalParameters spec;
     spec.channels = 5;
     spec.bytesPerChannel = 3 * kBytesPerChannelFrame - 100;
     std::vector<uint8_t> dsd = SignalGenerator(spec).generateAll();

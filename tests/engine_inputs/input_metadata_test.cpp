@@ -145,7 +145,7 @@ void eachTrackKeepsItsOwnTags(const TestFolder& folder)
         opened.push_back(openAccepted(settings.tracks.back()));
     }
     std::vector<std::string> warnings;
-    const DiscSpec disc = buildDiscSpec(settings, nullptr, opened, warnings);
+    const DiscContent disc = buildDiscContent(settings, nullptr, opened, warnings);
     CHECK_EQ(disc.text.composer, "");
     CHECK_EQ(disc.text.album, "Album From Track 2");
     CHECK_EQ(disc.genreIndex, uint16_t(23)); // the genre most tracks carry

@@ -118,7 +118,7 @@ void blockInterleavingForAnyChannelCount()
 void generatedFilesReadBackIdentically(const TestFolder& folder)
 {
     for (uint64_t bytesPerChannel : {uint64_t(1), uint64_t(4096), uint64_t(4096 * 3 + 1), uint64_t(100001)}) {
-        SignalSpec spec;
+        SignalParameters spec;
         spec.bytesPerChannel = bytesPerChannel;
         spec.frequency = 997;
         const std::vector<uint8_t> expected = SignalGenerator(spec).generateAll();
@@ -142,7 +142,7 @@ void generatedFilesReadBackIdentically(const TestFolder& folder)
         }
     }
     // Channels differ, so a swap cannot pass unnoticed.
-    SignalSpec spec;
+    SignalParameters spec;
     spec.bytesPerChannel = 4096;
     const auto bytes = SignalGenerator(spec).generateAll();
     size_t differing = 0;
@@ -169,7 +169,7 @@ double toneAmplitude(const std::vector<uint8_t>& bytes, int channels, int channe
 void modulatorMakesTheRequestedTone()
 {
     for (double level : {kLoudestStableLevelDb, -6.0, -20.0}) {
-        SignalSpec spec;
+        SignalParameters spec;
         spec.bytesPerChannel = kDsd64Rate / 8 / 2; // 0.5 s: exactly 500 periods of 1 kHz
         spec.levelDb = level;
         const auto bytes = SignalGenerator(spec).generateAll();
@@ -184,7 +184,7 @@ void modulatorMakesTheRequestedTone()
         }
     }
     // Two tones sharing -6 dB, over noise: each tone at -12 dB.
-    SignalSpec mix;
+    SignalParameters mix;
     mix.bytesPerChannel = kDsd64Rate / 8 / 2;
     mix.frequency = 1000;
     mix.moreFrequencies = {3000};
@@ -198,7 +198,7 @@ void modulatorMakesTheRequestedTone()
     // The noise is there: well above the modulator's own floor at 7 kHz.
     CHECK(20 * std::log10(toneAmplitude(mixed, 2, 1, 7000)) > -120);
 
-    SignalSpec silence;
+    SignalParameters silence;
     silence.silence = true;
     silence.bytesPerChannel = 10;
     CHECK(SignalGenerator(silence).generateAll() == std::vector<uint8_t>(20, 0x69));
@@ -206,7 +206,7 @@ void modulatorMakesTheRequestedTone()
 
 void silenceIsStoredLsbFirstInDsf(const TestFolder& folder)
 {
-    SignalSpec spec;
+    SignalParameters spec;
     spec.silence = true;
     spec.bytesPerChannel = 100;
     std::string error;
@@ -229,7 +229,7 @@ void generatorCommandLine(const TestFolder& folder)
                                                   "Tone A", "--artist", "Generator", "-o",
                                                   QString::fromStdString(path)});
         CHECK_EQ(code, 0);
-        SignalSpec spec;
+        SignalParameters spec;
         spec.bytesPerChannel = bytesForSeconds(0.25, kDsd64Rate);
         spec.frequency = 440;
         spec.levelDb = -10;

@@ -18,7 +18,7 @@ namespace orvi::test {
 class TestFolder
 {
 public:
-    std::string path(const std::string& name) const { return QDir(dir_.path()).filePath(QString::fromStdString(name)).toStdString(); }
+    std::string path(const std::string& name) const { return QDir(m_dir.path()).filePath(QString::fromStdString(name)).toStdString(); }
 
     std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const
     {
@@ -35,7 +35,7 @@ public:
     }
 
 private:
-    QTemporaryDir dir_;
+    QTemporaryDir m_dir;
 };
 
 // Everything a source delivers, read in pieces of `pieceBytes`; on a read

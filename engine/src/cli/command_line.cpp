@@ -79,15 +79,15 @@ bool contains(const auto& list, std::string_view name)
 class Reader
 {
 public:
-    explicit Reader(const std::vector<std::string>& arguments) : args_(arguments) {}
+    explicit Reader(const std::vector<std::string>& arguments) : m_args(arguments) {}
 
     CommandLine read()
     {
         bool optionsEnded = false;
-        while (pos_ < args_.size()) {
-            const std::string& arg = args_[pos_++];
+        while (m_pos < m_args.size()) {
+            const std::string& arg = m_args[m_pos++];
             if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-                result_.tracks.push_back(arg);
+                m_result.tracks.push_back(arg);
                 continue;
             }
             if (arg == "--") {
@@ -97,7 +97,7 @@ public:
             readOption(arg);
         }
         checkCompleteness();
-        return std::move(result_);
+        return std::move(m_result);
     }
 
 private:
@@ -106,27 +106,27 @@ private:
         if (arg == kRunnerFlag)
             return;
         if (contains(kRunnerValueOptions, arg)) {
-            if (pos_ < args_.size())
-                ++pos_;
+            if (m_pos < m_args.size())
+                ++m_pos;
             return;
         }
         if (arg == "--help" || arg == "-h") {
-            helpAsked_ = true;
+            m_helpAsked = true;
             return;
         }
         if (arg == "--version") {
-            versionAsked_ = true;
+            m_versionAsked = true;
             return;
         }
         if (arg == "-o" || arg == "--output") {
             if (auto value = takeValue(arg))
-                takeOnce(arg, result_.output, *value);
+                takeOnce(arg, m_result.output, *value);
             return;
         }
         if (arg == "--inspect") {
             setReadingMode(Mode::Inspect);
             if (auto value = takeValue(arg))
-                result_.inspectImage = *value;
+                m_result.inspectImage = *value;
             return;
         }
         if (arg == "--extract") {
@@ -134,42 +134,42 @@ private:
             auto image = takeValue(arg);
             auto directory = image ? takeValue(arg) : std::nullopt;
             if (image && directory) {
-                result_.inspectImage = *image;
-                result_.extractDirectory = *directory;
+                m_result.inspectImage = *image;
+                m_result.extractDirectory = *directory;
             }
             return;
         }
         if (const ValueOption* option = findOption(kValueOptions, arg)) {
             if (auto value = takeValue(arg))
-                takeOnce(arg, result_.options.*(option->member), *value);
+                takeOnce(arg, m_result.options.*(option->member), *value);
             return;
         }
         if (const FlagOption* option = findOption(kFlagOptions, arg)) {
-            result_.options.*(option->member) = true;
+            m_result.options.*(option->member) = true;
             return;
         }
         if (contains(kTrackOptions, arg)) {
             if (auto value = takeValue(arg))
-                result_.options.trackOptions.push_back({arg, *value});
+                m_result.options.trackOptions.push_back({arg, *value});
             return;
         }
-        result_.usageErrors.push_back("unknown option: " + arg);
+        m_result.usageErrors.push_back("unknown option: " + arg);
     }
 
     std::optional<std::string> takeValue(const std::string& option)
     {
-        if (pos_ >= args_.size()) {
-            result_.usageErrors.push_back("option " + option + " needs a value");
+        if (m_pos >= m_args.size()) {
+            m_result.usageErrors.push_back("option " + option + " needs a value");
             return std::nullopt;
         }
-        return args_[pos_++];
+        return m_args[m_pos++];
     }
 
     // A second value is more likely a slip than an intent: neither wins.
     void takeOnce(const std::string& option, std::optional<std::string>& target, const std::string& value)
     {
         if (target)
-            result_.usageErrors.push_back(option + " given twice (\"" + *target + "\" and \"" + value
+            m_result.usageErrors.push_back(option + " given twice (\"" + *target + "\" and \"" + value
                                           + "\"); give it once");
         else
             target = value;
@@ -177,41 +177,41 @@ private:
 
     void setReadingMode(Mode mode)
     {
-        if (result_.mode != Mode::Pack && result_.mode != mode)
-            result_.usageErrors.push_back("--inspect and --extract cannot be combined");
-        result_.mode = mode;
+        if (m_result.mode != Mode::Pack && m_result.mode != mode)
+            m_result.usageErrors.push_back("--inspect and --extract cannot be combined");
+        m_result.mode = mode;
     }
 
     void checkCompleteness()
     {
-        if (helpAsked_) {
-            result_.mode = Mode::Help;
-            result_.usageErrors.clear();
+        if (m_helpAsked) {
+            m_result.mode = Mode::Help;
+            m_result.usageErrors.clear();
             return;
         }
-        if (versionAsked_) {
-            result_.mode = Mode::Version;
-            result_.usageErrors.clear();
+        if (m_versionAsked) {
+            m_result.mode = Mode::Version;
+            m_result.usageErrors.clear();
             return;
         }
-        if (result_.mode == Mode::Inspect || result_.mode == Mode::Extract) {
-            if (result_.output || !result_.tracks.empty())
-                result_.usageErrors.push_back(
-                    std::string(result_.mode == Mode::Inspect ? "--inspect" : "--extract")
+        if (m_result.mode == Mode::Inspect || m_result.mode == Mode::Extract) {
+            if (m_result.output || !m_result.tracks.empty())
+                m_result.usageErrors.push_back(
+                    std::string(m_result.mode == Mode::Inspect ? "--inspect" : "--extract")
                     + " reads an image: it takes no -o and no tracks");
             return;
         }
-        if (!result_.output)
-            result_.usageErrors.push_back("no output image given (-o OUTPUT)");
-        if (result_.tracks.empty())
-            result_.usageErrors.push_back("no input track given");
+        if (!m_result.output)
+            m_result.usageErrors.push_back("no output image given (-o OUTPUT)");
+        if (m_result.tracks.empty())
+            m_result.usageErrors.push_back("no input track given");
     }
 
-    const std::vector<std::string>& args_;
-    size_t pos_ = 0;
-    bool helpAsked_ = false;
-    bool versionAsked_ = false;
-    CommandLine result_;
+    const std::vector<std::string>& m_args;
+    size_t m_pos = 0;
+    bool m_helpAsked = false;
+    bool m_versionAsked = false;
+    CommandLine m_result;
 };
 
 } // namespace

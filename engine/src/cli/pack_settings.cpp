@@ -15,21 +15,21 @@ class SettingsChecker
 {
 public:
     explicit SettingsChecker(const CommandLine& commandLine)
-        : line_(commandLine), options_(commandLine.options)
+        : m_line(commandLine), m_options(commandLine.options)
     {
     }
 
     SettingsCheck run()
     {
-        check_.settings.outputPath = line_.output.value_or(std::string());
-        check_.settings.tracks = line_.tracks;
+        m_check.settings.outputPath = m_line.output.value_or(std::string());
+        m_check.settings.tracks = m_line.tracks;
         checkTexts();
         checkDiscFields();
         checkLayout();
         checkTrackOptions();
         checkDsdDisc();
         checkUnsupported();
-        return std::move(check_);
+        return std::move(m_check);
     }
 
 private:
@@ -43,7 +43,7 @@ private:
 
     void fail(const std::string& option, const std::string& problem)
     {
-        check_.errors.push_back(option + ": " + problem);
+        m_check.errors.push_back(option + ": " + problem);
     }
 
     void takeText(const char* option, const std::optional<std::string>& given, std::string& target)
@@ -57,102 +57,102 @@ private:
 
     void checkTexts()
     {
-        AlbumText& text = check_.settings.text;
-        takeText("--album", options_.album, text.album);
-        takeText("--artist", options_.artist, text.artist);
-        takeText("--label", options_.label, text.publisher);
-        takeText("--copyright", options_.copyright, text.copyright);
-        takeText("--composer", options_.composer, text.composer);
-        takeText("--conductor", options_.conductor, text.conductor);
-        takeText("--orchestra", options_.orchestra, text.orchestra);
+        AlbumText& text = m_check.settings.text;
+        takeText("--album", m_options.album, text.album);
+        takeText("--artist", m_options.artist, text.artist);
+        takeText("--label", m_options.label, text.publisher);
+        takeText("--copyright", m_options.copyright, text.copyright);
+        takeText("--composer", m_options.composer, text.composer);
+        takeText("--conductor", m_options.conductor, text.conductor);
+        takeText("--orchestra", m_options.orchestra, text.orchestra);
     }
 
     void checkDiscFields()
     {
-        PackSettings& s = check_.settings;
-        if (options_.genre)
-            s.genreIndex = judge("--genre", checkGenre(*options_.genre)).value_or(0);
+        PackSettings& s = m_check.settings;
+        if (m_options.genre)
+            s.genreIndex = judge("--genre", checkGenre(*m_options.genre)).value_or(0);
 
         std::optional<uint16_t> year;
-        if (options_.year)
-            year = judge("--year", checkYear(*options_.year));
-        if (options_.date) {
-            s.date = judge("--date", checkDate(*options_.date));
+        if (m_options.year)
+            year = judge("--year", checkYear(*m_options.year));
+        if (m_options.date) {
+            s.date = judge("--date", checkDate(*m_options.date));
             if (s.date && year && *year != s.date->year)
-                check_.warnings.push_back("--year " + *options_.year + " ignored: --date " + *options_.date
+                m_check.warnings.push_back("--year " + *m_options.year + " ignored: --date " + *m_options.date
                                           + " gives the disc date");
         } else if (year) {
             s.date = DiscDate{*year, 0, 0};
         }
 
         std::optional<std::string> catalog, barcode;
-        if (options_.catalog)
-            catalog = judge("--catalog", checkCatalogNumber(*options_.catalog));
-        if (options_.barcode)
-            barcode = judge("--barcode", checkBarcode(*options_.barcode));
+        if (m_options.catalog)
+            catalog = judge("--catalog", checkCatalogNumber(*m_options.catalog));
+        if (m_options.barcode)
+            barcode = judge("--barcode", checkBarcode(*m_options.barcode));
         if (catalog) {
             s.catalogNumber = *catalog;
             if (barcode)
-                check_.warnings.push_back("--barcode " + *barcode + " not written: the catalogue number "
+                m_check.warnings.push_back("--barcode " + *barcode + " not written: the catalogue number "
                                           + *catalog + " from --catalog takes its place");
         } else if (barcode) {
             s.catalogNumber = *barcode;
         }
 
         std::optional<uint32_t> disc, total;
-        if (options_.disc)
-            disc = judge("--disc", checkNumber(*options_.disc, 1, 65535));
-        if (options_.discTotal)
-            total = judge("--disc-total", checkNumber(*options_.discTotal, 1, 65535));
+        if (m_options.disc)
+            disc = judge("--disc", checkNumber(*m_options.disc, 1, 65535));
+        if (m_options.discTotal)
+            total = judge("--disc-total", checkNumber(*m_options.discTotal, 1, 65535));
         if (disc && total && *disc > *total)
             fail("--disc", "disc " + std::to_string(*disc) + " is greater than --disc-total "
                                + std::to_string(*total));
         s.discNumber = uint16_t(disc.value_or(1));
         s.discTotal = uint16_t(std::max(total.value_or(1), disc.value_or(1)));
 
-        if (options_.cover) {
-            if (options_.cover->empty())
+        if (m_options.cover) {
+            if (m_options.cover->empty())
                 fail("--cover", "the value is empty");
-            s.coverPath = *options_.cover;
+            s.coverPath = *m_options.cover;
         }
-        if (options_.cue) {
-            if (options_.cue->empty())
+        if (m_options.cue) {
+            if (m_options.cue->empty())
                 fail("--cue", "the value is empty");
-            s.cuePath = *options_.cue;
+            s.cuePath = *m_options.cue;
         }
-        if (options_.cueCharset) {
-            if (!options_.cue)
+        if (m_options.cueCharset) {
+            if (!m_options.cue)
                 fail("--cue-charset", "there is no --cue sheet to read with it");
-            else if (!text::isKnownCharset(*options_.cueCharset))
-                fail("--cue-charset", "\"" + *options_.cueCharset
+            else if (!text::isKnownCharset(*m_options.cueCharset))
+                fail("--cue-charset", "\"" + *m_options.cueCharset
                                           + "\" is not a character set name this system knows "
                                             "(e.g. windows-1252, GBK, Big5, Shift_JIS, EUC-KR, UTF-8)");
-            s.cueCharset = *options_.cueCharset;
+            s.cueCharset = *m_options.cueCharset;
         }
     }
 
     void checkLayout()
     {
-        PackSettings& s = check_.settings;
+        PackSettings& s = m_check.settings;
         s.pauseFrames = pauseFramesFor(kDefaultPauseSamples);
-        if (options_.pause) {
-            if (auto samples = judge("--pause", checkNumber(*options_.pause, 0, kMaxPauseSamples)))
+        if (m_options.pause) {
+            if (auto samples = judge("--pause", checkNumber(*m_options.pause, 0, kMaxPauseSamples)))
                 s.pauseFrames = pauseFramesFor(*samples);
         }
-        if (options_.dstCompression) {
-            if (auto order = judge("--dst-compression", checkNumber(*options_.dstCompression, 1, 128)))
+        if (m_options.dstCompression) {
+            if (auto order = judge("--dst-compression", checkNumber(*m_options.dstCompression, 1, 128)))
                 s.dstOrder = int(*order);
             s.dstOrderGiven = true;
         }
-        s.noEncode = options_.noEncode;
-        s.dstStereo = options_.dstStereo;
-        s.verify = options_.verify;
+        s.noEncode = m_options.noEncode;
+        s.dstStereo = m_options.dstStereo;
+        s.verify = m_options.verify;
     }
 
     void checkTrackOptions()
     {
-        const size_t trackCount = line_.tracks.size();
-        for (const TrackOptionValue& given : options_.trackOptions) {
+        const size_t trackCount = m_line.tracks.size();
+        for (const TrackOptionValue& given : m_options.trackOptions) {
             const std::string& value = given.value;
             const size_t colon = value.find(':');
             const std::string number = value.substr(0, colon);
@@ -174,7 +174,7 @@ private:
                 fail(where, content.empty() ? "the value is empty" : "the value is only spaces");
                 continue;
             }
-            TrackText& text = check_.settings.trackText[*position.value - 1];
+            TrackText& text = m_check.settings.trackText[*position.value - 1];
             std::string& target = given.option == "--track-title"    ? text.title
                                   : given.option == "--track-artist" ? text.performer
                                                                      : text.isrc;
@@ -192,39 +192,39 @@ private:
 
     void checkDsdDisc()
     {
-        PackSettings& s = check_.settings;
-        s.dsdDisc = options_.dsdDisc;
-        s.playlist = !options_.noPlaylist;
-        if (!options_.dsdDisc)
+        PackSettings& s = m_check.settings;
+        s.dsdDisc = m_options.dsdDisc;
+        s.playlist = !m_options.noPlaylist;
+        if (!m_options.dsdDisc)
             return;
-        if (options_.title) {
-            if (options_.title->empty())
+        if (m_options.title) {
+            if (m_options.title->empty())
                 fail("--title", "the value is empty");
-            s.discTitle = *options_.title;
+            s.discTitle = *m_options.title;
         }
-        if (options_.verify)
+        if (m_options.verify)
             fail("--verify", "reads SACD images back; not available with --dsd-disc");
-        for (const auto& [given, option] : {std::pair{bool(options_.pause), "--pause"},
-                                            std::pair{bool(options_.dstCompression), "--dst-compression"},
-                                            std::pair{options_.noEncode, "--no-encode"}}) {
+        for (const auto& [given, option] : {std::pair{bool(m_options.pause), "--pause"},
+                                            std::pair{bool(m_options.dstCompression), "--dst-compression"},
+                                            std::pair{m_options.noEncode, "--no-encode"}}) {
             if (given)
-                check_.warnings.push_back(std::string(option) + " has no effect on a DSD Disc");
+                m_check.warnings.push_back(std::string(option) + " has no effect on a DSD Disc");
         }
     }
 
     void checkUnsupported()
     {
-        if (!options_.dsdDisc) {
-            if (options_.title)
+        if (!m_options.dsdDisc) {
+            if (m_options.title)
                 fail("--title", "only valid with --dsd-disc");
-            if (options_.noPlaylist)
+            if (m_options.noPlaylist)
                 fail("--no-playlist", "only valid with --dsd-disc");
         }
     }
 
-    const CommandLine& line_;
-    const RawOptions& options_;
-    SettingsCheck check_;
+    const CommandLine& m_line;
+    const RawOptions& m_options;
+    SettingsCheck m_check;
 };
 
 } // namespace

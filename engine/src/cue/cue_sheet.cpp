@@ -34,23 +34,23 @@ bool isIgnoredCommand(const std::string& command)
 class CueParser
 {
 public:
-    CueParser(const std::string& path, CueSheet& sheet) : path_(path), sheet_(sheet) {}
+    CueParser(const std::string& path, CueSheet& sheet) : m_path(path), m_sheet(sheet) {}
 
     void parse(const QString& text)
     {
         const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
         for (qsizetype i = 0; i < lines.size(); ++i) {
-            lineNumber_ = static_cast<int>(i + 1);
+            m_lineNumber = static_cast<int>(i + 1);
             parseLine(lines[i].trimmed());
         }
-        if (sheet_.tracks.empty() && sheet_.errors.empty())
-            sheet_.errors.push_back(path_ + ": no TRACK entries");
+        if (m_sheet.tracks.empty() && m_sheet.errors.empty())
+            m_sheet.errors.push_back(m_path + ": no TRACK entries");
     }
 
 private:
     void fail(const std::string& problem)
     {
-        sheet_.errors.push_back(path_ + ":" + std::to_string(lineNumber_) + ": " + problem);
+        m_sheet.errors.push_back(m_path + ":" + std::to_string(m_lineNumber) + ": " + problem);
     }
 
     void parseLine(const QString& line)
@@ -66,11 +66,11 @@ private:
         if (command == QLatin1String("TRACK"))
             return startTrack(rest);
         if (command == QLatin1String("TITLE"))
-            return setText(command, rest, sheet_.title, &CueTrack::title, &CueOrigins::title);
+            return setText(command, rest, m_sheet.title, &CueTrack::title, &CueOrigins::title);
         if (command == QLatin1String("PERFORMER"))
-            return setText(command, rest, sheet_.performer, &CueTrack::performer, &CueOrigins::performer);
+            return setText(command, rest, m_sheet.performer, &CueTrack::performer, &CueOrigins::performer);
         if (command == QLatin1String("SONGWRITER") || command == QLatin1String("COMPOSER"))
-            return setText(command, rest, sheet_.songwriter, &CueTrack::songwriter, &CueOrigins::songwriter);
+            return setText(command, rest, m_sheet.songwriter, &CueTrack::songwriter, &CueOrigins::songwriter);
         if (command == QLatin1String("ISRC"))
             return setIsrc(rest);
         if (!isIgnoredCommand(command.toStdString()))
@@ -106,10 +106,10 @@ private:
         const auto text = value(command, rest);
         if (!text)
             return;
-        const bool album = sheet_.tracks.empty();
-        (album ? albumField : sheet_.tracks.back().*trackField) = text->trimmed().toStdString();
-        (album ? sheet_.origins : sheet_.tracks.back().origins).*origin
-            = path_ + ":" + std::to_string(lineNumber_) + " " + command.toStdString();
+        const bool album = m_sheet.tracks.empty();
+        (album ? albumField : m_sheet.tracks.back().*trackField) = text->trimmed().toStdString();
+        (album ? m_sheet.origins : m_sheet.tracks.back().origins).*origin
+            = m_path + ":" + std::to_string(m_lineNumber) + " " + command.toStdString();
     }
 
     void startTrack(const QString& rest)
@@ -125,14 +125,14 @@ private:
             fail("track " + std::to_string(number) + " is " + words[1].toStdString() + ", not AUDIO");
             return;
         }
-        if (!sheet_.tracks.empty() && number <= sheet_.tracks.back().number) {
+        if (!m_sheet.tracks.empty() && number <= m_sheet.tracks.back().number) {
             fail("track number " + std::to_string(number) + " follows track "
-                 + std::to_string(sheet_.tracks.back().number));
+                 + std::to_string(m_sheet.tracks.back().number));
             return;
         }
         CueTrack track;
         track.number = number;
-        sheet_.tracks.push_back(track);
+        m_sheet.tracks.push_back(track);
     }
 
     void setIsrc(const QString& rest)
@@ -140,7 +140,7 @@ private:
         const auto text = value(QStringLiteral("ISRC"), rest);
         if (!text)
             return;
-        if (sheet_.tracks.empty()) {
+        if (m_sheet.tracks.empty()) {
             fail("ISRC before the first TRACK");
             return;
         }
@@ -150,12 +150,12 @@ private:
                  + "\" is not valid (expected CC-OOO-YY-DDDDD or the same 12 characters without hyphens)");
             return;
         }
-        sheet_.tracks.back().isrc = *isrc;
+        m_sheet.tracks.back().isrc = *isrc;
     }
 
-    const std::string& path_;
-    CueSheet& sheet_;
-    int lineNumber_ = 0;
+    const std::string& m_path;
+    CueSheet& m_sheet;
+    int m_lineNumber = 0;
 };
 
 } // namespace

@@ -33,7 +33,7 @@ std::string dateText(const DiscDate& date)
     return text;
 }
 
-std::vector<const DiscTrack*> tracksInOrder(const DiscSpec& disc)
+std::vector<const DiscTrack*> tracksInOrder(const DiscContent& disc)
 {
     std::vector<const DiscTrack*> tracks;
     for (const auto* area : {&disc.stereoTracks, &disc.multichannelTracks}) {
@@ -43,7 +43,7 @@ std::vector<const DiscTrack*> tracksInOrder(const DiscSpec& disc)
     return tracks;
 }
 
-signal::TagFields tagFor(const DiscSpec& disc, const DiscTrack& track, size_t number, size_t total)
+signal::TagFields tagFor(const DiscContent& disc, const DiscTrack& track, size_t number, size_t total)
 {
     signal::TagFields tag;
     tag.version = 3;
@@ -64,7 +64,7 @@ signal::TagFields tagFor(const DiscSpec& disc, const DiscTrack& track, size_t nu
     return tag;
 }
 
-void planTitle(const DiscSpec& disc, const DsdDiscOptions& options, DsdDiscPlan& plan,
+void planTitle(const DiscContent& disc, const DsdDiscOptions& options, DsdDiscPlan& plan,
                std::vector<std::string>& warnings)
 {
     plan.title = options.title.value_or(disc.text.album);
@@ -82,7 +82,7 @@ void planTitle(const DiscSpec& disc, const DsdDiscOptions& options, DsdDiscPlan&
 
 } // namespace
 
-DsdDiscPlan planDsdDisc(const DiscSpec& disc, const DsdDiscOptions& options, std::vector<std::string>& errors,
+DsdDiscPlan planDsdDisc(const DiscContent& disc, const DsdDiscOptions& options, std::vector<std::string>& errors,
                         std::vector<std::string>& warnings)
 {
     DsdDiscPlan plan;

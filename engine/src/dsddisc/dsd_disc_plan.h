@@ -43,7 +43,7 @@ struct DsdDiscPlan {
 
 // Plans the disc of `disc`'s tracks (stereo first, then multichannel).
 // Problems go to `errors`, notes on the title to `warnings`, without prefix.
-DsdDiscPlan planDsdDisc(const DiscSpec& disc, const DsdDiscOptions& options, std::vector<std::string>& errors,
+DsdDiscPlan planDsdDisc(const DiscContent& disc, const DsdDiscOptions& options, std::vector<std::string>& errors,
                         std::vector<std::string>& warnings);
 
 // The tag of one file with the plan's cover.

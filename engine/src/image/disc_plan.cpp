@@ -32,7 +32,7 @@ bool isIsrc(const std::string& isrc)
     return isrc.size() == 12 && normalizeIsrc(isrc).has_value();
 }
 
-void checkDiscFields(const DiscSpec& disc, std::vector<std::string>& errors)
+void checkDiscFields(const DiscContent& disc, std::vector<std::string>& errors)
 {
     if (disc.catalogNumber.size() > 16)
         errors.push_back("--catalog: \"" + disc.catalogNumber + "\" has " + std::to_string(disc.catalogNumber.size())
@@ -83,7 +83,7 @@ void checkArea(const std::vector<DiscTrack>& tracks, bool multichannel, size_t n
     }
 }
 
-void checkTracks(const DiscSpec& disc, std::vector<std::string>& errors)
+void checkTracks(const DiscContent& disc, std::vector<std::string>& errors)
 {
     if (disc.stereoTracks.empty() && disc.multichannelTracks.empty())
         errors.push_back("tracks: no track to write");
@@ -130,7 +130,7 @@ uint64_t framesForSamples(uint64_t samplesPerChannel)
     return (samplesPerChannel + kSamplesPerFrame - 1) / kSamplesPerFrame;
 }
 
-DiscPlan planDisc(const DiscSpec& disc, std::vector<std::string>& errors, std::vector<std::string>& warnings)
+DiscPlan planDisc(const DiscContent& disc, std::vector<std::string>& errors, std::vector<std::string>& warnings)
 {
     DiscPlan plan;
     checkDiscFields(disc, errors);
@@ -171,7 +171,7 @@ void checkCapacity(uint64_t imageBytes, std::vector<std::string>& errors, std::v
                            + ", more than a single-layer disc holds (4.7 GB): it needs a dual-layer disc");
 }
 
-std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::string>& warnings)
+std::vector<std::string> validateDisc(const DiscContent& disc, std::vector<std::string>& warnings)
 {
     std::vector<std::string> errors;
     planDisc(disc, errors, warnings);

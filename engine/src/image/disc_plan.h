@@ -35,6 +35,6 @@ uint64_t framesForSamples(uint64_t samplesPerChannel);
 // (4.7 GB) a warning.
 void checkCapacity(uint64_t imageBytes, std::vector<std::string>& errors, std::vector<std::string>& warnings);
 
-DiscPlan planDisc(const DiscSpec& disc, std::vector<std::string>& errors, std::vector<std::string>& warnings);
+DiscPlan planDisc(const DiscContent& disc, std::vector<std::string>& errors, std::vector<std::string>& warnings);
 
 } // namespace orvi::engine

@@ -44,7 +44,7 @@ std::string encoded(const DiscCharset& charset, const std::string& utf8)
 
 } // namespace
 
-DiscTextResult encodeDiscText(const DiscSpec& disc)
+DiscTextResult encodeDiscText(const DiscContent& disc)
 {
     const AlbumText& album = disc.text;
     const std::string title = withoutControlCharacters(album.album);

@@ -36,6 +36,6 @@ struct DiscTextResult {
     std::vector<std::string> errors; // texts that no single character set can hold
 };
 
-DiscTextResult encodeDiscText(const DiscSpec& disc);
+DiscTextResult encodeDiscText(const DiscContent& disc);
 
 } // namespace orvi::engine

@@ -37,7 +37,7 @@ struct AreaSlot {
 class ImageWriter
 {
 public:
-    ImageWriter(DiscSpec& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer)
+    ImageWriter(DiscContent& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer)
         : m_disc(disc), m_file(outputPath), m_observer(observer), m_plan(std::move(plan))
         , m_areas{AreaSlot{&disc.stereoTracks, &m_plan.stereo, &m_plan.text.tracks, {}, "stereo"},
                   AreaSlot{&disc.multichannelTracks, &m_plan.multichannel, &m_plan.text.multichannelTracks, {},
@@ -65,7 +65,7 @@ private:
     // and the disc's structures.
     bool writeCoverAndBridge(uint32_t endLsn);
 
-    DiscSpec& m_disc;
+    DiscContent& m_disc;
     ImageFile m_file;
     const WriteObserver& m_observer;
     DiscPlan m_plan;
@@ -305,13 +305,13 @@ WriteResult ImageWriter::run()
 
 } // namespace
 
-WriteResult writeImage(DiscSpec& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer)
+WriteResult writeImage(DiscContent& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer)
 {
     ImageWriter writer(disc, std::move(plan), outputPath, observer);
     return writer.run();
 }
 
-WriteResult writeImage(DiscSpec& disc, const std::string& outputPath, const WriteObserver& observer)
+WriteResult writeImage(DiscContent& disc, const std::string& outputPath, const WriteObserver& observer)
 {
     std::vector<std::string> warnings;
     std::vector<std::string> errors;

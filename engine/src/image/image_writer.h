@@ -24,7 +24,7 @@ namespace orvi::engine {
 // Returns one line per problem naming the field ("--album: ...",
 // "track 3 title: ..."); warnings are appended to `warnings`. Lines carry no
 // "error: "/"warning: " prefix: the caller adds it when printing.
-std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::string>& warnings);
+std::vector<std::string> validateDisc(const DiscContent& disc, std::vector<std::string>& warnings);
 
 // Writes the image to a temporary file of its own beside outputPath, flushes it
 // and renames it over outputPath only when complete; a failed run removes it
@@ -37,11 +37,11 @@ std::vector<std::string> validateDisc(const DiscSpec& disc, std::vector<std::str
 // Warnings (validateDisc's own, tracks padded to 1 s, a cover that could not
 // be stored) go to observer.warning, without prefix; a caller that ran
 // validateDisc beforehand need not print its warnings a second time.
-WriteResult writeImage(DiscSpec& disc, const std::string& outputPath, const WriteObserver& observer);
+WriteResult writeImage(DiscContent& disc, const std::string& outputPath, const WriteObserver& observer);
 
 // The same with a plan the caller already made with planDisc and found free
 // of errors (and whose warnings it printed): nothing is planned or reported
 // twice.
-WriteResult writeImage(DiscSpec& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer);
+WriteResult writeImage(DiscContent& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer);
 
 } // namespace orvi::engine

@@ -12,8 +12,8 @@ inline constexpr uint32_t kSectorSize = 2048;
 inline constexpr uint32_t kMasterTocSectors = 10;
 inline constexpr std::array<uint32_t, 3> kMasterTocLsn = {510, 520, 530};
 inline constexpr uint32_t kStereoAreaLsn = 544;
-inline constexpr uint8_t kSpecMajor = 1;
-inline constexpr uint8_t kSpecMinor = 20;
+inline constexpr uint8_t kFormatVersionMajor = 1;
+inline constexpr uint8_t kFormatVersionMinor = 20;
 inline constexpr uint32_t kMaxTracks = 255;
 
 inline constexpr uint32_t kStereoFrameBytes = 9408;     // 1/75 s, 2 channels

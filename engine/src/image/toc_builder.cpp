@@ -183,14 +183,14 @@ std::vector<std::string> textLimitProblems(const EncodedDiscText& text)
     return problems;
 }
 
-std::vector<uint8_t> buildMasterToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& stereo,
+std::vector<uint8_t> buildMasterToc(const DiscContent& disc, const EncodedDiscText& text, const AreaPlacement& stereo,
                                     const AreaPlacement& multichannel)
 {
     std::vector<uint8_t> toc(sacd::kMasterTocSectors * sacd::kSectorSize, 0);
     SectorWriter out(toc.data());
     out.bytes(0, "SACDMTOC");
-    out.u8(8, sacd::kSpecMajor);
-    out.u8(9, sacd::kSpecMinor);
+    out.u8(8, sacd::kFormatVersionMajor);
+    out.u8(9, sacd::kFormatVersionMinor);
     out.u16(16, disc.discTotal);
     out.u16(18, disc.discNumber);
     out.bytes(24, catalogField(disc.catalogNumber));
@@ -219,7 +219,7 @@ std::vector<uint8_t> buildMasterToc(const DiscSpec& disc, const EncodedDiscText&
     return toc;
 }
 
-std::vector<uint8_t> buildAreaToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& placement,
+std::vector<uint8_t> buildAreaToc(const DiscContent& disc, const EncodedDiscText& text, const AreaPlacement& placement,
                                   const std::vector<DiscTrack>& tracks, const TrackItems& items)
 {
     std::vector<uint8_t> toc(size_t(placement.tocSectors) * sacd::kSectorSize, 0);
@@ -228,8 +228,8 @@ std::vector<uint8_t> buildAreaToc(const DiscSpec& disc, const EncodedDiscText& t
 
     SectorWriter area(toc.data());
     area.bytes(0, stereo ? "TWOCHTOC" : "MULCHTOC");
-    area.u8(8, sacd::kSpecMajor);
-    area.u8(9, sacd::kSpecMinor);
+    area.u8(8, sacd::kFormatVersionMajor);
+    area.u8(9, sacd::kFormatVersionMinor);
     area.u16(10, placement.tocSectors);
     area.u32(16, placement.dst ? placement.maxByteRate : sacd::kFixedFormatByteRate);
     area.u8(20, 4); // 64 x 44 100 Hz

@@ -45,11 +45,11 @@ uint32_t areaTocSectors(const EncodedDiscText& text, const TrackItems& items, si
 std::vector<std::string> textLimitProblems(const EncodedDiscText& text);
 
 // The 10 sectors of one Master TOC copy; an area whose tocSectors is 0 is absent.
-std::vector<uint8_t> buildMasterToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& stereo,
+std::vector<uint8_t> buildMasterToc(const DiscContent& disc, const EncodedDiscText& text, const AreaPlacement& stereo,
                                     const AreaPlacement& multichannel);
 // The `area.tocSectors` sectors of an Area TOC (TOC-1 and TOC-2 alike); `tracks`
 // and `items` are the area's, of which the first area.tracks.size() were written.
-std::vector<uint8_t> buildAreaToc(const DiscSpec& disc, const EncodedDiscText& text, const AreaPlacement& area,
+std::vector<uint8_t> buildAreaToc(const DiscContent& disc, const EncodedDiscText& text, const AreaPlacement& area,
                                   const std::vector<DiscTrack>& tracks, const TrackItems& items);
 
 } // namespace orvi::engine

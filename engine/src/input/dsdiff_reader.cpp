@@ -34,68 +34,68 @@ class DsdiffSource final : public DsdSource
 {
 public:
     DsdiffSource(std::unique_ptr<InputFile> file, std::vector<uint8_t> order, uint64_t dataOffset, uint64_t dataBytes)
-        : file_(std::move(file)), channels_(int(order.size())), dataOffset_(dataOffset), dataBytes_(dataBytes),
-          order_(isIdentityOrder(order) ? std::vector<uint8_t>() : std::move(order))
+        : m_file(std::move(file)), m_channels(int(order.size())), m_dataOffset(dataOffset), m_dataBytes(dataBytes),
+          m_order(isIdentityOrder(order) ? std::vector<uint8_t>() : std::move(order))
     {
     }
 
-    int channelCount() const override { return channels_; }
-    uint64_t sampleCount() const override { return dataBytes_ / channels_ * 8; }
+    int channelCount() const override { return m_channels; }
+    uint64_t sampleCount() const override { return m_dataBytes / m_channels * 8; }
 
     int64_t read(uint8_t* out, size_t bytes, std::string& error) override
     {
         const int64_t got = readInFileOrder(out, bytes, error);
-        if (got > 0 && !order_.empty())
-            reorderChannels(out, size_t(got), order_);
+        if (got > 0 && !m_order.empty())
+            reorderChannels(out, size_t(got), m_order);
         return got;
     }
 
 private:
     int64_t readInFileOrder(uint8_t* out, size_t bytes, std::string& error)
     {
-        const uint64_t count = std::min<uint64_t>(bytes - bytes % channels_, dataBytes_ - position_);
+        const uint64_t count = std::min<uint64_t>(bytes - bytes % m_channels, m_dataBytes - m_position);
         if (count == 0)
             return 0;
-        if (bufferedBytes_ == 0 && count >= kSoundBufferBytes) {
-            if (!file_->readAt(dataOffset_ + position_, out, static_cast<size_t>(count), error))
+        if (m_bufferedBytes == 0 && count >= kSoundBufferBytes) {
+            if (!m_file->readAt(m_dataOffset + m_position, out, static_cast<size_t>(count), error))
                 return -1;
         } else {
-            if (bufferedBytes_ == 0 && !fillBuffer(error))
+            if (m_bufferedBytes == 0 && !fillBuffer(error))
                 return -1;
-            const size_t take = static_cast<size_t>(std::min<uint64_t>(count, bufferedBytes_));
-            std::memcpy(out, buffer_.get() + bufferStart_, take);
-            bufferStart_ += take;
-            bufferedBytes_ -= take;
-            position_ += take;
+            const size_t take = static_cast<size_t>(std::min<uint64_t>(count, m_bufferedBytes));
+            std::memcpy(out, m_buffer.get() + m_bufferStart, take);
+            m_bufferStart += take;
+            m_bufferedBytes -= take;
+            m_position += take;
             return static_cast<int64_t>(take);
         }
-        position_ += count;
+        m_position += count;
         return static_cast<int64_t>(count);
     }
 
     bool fillBuffer(std::string& error)
     {
-        if (!buffer_)
-            buffer_ = std::make_unique_for_overwrite<uint8_t[]>(kSoundBufferBytes);
+        if (!m_buffer)
+            m_buffer = std::make_unique_for_overwrite<uint8_t[]>(kSoundBufferBytes);
         // Whole frames only, so that every read can be put in disc order.
-        const size_t capacity = kSoundBufferBytes - kSoundBufferBytes % size_t(channels_);
-        const size_t size = static_cast<size_t>(std::min<uint64_t>(capacity, dataBytes_ - position_));
-        if (!file_->readAt(dataOffset_ + position_, buffer_.get(), size, error))
+        const size_t capacity = kSoundBufferBytes - kSoundBufferBytes % size_t(m_channels);
+        const size_t size = static_cast<size_t>(std::min<uint64_t>(capacity, m_dataBytes - m_position));
+        if (!m_file->readAt(m_dataOffset + m_position, m_buffer.get(), size, error))
             return false;
-        bufferStart_ = 0;
-        bufferedBytes_ = size;
+        m_bufferStart = 0;
+        m_bufferedBytes = size;
         return true;
     }
 
-    std::unique_ptr<InputFile> file_;
-    const int channels_;
-    const uint64_t dataOffset_;
-    const uint64_t dataBytes_;
-    uint64_t position_ = 0; // bytes handed out
-    std::unique_ptr<uint8_t[]> buffer_;
-    size_t bufferStart_ = 0;
-    size_t bufferedBytes_ = 0; // read from the file, not yet handed out
-    const std::vector<uint8_t> order_; // file channel -> disc position; empty when already in order
+    std::unique_ptr<InputFile> m_file;
+    const int m_channels;
+    const uint64_t m_dataOffset;
+    const uint64_t m_dataBytes;
+    uint64_t m_position = 0; // bytes handed out
+    std::unique_ptr<uint8_t[]> m_buffer;
+    size_t m_bufferStart = 0;
+    size_t m_bufferedBytes = 0; // read from the file, not yet handed out
+    const std::vector<uint8_t> m_order; // file channel -> disc position; empty when already in order
 };
 
 struct Chunk {
@@ -138,18 +138,18 @@ std::string textToUtf8(const std::string& raw)
 class DsdiffParser
 {
 public:
-    DsdiffParser(InputFile& file, OpenedTrack& track) : file_(file), track_(track) {}
+    DsdiffParser(InputFile& file, OpenedTrack& track) : m_file(file), m_track(track) {}
 
-    bool ok() const { return track_.errors.empty(); }
+    bool ok() const { return m_track.errors.empty(); }
 
-    void refuse(const std::string& problem) { track_.errors.push_back(file_.path() + ": " + problem); }
+    void refuse(const std::string& problem) { m_track.errors.push_back(m_file.path() + ": " + problem); }
 
     bool read(uint64_t offset, void* out, size_t bytes)
     {
         std::string error;
-        if (file_.readAt(offset, out, bytes, error))
+        if (m_file.readAt(offset, out, bytes, error))
             return true;
-        track_.errors.push_back(error);
+        m_track.errors.push_back(error);
         return false;
     }
 
@@ -173,9 +173,9 @@ public:
             chunk.dataOffset = position + kChunkHeaderSize;
             const uint64_t room = region.end - chunk.dataOffset;
             if (chunk.size > room) {
-                const uint64_t inFile = file_.size() - chunk.dataOffset;
+                const uint64_t inFile = m_file.size() - chunk.dataOffset;
                 if (chunk.size > inFile && chunk.is("DST "))
-                    refuse(dstTruncationProblem(file_, chunk.dataOffset, inFile));
+                    refuse(dstTruncationProblem(m_file, chunk.dataOffset, inFile));
                 else if (chunk.size > inFile)
                     refuse("truncated: " + describeChunkId(chunk.id) + " chunk says " + bytesText(chunk.size)
                            + ", file has " + bytesText(inFile));
@@ -193,8 +193,8 @@ public:
     void parseForm()
     {
         uint8_t form[16];
-        if (file_.size() < sizeof form) {
-            refuse("truncated: a DSDIFF header needs 16 bytes, file has " + bytesText(file_.size()));
+        if (m_file.size() < sizeof form) {
+            refuse("truncated: a DSDIFF header needs 16 bytes, file has " + bytesText(m_file.size()));
             return;
         }
         if (!read(0, form, sizeof form))
@@ -204,7 +204,7 @@ public:
             return;
         }
         const uint64_t formSize = loadBigEndian(form + 4, 8);
-        const uint64_t inFile = file_.size() - kChunkHeaderSize;
+        const uint64_t inFile = m_file.size() - kChunkHeaderSize;
         if (formSize < 4) {
             refuse("damaged header: 'FRM8' chunk size is " + std::to_string(formSize));
             return;
@@ -231,25 +231,25 @@ public:
         } else if (chunk.is("PROP")) {
             parseProperties(chunk);
         } else if (chunk.is("DSD ") || chunk.is("DST ")) {
-            if (facts_.sound) {
+            if (m_facts.sound) {
                 refuse("damaged: a second sound data chunk " + describeChunkId(chunk.id) + " at byte "
                        + std::to_string(chunk.dataOffset - kChunkHeaderSize));
                 return;
             }
-            facts_.sound = chunk;
-            facts_.dstSound = chunk.is("DST ");
+            m_facts.sound = chunk;
+            m_facts.dstSound = chunk.is("DST ");
         } else if (chunk.is("DIIN")) {
             forEachChunk({chunk.dataOffset, chunk.dataOffset + chunk.size, "'DIIN' chunk"},
                          [this](const Chunk& info) {
                              if (info.is("DITI"))
-                                 facts_.diinTitle = readCountedText(info);
+                                 m_facts.diinTitle = readCountedText(info);
                              else if (info.is("DIAR"))
-                                 facts_.diinArtist = readCountedText(info);
+                                 m_facts.diinArtist = readCountedText(info);
                          });
         } else if (chunk.is("ID3 ")) {
-            facts_.id3 = chunk;
+            m_facts.id3 = chunk;
         } else if (chunk.is("DSTI")) {
-            facts_.dstIndex = chunk;
+            m_facts.dstIndex = chunk;
         }
     }
 
@@ -266,7 +266,7 @@ public:
             refuse("damaged header: 'PROP' chunk of type " + describeChunkId(type) + ", expected 'SND '");
             return;
         }
-        facts_.sawProperties = true;
+        m_facts.sawProperties = true;
         forEachChunk({prop.dataOffset + 4, prop.dataOffset + prop.size, "'PROP' chunk"},
                      [this](const Chunk& chunk) { visitProperty(chunk); });
     }
@@ -278,7 +278,7 @@ public:
             if (chunk.size != 4)
                 return refuse("damaged header: 'FS  ' chunk size is " + std::to_string(chunk.size) + ", expected 4");
             if (read(chunk.dataOffset, field, 4))
-                facts_.sampleRate = static_cast<uint32_t>(loadBigEndian(field, 4));
+                m_facts.sampleRate = static_cast<uint32_t>(loadBigEndian(field, 4));
         } else if (chunk.is("CHNL")) {
             if (chunk.size < 2 || !read(chunk.dataOffset, field, 2))
                 return refuse("damaged header: 'CHNL' chunk size is " + std::to_string(chunk.size));
@@ -286,16 +286,16 @@ public:
             if (chunk.size < 2 + 4 * uint64_t(channels))
                 return refuse("damaged header: 'CHNL' chunk of " + std::to_string(chunk.size)
                               + " bytes cannot name " + std::to_string(channels) + " channels");
-            facts_.channels = channels;
+            m_facts.channels = channels;
             std::vector<char> ids(size_t(channels) * 4);
             if (channels > 0 && read(chunk.dataOffset + 2, ids.data(), ids.size())) {
                 for (int c = 0; c < channels; ++c)
-                    facts_.channelIds.emplace_back(ids.data() + 4 * c, 4);
+                    m_facts.channelIds.emplace_back(ids.data() + 4 * c, 4);
             }
         } else if (chunk.is("CMPR")) {
             if (chunk.size < 4 || !read(chunk.dataOffset, field, 4))
                 return refuse("damaged header: 'CMPR' chunk size is " + std::to_string(chunk.size));
-            facts_.compression.assign(reinterpret_cast<const char*>(field), 4);
+            m_facts.compression.assign(reinterpret_cast<const char*>(field), 4);
         }
     }
 
@@ -304,12 +304,12 @@ public:
     {
         uint8_t countField[4];
         if (chunk.size < 4 || !read(chunk.dataOffset, countField, 4)) {
-            track_.warnings.push_back(file_.path() + ": " + describeChunkId(chunk.id) + " text chunk is damaged; ignored");
+            m_track.warnings.push_back(m_file.path() + ": " + describeChunkId(chunk.id) + " text chunk is damaged; ignored");
             return {};
         }
         const uint64_t count = loadBigEndian(countField, 4);
         if (count > chunk.size - 4 || count > kMaxTextChunkBytes) {
-            track_.warnings.push_back(file_.path() + ": " + describeChunkId(chunk.id) + " text says "
+            m_track.warnings.push_back(m_file.path() + ": " + describeChunkId(chunk.id) + " text says "
                                       + std::to_string(count) + " characters, its chunk holds "
                                       + std::to_string(chunk.size - 4) + "; ignored");
             return {};
@@ -320,44 +320,44 @@ public:
         return textToUtf8(raw);
     }
 
-    // Checks what was found and, if the file is usable, fills `track_`.
+    // Checks what was found and, if the file is usable, fills `m_track`.
     void finish(std::unique_ptr<InputFile> file)
     {
         if (!ok())
             return;
-        if (!facts_.sawProperties)
+        if (!m_facts.sawProperties)
             return refuse("damaged header: no 'PROP' chunk");
-        if (!facts_.sampleRate)
+        if (!m_facts.sampleRate)
             return refuse("damaged header: no 'FS  ' (sample rate) chunk");
-        if (!facts_.channels)
+        if (!m_facts.channels)
             return refuse("damaged header: no 'CHNL' (channels) chunk");
-        const bool dst = facts_.compression == "DST ";
-        if (dst != facts_.dstSound && facts_.sound)
-            refuse("damaged: compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(facts_.compression.data()))
-                   + " with a " + describeChunkId(facts_.sound->id) + " sound data chunk");
-        else if (!dst && facts_.compression != "DSD ")
-            refuse("compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(facts_.compression.data()))
+        const bool dst = m_facts.compression == "DST ";
+        if (dst != m_facts.dstSound && m_facts.sound)
+            refuse("damaged: compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(m_facts.compression.data()))
+                   + " with a " + describeChunkId(m_facts.sound->id) + " sound data chunk");
+        else if (!dst && m_facts.compression != "DSD ")
+            refuse("compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(m_facts.compression.data()))
                    + " is not supported (plain 'DSD ' expected)");
-        checkDiscFormat(file_.path(), *facts_.channels, *facts_.sampleRate, track_);
+        checkDiscFormat(m_file.path(), *m_facts.channels, *m_facts.sampleRate, m_track);
         if (!ok())
             return;
-        if (!facts_.sound)
+        if (!m_facts.sound)
             return refuse(std::string("damaged: no ") + (dst ? "'DST '" : "'DSD '") + " sound data chunk");
         std::string orderProblem;
-        auto order = discChannelOrder(facts_.channelIds, orderProblem);
+        auto order = discChannelOrder(m_facts.channelIds, orderProblem);
         if (!order)
             return refuse(orderProblem);
-        uint64_t dataBytes = facts_.sound->size;
-        const auto channels = static_cast<uint64_t>(*facts_.channels);
+        uint64_t dataBytes = m_facts.sound->size;
+        const auto channels = static_cast<uint64_t>(*m_facts.channels);
         std::unique_ptr<DsdSource> dstSource;
         if (dst) {
-            DstSoundChunks chunks{facts_.sound->dataOffset, facts_.sound->size, {}, 0};
-            if (facts_.dstIndex) {
-                chunks.indexOffset = facts_.dstIndex->dataOffset;
-                chunks.indexSize = facts_.dstIndex->size;
+            DstSoundChunks chunks{m_facts.sound->dataOffset, m_facts.sound->size, {}, 0};
+            if (m_facts.dstIndex) {
+                chunks.indexOffset = m_facts.dstIndex->dataOffset;
+                chunks.indexSize = m_facts.dstIndex->size;
             }
             uint64_t frames = 0;
-            dstSource = openDstSound(std::move(file), *order, chunks, frames, track_.errors);
+            dstSource = openDstSound(std::move(file), *order, chunks, frames, m_track.errors);
             if (!dstSource)
                 return;
             dataBytes = frames * kBytesPerChannelFrame * channels;
@@ -368,34 +368,34 @@ public:
                           + std::to_string(channels) + " channels");
         }
 
-        if (facts_.id3) {
-            if (facts_.id3->size > kMaxTagBytes) {
-                track_.warnings.push_back(file_.path() + ": ID3v2 tag of " + std::to_string(facts_.id3->size)
+        if (m_facts.id3) {
+            if (m_facts.id3->size > kMaxTagBytes) {
+                m_track.warnings.push_back(m_file.path() + ": ID3v2 tag of " + std::to_string(m_facts.id3->size)
                                           + " bytes is too large to read; in-file text ignored");
             } else {
-                std::vector<uint8_t> tag(static_cast<size_t>(facts_.id3->size));
-                if (!tag.empty() && read(facts_.id3->dataOffset, tag.data(), tag.size()))
-                    applyId3Tag(tag.data(), tag.size(), file_.path(), track_);
+                std::vector<uint8_t> tag(static_cast<size_t>(m_facts.id3->size));
+                if (!tag.empty() && read(m_facts.id3->dataOffset, tag.data(), tag.size()))
+                    applyId3Tag(tag.data(), tag.size(), m_file.path(), m_track);
             }
         }
         // ID3v2 can say more than DIIN's plain text, so it goes first.
-        if (track_.text.title.empty())
-            track_.text.title = facts_.diinTitle;
-        if (track_.text.performer.empty())
-            track_.text.performer = facts_.diinArtist;
+        if (m_track.text.title.empty())
+            m_track.text.title = m_facts.diinTitle;
+        if (m_track.text.performer.empty())
+            m_track.text.performer = m_facts.diinArtist;
 
-        track_.channels = *facts_.channels;
-        track_.sampleRate = *facts_.sampleRate;
-        track_.sampleCount = dataBytes / channels * 8;
-        track_.source = dstSource ? std::move(dstSource)
+        m_track.channels = *m_facts.channels;
+        m_track.sampleRate = *m_facts.sampleRate;
+        m_track.sampleCount = dataBytes / channels * 8;
+        m_track.source = dstSource ? std::move(dstSource)
                                   : std::make_unique<DsdiffSource>(std::move(file), std::move(*order),
-                                                                   facts_.sound->dataOffset, dataBytes);
+                                                                   m_facts.sound->dataOffset, dataBytes);
     }
 
 private:
-    InputFile& file_;
-    OpenedTrack& track_;
-    DsdiffFacts facts_;
+    InputFile& m_file;
+    OpenedTrack& m_track;
+    DsdiffFacts m_facts;
 };
 
 } // namespace

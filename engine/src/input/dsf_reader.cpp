@@ -30,62 +30,62 @@ class DsfSource final : public DsdSource
 {
 public:
     DsfSource(std::unique_ptr<InputFile> file, int channels, uint64_t bytesPerChannel, uint64_t dataBytes)
-        : file_(std::move(file)), channels_(channels), bytesPerChannel_(bytesPerChannel), dataBytes_(dataBytes),
-          blocksSize_(kGroupsPerRead * kBlockBytes * static_cast<size_t>(channels)),
-          blocks_(std::make_unique_for_overwrite<uint8_t[]>(blocksSize_))
+        : m_file(std::move(file)), m_channels(channels), m_bytesPerChannel(bytesPerChannel), m_dataBytes(dataBytes),
+          m_blocksSize(kGroupsPerRead * kBlockBytes * static_cast<size_t>(channels)),
+          m_blocks(std::make_unique_for_overwrite<uint8_t[]>(m_blocksSize))
     {
     }
 
-    int channelCount() const override { return channels_; }
-    uint64_t sampleCount() const override { return bytesPerChannel_ * 8; }
+    int channelCount() const override { return m_channels; }
+    uint64_t sampleCount() const override { return m_bytesPerChannel * 8; }
 
     int64_t read(uint8_t* out, size_t bytes, std::string& error) override
     {
-        const uint64_t wanted = std::min<uint64_t>(bytes / channels_, bytesPerChannel_ - delivered_);
+        const uint64_t wanted = std::min<uint64_t>(bytes / m_channels, m_bytesPerChannel - m_delivered);
         uint64_t done = 0;
         while (done < wanted) {
-            if (delivered_ >= loadedFirst_ + loadedBytesPerChannel_ && !loadBlocks(error))
+            if (m_delivered >= m_loadedFirst + m_loadedBytesPerChannel && !loadBlocks(error))
                 return -1;
-            const uint64_t inLoaded = delivered_ - loadedFirst_;
+            const uint64_t inLoaded = m_delivered - m_loadedFirst;
             const size_t group = static_cast<size_t>(inLoaded / kBlockBytes);
             const size_t offset = static_cast<size_t>(inLoaded % kBlockBytes);
             const size_t count = static_cast<size_t>(std::min<uint64_t>(wanted - done, kBlockBytes - offset));
-            interleaveDsfBlocks(blocks_.get() + group * kBlockBytes * channels_ + offset, kBlockBytes, channels_,
-                                count, out + done * channels_);
+            interleaveDsfBlocks(m_blocks.get() + group * kBlockBytes * m_channels + offset, kBlockBytes, m_channels,
+                                count, out + done * m_channels);
             done += count;
-            delivered_ += count;
+            m_delivered += count;
         }
-        return static_cast<int64_t>(done * channels_);
+        return static_cast<int64_t>(done * m_channels);
     }
 
 private:
     bool loadBlocks(std::string& error)
     {
-        const uint64_t firstGroup = delivered_ / kBlockBytes;
-        const uint64_t totalGroups = (bytesPerChannel_ + kBlockBytes - 1) / kBlockBytes;
+        const uint64_t firstGroup = m_delivered / kBlockBytes;
+        const uint64_t totalGroups = (m_bytesPerChannel + kBlockBytes - 1) / kBlockBytes;
         const uint64_t groups = std::min<uint64_t>(kGroupsPerRead, totalGroups - firstGroup);
-        const uint64_t groupBytes = uint64_t(kBlockBytes) * channels_;
+        const uint64_t groupBytes = uint64_t(kBlockBytes) * m_channels;
         const uint64_t start = firstGroup * groupBytes;
         // The last group may be cut short of whole blocks; the header check
         // made sure every byte that carries samples is there.
-        const uint64_t readable = std::min(groups * groupBytes, dataBytes_ - start);
-        if (!file_->readAt(kDataStart + start, blocks_.get(), static_cast<size_t>(readable), error))
+        const uint64_t readable = std::min(groups * groupBytes, m_dataBytes - start);
+        if (!m_file->readAt(kDataStart + start, m_blocks.get(), static_cast<size_t>(readable), error))
             return false;
-        std::fill(blocks_.get() + readable, blocks_.get() + blocksSize_, uint8_t(0));
-        loadedFirst_ = firstGroup * kBlockBytes;
-        loadedBytesPerChannel_ = groups * kBlockBytes;
+        std::fill(m_blocks.get() + readable, m_blocks.get() + m_blocksSize, uint8_t(0));
+        m_loadedFirst = firstGroup * kBlockBytes;
+        m_loadedBytesPerChannel = groups * kBlockBytes;
         return true;
     }
 
-    std::unique_ptr<InputFile> file_;
-    const int channels_;
-    const uint64_t bytesPerChannel_;
-    const uint64_t dataBytes_;
-    const size_t blocksSize_;
-    std::unique_ptr<uint8_t[]> blocks_; // read before use; a short last group is zero-filled
-    uint64_t delivered_ = 0;             // bytes per channel handed out
-    uint64_t loadedFirst_ = 0;           // per-channel index of the first loaded byte
-    uint64_t loadedBytesPerChannel_ = 0; // per channel, in blocks_
+    std::unique_ptr<InputFile> m_file;
+    const int m_channels;
+    const uint64_t m_bytesPerChannel;
+    const uint64_t m_dataBytes;
+    const size_t m_blocksSize;
+    std::unique_ptr<uint8_t[]> m_blocks; // read before use; a short last group is zero-filled
+    uint64_t m_delivered = 0;             // bytes per channel handed out
+    uint64_t m_loadedFirst = 0;           // per-channel index of the first loaded byte
+    uint64_t m_loadedBytesPerChannel = 0; // per channel, in m_blocks
 };
 
 } // namespace

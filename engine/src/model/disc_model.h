@@ -94,7 +94,7 @@ struct DstSettings {
     bool noEncode = false;    // --no-encode: the multichannel area as uncompressed DST frames
 };
 
-struct DiscSpec {
+struct DiscContent {
     AlbumText text;
     uint16_t genreIndex = 0; // General genre table index 1..29, 0 = none
     DiscDate date;

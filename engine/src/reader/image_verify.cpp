@@ -13,57 +13,57 @@ namespace {
 class TrackComparison
 {
 public:
-    TrackComparison(DsdSource& input, std::string name) : input_(input), name_(std::move(name)) {}
+    TrackComparison(DsdSource& input, std::string name) : m_input(input), m_name(std::move(name)) {}
 
     void compare(const uint8_t* frame, size_t bytes)
     {
-        if (!problem_.empty() || inputEnded_)
+        if (!m_problem.empty() || m_inputEnded)
             return;
-        buffer_.resize(bytes);
+        m_buffer.resize(bytes);
         size_t filled = 0;
         while (filled < bytes) {
             std::string error;
-            const int64_t got = input_.read(buffer_.data() + filled, bytes - filled, error);
+            const int64_t got = m_input.read(m_buffer.data() + filled, bytes - filled, error);
             if (got < 0) {
-                problem_ = error;
+                m_problem = error;
                 return;
             }
             if (got == 0) {
-                inputEnded_ = true;
+                m_inputEnded = true;
                 break;
             }
             filled += size_t(got);
         }
         for (size_t i = 0; i < filled; ++i) {
-            if (buffer_[i] != frame[i]) {
-                problem_ = name_ + ": DSD data differs from the input at byte " + std::to_string(position_ + i);
+            if (m_buffer[i] != frame[i]) {
+                m_problem = m_name + ": DSD data differs from the input at byte " + std::to_string(m_position + i);
                 return;
             }
         }
-        position_ += filled;
+        m_position += filled;
     }
 
     // The whole input must have been matched.
     std::string finish()
     {
-        if (!problem_.empty())
-            return problem_;
-        if (!inputEnded_) {
+        if (!m_problem.empty())
+            return m_problem;
+        if (!m_inputEnded) {
             uint8_t probe[64];
             std::string error;
-            if (input_.read(probe, sizeof probe, error) != 0)
-                return name_ + ": the image holds only " + std::to_string(position_) + " bytes of the input";
+            if (m_input.read(probe, sizeof probe, error) != 0)
+                return m_name + ": the image holds only " + std::to_string(m_position) + " bytes of the input";
         }
         return {};
     }
 
 private:
-    DsdSource& input_;
-    std::string name_;
-    std::vector<uint8_t> buffer_;
-    uint64_t position_ = 0;
-    bool inputEnded_ = false;
-    std::string problem_;
+    DsdSource& m_input;
+    std::string m_name;
+    std::vector<uint8_t> m_buffer;
+    uint64_t m_position = 0;
+    bool m_inputEnded = false;
+    std::string m_problem;
 };
 
 } // namespace

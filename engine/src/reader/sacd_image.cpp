@@ -87,17 +87,17 @@ std::string TimeCode::text() const
 
 bool SacdImage::readSectors(uint32_t sector, uint32_t count, std::vector<uint8_t>& out)
 {
-    if (uint64_t(sector) + count > sectorCount_)
+    if (uint64_t(sector) + count > m_sectorCount)
         return false;
     out.resize(size_t(count) * kSectorSize);
-    if (!file_.seek(qint64(sector) * kSectorSize))
+    if (!m_file.seek(qint64(sector) * kSectorSize))
         return false;
-    return file_.read(reinterpret_cast<char*>(out.data()), qint64(out.size())) == qint64(out.size());
+    return m_file.read(reinterpret_cast<char*>(out.data()), qint64(out.size())) == qint64(out.size());
 }
 
 const AreaToc* SacdImage::multichannelArea() const
 {
-    for (const AreaToc& area : areas_) {
+    for (const AreaToc& area : m_areas) {
         if (area.signature == "MULCHTOC")
             return &area;
     }
@@ -106,7 +106,7 @@ const AreaToc* SacdImage::multichannelArea() const
 
 const AreaToc* SacdImage::stereoArea() const
 {
-    for (const AreaToc& area : areas_) {
+    for (const AreaToc& area : m_areas) {
         if (area.signature == "TWOCHTOC")
             return &area;
     }
@@ -115,17 +115,17 @@ const AreaToc* SacdImage::stereoArea() const
 
 bool SacdImage::open(const std::string& path, std::string& error)
 {
-    file_.setFileName(QString::fromStdString(path));
-    if (!file_.open(QIODevice::ReadOnly)) {
-        error = path + ": cannot open: " + file_.errorString().toStdString();
+    m_file.setFileName(QString::fromStdString(path));
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        error = path + ": cannot open: " + m_file.errorString().toStdString();
         return false;
     }
-    sectorCount_ = uint64_t(file_.size()) / kSectorSize;
+    m_sectorCount = uint64_t(m_file.size()) / kSectorSize;
     if (!readMasterToc(error)) {
         error = path + ": " + error;
         return false;
     }
-    const MasterToc& m = master_;
+    const MasterToc& m = m_master;
     if (m.stereoToc1 && !readArea(m.stereoToc1, m.stereoTocLength, m.stereoToc2, error)) {
         error = path + ": stereo area: " + error;
         return false;
@@ -141,7 +141,7 @@ bool SacdImage::readMasterToc(std::string& error)
 {
     std::vector<uint8_t> toc;
     if (!readSectors(kMasterTocSector, kMasterTocSectors, toc)) {
-        error = "too short for a master TOC (" + std::to_string(sectorCount_) + " sectors)";
+        error = "too short for a master TOC (" + std::to_string(m_sectorCount) + " sectors)";
         return false;
     }
     if (!hasSignature(toc, 0, "SACDMTOC")) {
@@ -149,7 +149,7 @@ bool SacdImage::readMasterToc(std::string& error)
         return false;
     }
     const uint8_t* p = toc.data();
-    MasterToc& m = master_;
+    MasterToc& m = m_master;
     m.versionMajor = p[8];
     m.versionMinor = p[9];
     m.albumSetSize = u16(p + 16);
@@ -309,7 +309,7 @@ bool SacdImage::readArea(uint32_t tocSector, uint16_t length, uint32_t copySecto
 
     std::vector<uint8_t> copy;
     area.copiesIdentical = copySector != 0 && readSectors(copySector, length, copy) && copy == toc;
-    areas_.push_back(std::move(area));
+    m_areas.push_back(std::move(area));
     return true;
 }
 

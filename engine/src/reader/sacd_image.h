@@ -101,8 +101,8 @@ public:
     // image is not a readable SACD image.
     bool open(const std::string& path, std::string& error);
 
-    const MasterToc& master() const { return master_; }
-    const std::vector<AreaToc>& areas() const { return areas_; }
+    const MasterToc& master() const { return m_master; }
+    const std::vector<AreaToc>& areas() const { return m_areas; }
     const AreaToc* stereoArea() const;
     const AreaToc* multichannelArea() const;
 
@@ -122,10 +122,10 @@ private:
     bool readMasterToc(std::string& error);
     bool readArea(uint32_t tocSector, uint16_t length, uint32_t copySector, std::string& error);
 
-    QFile file_;
-    uint64_t sectorCount_ = 0;
-    MasterToc master_;
-    std::vector<AreaToc> areas_;
+    QFile m_file;
+    uint64_t m_sectorCount = 0;
+    MasterToc m_master;
+    std::vector<AreaToc> m_areas;
 };
 
 } // namespace orvi::engine::reader

@@ -25,7 +25,7 @@ std::string sizeText(uint64_t bytes)
     return text;
 }
 
-std::string planLine(const DiscSpec& disc, const DiscPlan& plan)
+std::string planLine(const DiscContent& disc, const DiscPlan& plan)
 {
     std::string areas;
     int count = 0;
@@ -63,8 +63,8 @@ std::vector<std::string> ProgressSteps::advance(uint64_t done, uint64_t total)
         return lines;
     // A large read may cross several steps at once: each still gets its line.
     const int step = int(std::min<uint64_t>(done, total) * 20 / total);
-    while (lastStep_ < step)
-        lines.push_back("progress: " + std::to_string(++lastStep_ * 5) + "%");
+    while (m_lastStep < step)
+        lines.push_back("progress: " + std::to_string(++m_lastStep * 5) + "%");
     return lines;
 }
 

@@ -14,7 +14,7 @@ namespace orvi::engine {
 // "2 areas: stereo 12 tracks 61:20, multichannel (6 channels, DST) 12 tracks
 // 61:20; estimated size 5.41 GB": each area's tracks and playing time
 // (pauses included), and the image's size.
-std::string planLine(const DiscSpec& disc, const DiscPlan& plan);
+std::string planLine(const DiscContent& disc, const DiscPlan& plan);
 
 // "2.41 GB", or "12.3 MB" below a gigabyte.
 std::string sizeText(uint64_t bytes);
@@ -30,7 +30,7 @@ public:
     std::vector<std::string> advance(uint64_t done, uint64_t total);
 
 private:
-    int lastStep_ = 0;
+    int m_lastStep = 0;
 };
 
 } // namespace orvi::engine

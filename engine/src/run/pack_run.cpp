@@ -79,25 +79,25 @@ class PackRun
 {
 public:
     PackRun(const cli::CommandLine& commandLine, EngineOutput& output, const OrviLatheHooks* hooks)
-        : commandLine_(commandLine), out_(output), hooks_(hooks)
+        : m_commandLine(commandLine), m_out(output), m_hooks(hooks)
     {
     }
 
     int run()
     {
-        cli::SettingsCheck check = cli::checkSettings(commandLine_);
+        cli::SettingsCheck check = cli::checkSettings(m_commandLine);
         if (refuseOutput(check))
             return kExitInvalidInput;
         InputCheck inputs = openInputs(check.settings);
         if (reportProblems(check, inputs))
-            return commandLine_.usageErrors.empty() ? kExitInvalidInput : kExitUsage;
+            return m_commandLine.usageErrors.empty() ? kExitInvalidInput : kExitUsage;
         for (const std::string& warning : check.warnings)
-            out_.warning(warning);
+            m_out.warning(warning);
         for (const std::string& warning : inputs.warnings)
-            out_.warning(warning);
+            m_out.warning(warning);
 
         std::vector<std::string> warnings;
-        DiscSpec disc = buildDiscSpec(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
+        DiscContent disc = buildDiscContent(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
         if (check.settings.dsdDisc)
             return packDsdDisc(disc, check.settings, inputs, warnings);
         if (check.settings.noEncode && disc.multichannelTracks.empty())
@@ -109,7 +109,7 @@ public:
         DiscPlan plan = planDisc(disc, problems, warnings);
         if (!reportPlan(warnings, problems))
             return kExitInvalidInput;
-        out_.line(planLine(disc, plan));
+        m_out.line(planLine(disc, plan));
         reportCueCharset(check.settings, inputs);
         return write(disc, disc.stereoTracks.size() + disc.multichannelTracks.size(), check.settings,
                      [&](const WriteObserver& observer) {
@@ -122,7 +122,7 @@ private:
     // can never cost the user a file.
     bool refuseOutput(const cli::SettingsCheck& check)
     {
-        if (!commandLine_.usageErrors.empty())
+        if (!m_commandLine.usageErrors.empty())
             return false;
         std::vector<NamedInput> inputs{{"--cue", check.settings.cuePath}, {"--cover", check.settings.coverPath}};
         for (size_t i = 0; i < check.settings.tracks.size(); ++i)
@@ -131,24 +131,24 @@ private:
         if (problems.empty())
             return false;
         for (const std::string& problem : check.errors)
-            out_.error(problem);
+            m_out.error(problem);
         for (const std::string& problem : problems)
-            out_.error(problem);
+            m_out.error(problem);
         return true;
     }
 
     // Prints every problem; true when there was any.
     bool reportProblems(const cli::SettingsCheck& check, const InputCheck& inputs)
     {
-        const bool usage = !commandLine_.usageErrors.empty();
-        for (const std::string& problem : commandLine_.usageErrors)
-            out_.error(problem);
+        const bool usage = !m_commandLine.usageErrors.empty();
+        for (const std::string& problem : m_commandLine.usageErrors)
+            m_out.error(problem);
         for (const std::string& problem : check.errors)
-            out_.error(problem);
+            m_out.error(problem);
         for (const std::string& problem : inputs.problems)
-            out_.error(problem);
+            m_out.error(problem);
         if (usage)
-            out_.usage(cli::usageLine());
+            m_out.usage(cli::usageLine());
         return usage || !check.errors.empty() || !inputs.problems.empty();
     }
 
@@ -156,9 +156,9 @@ private:
     bool reportPlan(const std::vector<std::string>& warnings, const std::vector<std::string>& problems)
     {
         for (const std::string& warning : warnings)
-            out_.warning(warning);
+            m_out.warning(warning);
         for (const std::string& problem : problems)
-            out_.error(problem);
+            m_out.error(problem);
         return problems.empty();
     }
 
@@ -167,12 +167,12 @@ private:
     void reportCueCharset(const cli::PackSettings& settings, const InputCheck& inputs)
     {
         if (inputs.cue)
-            out_.line("CUE sheet " + settings.cuePath + " read as " + inputs.cue->encoding
+            m_out.line("CUE sheet " + settings.cuePath + " read as " + inputs.cue->encoding
                       + (settings.cueCharset.empty() ? " (detected; --cue-charset NAME overrides)" : " (--cue-charset)"));
     }
 
     // The files' text replaces the disc's: no disc character set applies.
-    int packDsdDisc(const DiscSpec& disc, const cli::PackSettings& settings, const InputCheck& inputs,
+    int packDsdDisc(const DiscContent& disc, const cli::PackSettings& settings, const InputCheck& inputs,
                     std::vector<std::string>& warnings)
     {
         std::vector<std::string> problems;
@@ -180,15 +180,15 @@ private:
             dsddisc::planDsdDisc(disc, {settings.discTitle, settings.playlist}, problems, warnings);
         if (!reportPlan(warnings, problems))
             return kExitInvalidInput;
-        out_.line(dsddisc::dsdDiscPlanLine(plan));
-        out_.line("volume identifier: \"" + plan.volume.udf + "\" (ISO 9660: \"" + plan.volume.iso + "\")");
+        m_out.line(dsddisc::dsdDiscPlanLine(plan));
+        m_out.line("volume identifier: \"" + plan.volume.udf + "\" (ISO 9660: \"" + plan.volume.iso + "\")");
         reportCueCharset(settings, inputs);
         return write(disc, plan.files.size(), settings, [&](const WriteObserver& observer) {
             return dsddisc::writeDsdDisc(plan, settings.outputPath, observer);
         });
     }
 
-    int write(const DiscSpec& disc, size_t total, const cli::PackSettings& settings,
+    int write(const DiscContent& disc, size_t total, const cli::PackSettings& settings,
               const std::function<WriteResult(const WriteObserver&)>& writeDisc)
     {
         StopWatcher stopWatcher;
@@ -196,27 +196,27 @@ private:
         bool stopAsked = false;
         WriteObserver observer;
         observer.trackStarted = [&](size_t index, const DiscTrack& track) {
-            out_.line(trackLine(index + 1, total, track));
-            if (hooks_ && hooks_->trackStarted)
-                hooks_->trackStarted(int(index + 1), int(total), hooks_->context);
+            m_out.line(trackLine(index + 1, total, track));
+            if (m_hooks && m_hooks->trackStarted)
+                m_hooks->trackStarted(int(index + 1), int(total), m_hooks->context);
         };
         observer.progress = [&](uint64_t done, uint64_t all) {
             for (const std::string& line : progress.advance(done, all))
-                out_.line(line);
+                m_out.line(line);
         };
         observer.stopRequested = [&] {
             stopAsked = stopAsked || stopWatcher.stopRequested();
             return stopAsked;
         };
-        observer.warning = [&](const std::string& line) { out_.warning(line); };
-        observer.note = [&](const std::string& line) { out_.line(line); };
+        observer.warning = [&](const std::string& line) { m_out.warning(line); };
+        observer.note = [&](const std::string& line) { m_out.line(line); };
 
-        observer.partialFileCreated = [&](const std::string& path) { announcePartialImage(hooks_, path.c_str()); };
+        observer.partialFileCreated = [&](const std::string& path) { announcePartialImage(m_hooks, path.c_str()); };
         const WriteResult result = writeDisc(observer);
-        announcePartialImage(hooks_, nullptr);
+        announcePartialImage(m_hooks, nullptr);
 
         for (const std::string& problem : result.errors)
-            out_.error(problem);
+            m_out.error(problem);
         int code = exitCodeFor(result.status);
         if (code != kExitSuccess && code != kExitStopped)
             return code;
@@ -227,15 +227,15 @@ private:
         if (settings.verify && !verify(disc, settings, result.tracksWritten))
             return kExitInvalidInput;
         const QString finalPath = QFileInfo(QString::fromStdString(settings.outputPath)).absoluteFilePath();
-        out_.line("SACD ISO created: " + finalPath.toStdString());
+        m_out.line("SACD ISO created: " + finalPath.toStdString());
         return code;
     }
 
     // Reads the image back; on a difference the image is removed, so a
     // failed run leaves nothing under OUTPUT.
-    bool verify(const DiscSpec& disc, const cli::PackSettings& settings, size_t tracksWritten)
+    bool verify(const DiscContent& disc, const cli::PackSettings& settings, size_t tracksWritten)
     {
-        out_.line("verifying " + std::to_string(tracksWritten) + " tracks");
+        m_out.line("verifying " + std::to_string(tracksWritten) + " tracks");
         // The stereo area is written first, so a stopped disc ends early in
         // the multichannel one.
         std::vector<std::string> stereo, multichannel;
@@ -249,19 +249,19 @@ private:
         }
         const std::vector<std::string> problems = reader::verifyImage(settings.outputPath, stereo, multichannel);
         if (problems.empty()) {
-            out_.line("verified: every track matches its input");
+            m_out.line("verified: every track matches its input");
             return true;
         }
         for (const std::string& problem : problems)
-            out_.error(problem);
+            m_out.error(problem);
         QFile::remove(QString::fromStdString(settings.outputPath));
-        out_.error("verification failed: the image " + settings.outputPath + " was removed");
+        m_out.error("verification failed: the image " + settings.outputPath + " was removed");
         return false;
     }
 
-    const cli::CommandLine& commandLine_;
-    EngineOutput& out_;
-    const OrviLatheHooks* hooks_;
+    const cli::CommandLine& m_commandLine;
+    EngineOutput& m_out;
+    const OrviLatheHooks* m_hooks;
 };
 
 } // namespace

@@ -77,35 +77,35 @@ long readInput(int fd, char* buffer, unsigned size) { return long(::read(fd, buf
 
 } // namespace
 
-StopWatcher::StopWatcher(int fd) : fd_(fd), thread_([this] { watch(); }) {}
+StopWatcher::StopWatcher(int fd) : m_fd(fd), m_thread([this] { watch(); }) {}
 
 StopWatcher::~StopWatcher()
 {
-    finishing_ = true;
-    if (thread_.joinable())
-        thread_.join();
+    m_finishing = true;
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 bool StopWatcher::stopRequested()
 {
-    if (!stopSeen_ && inputOpen_) {
-        std::lock_guard lock(readMutex_);
-        if (inputOpen_ && !drainWaiting())
-            inputOpen_ = false;
+    if (!m_stopSeen && m_inputOpen) {
+        std::lock_guard lock(m_readMutex);
+        if (m_inputOpen && !drainWaiting())
+            m_inputOpen = false;
     }
-    return stopSeen_;
+    return m_stopSeen;
 }
 
 void StopWatcher::watch()
 {
-    while (!finishing_ && inputOpen_ && !stopSeen_) {
-        const InputState state = waitForInput(fd_, kWatchIntervalMs);
+    while (!m_finishing && m_inputOpen && !m_stopSeen) {
+        const InputState state = waitForInput(m_fd, kWatchIntervalMs);
         if (state == InputState::Closed) {
-            inputOpen_ = false;
+            m_inputOpen = false;
         } else if (state == InputState::Ready) {
-            std::lock_guard lock(readMutex_);
-            if (inputOpen_ && !drainWaiting())
-                inputOpen_ = false;
+            std::lock_guard lock(m_readMutex);
+            if (m_inputOpen && !drainWaiting())
+                m_inputOpen = false;
         }
     }
 }
@@ -113,23 +113,23 @@ void StopWatcher::watch()
 bool StopWatcher::drainWaiting()
 {
     // Bounded, so a chatty input cannot hold a track boundary up.
-    for (int round = 0; round < 64 && !stopSeen_; ++round) {
-        const InputState state = waitForInput(fd_, 0);
+    for (int round = 0; round < 64 && !m_stopSeen; ++round) {
+        const InputState state = waitForInput(m_fd, 0);
         if (state == InputState::Quiet)
             return true;
         if (state == InputState::Closed)
             return false;
         char buffer[256];
-        const long count = readInput(fd_, buffer, sizeof buffer);
+        const long count = readInput(m_fd, buffer, sizeof buffer);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0) {
             // The end of the input also ends a last line without its line feed.
-            pending_ += '\n';
+            m_pending += '\n';
             takeLines();
             return false;
         }
-        pending_.append(buffer, size_t(count));
+        m_pending.append(buffer, size_t(count));
         takeLines();
     }
     return true;
@@ -138,17 +138,17 @@ bool StopWatcher::drainWaiting()
 void StopWatcher::takeLines()
 {
     size_t end;
-    while ((end = pending_.find('\n')) != std::string::npos) {
-        std::string line = pending_.substr(0, end);
-        pending_.erase(0, end + 1);
+    while ((end = m_pending.find('\n')) != std::string::npos) {
+        std::string line = m_pending.substr(0, end);
+        m_pending.erase(0, end + 1);
         const auto notBlank = [](char c) { return c != ' ' && c != '\t' && c != '\r'; };
         line.erase(line.begin(), std::find_if(line.begin(), line.end(), notBlank));
         line.erase(std::find_if(line.rbegin(), line.rend(), notBlank).base(), line.end());
         if (line == "stop")
-            stopSeen_ = true;
+            m_stopSeen = true;
     }
-    if (pending_.size() > 4096)
-        pending_.clear(); // not a control line anyone sends
+    if (m_pending.size() > 4096)
+        m_pending.clear(); // not a control line anyone sends
 }
 
 } // namespace orvi::engine

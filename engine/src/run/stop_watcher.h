@@ -31,13 +31,13 @@ private:
     bool drainWaiting();
     void takeLines();
 
-    int fd_;
-    std::atomic<bool> stopSeen_{false};
-    std::atomic<bool> finishing_{false};
-    std::atomic<bool> inputOpen_{true};
-    std::mutex readMutex_;
-    std::string pending_;
-    std::thread thread_;
+    int m_fd;
+    std::atomic<bool> m_stopSeen{false};
+    std::atomic<bool> m_finishing{false};
+    std::atomic<bool> m_inputOpen{true};
+    std::mutex m_readMutex;
+    std::string m_pending;
+    std::thread m_thread;
 };
 
 } // namespace orvi::engine

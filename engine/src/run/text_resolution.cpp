@@ -127,7 +127,7 @@ TrackText resolveTrackText(const TrackText& given, const CueTrack* cueTrack, con
 }
 
 // The disc's genre: the one most of the tracks carry (the earliest wins a tie).
-uint16_t commonGenre(const DiscSpec& disc)
+uint16_t commonGenre(const DiscContent& disc)
 {
     std::map<uint16_t, size_t> counts;
     uint16_t best = 0;
@@ -156,10 +156,10 @@ DiscDate taggedDate(const std::vector<OpenedTrack>& tracks)
 
 } // namespace
 
-DiscSpec buildDiscSpec(const cli::PackSettings& settings, const CueSheet* cue, std::vector<OpenedTrack>& tracks,
+DiscContent buildDiscContent(const cli::PackSettings& settings, const CueSheet* cue, std::vector<OpenedTrack>& tracks,
                        std::vector<std::string>& warnings)
 {
-    DiscSpec disc;
+    DiscContent disc;
     disc.text = resolveAlbumText(settings.text, cue, tracks, settings.tracks);
     disc.date = settings.date.value_or(taggedDate(tracks));
     disc.catalogNumber = settings.catalogNumber;

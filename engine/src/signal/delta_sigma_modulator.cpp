@@ -114,21 +114,21 @@ uint8_t DeltaSigmaModulator::modulateByte(const double* samples)
     for (int bit = 0; bit < 8; ++bit) {
         double shaped = 0.0;
         for (int k = 0; k < N; ++k)
-            shaped += filter.errorTaps[k] * errors_[k] - filter.denominator[k + 1] * feedback_[k];
+            shaped += filter.errorTaps[k] * m_errors[k] - filter.denominator[k + 1] * m_feedback[k];
         double input = samples[bit] + shaped;
         if (std::abs(input) > kOverloadLimit) {
-            errors_.fill(0.0);
-            feedback_.fill(0.0);
+            m_errors.fill(0.0);
+            m_feedback.fill(0.0);
             shaped = 0.0;
             input = samples[bit];
         }
         const double output = input >= 0.0 ? 1.0 : -1.0;
         for (int k = N - 1; k > 0; --k) {
-            errors_[k] = errors_[k - 1];
-            feedback_[k] = feedback_[k - 1];
+            m_errors[k] = m_errors[k - 1];
+            m_feedback[k] = m_feedback[k - 1];
         }
-        errors_[0] = output - input;
-        feedback_[0] = shaped;
+        m_errors[0] = output - input;
+        m_feedback[0] = shaped;
         byte = static_cast<uint8_t>((byte << 1) | (output > 0.0 ? 1 : 0));
     }
     return byte;

@@ -31,8 +31,8 @@ public:
     static const std::array<double, kOrder + 1>& denominator();
 
 private:
-    std::array<double, kOrder> errors_{};   // e[n-1] .. e[n-5]
-    std::array<double, kOrder> feedback_{}; // w[n-1] .. w[n-5]
+    std::array<double, kOrder> m_errors{};   // e[n-1] .. e[n-5]
+    std::array<double, kOrder> m_feedback{}; // w[n-1] .. w[n-5]
 };
 
 } // namespace orvi::engine::signal

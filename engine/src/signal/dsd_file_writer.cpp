@@ -37,55 +37,55 @@ DsdFileWriter::~DsdFileWriter() = default;
 bool DsdFileWriter::open(const std::string& path, DsdFileFormat format, int channels, uint32_t sampleRate,
                          std::string& error, int dstOrder)
 {
-    dstOrder_ = dstOrder;
-    file_.setFileName(QString::fromUtf8(path));
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error = path + ": cannot create: " + file_.errorString().toStdString();
+    m_dstOrder = dstOrder;
+    m_file.setFileName(QString::fromUtf8(path));
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        error = path + ": cannot create: " + m_file.errorString().toStdString();
         return false;
     }
-    return open(file_, path, format, channels, sampleRate, error);
+    return open(m_file, path, format, channels, sampleRate, error);
 }
 
 bool DsdFileWriter::open(QIODevice& device, const std::string& name, DsdFileFormat format, int channels,
                          uint32_t sampleRate, std::string& error)
 {
-    device_ = &device;
-    base_ = device.pos();
-    path_ = name;
-    format_ = format;
-    channels_ = channels;
-    sampleRate_ = sampleRate;
+    m_device = &device;
+    m_base = device.pos();
+    m_path = name;
+    m_format = format;
+    m_channels = channels;
+    m_sampleRate = sampleRate;
     return start(error);
 }
 
 bool DsdFileWriter::start(std::string& error)
 {
-    if (format_ == DsdFileFormat::Dsf) {
-        pending_.reserve(size_t(kDsfBlockBytes) * channels_);
-        group_.resize(kGroupsPerWrite * kDsfBlockBytes * size_t(channels_));
+    if (m_format == DsdFileFormat::Dsf) {
+        m_pending.reserve(size_t(kDsfBlockBytes) * m_channels);
+        m_group.resize(kGroupsPerWrite * kDsfBlockBytes * size_t(m_channels));
         return put(dsfHeader({}).data(), kDsfHeaderBytes, error); // rewritten by finish()
     }
     std::vector<uint8_t> head = dsdiffChunkHeader("FRM8", 0); // sized by finish()
     head.insert(head.end(), {'D', 'S', 'D', ' '});
-    const bool dst = format_ == DsdFileFormat::DstDsdiff;
-    for (const auto& chunk : {dsdiffVersionChunk(), dsdiffPropertyChunk(channels_, sampleRate_, dst ? "DST " : "DSD ")})
+    const bool dst = m_format == DsdFileFormat::DstDsdiff;
+    for (const auto& chunk : {dsdiffVersionChunk(), dsdiffPropertyChunk(m_channels, m_sampleRate, dst ? "DST " : "DSD ")})
         head.insert(head.end(), chunk.begin(), chunk.end());
-    dsdiffSoundHeaderAt_ = head.size();
+    m_dsdiffSoundHeaderAt = head.size();
     const auto soundHeader = dsdiffChunkHeader(dst ? "DST " : "DSD ", 0);
     head.insert(head.end(), soundHeader.begin(), soundHeader.end());
     if (dst) {
         const auto frameRate = frameRateChunk(0); // the count is set by finish()
         head.insert(head.end(), frameRate.begin(), frameRate.end());
-        pending_.reserve(dst::frameDsdBytes(channels_));
-        dstPool_ = std::make_unique<dst::FrameEncoderPool>(
-            channels_, dst::EncodeOptions{dstOrder_}, [this](std::vector<uint8_t>&& frame) {
+        m_pending.reserve(dst::frameDsdBytes(m_channels));
+        m_dstPool = std::make_unique<dst::FrameEncoderPool>(
+            m_channels, dst::EncodeOptions{m_dstOrder}, [this](std::vector<uint8_t>&& frame) {
                 const auto header = dsdiffChunkHeader("DSTF", frame.size());
-                appendBigEndian(dstIndex_, end_ + kChunkHeaderBytes, 8);
-                appendBigEndian(dstIndex_, frame.size(), 4);
+                appendBigEndian(m_dstIndex, m_end + kChunkHeaderBytes, 8);
+                appendBigEndian(m_dstIndex, frame.size(), 4);
                 if (frame.size() % 2)
                     frame.push_back(0);
-                ++dstFrames_;
-                return put(header.data(), header.size(), dstError_) && put(frame.data(), frame.size(), dstError_);
+                ++m_dstFrames;
+                return put(header.data(), header.size(), m_dstError) && put(frame.data(), frame.size(), m_dstError);
             });
     }
     return put(head.data(), head.size(), error);
@@ -93,56 +93,56 @@ bool DsdFileWriter::start(std::string& error)
 
 bool DsdFileWriter::put(const void* data, size_t bytes, std::string& error)
 {
-    if (device_->write(static_cast<const char*>(data), static_cast<qint64>(bytes)) == static_cast<qint64>(bytes)) {
-        end_ = std::max(end_, uint64_t(device_->pos() - base_));
+    if (m_device->write(static_cast<const char*>(data), static_cast<qint64>(bytes)) == static_cast<qint64>(bytes)) {
+        m_end = std::max(m_end, uint64_t(m_device->pos() - m_base));
         return true;
     }
-    error = path_ + ": cannot write: " + device_->errorString().toStdString();
+    error = m_path + ": cannot write: " + m_device->errorString().toStdString();
     return false;
 }
 
 bool DsdFileWriter::seek(uint64_t offset, std::string& error)
 {
-    if (device_->seek(base_ + static_cast<qint64>(offset)))
+    if (m_device->seek(m_base + static_cast<qint64>(offset)))
         return true;
-    error = path_ + ": cannot seek: " + device_->errorString().toStdString();
+    error = m_path + ": cannot seek: " + m_device->errorString().toStdString();
     return false;
 }
 
 bool DsdFileWriter::flushDsfGroup(std::string& error)
 {
-    const size_t bytesPerChannel = pending_.size() / channels_;
-    const size_t groupBytes = size_t(kDsfBlockBytes) * channels_;
-    discOrderToDsfGroup(pending_.data(), bytesPerChannel, channels_, group_.data() + converted_);
-    pending_.clear();
-    converted_ += groupBytes;
-    dataBytes_ += groupBytes;
-    return converted_ < group_.size() || writeConverted(error);
+    const size_t bytesPerChannel = m_pending.size() / m_channels;
+    const size_t groupBytes = size_t(kDsfBlockBytes) * m_channels;
+    discOrderToDsfGroup(m_pending.data(), bytesPerChannel, m_channels, m_group.data() + m_converted);
+    m_pending.clear();
+    m_converted += groupBytes;
+    m_dataBytes += groupBytes;
+    return m_converted < m_group.size() || writeConverted(error);
 }
 
 bool DsdFileWriter::writeConverted(std::string& error)
 {
-    const size_t bytes = converted_;
-    converted_ = 0;
-    return bytes == 0 || put(group_.data(), bytes, error);
+    const size_t bytes = m_converted;
+    m_converted = 0;
+    return bytes == 0 || put(m_group.data(), bytes, error);
 }
 
 bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& error)
 {
-    bytesPerChannel_ += bytes / channels_;
-    if (format_ == DsdFileFormat::DstDsdiff)
+    m_bytesPerChannel += bytes / m_channels;
+    if (m_format == DsdFileFormat::DstDsdiff)
         return writeDstFrames(discOrder, bytes, error);
-    if (format_ == DsdFileFormat::Dsdiff) {
-        dataBytes_ += bytes;
+    if (m_format == DsdFileFormat::Dsdiff) {
+        m_dataBytes += bytes;
         return put(discOrder, bytes, error);
     }
-    const size_t groupBytes = size_t(kDsfBlockBytes) * channels_;
+    const size_t groupBytes = size_t(kDsfBlockBytes) * m_channels;
     while (bytes > 0) {
-        const size_t take = std::min(bytes, groupBytes - pending_.size());
-        pending_.insert(pending_.end(), discOrder, discOrder + take);
+        const size_t take = std::min(bytes, groupBytes - m_pending.size());
+        m_pending.insert(m_pending.end(), discOrder, discOrder + take);
         discOrder += take;
         bytes -= take;
-        if (pending_.size() == groupBytes && !flushDsfGroup(error))
+        if (m_pending.size() == groupBytes && !flushDsfGroup(error))
             return false;
     }
     return true;
@@ -150,18 +150,18 @@ bool DsdFileWriter::write(const uint8_t* discOrder, size_t bytes, std::string& e
 
 bool DsdFileWriter::writeDstFrames(const uint8_t* discOrder, size_t bytes, std::string& error)
 {
-    const size_t frameBytes = dst::frameDsdBytes(channels_);
+    const size_t frameBytes = dst::frameDsdBytes(m_channels);
     while (bytes > 0) {
-        const size_t take = std::min(bytes, frameBytes - pending_.size());
-        pending_.insert(pending_.end(), discOrder, discOrder + take);
+        const size_t take = std::min(bytes, frameBytes - m_pending.size());
+        m_pending.insert(m_pending.end(), discOrder, discOrder + take);
         discOrder += take;
         bytes -= take;
-        if (pending_.size() == frameBytes) {
-            if (!dstPool_->submit(pending_)) {
-                error = dstError_;
+        if (m_pending.size() == frameBytes) {
+            if (!m_dstPool->submit(m_pending)) {
+                error = m_dstError;
                 return false;
             }
-            pending_.clear();
+            m_pending.clear();
         }
     }
     return true;
@@ -169,44 +169,44 @@ bool DsdFileWriter::writeDstFrames(const uint8_t* discOrder, size_t bytes, std::
 
 bool DsdFileWriter::finishDst(std::string& error)
 {
-    if (!pending_.empty()) {
-        pending_.resize(dst::frameDsdBytes(channels_), kDsdSilenceByte);
-        if (!dstPool_->submit(pending_)) {
-            error = dstError_;
+    if (!m_pending.empty()) {
+        m_pending.resize(dst::frameDsdBytes(m_channels), kDsdSilenceByte);
+        if (!m_dstPool->submit(m_pending)) {
+            error = m_dstError;
             return false;
         }
     }
-    if (!dstPool_->finish()) {
-        error = dstError_;
+    if (!m_dstPool->finish()) {
+        error = m_dstError;
         return false;
     }
-    dstPool_.reset();
-    dataBytes_ = end_ - dsdiffSoundHeaderAt_ - kChunkHeaderBytes;
-    const auto index = dsdiffChunk("DSTI", dstIndex_);
-    const auto frameRate = frameRateChunk(dstFrames_);
+    m_dstPool.reset();
+    m_dataBytes = m_end - m_dsdiffSoundHeaderAt - kChunkHeaderBytes;
+    const auto index = dsdiffChunk("DSTI", m_dstIndex);
+    const auto frameRate = frameRateChunk(m_dstFrames);
     if (!put(index.data(), index.size(), error))
         return false;
-    const uint64_t end = end_;
-    return seek(dsdiffSoundHeaderAt_ + kChunkHeaderBytes, error) && put(frameRate.data(), frameRate.size(), error)
+    const uint64_t end = m_end;
+    return seek(m_dsdiffSoundHeaderAt + kChunkHeaderBytes, error) && put(frameRate.data(), frameRate.size(), error)
         && seek(end, error);
 }
 
 bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
 {
-    if (format_ == DsdFileFormat::DstDsdiff && !finishDst(error))
+    if (m_format == DsdFileFormat::DstDsdiff && !finishDst(error))
         return false;
-    if (format_ == DsdFileFormat::Dsf) {
-        if ((!pending_.empty() && !flushDsfGroup(error)) || !writeConverted(error))
+    if (m_format == DsdFileFormat::Dsf) {
+        if ((!m_pending.empty() && !flushDsfGroup(error)) || !writeConverted(error))
             return false;
         if (!text.id3Tag.empty() && !put(text.id3Tag.data(), text.id3Tag.size(), error))
             return false;
         const auto header =
-            dsfHeader(dsfHeaderFor(channels_, sampleRate_, bytesPerChannel_ * 8, dataBytes_, text.id3Tag.size()));
+            dsfHeader(dsfHeaderFor(m_channels, m_sampleRate, m_bytesPerChannel * 8, m_dataBytes, text.id3Tag.size()));
         if (!seek(0, error) || !put(header.data(), header.size(), error))
             return false;
     } else {
         std::vector<uint8_t> trailer;
-        if (dataBytes_ % 2)
+        if (m_dataBytes % 2)
             trailer.push_back(0);
         if (!text.diinTitle.empty() || !text.diinArtist.empty()) {
             const auto info = dsdiffTextInfoChunk(text.diinTitle, text.diinArtist);
@@ -218,19 +218,19 @@ bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
         }
         if (!put(trailer.data(), trailer.size(), error))
             return false;
-        const uint64_t formSize = end_ - 12;
+        const uint64_t formSize = m_end - 12;
         const auto formHeader = dsdiffChunkHeader("FRM8", formSize);
         const auto soundHeader =
-            dsdiffChunkHeader(format_ == DsdFileFormat::DstDsdiff ? "DST " : "DSD ", dataBytes_);
+            dsdiffChunkHeader(m_format == DsdFileFormat::DstDsdiff ? "DST " : "DSD ", m_dataBytes);
         if (!seek(0, error) || !put(formHeader.data(), formHeader.size(), error)
-            || !seek(dsdiffSoundHeaderAt_, error) || !put(soundHeader.data(), soundHeader.size(), error))
+            || !seek(m_dsdiffSoundHeaderAt, error) || !put(soundHeader.data(), soundHeader.size(), error))
             return false;
     }
-    if (device_ != &file_)
-        return seek(end_, error);
-    file_.close();
-    if (file_.error() != QFileDevice::NoError) {
-        error = path_ + ": cannot write: " + file_.errorString().toStdString();
+    if (m_device != &m_file)
+        return seek(m_end, error);
+    m_file.close();
+    if (m_file.error() != QFileDevice::NoError) {
+        error = m_path + ": cannot write: " + m_file.errorString().toStdString();
         return false;
     }
     return true;

@@ -56,25 +56,25 @@ private:
     bool writeDstFrames(const uint8_t* discOrder, size_t bytes, std::string& error);
     bool finishDst(std::string& error);
 
-    QFile file_;
-    QIODevice* device_ = nullptr;
-    qint64 base_ = 0; // the file's first byte on the device
-    uint64_t end_ = 0; // bytes written, from base_
-    std::string path_;
-    DsdFileFormat format_ = DsdFileFormat::Dsf;
-    int channels_ = 2;
-    uint32_t sampleRate_ = 0;
-    uint64_t bytesPerChannel_ = 0; // written so far
-    uint64_t dataBytes_ = 0;       // in the file's data chunk so far
-    std::vector<uint8_t> pending_; // DSF: disc-order bytes of the group being filled
-    std::vector<uint8_t> group_;   // DSF: block groups in file order, written together
-    size_t converted_ = 0;         // bytes of group_ filled
-    uint64_t dsdiffSoundHeaderAt_ = 0;
-    int dstOrder_ = 128;
-    std::unique_ptr<dst::FrameEncoderPool> dstPool_;
-    std::string dstError_;          // set by the pool's sink
-    std::vector<uint8_t> dstIndex_; // DSTI payload so far
-    uint32_t dstFrames_ = 0;
+    QFile m_file;
+    QIODevice* m_device = nullptr;
+    qint64 m_base = 0; // the file's first byte on the device
+    uint64_t m_end = 0; // bytes written, from m_base
+    std::string m_path;
+    DsdFileFormat m_format = DsdFileFormat::Dsf;
+    int m_channels = 2;
+    uint32_t m_sampleRate = 0;
+    uint64_t m_bytesPerChannel = 0; // written so far
+    uint64_t m_dataBytes = 0;       // in the file's data chunk so far
+    std::vector<uint8_t> m_pending; // DSF: disc-order bytes of the group being filled
+    std::vector<uint8_t> m_group;   // DSF: block groups in file order, written together
+    size_t m_converted = 0;         // bytes of m_group filled
+    uint64_t m_dsdiffSoundHeaderAt = 0;
+    int m_dstOrder = 128;
+    std::unique_ptr<dst::FrameEncoderPool> m_dstPool;
+    std::string m_dstError;          // set by the pool's sink
+    std::vector<uint8_t> m_dstIndex; // DSTI payload so far
+    uint32_t m_dstFrames = 0;
 };
 
 } // namespace orvi::engine::signal

@@ -13,15 +13,15 @@ uint64_t bytesForSeconds(double seconds, uint32_t sampleRate)
     return static_cast<uint64_t>(std::llround(seconds * sampleRate / 8.0));
 }
 
-double peakAmplitude(const SignalSpec& spec)
+double peakAmplitude(const SignalParameters& spec)
 {
     return std::pow(10.0, spec.levelDb / 20.0) + (spec.noiseDb ? std::pow(10.0, *spec.noiseDb / 20.0) : 0.0);
 }
 
-SignalGenerator::SignalGenerator(const SignalSpec& spec)
-    : spec_(spec),
-      toneAmplitude_(std::pow(10.0, spec.levelDb / 20.0) / double(1 + spec.moreFrequencies.size())),
-      noiseAmplitude_(spec.noiseDb ? std::pow(10.0, *spec.noiseDb / 20.0) : 0.0)
+SignalGenerator::SignalGenerator(const SignalParameters& spec)
+    : m_spec(spec),
+      m_toneAmplitude(std::pow(10.0, spec.levelDb / 20.0) / double(1 + spec.moreFrequencies.size())),
+      m_noiseAmplitude(spec.noiseDb ? std::pow(10.0, *spec.noiseDb / 20.0) : 0.0)
 {
     for (int c = 0; c < spec.channels; ++c) {
         Channel channel{{}, 0x9E3779B97F4A7C15ull * uint64_t(c + 1), {}};
@@ -32,28 +32,28 @@ SignalGenerator::SignalGenerator(const SignalSpec& spec)
             const double step = 2.0 * std::numbers::pi * frequency / spec.sampleRate;
             channel.tones.push_back({std::cos(offset), std::sin(offset), std::cos(step), std::sin(step)});
         }
-        channels_.push_back(std::move(channel));
+        m_channels.push_back(std::move(channel));
     }
 }
 
 size_t SignalGenerator::generate(uint8_t* out, size_t bytesPerChannel)
 {
-    const size_t count = static_cast<size_t>(std::min<uint64_t>(bytesPerChannel, spec_.bytesPerChannel - produced_));
-    const size_t channelCount = channels_.size();
-    if (spec_.silence) {
+    const size_t count = static_cast<size_t>(std::min<uint64_t>(bytesPerChannel, m_spec.bytesPerChannel - m_produced));
+    const size_t channelCount = m_channels.size();
+    if (m_spec.silence) {
         std::fill(out, out + count * channelCount, kDsdSilenceByte);
-        produced_ += count;
+        m_produced += count;
         return count;
     }
     double samples[8];
     for (size_t i = 0; i < count; ++i) {
         for (size_t c = 0; c < channelCount; ++c) {
-            Channel& channel = channels_[c];
+            Channel& channel = m_channels[c];
             std::fill(std::begin(samples), std::end(samples), 0.0);
             for (Oscillator& tone : channel.tones) {
                 double re = tone.re, im = tone.im;
                 for (double& sample : samples) {
-                    sample += toneAmplitude_ * im;
+                    sample += m_toneAmplitude * im;
                     const double nextRe = re * tone.stepRe - im * tone.stepIm;
                     im = re * tone.stepIm + im * tone.stepRe;
                     re = nextRe;
@@ -62,30 +62,30 @@ size_t SignalGenerator::generate(uint8_t* out, size_t bytesPerChannel)
                 tone.re = re * norm;
                 tone.im = im * norm;
             }
-            if (noiseAmplitude_ > 0.0) {
+            if (m_noiseAmplitude > 0.0) {
                 for (double& sample : samples) {
                     uint64_t& x = channel.noiseState;
                     x ^= x << 13;
                     x ^= x >> 7;
                     x ^= x << 17;
-                    sample += noiseAmplitude_ * (double(x >> 11) * 0x1.0p-52 - 1.0); // uniform in [-1, 1)
+                    sample += m_noiseAmplitude * (double(x >> 11) * 0x1.0p-52 - 1.0); // uniform in [-1, 1)
                 }
             }
             out[i * channelCount + c] = channel.modulator.modulateByte(samples);
         }
     }
-    produced_ += count;
+    m_produced += count;
     return count;
 }
 
 std::vector<uint8_t> SignalGenerator::generateAll()
 {
-    std::vector<uint8_t> bytes(static_cast<size_t>(spec_.bytesPerChannel - produced_) * spec_.channels);
-    generate(bytes.data(), static_cast<size_t>(spec_.bytesPerChannel - produced_));
+    std::vector<uint8_t> bytes(static_cast<size_t>(m_spec.bytesPerChannel - m_produced) * m_spec.channels);
+    generate(bytes.data(), static_cast<size_t>(m_spec.bytesPerChannel - m_produced));
     return bytes;
 }
 
-bool writeTestSignal(const SignalSpec& spec, DsdFileFormat format, const DsdFileText& text, const std::string& path,
+bool writeTestSignal(const SignalParameters& spec, DsdFileFormat format, const DsdFileText& text, const std::string& path,
                      std::string& error, int dstOrder)
 {
     DsdFileWriter writer;

@@ -16,7 +16,7 @@
 
 namespace orvi::engine::signal {
 
-struct SignalSpec {
+struct SignalParameters {
     int channels = 2;
     uint32_t sampleRate = kDsd64Rate;
     uint64_t bytesPerChannel = kDsd64Rate / 8; // length: 8 samples per byte
@@ -28,7 +28,7 @@ struct SignalSpec {
 };
 
 // The largest value the modulator sees for `spec` (tones' peak + noise peak).
-double peakAmplitude(const SignalSpec& spec);
+double peakAmplitude(const SignalParameters& spec);
 
 // Bytes per channel for a duration, rounded to the nearest whole byte.
 uint64_t bytesForSeconds(double seconds, uint32_t sampleRate);
@@ -40,7 +40,7 @@ uint64_t bytesForSeconds(double seconds, uint32_t sampleRate);
 class SignalGenerator
 {
 public:
-    explicit SignalGenerator(const SignalSpec& spec);
+    explicit SignalGenerator(const SignalParameters& spec);
     // Fills `out` with up to `bytesPerChannel` bytes of every channel;
     // returns the bytes per channel produced (0 at the end).
     size_t generate(uint8_t* out, size_t bytesPerChannel);
@@ -48,8 +48,8 @@ public:
     std::vector<uint8_t> generateAll();
 
 private:
-    SignalSpec spec_;
-    uint64_t produced_ = 0; // bytes per channel
+    SignalParameters m_spec;
+    uint64_t m_produced = 0; // bytes per channel
     // A tone advances by rotating a unit phasor: far cheaper than a sine
     // per sample, and renormalised every byte so it cannot drift.
     struct Oscillator {
@@ -60,14 +60,14 @@ private:
         uint64_t noiseState; // xorshift64
         DeltaSigmaModulator modulator;
     };
-    double toneAmplitude_ = 0.0;
-    double noiseAmplitude_ = 0.0;
-    std::vector<Channel> channels_;
+    double m_toneAmplitude = 0.0;
+    double m_noiseAmplitude = 0.0;
+    std::vector<Channel> m_channels;
 };
 
 // Streams the signal into a DSF or DSDIFF file with the given text
 // (`dstOrder`: the DST encoder's order for DstDsdiff).
-bool writeTestSignal(const SignalSpec& spec, DsdFileFormat format, const DsdFileText& text, const std::string& path,
+bool writeTestSignal(const SignalParameters& spec, DsdFileFormat format, const DsdFileText& text, const std::string& path,
                      std::string& error, int dstOrder = 128);
 
 } // namespace orvi::engine::signal
