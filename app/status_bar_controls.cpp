@@ -21,12 +21,14 @@ void addStatusBarControls(QMainWindow* window)
 
     auto* noticesButton = new QPushButton(QCoreApplication::translate("ThirdPartyGui", "源码许可…"), window);
     noticesButton->setToolTip(QCoreApplication::translate("ThirdPartyGui", "第三方组件与开源许可清单"));
-    QObject::connect(noticesButton, &QPushButton::clicked, window, [window] { showNoticesWindow(window, documentLanguage()); });
+    QObject::connect(noticesButton, &QPushButton::clicked, window,
+                     [window] { showNoticesWindow(window, documentLanguage()); });
     bar->addPermanentWidget(noticesButton, 0);
 
     auto* referencesButton = new QPushButton(QCoreApplication::translate("ReferencesGui", "参考标准…"), window);
     referencesButton->setToolTip(QCoreApplication::translate("ReferencesGui", "产品参照的公开标准与文献"));
-    QObject::connect(referencesButton, &QPushButton::clicked, window, [window] { showReferencesWindow(window, documentLanguage()); });
+    QObject::connect(referencesButton, &QPushButton::clicked, window,
+                     [window] { showReferencesWindow(window, documentLanguage()); });
     bar->addPermanentWidget(referencesButton, 0);
 
     const QString updateText = QCoreApplication::translate("PackGuiWindow", "检查更新…");

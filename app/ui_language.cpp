@@ -201,17 +201,16 @@ QComboBox* createUiLanguageSelector(QMainWindow* window)
     }
     const int saved = combo->findData(savedUiLanguage(), Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
     combo->setCurrentIndex(saved >= 0 ? saved : 0);
-    combo->setToolTip(QCoreApplication::translate(
-        "UiLangRow", "界面语言。切换后程序会重启一次以便整套界面换语言。"));
+    combo->setToolTip(QCoreApplication::translate("UiLangRow", "界面语言。切换后程序会重启一次以便整套界面换语言。"));
 
     QObject::connect(combo, &QComboBox::currentIndexChanged, window, [combo, window](int index) {
         const QString code = combo->itemData(index).toString();
         if (code == savedUiLanguage())
             return;
         saveUiLanguage(code);
-        QMessageBox::information(window, QCoreApplication::translate("UiLangRow", "语言"),
-                                 QCoreApplication::translate(
-                                     "UiLangRow", "界面语言已切换，程序将自动重启一次以生效。"));
+        QMessageBox::information(
+            window, QCoreApplication::translate("UiLangRow", "语言"),
+            QCoreApplication::translate("UiLangRow", "界面语言已切换，程序将自动重启一次以生效。"));
         restartApplication();
     });
     return combo;

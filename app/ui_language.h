@@ -19,10 +19,9 @@ struct UiLanguage {
 
 // The twelve interface languages in selector order; "zh" is the source text.
 inline constexpr UiLanguage kUiLanguages[] = {
-    {"zh", "中文", false},      {"hant", "繁體中文", false}, {"en", "English", false},
-    {"ja", "日本語", false},    {"ko", "한국어", false},     {"ru", "Русский", false},
-    {"de", "Deutsch", false},   {"fr", "Français", false},   {"es", "Español", false},
-    {"pt", "Português", false}, {"ar", "العربية", true},     {"pl", "Polski", false},
+    {"zh", "中文", false},    {"hant", "繁體中文", false}, {"en", "English", false}, {"ja", "日本語", false},
+    {"ko", "한국어", false},  {"ru", "Русский", false},    {"de", "Deutsch", false}, {"fr", "Français", false},
+    {"es", "Español", false}, {"pt", "Português", false},  {"ar", "العربية", true},  {"pl", "Polski", false},
 };
 
 const UiLanguage* findUiLanguage(const QString& code);

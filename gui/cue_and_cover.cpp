@@ -17,7 +17,7 @@
 namespace {
 
 // Cover files looked for beside added tracks, most preferred first.
-constexpr std::array<const char*, 8> kCoverFileNames = {"cover.jpg",  "cover.jpeg", "cover.png", "folder.jpg",
+constexpr std::array<const char*, 8> kCoverFileNames = {"cover.jpg",   "cover.jpeg", "cover.png", "folder.jpg",
                                                         "folder.jpeg", "folder.png", "front.jpg", "front.png"};
 
 } // namespace
@@ -30,7 +30,8 @@ void PackGuiWindow::chooseCueSheet()
     if (path.isEmpty())
         return;
     cueEdit->setText(path);
-    appendLog(QCoreApplication::translate("PackGuiWindow", "已导入 CUE: %1 (标题/艺术家将在打包时应用)").arg(path), false);
+    appendLog(QCoreApplication::translate("PackGuiWindow", "已导入 CUE: %1 (标题/艺术家将在打包时应用)").arg(path),
+              false);
 }
 
 void PackGuiWindow::clearCueSheet()
@@ -60,8 +61,8 @@ void PackGuiWindow::showCover(const QString& path, const QPixmap& picture)
 {
     coverPath = path;
     coverPathEdit->setText(path);
-    coverPreview->setPixmap(
-        picture.scaled(orvi::kCoverPreviewSize, orvi::kCoverPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    coverPreview->setPixmap(picture.scaled(orvi::kCoverPreviewSize, orvi::kCoverPreviewSize, Qt::KeepAspectRatio,
+                                           Qt::SmoothTransformation));
 }
 
 void PackGuiWindow::adoptFolderCompanions(const QString& folder)
@@ -104,9 +105,9 @@ void PackGuiWindow::chooseOutputPath()
     QString start = outputEdit->text();
     if (start.isEmpty() && trackTable->rowCount() > 0)
         start = defaultOutputPath();
-    const QString chosen = fileDialogs.saveFileName(
-        this, QCoreApplication::translate("PackGuiWindow", "输出 SACD ISO"), start,
-        QCoreApplication::translate("PackGuiWindow", "SACD ISO 镜像 (*.iso);;所有文件 (*)"));
+    const QString chosen =
+        fileDialogs.saveFileName(this, QCoreApplication::translate("PackGuiWindow", "输出 SACD ISO"), start,
+                                 QCoreApplication::translate("PackGuiWindow", "SACD ISO 镜像 (*.iso);;所有文件 (*)"));
     if (chosen.isEmpty())
         return;
     outputEdit->setText(orvi::withIsoSuffix(chosen));

@@ -19,10 +19,10 @@ struct DocumentWindow {
     const char* document;
 };
 
-constexpr DocumentWindow kReferences{"ReferencesGui", QT_TRANSLATE_NOOP("ReferencesGui", "参考标准"), {760, 560},
-                                     "references"};
-constexpr DocumentWindow kNotices{"ThirdPartyGui", QT_TRANSLATE_NOOP("ThirdPartyGui", "源码许可"), {720, 560},
-                                  "notices"};
+constexpr DocumentWindow kReferences{
+    "ReferencesGui", QT_TRANSLATE_NOOP("ReferencesGui", "参考标准"), {760, 560}, "references"};
+constexpr DocumentWindow kNotices{
+    "ThirdPartyGui", QT_TRANSLATE_NOOP("ThirdPartyGui", "源码许可"), {720, 560}, "notices"};
 
 QString readDocument(const QString& path)
 {
@@ -57,9 +57,8 @@ void openDocumentWindow(QWidget* parent, const DocumentWindow& kind, const QStri
 
 QString documentResourcePath(const QString& document, const QString& language)
 {
-    const QString chosen = (language == QLatin1String("zh") || language == QLatin1String("pl"))
-        ? language
-        : QStringLiteral("en");
+    const QString chosen =
+        (language == QLatin1String("zh") || language == QLatin1String("pl")) ? language : QStringLiteral("en");
     return QStringLiteral(":/docs/%1_%2.md").arg(document, chosen);
 }
 

@@ -30,8 +30,8 @@ bool isUsableEngineFile(const QString& path)
 EngineCandidate workingTreeCandidate(const QDir& current, const QString& relativePath)
 {
     const QString label = relativePath.startsWith(QLatin1String("build/"))
-                              ? QCoreApplication::translate("PackGuiWindow", "开发构建 (build/)")
-                              : QCoreApplication::translate("PackGuiWindow", "程序同目录");
+        ? QCoreApplication::translate("PackGuiWindow", "开发构建 (build/)")
+        : QCoreApplication::translate("PackGuiWindow", "程序同目录");
     return {current.absoluteFilePath(relativePath), label};
 }
 
@@ -58,12 +58,12 @@ QList<EngineCandidate> engineCandidates(const EngineSearchPlaces& places)
 {
     QList<EngineCandidate> candidates;
     if (!places.environmentValue.isEmpty())
-        candidates.append({places.environmentValue,
-                           QCoreApplication::translate("PackGuiWindow", "环境变量 ORVI_LATHE_BIN")});
+        candidates.append(
+            {places.environmentValue, QCoreApplication::translate("PackGuiWindow", "环境变量 ORVI_LATHE_BIN")});
 
     const QString programFolder = QFileInfo(places.programFilePath).absolutePath();
-    candidates.append({QDir(programFolder).filePath(executableFileName(QStringLiteral("OrviPackEngine.exe"),
-                                                                        places.exeSuffixedNames)),
+    candidates.append({QDir(programFolder)
+                           .filePath(executableFileName(QStringLiteral("OrviPackEngine.exe"), places.exeSuffixedNames)),
                        QCoreApplication::translate("PackGuiWindow", "程序同目录")});
 
     const QDir current(places.currentDirectory);
@@ -71,17 +71,16 @@ QList<EngineCandidate> engineCandidates(const EngineSearchPlaces& places)
     candidates.append(workingTreeCandidate(
         current, executableFileName(QStringLiteral("release/windows/OrviPackEngine.exe"), places.exeSuffixedNames)));
 
-    candidates.append({places.programFilePath,
-                       QCoreApplication::translate("PackGuiWindow", "本程序自身 (未找到 CLI)"), true});
+    candidates.append(
+        {places.programFilePath, QCoreApplication::translate("PackGuiWindow", "本程序自身 (未找到 CLI)"), true});
     return candidates;
 }
 
 EngineLocation findEngine(const EngineSearchPlaces& places)
 {
     for (const EngineCandidate& candidate : engineCandidates(places)) {
-        const bool accepted = candidate.isProgramItself
-                                  ? !candidate.path.isEmpty() && QFileInfo::exists(candidate.path)
-                                  : isUsableEngineFile(candidate.path);
+        const bool accepted = candidate.isProgramItself ? !candidate.path.isEmpty() && QFileInfo::exists(candidate.path)
+                                                        : isUsableEngineFile(candidate.path);
         if (accepted)
             return {candidate.path, candidate.sourceLabel};
     }
@@ -103,7 +102,7 @@ void PackGuiWindow::locateEngine()
         appendLog(QCoreApplication::translate("PackGuiWindow", "打包引擎: %1 (来源: %2)").arg(enginePath, engineSource),
                   false);
     if (!enginePath.isEmpty() && enginePath == places.programFilePath)
-        appendLog(QCoreApplication::translate(
-                      "PackGuiWindow", "说明: 本程序自己就是打包核的宿主(进程内跑核), 不需要另外的 CLI 程序。"),
+        appendLog(QCoreApplication::translate("PackGuiWindow",
+                                              "说明: 本程序自己就是打包核的宿主(进程内跑核), 不需要另外的 CLI 程序。"),
                   false);
 }

@@ -133,8 +133,7 @@ QWidget* PackGuiWindow::buildPackOptionsPage(QWidget* parent)
     dstOrderSpin->setRange(orvi::kMinimumDstOrder, orvi::kMaximumDstOrder);
     dstOrderSpin->setSingleStep(1);
     dstOrderSpin->setValue(orvi::kDefaultDstOrder);
-    dstOrderSpin->setToolTip(
-        QCoreApplication::translate("PackGuiWindow", "DST 预测阶数, 越小编码越快、压缩率略低"));
+    dstOrderSpin->setToolTip(QCoreApplication::translate("PackGuiWindow", "DST 预测阶数, 越小编码越快、压缩率略低"));
     audioForm->addRow(QCoreApplication::translate("PackGuiWindow", "DST 压缩阶数:"), dstOrderSpin);
     noEncodeCheck = new QCheckBox(
         QCoreApplication::translate("PackGuiWindow", "多声道音轨存原始 DSD, 不压 DST (--no-encode)"), audioBox);

@@ -16,7 +16,6 @@
 
 namespace {
 
-
 QString trimmedCell(const QTableWidget* table, int row, int column)
 {
     const QTableWidgetItem* item = table->item(row, column);
@@ -51,10 +50,11 @@ std::optional<QStringList> PackGuiWindow::prepareJob()
         return std::nullopt;
     }
     if (enginePath.isEmpty()) {
-        QMessageBox::warning(this, QCoreApplication::translate("PackGuiWindow", "找不到打包引擎"),
-                             QCoreApplication::translate(
-                                 "PackGuiWindow", "未找到 OrviLathe。请将其放到本程序同目录,\n或设置环境变量 ORVI_LATHE_BIN。"),
-                             QMessageBox::Ok);
+        QMessageBox::warning(
+            this, QCoreApplication::translate("PackGuiWindow", "找不到打包引擎"),
+            QCoreApplication::translate("PackGuiWindow",
+                                        "未找到 OrviLathe。请将其放到本程序同目录,\n或设置环境变量 ORVI_LATHE_BIN。"),
+            QMessageBox::Ok);
         return std::nullopt;
     }
 
@@ -70,11 +70,11 @@ std::optional<QStringList> PackGuiWindow::prepareJob()
 
     const QDir outputFolder = QFileInfo(outputPath).dir();
     if (outputFolder.path().isEmpty() || !outputFolder.exists()) {
-        QMessageBox::warning(this, QCoreApplication::translate("PackGuiWindow", "输出路径无效"),
-                             QCoreApplication::translate("PackGuiWindow",
-                                                         "输出目录不存在:\n%1\n\n请选择有效的保存位置。")
-                                 .arg(outputFolder.absolutePath()),
-                             QMessageBox::Ok);
+        QMessageBox::warning(
+            this, QCoreApplication::translate("PackGuiWindow", "输出路径无效"),
+            QCoreApplication::translate("PackGuiWindow", "输出目录不存在:\n%1\n\n请选择有效的保存位置。")
+                .arg(outputFolder.absolutePath()),
+            QMessageBox::Ok);
         return std::nullopt;
     }
     outputEdit->setText(outputPath);

@@ -47,9 +47,9 @@ PackGuiWindow::PackGuiWindow(QWidget* parent) : QMainWindow(parent)
 
     setRunning(false);
 
-    appendLog(QCoreApplication::translate(
-                  "PackGuiWindow", "就绪。将 DSF/DFF 文件加入列表, 设置输出后点击「开始打包」。"),
-              false);
+    appendLog(
+        QCoreApplication::translate("PackGuiWindow", "就绪。将 DSF/DFF 文件加入列表, 设置输出后点击「开始打包」。"),
+        false);
     const QString engineShown =
         enginePath.isEmpty() ? QCoreApplication::translate("PackGuiWindow", "(未找到!)") : enginePath;
     appendLog(QCoreApplication::translate("PackGuiWindow", "打包引擎: %1").arg(engineShown), false);
@@ -123,8 +123,8 @@ void PackGuiWindow::buildUi()
     auto* outputRow = new QHBoxLayout;
     outputRow->addWidget(new QLabel(QCoreApplication::translate("PackGuiWindow", "输出:"), central));
     outputEdit = new QLineEdit(central);
-    outputEdit->setPlaceholderText(QCoreApplication::translate(
-        "PackGuiWindow", "留空则自动生成: <首轨目录>/<专辑或首轨名>.iso"));
+    outputEdit->setPlaceholderText(
+        QCoreApplication::translate("PackGuiWindow", "留空则自动生成: <首轨目录>/<专辑或首轨名>.iso"));
     outputRow->addWidget(outputEdit, 1);
     browseOutputButton = new QPushButton(QCoreApplication::translate("PackGuiWindow", "浏览…"), central);
     outputRow->addWidget(browseOutputButton);
@@ -145,7 +145,8 @@ void PackGuiWindow::buildUi()
     stopButton->setMinimumHeight(kRunButtonMinimumHeight);
     progressBar = new QProgressBar(central);
     progressBar->setTextVisible(false);
-    autoCloseCheck = new QCheckBox(QCoreApplication::translate("PackGuiWindow", "打包完成后自动关窗（默认关）"), central);
+    autoCloseCheck =
+        new QCheckBox(QCoreApplication::translate("PackGuiWindow", "打包完成后自动关窗（默认关）"), central);
     autoCloseCheck->setToolTip(QCoreApplication::translate(
         "PackGuiWindow", "开：一次打包成功后自动关闭本窗口（适合命令行/批量调用的人）；关（默认）：保持打开。"));
     setUpAutoCloseCheck();
@@ -163,9 +164,9 @@ void PackGuiWindow::buildUi()
     logView = new QPlainTextEdit(central);
     logView->setReadOnly(true);
     logView->setMaximumBlockCount(kLogBlockLimit);
-    logView->setStyleSheet(QStringLiteral(
-        "font-family:'Noto Sans Mono','Cascadia Mono',Consolas,monospace;font-size:12px;"
-        "background:#121212;color:#d8d8d8;border-radius:4px;"));
+    logView->setStyleSheet(
+        QStringLiteral("font-family:'Noto Sans Mono','Cascadia Mono',Consolas,monospace;font-size:12px;"
+                       "background:#121212;color:#d8d8d8;border-radius:4px;"));
     logView->setMinimumHeight(90);
     logView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     layout->addWidget(logView, 1);

@@ -95,18 +95,20 @@ void PackGuiWindow::stopJob()
         });
         return;
     }
-    appendLog(QCoreApplication::translate("PackGuiWindow", "正在通知打包核停止…(停在轨边界, 已写入的轨保持完整)"), false);
+    appendLog(QCoreApplication::translate("PackGuiWindow", "正在通知打包核停止…(停在轨边界, 已写入的轨保持完整)"),
+              false);
     if (session->stop(kInProcessStopWaitMs) != 0)
-        appendLog(QCoreApplication::translate("PackGuiWindow", "打包核 2 秒内没有确认停止 —— 仍在收尾, 请稍候。"), true);
+        appendLog(QCoreApplication::translate("PackGuiWindow", "打包核 2 秒内没有确认停止 —— 仍在收尾, 请稍候。"),
+                  true);
 }
 
 void PackGuiWindow::setRunning(bool running)
 {
     startButton->setEnabled(!running);
     stopButton->setEnabled(running);
-    for (QWidget* widget : std::initializer_list<QWidget*>{addFilesButton, addFolderButton, importCueButton,
-                                                           removeButton, clearButton, upButton, downButton,
-                                                           outputEdit, browseOutputButton, trackTable})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{addFilesButton, addFolderButton, importCueButton, removeButton, clearButton,
+                                         upButton, downButton, outputEdit, browseOutputButton, trackTable})
         widget->setEnabled(!running);
     if (tabs)
         tabs->setEnabled(!running);
@@ -165,7 +167,8 @@ void PackGuiWindow::reportStartFailure()
     setRunning(false);
     progressBar->setRange(0, 100);
     progressBar->setValue(0);
-    statusBar()->showMessage(QCoreApplication::translate("PackGuiWindow", "无法启动/运行打包引擎: %1").arg(reason), 12000);
+    statusBar()->showMessage(QCoreApplication::translate("PackGuiWindow", "无法启动/运行打包引擎: %1").arg(reason),
+                             12000);
 }
 
 void PackGuiWindow::openOutputFolder()
@@ -179,11 +182,15 @@ void PackGuiWindow::closeEvent(QCloseEvent* event)
 {
     if (sessionIsRunning() && !finishHandled) {
         const bool forced = session->stopIsForced();
-        const QString text =
-            forced ? QCoreApplication::translate("PackGuiWindow", "打包尚未完成, 关闭窗口将终止进程并可能留下不完整 ISO。\n\n确定要退出吗?")
-                   : QCoreApplication::translate("PackGuiWindow", "打包在进程内进行, 关窗会立即退出并留下不完整 ISO(这一档无法中途停止)。\n\n确定要退出吗?");
-        const QMessageBox::StandardButton answer = QMessageBox::warning(
-            this, QCoreApplication::translate("PackGuiWindow", "打包进行中"), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        const QString text = forced
+            ? QCoreApplication::translate("PackGuiWindow",
+                                          "打包尚未完成, 关闭窗口将终止进程并可能留下不完整 ISO。\n\n确定要退出吗?")
+            : QCoreApplication::translate(
+                "PackGuiWindow",
+                "打包在进程内进行, 关窗会立即退出并留下不完整 ISO(这一档无法中途停止)。\n\n确定要退出吗?");
+        const QMessageBox::StandardButton answer =
+            QMessageBox::warning(this, QCoreApplication::translate("PackGuiWindow", "打包进行中"), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             event->ignore();
             return;

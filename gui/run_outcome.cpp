@@ -63,8 +63,9 @@ void PackGuiWindow::handleFinished(int exitCode, bool crashed)
                           .arg(reportedOutputPath),
                       false);
         else
-            appendLog(QCoreApplication::translate("PackGuiWindow", "■ 已停止: 未完成的 ISO 保留 (可能被占用, 请手动删)"),
-                      false);
+            appendLog(
+                QCoreApplication::translate("PackGuiWindow", "■ 已停止: 未完成的 ISO 保留 (可能被占用, 请手动删)"),
+                false);
         statusBar()->showMessage(QCoreApplication::translate("PackGuiWindow", "■ 已停止"), 10000);
         progressBar->setValue(0);
         stopRequested = false;
@@ -78,7 +79,8 @@ void PackGuiWindow::handleFinished(int exitCode, bool crashed)
     } else if (crashed) {
         if (!startFailureReported)
             appendLog(QCoreApplication::translate("PackGuiWindow", "✗ 打包进程异常终止 (非正常退出)。"), true);
-        statusBar()->showMessage(QCoreApplication::translate("PackGuiWindow", "打包进程异常终止 (崩溃或被强杀)"), 12000);
+        statusBar()->showMessage(QCoreApplication::translate("PackGuiWindow", "打包进程异常终止 (崩溃或被强杀)"),
+                                 12000);
     } else if (exitCode == 0 && productGood) {
         progressBar->setValue(100);
         openOutputButton->setEnabled(true);
@@ -90,16 +92,15 @@ void PackGuiWindow::handleFinished(int exitCode, bool crashed)
                       .arg(reportedOutputPath, QString::number(megabytes, 'f', 1)),
                   false);
         if (!qEnvironmentVariableIsSet("ORVI_PACK_GUI_NOCONFIRM"))
-            QMessageBox::information(this, QCoreApplication::translate("PackGuiWindow", "打包完成"),
-                                     QCoreApplication::translate("PackGuiWindow", "SACD ISO 已生成:\n%1")
-                                         .arg(reportedOutputPath),
-                                     QMessageBox::Ok);
+            QMessageBox::information(
+                this, QCoreApplication::translate("PackGuiWindow", "打包完成"),
+                QCoreApplication::translate("PackGuiWindow", "SACD ISO 已生成:\n%1").arg(reportedOutputPath),
+                QMessageBox::Ok);
         closeAfterRun(this, quitAfterRun, autoCloseCheck, exitCode, reportedOutputPath);
         return;
     } else if (exitCode == 0 && !reportedOutputPath.isEmpty()) {
         progressBar->setValue(0);
-        statusBar()->showMessage(
-            QCoreApplication::translate("PackGuiWindow", "⚠ 引擎报告成功但产物缺失/为空"), 12000);
+        statusBar()->showMessage(QCoreApplication::translate("PackGuiWindow", "⚠ 引擎报告成功但产物缺失/为空"), 12000);
         appendLog(QCoreApplication::translate("PackGuiWindow", "✗ 引擎报告 “SACD ISO created” 但目标文件缺失或为空: %1")
                       .arg(reportedOutputPath),
                   true);
@@ -108,8 +109,8 @@ void PackGuiWindow::handleFinished(int exitCode, bool crashed)
         statusBar()->showMessage(QCoreApplication::translate("PackGuiWindow", "进程结束 (退出码 0, 无产物)"), 8000);
         appendLog(QCoreApplication::translate("PackGuiWindow", "进程结束, 退出码 0, 未检测到产物。"), false);
     } else {
-        statusBar()->showMessage(
-            QCoreApplication::translate("PackGuiWindow", "打包失败 (退出码 %1)").arg(exitCode), 12000);
+        statusBar()->showMessage(QCoreApplication::translate("PackGuiWindow", "打包失败 (退出码 %1)").arg(exitCode),
+                                 12000);
         appendLog(QCoreApplication::translate("PackGuiWindow", "✗ 打包失败, 退出码 %1。见上方错误信息。").arg(exitCode),
                   true);
     }

@@ -87,7 +87,8 @@ void PackGuiWindow::addTrackFile(const QString& path)
     trackTable->setItem(row, orvi::TrackArtistColumn, new QTableWidgetItem);
     auto* isrc = new QTableWidgetItem;
     isrc->setToolTip(QCoreApplication::translate(
-        "PackGuiWindow", "ISRC (可选), 格式 CC-OOO-YY-DDDDD, 例 FR-W01-02-00041\n留空 = 该轨无 ISRC; 非法值打包时会被拒收并提示"));
+        "PackGuiWindow",
+        "ISRC (可选), 格式 CC-OOO-YY-DDDDD, 例 FR-W01-02-00041\n留空 = 该轨无 ISRC; 非法值打包时会被拒收并提示"));
     trackTable->setItem(row, orvi::TrackIsrcColumn, isrc);
 
     trackTable->scrollToBottom();
@@ -99,13 +100,14 @@ void PackGuiWindow::addTrackFolder(const QString& folder)
     const QDir dir(folder);
     // Suffixes match in any letter case (the filter is not case-sensitive);
     // the order is the plain code-unit order, so upper-case names come first.
-    QStringList names = dir.entryList({QStringLiteral("*.dsf"), QStringLiteral("*.dff"), QStringLiteral("*.DSF"),
-                                       QStringLiteral("*.DFF")},
-                                      QDir::Files | QDir::Hidden, QDir::NoSort);
+    QStringList names = dir.entryList(
+        {QStringLiteral("*.dsf"), QStringLiteral("*.dff"), QStringLiteral("*.DSF"), QStringLiteral("*.DFF")},
+        QDir::Files | QDir::Hidden, QDir::NoSort);
     std::sort(names.begin(), names.end());
 
     if (names.isEmpty()) {
-        appendLog(QCoreApplication::translate("PackGuiWindow", "文件夹里没有找到 .dsf/.dff 文件: %1").arg(folder), false);
+        appendLog(QCoreApplication::translate("PackGuiWindow", "文件夹里没有找到 .dsf/.dff 文件: %1").arg(folder),
+                  false);
         return;
     }
     for (const QString& name : names)
@@ -130,10 +132,9 @@ void PackGuiWindow::addDroppedPath(const QString& path)
 
 void PackGuiWindow::chooseTrackFiles()
 {
-    const QStringList files =
-        fileDialogs.openFileNames(this, QCoreApplication::translate("PackGuiWindow", "选择 DSD 音轨文件"),
-                                  orvi::dialogStartFolder(),
-                                  QCoreApplication::translate("PackGuiWindow", "DSD 音频 (*.dsf *.dff);;所有文件 (*)"));
+    const QStringList files = fileDialogs.openFileNames(
+        this, QCoreApplication::translate("PackGuiWindow", "选择 DSD 音轨文件"), orvi::dialogStartFolder(),
+        QCoreApplication::translate("PackGuiWindow", "DSD 音频 (*.dsf *.dff);;所有文件 (*)"));
     for (const QString& file : files)
         addTrackFile(file);
 }
@@ -220,8 +221,8 @@ bool PackGuiWindow::isAcceptableDrop(const QMimeData* mime)
     return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) {
         const QString path = url.toLocalFile();
         const QString lowerCasePath = path.toLower();
-        return QFileInfo(path).isDir() || hasTrackSuffix(lowerCasePath) ||
-               lowerCasePath.endsWith(QLatin1String(".cue"));
+        return QFileInfo(path).isDir() || hasTrackSuffix(lowerCasePath)
+            || lowerCasePath.endsWith(QLatin1String(".cue"));
     });
 }
 

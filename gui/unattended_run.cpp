@@ -17,7 +17,8 @@ void PackGuiWindow::runAutorun(const QString& autorunValue)
     outputEdit->setText(outputPath);
     if (qEnvironmentVariableIsSet("ORVI_PACK_GUI_AUTOCLOSE"))
         quitAfterRun = true;
-    appendLog(QCoreApplication::translate("PackGuiWindow", "AUTORUN: %1 个音轨 → %2").arg(QString::number(items.size()), outputPath),
+    appendLog(QCoreApplication::translate("PackGuiWindow", "AUTORUN: %1 个音轨 → %2")
+                  .arg(QString::number(items.size()), outputPath),
               false);
     startJob();
 }

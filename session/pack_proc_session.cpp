@@ -13,14 +13,13 @@ PackProcSession::PackProcSession(QObject* parent) : m_process(new QProcess(paren
     if (!parent)
         m_ownedProcess.reset(m_process);
     m_process->setProcessChannelMode(QProcess::SeparateChannels);
-    m_connections.append(QObject::connect(m_process, &QProcess::readyReadStandardOutput, m_process,
-                                        [this] { drainChannel(false); }));
-    m_connections.append(QObject::connect(m_process, &QProcess::readyReadStandardError, m_process,
-                                        [this] { drainChannel(true); }));
-    m_connections.append(QObject::connect(m_process, &QProcess::finished, m_process,
-                                        [this](int exitCode, QProcess::ExitStatus status) {
-                                            handleFinished(exitCode, status);
-                                        }));
+    m_connections.append(
+        QObject::connect(m_process, &QProcess::readyReadStandardOutput, m_process, [this] { drainChannel(false); }));
+    m_connections.append(
+        QObject::connect(m_process, &QProcess::readyReadStandardError, m_process, [this] { drainChannel(true); }));
+    m_connections.append(
+        QObject::connect(m_process, &QProcess::finished, m_process,
+                         [this](int exitCode, QProcess::ExitStatus status) { handleFinished(exitCode, status); }));
 }
 
 PackProcSession::~PackProcSession()

@@ -61,8 +61,7 @@ void UpdateChecker::check()
 {
     QNetworkRequest request(manifestUrl());
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setHeader(QNetworkRequest::UserAgentHeader,
-                      QStringLiteral("OrviUpdater/1.0 (%1)").arg(currentVersion()));
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("OrviUpdater/1.0 (%1)").arg(currentVersion()));
     QNetworkReply* reply = m_network->get(request);
     connect(reply, &QNetworkReply::finished, this, [this, reply] { handleManifestReply(reply); });
 }
@@ -71,8 +70,7 @@ void UpdateChecker::handleManifestReply(QNetworkReply* reply)
 {
     reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError) {
-        emit checkFailed(
-            updateCheckerText("无法获取更新清单: %1").arg(reply->errorString()));
+        emit checkFailed(updateCheckerText("无法获取更新清单: %1").arg(reply->errorString()));
         return;
     }
     const ManifestVerdict verdict = judgeManifest(reply->readAll(), currentVersion(), platformKey());

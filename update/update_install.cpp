@@ -119,9 +119,10 @@ void UpdateChecker::downloadCandidate(int index)
         if (expected >= 1 && m_downloadReceived > expected)
             reply->abort();
     });
-    connect(reply, &QNetworkReply::downloadProgress, this, [this, expected = candidate.size](qint64 received, qint64 total) {
-        emit progress(received, total < 1 ? expected : total);
-    });
+    connect(reply, &QNetworkReply::downloadProgress, this,
+            [this, expected = candidate.size](qint64 received, qint64 total) {
+                emit progress(received, total < 1 ? expected : total);
+            });
     connect(reply, &QNetworkReply::finished, this, [this, index, reply, path] { finishDownload(index, reply, path); });
 }
 
@@ -172,7 +173,8 @@ QString UpdateChecker::verifyDownload(const DownloadCandidate& candidate, const 
         return updateCheckerText("计算校验和失败: %1").arg(path);
     const QString actual = QString::fromLatin1(hash.result().toHex());
     if (actual.compare(candidate.sha256, Qt::CaseInsensitive) != 0)
-        return updateCheckerText("校验和不匹配, 已丢弃 (期望 %1, 实际 %2)").arg(candidate.sha256.left(16), actual.left(16));
+        return updateCheckerText("校验和不匹配, 已丢弃 (期望 %1, 实际 %2)")
+            .arg(candidate.sha256.left(16), actual.left(16));
     if (candidate.size >= 1 && file.size() != candidate.size)
         return sizeMismatchText(candidate.size, file.size());
     return QString();
@@ -205,9 +207,9 @@ void UpdateChecker::launchInstall()
     script.close();
 
     writeStderrLine(QStringLiteral("[update] install dir %1 -> %2")
-                        .arg(programDir, writable ? QStringLiteral("writable, no elevation")
-                                                  : QStringLiteral("needs elevation (%1)")
-                                                        .arg(platform::elevationMechanism())));
+                        .arg(programDir,
+                             writable ? QStringLiteral("writable, no elevation")
+                                      : QStringLiteral("needs elevation (%1)").arg(platform::elevationMechanism())));
 
     const platform::ScriptLaunch launch = m_launchScript(QDir::toNativeSeparators(scriptPath), !writable);
     if (!launch.started) {
@@ -217,8 +219,7 @@ void UpdateChecker::launchInstall()
             + QLatin1Char('\n') + verified);
         return;
     }
-    emit readyToRestart(
-        updateCheckerText("更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。"));
+    emit readyToRestart(updateCheckerText("更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。"));
 }
 
 } // namespace orvi

@@ -77,18 +77,15 @@ QString posixUpdateScript(const UpdateScriptInputs& in)
           << QStringLiteral("  # the password prompt declined) leaves a program that can be started.")
           << (in.elevate ? QStringLiteral("  pkexec /bin/sh \"$0\" --install")
                          : QStringLiteral("  /bin/sh \"$0\" --install"))
-          << QStringLiteral("  [ $? -eq 1 ] && exit 1")
-          << QStringLiteral("  exec %1 >/dev/null 2>&1").arg(program)
-          << QStringLiteral("fi")
-          << QStringLiteral("status=0");
+          << QStringLiteral("  [ $? -eq 1 ] && exit 1") << QStringLiteral("  exec %1 >/dev/null 2>&1").arg(program)
+          << QStringLiteral("fi") << QStringLiteral("status=0");
     if (!in.overwritePath.isEmpty()) {
         const QString payload = shellQuoted(in.overwritePath);
         if (isZipArchive(in.overwritePath)) {
             // unzip keeps the files' modes; python3's zipfile is the fallback on
             // systems without it and loses the executable bit, so it is put back.
             lines << QStringLiteral("if command -v unzip >/dev/null 2>&1; then")
-                  << QStringLiteral("  unzip -o -q %1 -d %2").arg(payload, dir)
-                  << QStringLiteral("else")
+                  << QStringLiteral("  unzip -o -q %1 -d %2").arg(payload, dir) << QStringLiteral("else")
                   << QStringLiteral("  python3 -m zipfile -e %1 %2 && chmod +x %3").arg(payload, dir, program)
                   << QStringLiteral("fi");
         } else {

@@ -8,12 +8,12 @@ namespace orvi {
 // Everything an update script needs to know. Paths are in the form the
 // script's system expects (backslashes for the command script).
 struct UpdateScriptInputs {
-    qint64 processId = 0;    // the script waits until this process is gone
-    QString overwritePath;   // verified overwrite payload, empty when none
-    QString installerPath;   // verified installer, empty when none
-    QString programDir;      // where the program lives, no trailing separator
-    QString programFile;     // the program's file name
-    bool elevate = false;    // shell script only: install through pkexec
+    qint64 processId = 0;  // the script waits until this process is gone
+    QString overwritePath; // verified overwrite payload, empty when none
+    QString installerPath; // verified installer, empty when none
+    QString programDir;    // where the program lives, no trailing separator
+    QString programFile;   // the program's file name
+    bool elevate = false;  // shell script only: install through pkexec
 };
 
 // The command script run by cmd.exe: wait, copy or unpack, else install

@@ -45,7 +45,9 @@ bool forEachFrame(const QString& path, int channels, int maxFrames, Use&& use)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     std::vector<uint8_t> frame(dst::frameDsdBytes(channels));
-    for (int n = 0; n < maxFrames && file.read(reinterpret_cast<char*>(frame.data()), qint64(frame.size())) == qint64(frame.size()); ++n)
+    for (int n = 0; n < maxFrames
+         && file.read(reinterpret_cast<char*>(frame.data()), qint64(frame.size())) == qint64(frame.size());
+         ++n)
         if (!use(std::span<const uint8_t>(frame)))
             return false;
     return true;
@@ -107,7 +109,8 @@ int main(int argc, char** argv)
                 "enc x/all", "dec x/core", "peak MiB");
     bool anything = false;
     for (const int channels : {2, 6}) {
-        const QStringList files = QDir(corpus).entryList({QString("*.%1ch.raw").arg(channels)}, QDir::Files, QDir::Name);
+        const QStringList files =
+            QDir(corpus).entryList({QString("*.%1ch.raw").arg(channels)}, QDir::Files, QDir::Name);
         QStringList paths;
         for (const auto& name : files)
             paths << QDir(corpus).filePath(name);
@@ -117,11 +120,13 @@ int main(int argc, char** argv)
         for (const int order : {16, 32, 64, 128}) {
             for (const bool simple : {false, true}) {
                 const Row row = measure(paths, channels, {order, simple}, maxFrames);
-                std::printf("%-9s %5d %-6s %7.3f %11.2f %11.2f %10.2f %8.1f%s\n", channels == 2 ? "stereo" : "6-channel",
-                            order, simple ? "simple" : "ours", double(row.dsdBytes) / double(row.frameBytes),
-                            row.audioSeconds / row.encodeCpu, row.audioSeconds / row.poolWall,
-                            row.audioSeconds / row.decodeCpu, peakMiB(),
-                            row.badFrames ? "  FRAMES DO NOT DECODE" : row.poolBytes != row.frameBytes ? "  POOL DIFFERS" : "");
+                std::printf("%-9s %5d %-6s %7.3f %11.2f %11.2f %10.2f %8.1f%s\n",
+                            channels == 2 ? "stereo" : "6-channel", order, simple ? "simple" : "ours",
+                            double(row.dsdBytes) / double(row.frameBytes), row.audioSeconds / row.encodeCpu,
+                            row.audioSeconds / row.poolWall, row.audioSeconds / row.decodeCpu, peakMiB(),
+                            row.badFrames                         ? "  FRAMES DO NOT DECODE"
+                                : row.poolBytes != row.frameBytes ? "  POOL DIFFERS"
+                                                                  : "");
                 std::fflush(stdout);
             }
         }

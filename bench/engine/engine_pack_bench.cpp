@@ -63,7 +63,7 @@ bool writeTrack(const std::string& path, int number, std::string& error)
 double cpuSeconds(const rusage& usage)
 {
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 struct ChildRun {
@@ -125,7 +125,8 @@ uint64_t fileBytes(const std::vector<std::string>& paths)
 {
     uint64_t total = 0;
     for (const std::string& path : paths) {
-        struct stat info {};
+        struct stat info {
+        };
         if (::stat(path.c_str(), &info) == 0)
             total += uint64_t(info.st_size);
     }

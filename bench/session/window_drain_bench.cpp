@@ -104,8 +104,9 @@ int main(int argc, char** argv)
     std::printf("Engine flooding %d lines into the pack window's run log.\n", lines);
     for (const bool inProcess : {true, false}) {
         const Stall stall = floodThroughWindow(inProcess, lines);
-        std::printf("%-13s wall=%lld ms | longest event-loop stall=%.1f ms\n", inProcess ? "in-process" : "child process",
-                    static_cast<long long>(stall.wallMs), stall.maxNs / 1e6);
+        std::printf("%-13s wall=%lld ms | longest event-loop stall=%.1f ms\n",
+                    inProcess ? "in-process" : "child process", static_cast<long long>(stall.wallMs),
+                    stall.maxNs / 1e6);
     }
     std::printf("peak memory=%ld MB\n", peakMemoryMiB());
     return 0;

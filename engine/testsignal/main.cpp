@@ -57,14 +57,23 @@ int main(int argc, char** argv)
     double seconds = 1.0;
     int dstOrder = 0;
     const std::map<std::string_view, std::string*> tagOptions = {
-        {"--title", &tag.title},         {"--artist", &tag.artist},       {"--album", &tag.album},
-        {"--album-artist", &tag.albumArtist}, {"--composer", &tag.composer}, {"--genre", &tag.genre},
-        {"--date", &tag.date},           {"--isrc", &tag.isrc},           {"--publisher", &tag.publisher},
-        {"--copyright", &tag.copyright}, {"--diin-title", &text.diinTitle}, {"--diin-artist", &text.diinArtist},
-        {"--format", &format},           {"-o", &output},                 {"--from-pcm", &pcmInput},
+        {"--title", &tag.title},
+        {"--artist", &tag.artist},
+        {"--album", &tag.album},
+        {"--album-artist", &tag.albumArtist},
+        {"--composer", &tag.composer},
+        {"--genre", &tag.genre},
+        {"--date", &tag.date},
+        {"--isrc", &tag.isrc},
+        {"--publisher", &tag.publisher},
+        {"--copyright", &tag.copyright},
+        {"--diin-title", &text.diinTitle},
+        {"--diin-artist", &text.diinArtist},
+        {"--format", &format},
+        {"-o", &output},
+        {"--from-pcm", &pcmInput},
     };
-    const std::map<std::string_view, double*> numberOptions = {
-        {"--seconds", &seconds}, {"--level", &spec.levelDb}};
+    const std::map<std::string_view, double*> numberOptions = {{"--seconds", &seconds}, {"--level", &spec.levelDb}};
 
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
@@ -120,8 +129,9 @@ int main(int argc, char** argv)
     if (output.empty())
         return usageError("no output file (-o)");
     if (format.empty())
-        format = dstOrder > 0                                                   ? "dff"
-            : output.size() >= 4 && output.compare(output.size() - 4, 4, ".dff") == 0 ? "dff" : "dsf";
+        format = dstOrder > 0                                                         ? "dff"
+            : output.size() >= 4 && output.compare(output.size() - 4, 4, ".dff") == 0 ? "dff"
+                                                                                      : "dsf";
     if (format != "dsf" && format != "dff")
         return usageError("--format must be dsf or dff, not " + format);
     if (dstOrder > 0 && format != "dff")

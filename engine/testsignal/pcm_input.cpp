@@ -16,6 +16,14 @@
 
 namespace orvi::engine::signal {
 
+#ifndef ORVI_HAVE_SOXR
+bool convertPcmFile(const std::string&, const std::string&, DsdFileFormat, const DsdFileText&, int, std::string& error)
+{
+    error = "--from-pcm needs libsoxr, which this build does not have";
+    return false;
+}
+#else
+
 namespace {
 
 // Music peaks at full scale, the modulator stays stable only up to -5 dB:
@@ -104,23 +112,25 @@ float sampleAt(const char* bytes, const WavFormat& format)
     return float(int32_t(raw)) * 0x1.0p-31f;
 }
 
-#ifdef ORVI_HAVE_SOXR
 struct SoxrDeleter {
     void operator()(soxr* resampler) const { soxr_delete(resampler); }
 };
-#endif
 
 // Turns resampled audio into DSD bytes, eight samples per byte and channel.
 class Modulation
 {
 public:
-    Modulation(int channels, DsdFileWriter& writer) : m_channels(channels), m_writer(writer), m_modulators(size_t(channels)) {}
+    Modulation(int channels, DsdFileWriter& writer)
+        : m_channels(channels), m_writer(writer), m_modulators(size_t(channels))
+    {
+    }
 
     bool add(const float* interleaved, size_t frames, std::string& error)
     {
         for (size_t i = 0; i < frames; ++i) {
             for (int c = 0; c < m_channels; ++c)
-                m_pending[size_t(c)][m_filled] = double(std::clamp(interleaved[i * size_t(m_channels) + size_t(c)] * kGain, -kLimit, kLimit));
+                m_pending[size_t(c)][m_filled] =
+                    double(std::clamp(interleaved[i * size_t(m_channels) + size_t(c)] * kGain, -kLimit, kLimit));
             if (++m_filled == 8 && !flushByte(error))
                 return false;
         }
@@ -163,13 +173,6 @@ private:
 
 } // namespace
 
-#ifndef ORVI_HAVE_SOXR
-bool convertPcmFile(const std::string&, const std::string&, DsdFileFormat, const DsdFileText&, int, std::string& error)
-{
-    error = "--from-pcm needs libsoxr, which this build does not have";
-    return false;
-}
-#else
 bool convertPcmFile(const std::string& wavPath, const std::string& outputPath, DsdFileFormat format,
                     const DsdFileText& text, int dstOrder, std::string& error)
 {

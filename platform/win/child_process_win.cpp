@@ -7,9 +7,8 @@ namespace orvi::platform {
 
 void startWithoutConsoleWindow(QProcess& process)
 {
-    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
-        args->flags |= CREATE_NO_WINDOW;
-    });
+    process.setCreateProcessArgumentsModifier(
+        [](QProcess::CreateProcessArguments* args) { args->flags |= CREATE_NO_WINDOW; });
 }
 
 } // namespace orvi::platform

@@ -85,7 +85,8 @@ bool redirectStandardDescriptor(int pipeFd, int standardFd, bool writeEnd)
     const HANDLE self = GetCurrentProcess();
     if (!DuplicateHandle(self, handleOfDescriptor(pipeFd), self, &duplicate, 0, FALSE, DUPLICATE_SAME_ACCESS))
         return false;
-    const int wrapper = _open_osfhandle(reinterpret_cast<intptr_t>(duplicate), (writeEnd ? _O_WRONLY : _O_RDONLY) | _O_BINARY);
+    const int wrapper =
+        _open_osfhandle(reinterpret_cast<intptr_t>(duplicate), (writeEnd ? _O_WRONLY : _O_RDONLY) | _O_BINARY);
     if (wrapper < 0) {
         CloseHandle(duplicate);
         return false;
@@ -128,9 +129,8 @@ std::string describeRedirection(bool stdoutOk, bool stderrOk, bool stdinOk)
     char line[192];
     std::snprintf(line, sizeof line,
                   "[inproc] dup2 out=%d err=%d in=%d | fileno: in=%d out=%d err=%d | osf: in=%lld out=%lld\n",
-                  stdoutOk ? 1 : 0, stderrOk ? 1 : 0, stdinOk ? 1 : 0, _fileno(stdin), _fileno(stdout),
-                  _fileno(stderr), static_cast<long long>(_get_osfhandle(0)),
-                  static_cast<long long>(_get_osfhandle(1)));
+                  stdoutOk ? 1 : 0, stderrOk ? 1 : 0, stdinOk ? 1 : 0, _fileno(stdin), _fileno(stdout), _fileno(stderr),
+                  static_cast<long long>(_get_osfhandle(0)), static_cast<long long>(_get_osfhandle(1)));
     return line;
 }
 

@@ -89,8 +89,10 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("pattern");
-        QTest::newRow("English") << "" << "^ORVI_SMOKE lang=75 zh=0 locname=\\S+ res_exists=1 sample=▶  Start packing$";
-        QTest::newRow("Chinese") << "zh_CN" << "^ORVI_SMOKE lang=58 zh=1 .* res_exists=1 sample=▶  开始打包$";
+        QTest::newRow("English") << ""
+                                 << "^ORVI_SMOKE lang=75 zh=0 locname=\\S+ res_exists=1 sample=▶  Start packing$";
+        QTest::newRow("Chinese") << "zh_CN"
+                                 << "^ORVI_SMOKE lang=58 zh=1 .* res_exists=1 sample=▶  开始打包$";
     }
     void smokeLine()
     {
@@ -112,8 +114,10 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("report");
-        QTest::newRow("saved") << "window.png" << "[shot] saved -> %1 (visible=1 1180x760)";
-        QTest::newRow("missing folder") << "no/such/dir/shot.png" << "[shot] FAILED -> %1 (visible=1 ";
+        QTest::newRow("saved") << "window.png"
+                               << "[shot] saved -> %1 (visible=1 1180x760)";
+        QTest::newRow("missing folder") << "no/such/dir/shot.png"
+                                        << "[shot] FAILED -> %1 (visible=1 ";
     }
     void screenshot()
     {

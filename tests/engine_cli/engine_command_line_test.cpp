@@ -35,14 +35,15 @@ void usageErrorsExitTwo()
     const EngineRun run = runEngine({"--bogus", "--date", "2023-02-30", "--album"});
     CHECK_EQ(run.exitCode, 2);
     CHECK(run.out.empty());
-    CHECK(run.err == (std::vector<std::string>{
-                         "error: unknown option: --bogus",
-                         "error: option --album needs a value",
-                         "error: no output image given (-o OUTPUT)",
-                         "error: no input track given",
-                         "error: --date: \"2023-02-30\" is not a real calendar date (YYYY-MM-DD)",
-                         kUsage,
-                     }));
+    CHECK(run.err
+          == (std::vector<std::string>{
+              "error: unknown option: --bogus",
+              "error: option --album needs a value",
+              "error: no output image given (-o OUTPUT)",
+              "error: no input track given",
+              "error: --date: \"2023-02-30\" is not a real calendar date (YYYY-MM-DD)",
+              kUsage,
+          }));
     const EngineRun noTracks = runEngine({"-o", "x.iso", "-inproc-host"});
     CHECK_EQ(noTracks.exitCode, 2);
     CHECK(noTracks.err == (std::vector<std::string>{"error: no input track given", kUsage}));
@@ -56,9 +57,10 @@ void invalidValuesAndInputsTogether()
     CHECK(writeFile(dir.path("notes.dsf"), "just some text, not audio at all"));
     const std::string output = dir.path("disc.iso");
 
-    const EngineRun run = runEngine({"--genre", "Polka", "--barcode", "036000291453", "--cover",
-                                     QString::fromStdString(good), "--dsd-disc", "--verify", "-o", QString::fromStdString(output),
-                                     QString::fromStdString(good), dir.qpath("missing.dsf"), dir.qpath("notes.dsf")});
+    const EngineRun run =
+        runEngine({"--genre", "Polka", "--barcode", "036000291453", "--cover", QString::fromStdString(good),
+                   "--dsd-disc", "--verify", "-o", QString::fromStdString(output), QString::fromStdString(good),
+                   dir.qpath("missing.dsf"), dir.qpath("notes.dsf")});
     CHECK_EQ(run.exitCode, 1);
     CHECK(run.out.empty());
     CHECK_EQ(run.err.size(), size_t(6));
@@ -68,7 +70,7 @@ void invalidValuesAndInputsTogether()
     int namedFiles = 0;
     for (const std::string& line : run.err)
         namedFiles += line.starts_with("error: " + dir.path("missing.dsf") + ": ")
-                      || line.starts_with("error: " + dir.path("notes.dsf") + ": ");
+            || line.starts_with("error: " + dir.path("notes.dsf") + ": ");
     CHECK_EQ(namedFiles, 2);
     CHECK(!fileExists(output));
 }
@@ -91,8 +93,10 @@ void coverPictureChecked()
     CHECK(writeFile(dir.path("cut.jpg"), jpeg.left(jpeg.size() / 2)));
     for (const auto& [name, problem] : {std::pair{"big.jpg", "is larger than 16 MiB"},
                                         {"broken.png", "is damaged: byte 8 does not start a PNG chunk"},
-                                        {"absent.jpg", "does not exist"}, {"cut.jpg", "is damaged: "}}) {
-        const EngineRun run = runEngine({"--cover", dir.qpath(name), "-o", dir.qpath("x.iso"), QString::fromStdString(track)});
+                                        {"absent.jpg", "does not exist"},
+                                        {"cut.jpg", "is damaged: "}}) {
+        const EngineRun run =
+            runEngine({"--cover", dir.qpath(name), "-o", dir.qpath("x.iso"), QString::fromStdString(track)});
         CHECK_EQ(run.exitCode, 1);
         // One error line; the decoder's own messages are inside it, never on their own.
         CHECK(run.err.size() == 1 && run.err[0].starts_with("error: --cover: \"" + dir.path(name) + "\" " + problem));
@@ -108,7 +112,8 @@ void unwritableOutputExitsThree()
     const std::string output = dir.path("no such folder/disc.iso");
     const EngineRun run = runEngine({"-o", QString::fromStdString(output), QString::fromStdString(track)});
     CHECK_EQ(run.exitCode, 3);
-    CHECK(!run.err.empty() && run.err.back().starts_with("error: ") && run.err.back().find(output) != std::string::npos);
+    CHECK(!run.err.empty() && run.err.back().starts_with("error: ")
+          && run.err.back().find(output) != std::string::npos);
     CHECK(!run.lastOut().starts_with("SACD ISO created"));
 }
 
@@ -164,12 +169,14 @@ void cueSheetTextNamedByItsLine()
     const EngineRun run = runEngine({"--cue", QString::fromStdString(cue), "--cue-charset", "windows-1251", "-o",
                                      dir.qpath("x.iso"), QString::fromStdString(track)});
     CHECK_EQ(run.exitCode, 1);
-    CHECK(run.err == std::vector<std::string>{"error: " + cue + ":3 TITLE: \"\u0403\" cannot be written in any disc "
-                                              "character set (ISO 8859-1, GB 2312, Big5, Shift-JIS, KSC 5601)"});
+    CHECK(run.err
+          == std::vector<std::string>{"error: " + cue
+                                      + ":3 TITLE: \"\u0403\" cannot be written in any disc "
+                                        "character set (ISO 8859-1, GB 2312, Big5, Shift-JIS, KSC 5601)"});
     const std::string clean = dir.path("clean.cue");
     CHECK(writeFile(clean, "TITLE \"R\xEAveries\"\nTRACK 01 AUDIO\n"));
-    const EngineRun detected = runEngine({"--cue", QString::fromStdString(clean), "-o", dir.qpath("y.iso"),
-                                          QString::fromStdString(track)});
+    const EngineRun detected =
+        runEngine({"--cue", QString::fromStdString(clean), "-o", dir.qpath("y.iso"), QString::fromStdString(track)});
     CHECK(detected.outHas("CUE sheet " + clean + " read as windows-1252 (detected; --cue-charset NAME overrides)"));
 }
 
@@ -179,8 +186,9 @@ void readingToolsRefuseWhatIsNotAnImage()
     CHECK(writeFile(dir.path("junk.iso"), QByteArray(600 * 2048, 'x')));
     const EngineRun inspect = runEngine({"--inspect", dir.qpath("junk.iso")});
     CHECK_EQ(inspect.exitCode, 1);
-    CHECK(inspect.err == std::vector<std::string>{"error: " + dir.path("junk.iso")
-                                                  + ": no master TOC (\"SACDMTOC\") at sector 510"});
+    CHECK(
+        inspect.err
+        == std::vector<std::string>{"error: " + dir.path("junk.iso") + ": no master TOC (\"SACDMTOC\") at sector 510"});
     const EngineRun extract = runEngine({"--extract", dir.qpath("short.iso"), dir.qpath("out")});
     CHECK_EQ(extract.exitCode, 1);
     CHECK_EQ(extract.err.size(), size_t(1));

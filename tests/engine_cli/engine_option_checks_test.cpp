@@ -12,7 +12,10 @@ using namespace orvi::engine::cli;
 
 namespace {
 
-CommandLine read(std::vector<std::string> arguments) { return readCommandLine(arguments); }
+CommandLine read(std::vector<std::string> arguments)
+{
+    return readCommandLine(arguments);
+}
 
 // Checks a pack command line with two tracks and the given options.
 SettingsCheck judge(std::vector<std::string> options)
@@ -46,9 +49,9 @@ void optionsInAnyOrderAndRunnerArgumentsIgnored()
 void everyUsageProblemReportedAtOnce()
 {
     const CommandLine line = read({"--bogus", "--genre"});
-    CHECK(line.usageErrors == (std::vector<std::string>{"unknown option: --bogus", "option --genre needs a value",
-                                                        "no output image given (-o OUTPUT)",
-                                                        "no input track given"}));
+    CHECK(line.usageErrors
+          == (std::vector<std::string>{"unknown option: --bogus", "option --genre needs a value",
+                                       "no output image given (-o OUTPUT)", "no input track given"}));
     CHECK(read({"-o"}).usageErrors.front() == "option -o needs a value");
 }
 
@@ -77,8 +80,7 @@ void helpVersionAndReadingModes()
     const CommandLine extract = read({"--extract", "disc.iso", "out"});
     CHECK(extract.mode == Mode::Extract && extract.usageErrors.empty());
     CHECK_EQ(extract.extractDirectory, std::string("out"));
-    CHECK(read({"--extract", "disc.iso"}).usageErrors
-          == std::vector<std::string>{"option --extract needs a value"});
+    CHECK(read({"--extract", "disc.iso"}).usageErrors == std::vector<std::string>{"option --extract needs a value"});
     CHECK(read({"--inspect", "disc.iso", "a.dsf"}).usageErrors
           == std::vector<std::string>{"--inspect reads an image: it takes no -o and no tracks"});
 }
@@ -101,8 +103,8 @@ void datesAndYears()
     CHECK(leap.errors.empty());
     CHECK(leap.settings.date && leap.settings.date->year == 2024 && leap.settings.date->month == 2
           && leap.settings.date->day == 29);
-    for (const char* bad : {"2023-02-29", "1900-02-29", "2024-13-01", "2024-04-31", "2024-4-01", "24-04-01",
-                            "2024/04/01", "0000-01-01"})
+    for (const char* bad :
+         {"2023-02-29", "1900-02-29", "2024-13-01", "2024-04-31", "2024-4-01", "24-04-01", "2024/04/01", "0000-01-01"})
         CHECK(judge({"--date", bad}).errors
               == std::vector<std::string>{"--date: \"" + std::string(bad)
                                           + "\" is not a real calendar date (YYYY-MM-DD)"});
@@ -114,15 +116,14 @@ void datesAndYears()
     const SettingsCheck both = judge({"--year", "1999", "--date", "2001-05-06"});
     CHECK(both.errors.empty());
     CHECK_EQ(both.settings.date->year, uint16_t(2001));
-    CHECK(both.warnings
-          == std::vector<std::string>{"--year 1999 ignored: --date 2001-05-06 gives the disc date"});
+    CHECK(both.warnings == std::vector<std::string>{"--year 1999 ignored: --date 2001-05-06 gives the disc date"});
 }
 
 void catalogueAndBarcode()
 {
     CHECK_EQ(judge({"--catalog", "ABC-123 456/7890"}).settings.catalogNumber, std::string("ABC-123 456/7890"));
 
-    CHECK_EQ(judge({"--barcode", "036000291452"}).settings.catalogNumber, std::string("036000291452")); // UPC-A
+    CHECK_EQ(judge({"--barcode", "036000291452"}).settings.catalogNumber, std::string("036000291452"));   // UPC-A
     CHECK_EQ(judge({"--barcode", "4006381333931"}).settings.catalogNumber, std::string("4006381333931")); // EAN-13
 
     const SettingsCheck both = judge({"--barcode", "036000291452", "--catalog", "CAT 1"});
@@ -144,8 +145,8 @@ void discNumbers()
 void pauseAndDstOrder()
 {
     // 588 samples are exactly one frame.
-    for (const auto& [samples, frames] : {std::pair{0, 0u}, {1, 1u}, {150, 1u}, {588, 1u}, {589, 2u}, {44100, 75u},
-                                          {200000, 341u}})
+    for (const auto& [samples, frames] :
+         {std::pair{0, 0u}, {1, 1u}, {150, 1u}, {588, 1u}, {589, 2u}, {44100, 75u}, {200000, 341u}})
         CHECK_EQ(pauseFramesFor(samples), frames);
     CHECK_EQ(judge({}).settings.pauseFrames, 1u);
     CHECK_EQ(judge({"--pause", "0"}).settings.pauseFrames, 0u);
@@ -154,16 +155,16 @@ void pauseAndDstOrder()
 
 void perTrackOptions()
 {
-    const SettingsCheck given = judge({"--track-title", "2:Allegro: ma non troppo", "--track-artist", "1:Ann",
-                                       "--isrc", "1:us-ab1-20-00001", "--isrc", "2:GBXYZ0312345"});
+    const SettingsCheck given = judge({"--track-title", "2:Allegro: ma non troppo", "--track-artist", "1:Ann", "--isrc",
+                                       "1:us-ab1-20-00001", "--isrc", "2:GBXYZ0312345"});
     CHECK(given.errors.empty());
     CHECK_EQ(given.settings.trackText.at(1).title, std::string("Allegro: ma non troppo"));
     CHECK_EQ(given.settings.trackText.at(0).performer, std::string("Ann"));
     CHECK_EQ(given.settings.trackText.at(0).isrc, std::string("USAB12000001"));
     CHECK_EQ(given.settings.trackText.at(1).isrc, std::string("GBXYZ0312345"));
 
-    const SettingsCheck bad = judge({"--track-title", "3:Too far", "--track-artist", "x:Ann", "--track-title", "1:",
-                                     "--isrc", "1:US-AB1-2000001", "--isrc", "2:U1AB12000001"});
+    const SettingsCheck bad = judge({"--track-title", "3:Too far", "--track-artist", "x:Ann", "--track-title",
+                                     "1:", "--isrc", "1:US-AB1-2000001", "--isrc", "2:U1AB12000001"});
     CHECK(bad.errors
           == (std::vector<std::string>{
               "--track-title: track 3 does not exist (tracks 1..2)",
@@ -180,7 +181,8 @@ void textsAndLaterVersionOptions()
           == (std::vector<std::string>{"--album: the value is empty", "--title: the value is empty"}));
     CHECK_EQ(judge({"--label", "Orvi"}).settings.text.publisher, std::string("Orvi"));
     CHECK(judge({"--title", "T", "--no-playlist"}).errors
-          == (std::vector<std::string>{"--title: only valid with --dsd-disc", "--no-playlist: only valid with --dsd-disc"}));
+          == (std::vector<std::string>{"--title: only valid with --dsd-disc",
+                                       "--no-playlist: only valid with --dsd-disc"}));
     const SettingsCheck disc = judge({"--dsd-disc", "--title", "T", "--no-playlist", "--pause", "0"});
     CHECK(disc.errors.empty() && disc.settings.dsdDisc && disc.settings.discTitle == "T" && !disc.settings.playlist);
     CHECK(disc.warnings == std::vector<std::string>{"--pause has no effect on a DSD Disc"});

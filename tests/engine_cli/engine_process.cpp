@@ -23,12 +23,19 @@ bool EngineRun::errHas(const std::string& line) const
     return std::find(err.begin(), err.end(), line) != err.end();
 }
 
-QString enginePath() { return QStringLiteral(ORVI_ENGINE_TOOL); }
-QString testSignalPath() { return QStringLiteral(ORVI_TEST_SIGNAL_TOOL); }
+QString enginePath()
+{
+    return QStringLiteral(ORVI_ENGINE_TOOL);
+}
+QString testSignalPath()
+{
+    return QStringLiteral(ORVI_TEST_SIGNAL_TOOL);
+}
 
 namespace {
 
-void takeLines(QByteArray& pending, std::vector<std::string>& lines, const std::function<void(const std::string&)>& each)
+void takeLines(QByteArray& pending, std::vector<std::string>& lines,
+               const std::function<void(const std::string&)>& each)
 {
     qsizetype end;
     while ((end = pending.indexOf('\n')) >= 0) {
@@ -83,16 +90,25 @@ EngineRun runEngine(const QStringList& arguments, const std::function<QByteArray
 ScratchDir::ScratchDir()
 {
     m_root = QDir(QDir::tempPath())
-                .filePath(QStringLiteral("orvi-engine-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
-                .toStdString();
+                 .filePath(QStringLiteral("orvi-engine-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+                 .toStdString();
     QDir().mkpath(QString::fromStdString(m_root));
 }
 
-ScratchDir::~ScratchDir() { QDir(QString::fromStdString(m_root)).removeRecursively(); }
+ScratchDir::~ScratchDir()
+{
+    QDir(QString::fromStdString(m_root)).removeRecursively();
+}
 
-std::string ScratchDir::path(const std::string& name) const { return m_root + "/" + name; }
+std::string ScratchDir::path(const std::string& name) const
+{
+    return m_root + "/" + name;
+}
 
-bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+bool fileExists(const std::string& path)
+{
+    return QFileInfo::exists(QString::fromStdString(path));
+}
 
 Tool runTool(const QString& program, const QStringList& arguments)
 {

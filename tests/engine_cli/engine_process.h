@@ -29,8 +29,7 @@ QString testSignalPath();
 // Runs the engine with `arguments`; `onLine` (optional) sees each standard
 // output line as it arrives and may answer with text to write to the
 // engine's standard input.
-EngineRun runEngine(const QStringList& arguments,
-                    const std::function<QByteArray(const std::string& line)>& onLine = {},
+EngineRun runEngine(const QStringList& arguments, const std::function<QByteArray(const std::string& line)>& onLine = {},
                     const QByteArray& input = {});
 
 // The exit code as the process reports it: -61 arrives as the byte 195 on

@@ -68,8 +68,8 @@ std::map<std::string, qint64> sevenZipTree(const std::string& image)
 std::multiset<qint64> isoFileSizes(const std::string& image, std::string* volumeId = nullptr)
 {
     std::multiset<qint64> sizes;
-    const Tool tool = runTool("xorriso", {"-indev", QString::fromStdString(image), "-pvd_info", "-find", "/",
-                                          "-type", "f", "-exec", "lsdl"});
+    const Tool tool = runTool(
+        "xorriso", {"-indev", QString::fromStdString(image), "-pvd_info", "-find", "/", "-type", "f", "-exec", "lsdl"});
     for (const QByteArray& raw : tool.out.split('\n')) {
         const QString line = QString::fromUtf8(raw);
         if (line.startsWith(u"Volume Id") && volumeId)
@@ -83,8 +83,9 @@ std::multiset<qint64> isoFileSizes(const std::string& image, std::string* volume
 std::map<std::string, std::string> tagsOf(const QString& file)
 {
     std::map<std::string, std::string> tags;
-    const Tool tool = runTool("ffprobe", {"-v", "error", "-show_entries", "format_tags:stream=codec_type,codec_name",
-                                          "-of", "default=nw=1", file});
+    const Tool tool = runTool(
+        "ffprobe",
+        {"-v", "error", "-show_entries", "format_tags:stream=codec_type,codec_name", "-of", "default=nw=1", file});
     for (const QByteArray& raw : tool.out.split('\n')) {
         const QString line = QString::fromUtf8(raw);
         const qsizetype eq = line.indexOf(u'=');
@@ -139,35 +140,44 @@ struct DiscCase {
     std::string folder;             // under DSD_DISC
     std::vector<std::string> files; // expected names in track order
     bool playlist = true;
-    std::string warning;            // an expected warning line, or empty
-    std::string volume;             // the UDF volume identifier --inspect shows
-    std::string isoVolume;          // the ISO 9660 one xorriso shows
+    std::string warning;   // an expected warning line, or empty
+    std::string volume;    // the UDF volume identifier --inspect shows
+    std::string isoVolume; // the ISO 9660 one xorriso shows
 };
 
 std::vector<DiscCase> discCases()
 {
     std::vector<DiscCase> cases;
-    cases.push_back({"scripts and refused characters",
-                     {{"春江花月夜"}, {"さくら：桜", "dff"}, {"Café à l'été"}, {"a<b>c:d\"e/f\\g|h?i*j"}},
-                     {"--album", "Åsa: Live/2024", "--artist", "Ensemble", "--genre", "Jazz", "--date", "2024-05-06",
-                      "--disc", "1", "--disc-total", "2", "--cover", "COVER"},
-                     "Åsa_ Live_2024",
-                     {"01 - 春江花月夜.dsf", "02 - さくら：桜.dsf", "03 - Café à l'été.dsf",
-                      "04 - a_b_c_d_e_f_g_h_i_j.dsf"},
-                     true, "", "Åsa: Live/2024", "_SA__LIVE_2024"});
-    DiscCase many{"255 tracks of one title", {}, {"--title", "Many", "--no-playlist"}, "Many", {}, false, "",
-                  "Many", "MANY"};
+    cases.push_back(
+        {"scripts and refused characters",
+         {{"春江花月夜"}, {"さくら：桜", "dff"}, {"Café à l'été"}, {"a<b>c:d\"e/f\\g|h?i*j"}},
+         {"--album", "Åsa: Live/2024", "--artist", "Ensemble", "--genre", "Jazz", "--date", "2024-05-06", "--disc", "1",
+          "--disc-total", "2", "--cover", "COVER"},
+         "Åsa_ Live_2024",
+         {"01 - 春江花月夜.dsf", "02 - さくら：桜.dsf", "03 - Café à l'été.dsf", "04 - a_b_c_d_e_f_g_h_i_j.dsf"},
+         true,
+         "",
+         "Åsa: Live/2024",
+         "_SA__LIVE_2024"});
+    DiscCase many{
+        "255 tracks of one title", {}, {"--title", "Many", "--no-playlist"}, "Many", {}, false, "", "Many", "MANY"};
     for (int i = 1; i <= 255; ++i) {
         many.tracks.push_back({"Same"});
         many.files.push_back(QString::asprintf("%03d - Same.dsf", i).toStdString());
     }
     cases.push_back(many);
     const std::string longTitle = "A very long disc title that exceeds the volume identifier";
-    cases.push_back({"a title longer than the volume identifier", {{"Only"}},
-                     {"--title", QString::fromStdString(longTitle)}, longTitle, {"01 - Only.dsf"}, true,
-                     "warning: --title: \"" + longTitle + "\" is cut to \"A very long disc title that ex\" for the "
-                     "volume identifier, which holds 30 characters (15 beyond Latin-1)",
-                     "A very long disc title that ex", "A_VERY_LONG_DISC_TITLE_THAT_EX"});
+    cases.push_back({"a title longer than the volume identifier",
+                     {{"Only"}},
+                     {"--title", QString::fromStdString(longTitle)},
+                     longTitle,
+                     {"01 - Only.dsf"},
+                     true,
+                     "warning: --title: \"" + longTitle
+                         + "\" is cut to \"A very long disc title that ex\" for the "
+                           "volume identifier, which holds 30 characters (15 beyond Latin-1)",
+                     "A very long disc title that ex",
+                     "A_VERY_LONG_DISC_TITLE_THAT_EX"});
     return cases;
 }
 
@@ -245,8 +255,11 @@ void checkDisc(const DiscCase& c)
         CHECK_EQ(tags["track"], std::to_string(i + 1) + "/" + std::to_string(c.files.size()));
         CHECK_EQ(tags["codec_type"], std::string(withCover ? "audiovideo" : "audio"));
         if (withCover)
-            for (const auto& [key, value] : {std::pair{"album", "Åsa: Live/2024"}, {"artist", "Ensemble"},
-                                             {"album_artist", "Ensemble"}, {"genre", "Jazz"}, {"date", "2024-05-06"},
+            for (const auto& [key, value] : {std::pair{"album", "Åsa: Live/2024"},
+                                             {"artist", "Ensemble"},
+                                             {"album_artist", "Ensemble"},
+                                             {"genre", "Jazz"},
+                                             {"date", "2024-05-06"},
                                              {"disc", "1/2"}})
                 CHECK_EQ(tags[key], std::string(value));
         if (c.tracks[i].suffix == "dff")
@@ -312,8 +325,10 @@ void checkSacdBridge()
     CHECK_EQ(runTool("7z", {"x", "-o" + extracted, QString::fromStdString(image)}).exitCode, 0);
     CHECK(fileBytes(extracted + "/COVER.PNG") == fileBytes(dir.qpath("cover.png")));
     // Both trees lead to the same bytes (the ISO 9660 extents are checked against the disc's TOCs elsewhere).
-    CHECK_EQ(runTool("xorriso", {"-osirrox", "on", "-indev", QString::fromStdString(image), "-extract", "/",
-                                 isoExtracted}).exitCode, 0);
+    CHECK_EQ(
+        runTool("xorriso", {"-osirrox", "on", "-indev", QString::fromStdString(image), "-extract", "/", isoExtracted})
+            .exitCode,
+        0);
     for (const auto& [path, size] : sevenZipTree(image)) {
         const QByteArray iso = fileBytes(isoExtracted + "/" + QString::fromStdString(path));
         if (size > 0 && !CHECK(iso.size() == size && fileBytes(extracted + "/" + QString::fromStdString(path)) == iso))
@@ -326,9 +341,9 @@ int mountTest()
     ScratchDir dir;
     CHECK(makeTrack(dir.path("a.dsf"), 0.5, 440, {"--title", "Mounted"}));
     const std::string image = dir.path("disc.iso");
-    CHECK_EQ(runEngine({"--dsd-disc", "--title", "Mount", "-o", QString::fromStdString(image), dir.qpath("a.dsf")})
-                 .exitCode,
-             0);
+    CHECK_EQ(
+        runEngine({"--dsd-disc", "--title", "Mount", "-o", QString::fromStdString(image), dir.qpath("a.dsf")}).exitCode,
+        0);
     const QString point = dir.qpath("mnt");
     QDir().mkpath(point);
     QProcess mount;

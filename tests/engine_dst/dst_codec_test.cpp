@@ -34,7 +34,8 @@ size_t roundTrip(std::span<const uint8_t> dsd, int channels, int maxOrder)
     const auto frame = dst::encodeFrame(dsd, channels, {maxOrder});
     std::vector<uint8_t> decoded(dsd.size());
     std::string error;
-    if (!CHECK(dst::decodeFrame(frame, channels, decoded, error)) || !CHECK(std::equal(decoded.begin(), decoded.end(), dsd.begin()))) {
+    if (!CHECK(dst::decodeFrame(frame, channels, decoded, error))
+        || !CHECK(std::equal(decoded.begin(), decoded.end(), dsd.begin()))) {
         std::fprintf(stderr, "  %d channels, order %d: %s\n", channels, maxOrder, error.c_str());
         return 0;
     }
@@ -98,10 +99,13 @@ void poolIsThreadCountIndependent()
     }
     for (const int threads : {1, 2, 5}) {
         std::vector<uint8_t> out;
-        dst::FrameEncoderPool pool(channels, {64}, [&](std::vector<uint8_t>&& frame) {
-            out.insert(out.end(), frame.begin(), frame.end());
-            return true;
-        }, threads);
+        dst::FrameEncoderPool pool(
+            channels, {64},
+            [&](std::vector<uint8_t>&& frame) {
+                out.insert(out.end(), frame.begin(), frame.end());
+                return true;
+            },
+            threads);
         for (int f = 0; f < frames; ++f)
             CHECK(pool.submit(frameOf(dsd, channels, f)));
         CHECK(pool.finish());
@@ -109,7 +113,8 @@ void poolIsThreadCountIndependent()
     }
     // A sink that says stop ends the run.
     int delivered = 0;
-    dst::FrameEncoderPool pool(channels, {8}, [&](std::vector<uint8_t>&&) { return ++delivered < 3; }, 2);
+    dst::FrameEncoderPool pool(
+        channels, {8}, [&](std::vector<uint8_t>&&) { return ++delivered < 3; }, 2);
     bool accepted = true;
     for (int f = 0; f < frames && accepted; ++f)
         accepted = pool.submit(frameOf(dsd, channels, f));

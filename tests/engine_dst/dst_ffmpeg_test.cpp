@@ -48,7 +48,8 @@ std::vector<uint8_t> frameHeads(const QString& path, uint64_t& framesDeclared)
 QString pcmMd5(const QString& path)
 {
     return QString::fromUtf8(
-               orvi::enginetest::runTool("ffmpeg", {"-v", "error", "-i", path, "-c:a", "pcm_f32le", "-f", "md5", "-"}).out)
+               orvi::enginetest::runTool("ffmpeg", {"-v", "error", "-i", path, "-c:a", "pcm_f32le", "-f", "md5", "-"})
+                   .out)
         .trimmed();
 }
 

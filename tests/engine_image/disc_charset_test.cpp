@@ -62,15 +62,14 @@ void everyCharacterOfEverySet()
                 if (!read && windowsLacks(expected.code, c))
                     continue;
                 const bool ok = readBack.size() == 1 && ourBack.size() == 1 && sameCharacter(c, readBack[0])
-                                && sameCharacter(ourBack[0], readBack[0])
-                                && chooseDiscCharset({{"t", typed}}).charset != nullptr;
+                    && sameCharacter(ourBack[0], readBack[0]) && chooseDiscCharset({{"t", typed}}).charset != nullptr;
                 if (!ok && ++wrong <= 5)
                     std::fprintf(stderr, "%s: U+%04X written as it is not read back\n", set->displayName, unsigned(c));
                 continue;
             }
             const CharsetChoice choice = chooseDiscCharset({{"t", typed}});
-            const bool placed = choice.charset ? encodeInCharset(*choice.charset, typed).has_value()
-                                               : choice.errors.size() == 1;
+            const bool placed =
+                choice.charset ? encodeInCharset(*choice.charset, typed).has_value() : choice.errors.size() == 1;
             if (!placed && ++misplaced <= 5)
                 std::fprintf(stderr, "U+%04X refused by %s goes nowhere sensible\n", unsigned(c), set->displayName);
         }

@@ -24,8 +24,14 @@ struct Entry {
     uint32_t flags;
 };
 
-uint32_t le32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
-uint32_t be32(const uint8_t* p) { return uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3]; }
+uint32_t le32(const uint8_t* p)
+{
+    return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24;
+}
+uint32_t be32(const uint8_t* p)
+{
+    return uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3];
+}
 
 // Reads one directory's records into name -> entry (";1" stripped), checking
 // both byte orders agree and that no record straddles a sector.
@@ -186,8 +192,11 @@ int main()
     const auto root = readDirectory(image, le32(rootRecord + 2), le32(rootRecord + 10));
     const uint32_t tocLength = image.u16(544, 10);
     const uint32_t toc2 = image.u32(510, 68);
-    checkEntries(root, {{"MASTER1.TOC", {510, 20480, 0}}, {"MASTER2.TOC", {520, 20480, 0}},
-                        {"MASTER3.TOC", {530, 20480, 0}}, {"COVER.JPG", {toc2 + tocLength, uint32_t(cover.size()), 0}}});
+    checkEntries(root,
+                 {{"MASTER1.TOC", {510, 20480, 0}},
+                  {"MASTER2.TOC", {520, 20480, 0}},
+                  {"MASTER3.TOC", {530, 20480, 0}},
+                  {"COVER.JPG", {toc2 + tocLength, uint32_t(cover.size()), 0}}});
     if (root.contains("COVER.JPG")) // after the last area
         CHECK_EQ(image.text(toc2 + tocLength, 0, cover.size()), cover);
     const auto audioEntry = root.find("2C_AUDIO");

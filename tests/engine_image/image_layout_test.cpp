@@ -19,7 +19,10 @@ constexpr uint32_t kAudioPerSector = 2016;
 
 // Frames start wherever the previous one ends in the back-to-back audio
 // stream at bytes 32..2047 of each sector.
-uint64_t sectorOfFrame(uint64_t frame) { return frame * kFrameBytes / kAudioPerSector; }
+uint64_t sectorOfFrame(uint64_t frame)
+{
+    return frame * kFrameBytes / kAudioPerSector;
+}
 
 uint8_t audioByte(const Image& image, uint32_t areaStart, uint64_t streamIndex)
 {
@@ -36,7 +39,9 @@ template <size_t N>
 void checkFields(const Image& image, uint32_t lsn, const Field (&fields)[N])
 {
     for (const Field& f : fields) {
-        const uint32_t value = f.bytes == 1 ? image.u8(lsn, f.at) : f.bytes == 2 ? image.u16(lsn, f.at) : image.u32(lsn, f.at);
+        const uint32_t value = f.bytes == 1 ? image.u8(lsn, f.at)
+            : f.bytes == 2                  ? image.u16(lsn, f.at)
+                                            : image.u32(lsn, f.at);
         if (!CHECK_EQ(value, f.value))
             std::fprintf(stderr, "  sector %u, offset %zu\n", lsn, f.at);
     }
@@ -124,9 +129,9 @@ int main()
     disc.stereoTracks.push_back(patternTrack(0.41, 3, "Three", 2));
     disc.stereoTracks[2].text.isrc = "USABC2100042";
     const std::vector<Expected> expected = {
-        {0, 188, 1764000, 1},   // 187.5 frames, the last one padded
-        {198, 75, 705600, 2},   // after a 10-frame pause
-        {275, 75, 289296, 3},   // 0.41 s padded to 1 s, after 2 pause frames
+        {0, 188, 1764000, 1}, // 187.5 frames, the last one padded
+        {198, 75, 705600, 2}, // after a 10-frame pause
+        {275, 75, 289296, 3}, // 0.41 s padded to 1 s, after 2 pause frames
     };
     const uint64_t totalFrames = 350;
 
@@ -148,9 +153,9 @@ int main()
     CHECK_EQ(image.text(510, 88, 16), std::string("0123456789012   "));
     // {offset, bytes, value}: version 1.20, disc 2 of 3, General table Classical (album and disc),
     // the date, Area TOC-1 at 544 and no multichannel area.
-    const Field master[] = {{8, 1, 1},   {9, 1, 20},     {16, 2, 3},  {18, 2, 2},   {40, 1, 1},
-                            {42, 2, 5},  {106, 2, 5},    {120, 2, 2021}, {122, 1, 6}, {123, 1, 30},
-                            {64, 4, 544}, {72, 4, 0}, {76, 4, 0}};
+    const Field master[] = {{8, 1, 1},    {9, 1, 20},  {16, 2, 3},     {18, 2, 2},  {40, 1, 1},
+                            {42, 2, 5},   {106, 2, 5}, {120, 2, 2021}, {122, 1, 6}, {123, 1, 30},
+                            {64, 4, 544}, {72, 4, 0},  {76, 4, 0}};
     checkFields(image, 510, master);
     for (uint32_t s = 511; s <= 518; ++s)
         CHECK_EQ(image.text(s, 0, 8), std::string("SACDText"));
@@ -168,8 +173,8 @@ int main()
     CHECK_EQ(image.text(544, 0, 8), std::string("TWOCHTOC"));
     // Version, maximum byte rate, the area's sample and frame format, channel
     // counts, 3 tracks, track text at sector 5, no access list for plain DSD.
-    const Field area[] = {{8, 1, 1}, {9, 1, 20}, {16, 4, 716800}, {20, 1, 4}, {21, 1, 2}, {32, 1, 2},
-                          {33, 1, 0}, {69, 1, 3}, {128, 2, 5}, {132, 2, 0}};
+    const Field area[] = {{8, 1, 1},  {9, 1, 20}, {16, 4, 716800}, {20, 1, 4},  {21, 1, 2},
+                          {32, 1, 2}, {33, 1, 0}, {69, 1, 3},      {128, 2, 5}, {132, 2, 0}};
     checkFields(image, 544, area);
     CHECK_EQ(image.timeCodeFrames(544, 64), uint32_t(totalFrames));
     const uint32_t areaStart = image.u32(544, 72);
@@ -189,7 +194,7 @@ int main()
     CHECK_EQ(image.text(547, 0, 8), std::string("SACD_IGL"));
     CHECK_EQ(image.text(549, 0, 8), std::string("SACDTTxt"));
     CHECK_EQ(image.text(547, 8 + 24, 12), std::string("USABC2100042"));
-    CHECK_EQ(image.u8(547, 8), 0u); // no ISRC for track 1
+    CHECK_EQ(image.u8(547, 8), 0u);                // no ISRC for track 1
     CHECK_EQ(image.u16(548, 3072 - 2048 + 2), 5u); // track 1 genre
     for (size_t t = 0; t < expected.size(); ++t) {
         const Expected& e = expected[t];
@@ -226,6 +231,7 @@ int main()
     CHECK_EQ(probe.warnings.size(), size_t(1));
     if (!probe.warnings.empty())
         CHECK_EQ(probe.warnings[0],
-                 std::string("track 3: track3.dsf lasts 0.41 s; padded with silence to 1 s, the shortest track a disc allows"));
+                 std::string(
+                     "track 3: track3.dsf lasts 0.41 s; padded with silence to 1 s, the shortest track a disc allows"));
     return finish("image_layout_test");
 }

@@ -222,8 +222,8 @@ void checkValidation()
         disc.stereoTracks[2].text.isrc = "usabc2100042"; // lower case is accepted
         disc.stereoTracks[3].source = std::make_unique<ChannelsSource>(1);
         for (int channels : {6, 5}) // one multichannel area takes one channel count
-            disc.multichannelTracks.push_back({"mc" + std::to_string(channels) + ".dsf", 0, {}, 0,
-                                               std::make_unique<ChannelsSource>(channels)});
+            disc.multichannelTracks.push_back(
+                {"mc" + std::to_string(channels) + ".dsf", 0, {}, 0, std::make_unique<ChannelsSource>(channels)});
         const auto errors = orvi::engine::validateDisc(disc, warnings);
         const std::vector<std::string> expected = {
             "--catalog: \"12345678901234567\" has 17 characters, at most 16 fit",
@@ -250,7 +250,8 @@ void checkValidation()
         disc.catalogNumber = "caf\xc3\xa9";
         disc.stereoTracks.push_back(patternTrack(1.0, 1));
         CHECK(orvi::engine::validateDisc(disc, warnings)
-              == std::vector<std::string>{"--catalog: \"caf\xc3\xa9\" may hold only ISO 646 characters (letters, digits, punctuation)"});
+              == std::vector<std::string>{
+                  "--catalog: \"caf\xc3\xa9\" may hold only ISO 646 characters (letters, digits, punctuation)"});
     }
     CHECK(warnings.empty());
     {
@@ -261,11 +262,14 @@ void checkValidation()
         CHECK(orvi::engine::validateDisc(disc, warnings).empty());
         CHECK_EQ(warnings.size(), size_t(1));
         if (!warnings.empty())
-            CHECK_EQ(warnings[0], std::string("the image takes 5.16 GB, more than a single-layer disc holds (4.7 GB): "
-                                              "it needs a dual-layer disc"));
+            CHECK_EQ(warnings[0],
+                     std::string("the image takes 5.16 GB, more than a single-layer disc holds (4.7 GB): "
+                                 "it needs a dual-layer disc"));
         disc.stereoTracks[0].source = std::make_unique<PatternSource>(uint64_t(12600) * 2822400, 1);
         const auto errors = orvi::engine::validateDisc(disc, warnings);
-        CHECK(errors == std::vector<std::string>{"tracks: the image would take 9.03 GB, more than a dual-layer disc holds (8.5 GB)"});
+        CHECK(errors
+              == std::vector<std::string>{
+                  "tracks: the image would take 9.03 GB, more than a dual-layer disc holds (8.5 GB)"});
         QTemporaryDir dir;
         const std::string output = dir.filePath("huge.iso").toStdString();
         const auto result = orvi::engine::writeImage(disc, output, {});
@@ -294,8 +298,11 @@ void checkConcurrentRunsToOneOutput()
     CHECK(QFile::remove(QString::fromStdString(first.partPath())));
     CHECK(QFile::rename(QString::fromStdString(intruder), QString::fromStdString(first.partPath())));
     CHECK(!first.commit());
-    CHECK_EQ(first.error(), "the temporary image " + first.partPath() + " was replaced or removed by another program "
-                            "while it was written; " + output + " was left as it was");
+    CHECK_EQ(first.error(),
+             "the temporary image " + first.partPath()
+                 + " was replaced or removed by another program "
+                   "while it was written; "
+                 + output + " was left as it was");
     CHECK(!fileExists(output));
 #endif
     CHECK(second.commit());

@@ -27,7 +27,9 @@ class PatternSource : public orvi::engine::DsdSource
 {
 public:
     PatternSource(uint64_t samplesPerChannel, uint32_t seed, int64_t failAfterBytes = -1)
-        : m_samples(samplesPerChannel), m_seed(seed), m_failAfter(failAfterBytes) {}
+        : m_samples(samplesPerChannel), m_seed(seed), m_failAfter(failAfterBytes)
+    {
+    }
     int channelCount() const override { return 2; }
     uint64_t sampleCount() const override { return m_samples; }
     int64_t read(uint8_t* out, size_t bytes, std::string& error) override;
@@ -60,7 +62,10 @@ struct Image {
     {
         return std::string(reinterpret_cast<const char*>(sector(lsn) + at), size);
     }
-    std::string cString(uint64_t lsn, size_t at) const { return std::string(reinterpret_cast<const char*>(sector(lsn) + at)); }
+    std::string cString(uint64_t lsn, size_t at) const
+    {
+        return std::string(reinterpret_cast<const char*>(sector(lsn) + at));
+    }
     uint64_t sectors() const { return bytes.size() / kSector; }
 };
 
@@ -72,6 +77,5 @@ struct ObserverProbe {
     size_t stopAfterTracks = 0; // 0 = never
     orvi::engine::WriteObserver observer();
 };
-
 
 } // namespace imagetest

@@ -82,7 +82,8 @@ void checkCharset(const std::string& album, uint32_t code, const std::string& la
     DiscContent disc = oneTrackDisc(album, album);
     const Image image = writeDisc(disc);
     const std::string encoded = masterString(image, 0);
-    const std::string read = orvi::test::decodeIndependently(orvi::test::iconvNameForDiscCode(code), encoded).value_or("?");
+    const std::string read =
+        orvi::test::decodeIndependently(orvi::test::iconvNameForDiscCode(code), encoded).value_or("?");
     CHECK(orvi::test::commonForms(orvi::engine::text::decodeUtf8(read))
           == orvi::test::commonForms(orvi::engine::text::decodeUtf8(album)));
     CHECK_EQ(image.u8(510, 128), 1u);
@@ -139,8 +140,8 @@ void checkTextPlacementAndFallbacks()
         CHECK_EQ(image.cString(544, copyright), std::string("(C) 2024"));
 
     CHECK_EQ(image.u16(544 + 5, 8), 4096u); // first item right after the pointer table
-    CHECK(trackItems(image, 0) == (std::vector<TrackItem>{{1, "Line Break Tab"}, {2, "A. Conductor, The Orchestra"},
-                                                          {4, "J. S. Bach"}}));
+    CHECK(trackItems(image, 0)
+          == (std::vector<TrackItem>{{1, "Line Break Tab"}, {2, "A. Conductor, The Orchestra"}, {4, "J. S. Bach"}}));
     CHECK(trackItems(image, 1) == (std::vector<TrackItem>{{1, "Second"}, {2, "Soloist"}, {4, "Own Composer"}}));
 }
 
@@ -157,7 +158,7 @@ void checkRefusals()
 {
     std::vector<std::string> warnings;
     // Hangul and simplified Chinese share no set: the odd text out is named.
-    DiscContent mixed = oneTrackDisc("\xe6\x88\x91\xe4\xbb\xac", "\xe4\xb8\xad\xe5\x9b\xbd"); // 我们, 中国
+    DiscContent mixed = oneTrackDisc("\xe6\x88\x91\xe4\xbb\xac", "\xe4\xb8\xad\xe5\x9b\xbd");   // 我们, 中国
     mixed.stereoTracks.push_back(patternTrack(1.0, 2, "\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4")); // 한국어
     DiscContent emoji = oneTrackDisc("Album", "Title");
     emoji.text.artist = "Music \xf0\x9f\x8e\xb5"; // an emoji fits no disc set
@@ -169,12 +170,15 @@ void checkRefusals()
         const DiscContent& disc;
         std::string error;
     } cases[] = {
-        {mixed, "track 2 title: \"\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4\" does not share one disc character set "
-                "with the other texts (most of them fit GB 2312, which cannot hold this one)"},
-        {emoji, "--artist: \"Music \xf0\x9f\x8e\xb5\" cannot be written in any disc character set "
-                "(ISO 8859-1, GB 2312, Big5, Shift-JIS, KSC 5601)"},
-        {oneTrackDisc(std::string(1000, 'A'), "Title"), "--album, --artist, --label, --copyright: 2002 bytes in "
-                "ISO 8859-1 (stored twice, for album and disc), at most 1984 fit in the disc text"},
+        {mixed,
+         "track 2 title: \"\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4\" does not share one disc character set "
+         "with the other texts (most of them fit GB 2312, which cannot hold this one)"},
+        {emoji,
+         "--artist: \"Music \xf0\x9f\x8e\xb5\" cannot be written in any disc character set "
+         "(ISO 8859-1, GB 2312, Big5, Shift-JIS, KSC 5601)"},
+        {oneTrackDisc(std::string(1000, 'A'), "Title"),
+         "--album, --artist, --label, --copyright: 2002 bytes in "
+         "ISO 8859-1 (stored twice, for album and disc), at most 1984 fit in the disc text"},
         {longest, "track 1 title: 1024 bytes in ISO 8859-1; disc readers show at most 1023 bytes of one text"},
     };
     for (const auto& c : cases)
@@ -190,12 +194,16 @@ void checkRefusals()
 
 int main()
 {
-    for (const auto& [album, code, language] : {
-             std::tuple{"Caf\u00E9", 2u, "en"}, {"\u4E2D\u56FD\u97F3\u4E50", 5u, "zh"}, {"\u570B\u6A02", 6u, "zh"},
-             {"\u304B\u306A\u6F22\u5B57", 3u, "ja"}, {"\uD55C\uAD6D\uC5B4", 4u, "ko"},
-             {"\u30ED\u30FC\u30C9\u30FB\u30C8\u30A5\u30FB\u30D1\u30FC\u30D5\u30A7\u30AF\u30B7\u30E7\u30F3", 3u, "ja"},
-             {"\u30A2\u30EB\u30D0\u30E0\u301C\u2212\u2016\u00A2\u00A3\u00AC", 3u, "ja"},
-             {"\u81FA\u7063", 6u, "zh"}, {"\u3042\uD55C", 4u, "ko"}})
+    for (const auto& [album, code, language] :
+         {std::tuple{"Caf\u00E9", 2u, "en"},
+          {"\u4E2D\u56FD\u97F3\u4E50", 5u, "zh"},
+          {"\u570B\u6A02", 6u, "zh"},
+          {"\u304B\u306A\u6F22\u5B57", 3u, "ja"},
+          {"\uD55C\uAD6D\uC5B4", 4u, "ko"},
+          {"\u30ED\u30FC\u30C9\u30FB\u30C8\u30A5\u30FB\u30D1\u30FC\u30D5\u30A7\u30AF\u30B7\u30E7\u30F3", 3u, "ja"},
+          {"\u30A2\u30EB\u30D0\u30E0\u301C\u2212\u2016\u00A2\u00A3\u00AC", 3u, "ja"},
+          {"\u81FA\u7063", 6u, "zh"},
+          {"\u3042\uD55C", 4u, "ko"}})
         checkCharset(album, code, language);
     checkTextPlacementAndFallbacks();
     checkNoTextAtAll();

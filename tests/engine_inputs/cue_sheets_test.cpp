@@ -26,8 +26,9 @@ struct Album {
 
 QString sheetText(const Album& album)
 {
-    QString text = QStringLiteral("REM GENRE Pop\nREM DATE 1977\nPERFORMER \"%1\"\nTITLE \"%2\"\nFILE \"album.dsf\" WAVE\n")
-                       .arg(album.albumPerformer, album.albumTitle);
+    QString text =
+        QStringLiteral("REM GENRE Pop\nREM DATE 1977\nPERFORMER \"%1\"\nTITLE \"%2\"\nFILE \"album.dsf\" WAVE\n")
+            .arg(album.albumPerformer, album.albumTitle);
     for (qsizetype i = 0; i < album.trackTitles.size(); ++i)
         text += QStringLiteral("  TRACK %1 AUDIO\n    TITLE \"%2\"\n    PERFORMER \"%3\"\n    INDEX 01 %4:00:00\n")
                     .arg(i + 1, 2, 10, QLatin1Char('0'))
@@ -55,18 +56,31 @@ void checkSheet(const CueSheet& sheet, const Album& album, const std::string& en
 void legacyCharacterSets(const TestFolder& folder)
 {
     const Album albums[] = {
-        {"GB18030", QStringLiteral("淡淡幽情"), QStringLiteral("邓丽君"),
+        {"GB18030",
+         QStringLiteral("淡淡幽情"),
+         QStringLiteral("邓丽君"),
          {QStringLiteral("独上西楼"), QStringLiteral("但愿人长久"), QStringLiteral("几多愁")}},
-        {"Big5", QStringLiteral("淡淡幽情"), QStringLiteral("鄧麗君"),
+        {"Big5",
+         QStringLiteral("淡淡幽情"),
+         QStringLiteral("鄧麗君"),
          {QStringLiteral("獨上西樓"), QStringLiteral("但願人長久"), QStringLiteral("幾多愁")}},
-        {"Shift_JIS", QStringLiteral("川の流れのように"), QStringLiteral("美空ひばり"),
+        {"Shift_JIS",
+         QStringLiteral("川の流れのように"),
+         QStringLiteral("美空ひばり"),
          {QStringLiteral("川の流れのように"), QStringLiteral("愛燦燦"), QStringLiteral("悲しい酒")}},
-        {"windows-1251", QStringLiteral("Времена года"), QStringLiteral("Пётр Чайковский"),
-         {QStringLiteral("Январь. У камелька"), QStringLiteral("Февраль. Масленица"), QStringLiteral("Март. Песнь жаворонка")}},
+        {"windows-1251",
+         QStringLiteral("Времена года"),
+         QStringLiteral("Пётр Чайковский"),
+         {QStringLiteral("Январь. У камелька"), QStringLiteral("Февраль. Масленица"),
+          QStringLiteral("Март. Песнь жаворонка")}},
         // Windows rippers' Western sheets, easily taken for Cyrillic or Chinese.
-        {"windows-1252", QStringLiteral("Rêveries"), QStringLiteral("Claude Debussy"),
+        {"windows-1252",
+         QStringLiteral("Rêveries"),
+         QStringLiteral("Claude Debussy"),
          {QStringLiteral("Rêverie"), QStringLiteral("ÄÖÜ")}},
-        {"EUC-KR", QStringLiteral("한국 가곡"), QStringLiteral("조수미"),
+        {"EUC-KR",
+         QStringLiteral("한국 가곡"),
+         QStringLiteral("조수미"),
          {QStringLiteral("그리운 금강산"), QStringLiteral("보리밭")}},
     };
     for (const Album& album : albums) {
@@ -82,8 +96,11 @@ void legacyCharacterSets(const TestFolder& folder)
 // windows-1251 for another Cyrillic code page.
 void shortCyrillicSheet(const TestFolder& folder)
 {
-    const QByteArray bytes = QByteArray::fromStdString(orvi::test::encodeIndependently("windows-1251",
-        "TITLE \"Времена года\"\nPERFORMER \"Чайковский\"\n  TRACK 01 AUDIO\n    TITLE \"Январь. У камелька\"\n").value_or(""));
+    const QByteArray bytes = QByteArray::fromStdString(
+        orvi::test::encodeIndependently(
+            "windows-1251",
+            "TITLE \"Времена года\"\nPERFORMER \"Чайковский\"\n  TRACK 01 AUDIO\n    TITLE \"Январь. У камелька\"\n")
+            .value_or(""));
     const CueSheet sheet = readCueSheet(folder.write("short1251.cue", bytes));
     CHECK_EQ(sheet.encoding, "windows-1251");
     CHECK_EQ(sheet.performer, "Чайковский");
@@ -104,7 +121,9 @@ void charsetGivenByTheUser(const TestFolder& folder)
 
 void unicodeSheets(const TestFolder& folder)
 {
-    const Album album{"UTF-8", QStringLiteral("Ständchen — Lieder"), QStringLiteral("Fritz Wunderlich"),
+    const Album album{"UTF-8",
+                      QStringLiteral("Ständchen — Lieder"),
+                      QStringLiteral("Fritz Wunderlich"),
                       {QStringLiteral("Ständchen"), QStringLiteral("月亮代表我的心")}};
     const QByteArray utf8 = sheetText(album).toUtf8();
     checkSheet(readCueSheet(folder.write("plain.cue", utf8)), album, "UTF-8");
@@ -115,18 +134,18 @@ void unicodeSheets(const TestFolder& folder)
 
 void valuesAndTrackText(const TestFolder& folder)
 {
-    const CueSheet sheet = readCueSheet(folder.write("values.cue", QByteArray(
-        "TITLE Unquoted Album Title\r\n"
-        "PERFORMER Solo\r\n"
-        "SONGWRITER \"Album Writer\"\r\n"
-        "rem lower-case commands are commands too\r\n"
-        "TRACK 3 AUDIO\r\n"
-        "  TITLE \"\"\r\n"
-        "  ISRC US-S1Z-99-00001\r\n"
-        "  SONGWRITER \"Track Writer\"\r\n"
-        "track 7 audio\r\n"
-        "  title \"  Spaced  \"\r\n"
-        "  ISRC gbaye6500001\r\n")));
+    const CueSheet sheet = readCueSheet(folder.write("values.cue",
+                                                     QByteArray("TITLE Unquoted Album Title\r\n"
+                                                                "PERFORMER Solo\r\n"
+                                                                "SONGWRITER \"Album Writer\"\r\n"
+                                                                "rem lower-case commands are commands too\r\n"
+                                                                "TRACK 3 AUDIO\r\n"
+                                                                "  TITLE \"\"\r\n"
+                                                                "  ISRC US-S1Z-99-00001\r\n"
+                                                                "  SONGWRITER \"Track Writer\"\r\n"
+                                                                "track 7 audio\r\n"
+                                                                "  title \"  Spaced  \"\r\n"
+                                                                "  ISRC gbaye6500001\r\n")));
     CHECK_EQ(joined(sheet.errors), "");
     CHECK_EQ(sheet.title, "Unquoted Album Title");
     CHECK_EQ(sheet.performer, "Solo");
@@ -135,33 +154,32 @@ void valuesAndTrackText(const TestFolder& folder)
     std::vector<Track> tracks;
     for (const CueTrack& t : sheet.tracks)
         tracks.emplace_back(t.number, t.title, t.performer, t.isrc, t.songwriter);
-    CHECK(tracks == (std::vector<Track>{{3, "", "", "USS1Z9900001", "Track Writer"}, {7, "Spaced", "", "GBAYE6500001", ""}}));
+    CHECK(tracks
+          == (std::vector<Track>{{3, "", "", "USS1Z9900001", "Track Writer"}, {7, "Spaced", "", "GBAYE6500001", ""}}));
 }
 
 void errorsNameTheirLines(const TestFolder& folder)
 {
-    const std::string path = folder.write("broken.cue", QByteArray(
-        "TITLE \"Album\r\n"
-        "PERFORMER\r\n"
-        "ISRC USS1Z9900001\r\n"
-        "TRACK xx AUDIO\r\n"
-        "TRACK 01 AUDIO\r\n"
-        "  TITEL \"Typo\"\r\n"
-        "  ISRC 12345\r\n"
-        "  TITLE \"A\" extra\r\n"
-        "\r\n"
-        "TRACK 01 AUDIO\r\n"
-        "TRACK 02 MODE1/2352\r\n"));
-    CHECK_EQ(joined(readCueSheet(path).errors),
-             path + ":1: TITLE: the quoted text is not closed\n"
-             + path + ":2: PERFORMER without a value\n"
-             + path + ":3: ISRC before the first TRACK\n"
-             + path + ":4: TRACK needs a number from 1 to 99, got \"xx AUDIO\"\n"
-             + path + ":6: unknown command \"TITEL\"\n"
-             + path + ":7: ISRC \"12345\" is not valid (expected CC-OOO-YY-DDDDD or the same 12 characters without hyphens)\n"
-             + path + ":8: TITLE: unexpected text after the closing quote: \"extra\"\n"
-             + path + ":10: track number 1 follows track 1\n"
-             + path + ":11: track 2 is MODE1/2352, not AUDIO");
+    const std::string path = folder.write("broken.cue",
+                                          QByteArray("TITLE \"Album\r\n"
+                                                     "PERFORMER\r\n"
+                                                     "ISRC USS1Z9900001\r\n"
+                                                     "TRACK xx AUDIO\r\n"
+                                                     "TRACK 01 AUDIO\r\n"
+                                                     "  TITEL \"Typo\"\r\n"
+                                                     "  ISRC 12345\r\n"
+                                                     "  TITLE \"A\" extra\r\n"
+                                                     "\r\n"
+                                                     "TRACK 01 AUDIO\r\n"
+                                                     "TRACK 02 MODE1/2352\r\n"));
+    CHECK_EQ(
+        joined(readCueSheet(path).errors),
+        path + ":1: TITLE: the quoted text is not closed\n" + path + ":2: PERFORMER without a value\n" + path
+            + ":3: ISRC before the first TRACK\n" + path + ":4: TRACK needs a number from 1 to 99, got \"xx AUDIO\"\n"
+            + path + ":6: unknown command \"TITEL\"\n" + path
+            + ":7: ISRC \"12345\" is not valid (expected CC-OOO-YY-DDDDD or the same 12 characters without hyphens)\n"
+            + path + ":8: TITLE: unexpected text after the closing quote: \"extra\"\n" + path
+            + ":10: track number 1 follows track 1\n" + path + ":11: track 2 is MODE1/2352, not AUDIO");
 
     const std::string empty = folder.write("notracks.cue", QByteArray("REM nothing here\nTITLE \"Only\"\n"));
     CHECK_EQ(joined(readCueSheet(empty).errors), empty + ": no TRACK entries");

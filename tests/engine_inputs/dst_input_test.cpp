@@ -40,8 +40,8 @@ void dstInputDecodesAndHandsFramesOver(const TestFolder& folder)
     const Frames frames = dstFramesOf(dsd, 5);
     dsd.resize(3 * 5 * kBytesPerChannelFrame, 0x69);
     for (const bool indexed : {true, false}) {
-        const std::string path = folder.write(indexed ? "indexed.dff" : "plain-list.dff",
-                                              buildDstDsdiff(frames, 5, indexed));
+        const std::string path =
+            folder.write(indexed ? "indexed.dff" : "plain-list.dff", buildDstDsdiff(frames, 5, indexed));
         OpenedTrack track;
         CHECK(readTrack(path, 7000, track) == dsd);
         CHECK(track.channels == 5 && track.sampleCount == 3 * kBytesPerChannelFrame * 8);
@@ -74,8 +74,8 @@ void dstRefusals(const TestFolder& folder)
                  "<path>: truncated: 'FRTE' says 4 DST frames, the file has 3");
     checkRefused(folder, "short-index.dff", buildDstDsdiff(frames, 2, true, {}, 4),
                  "<path>: damaged: the 'DSTI' index has 36 bytes, 4 frames need 48 bytes");
-    const uint64_t frame2At = 16 + dsdiffVersionChunk().size() + dsdiffPropertyChunk(2, kDsd64Rate, "DST ").size()
-                              + 12 + 18 + 12 + frames[0].size() + (frames[0].size() & 1) + 12;
+    const uint64_t frame2At = 16 + dsdiffVersionChunk().size() + dsdiffPropertyChunk(2, kDsd64Rate, "DST ").size() + 12
+        + 18 + 12 + frames[0].size() + (frames[0].size() & 1) + 12;
     checkRefused(folder, "lying-index.dff", buildDstDsdiff(frames, 2, true, DstIndexLie{1, 5}),
                  "<path>: damaged: the 'DSTI' index puts DST frame 2 at byte " + std::to_string(frame2At) + " with "
                      + bytesText(frames[1].size() + 5) + ", the file has it at byte " + std::to_string(frame2At)

@@ -45,15 +45,17 @@ TagFields fullTag()
 
 void everyId3FieldFromDsf(const TestFolder& folder)
 {
-    const OpenedTrack track = openAccepted(folder.write("full.dsf", buildDsf(kAudio, 2, kDsd64Rate, renderId3Tag(fullTag()))));
+    const OpenedTrack track =
+        openAccepted(folder.write("full.dsf", buildDsf(kAudio, 2, kDsd64Rate, renderId3Tag(fullTag()))));
     // TCOM names the track's composer only: the album's stays empty.
-    const std::vector<std::string> read = {track.text.title, track.text.performer, track.text.composer,
-                                           track.text.isrc, track.album.album, track.album.artist,
-                                           track.album.composer, track.album.publisher, track.album.copyright,
-                                           track.genre, track.date, joined(track.warnings)};
-    CHECK(read == (std::vector<std::string>{"Ständchen", "Fritz Wunderlich", "Franz Schubert", "DEA126500001",
-                                            "Schubert: Lieder", "Fritz Wunderlich & Hubert Giesen", "",
-                                            "Orvi Test Records", "℗ 1965 Orvi", "Classical", "1965-10-02", ""}));
+    const std::vector<std::string> read = {
+        track.text.title,      track.text.performer, track.text.composer,  track.text.isrc,
+        track.album.album,     track.album.artist,   track.album.composer, track.album.publisher,
+        track.album.copyright, track.genre,          track.date,           joined(track.warnings)};
+    CHECK(read
+          == (std::vector<std::string>{"Ständchen", "Fritz Wunderlich", "Franz Schubert", "DEA126500001",
+                                       "Schubert: Lieder", "Fritz Wunderlich & Hubert Giesen", "", "Orvi Test Records",
+                                       "℗ 1965 Orvi", "Classical", "1965-10-02", ""}));
 }
 
 void id3v23TagWithChineseText(const TestFolder& folder)
@@ -87,7 +89,8 @@ void dsdiffTextSources(const TestFolder& folder)
     TagFields titleOnly;
     titleOnly.title = "Title from the tag";
     const OpenedTrack both = openAccepted(folder.write(
-        "both.dff", buildDsdiff(kAudio, 2, kDsd64Rate, renderId3Tag(titleOnly), "Title from DIIN", "Artist from DIIN")));
+        "both.dff",
+        buildDsdiff(kAudio, 2, kDsd64Rate, renderId3Tag(titleOnly), "Title from DIIN", "Artist from DIIN")));
     CHECK_EQ(both.text.title, "Title from the tag");
     CHECK_EQ(both.text.performer, "Artist from DIIN");
 }
@@ -112,8 +115,9 @@ void damagedTagsAreWarnings(const TestFolder& folder)
         {"cuttag.dsf", cutTag, "ID3v2 tag says " + whole + " bytes, file has 30 left; in-file text ignored", ""},
     };
     for (const auto& c : cases) {
-        const std::string path = folder.write(c.name, c.name.ends_with(".dsf") ? buildDsf(kAudio, 2, kDsd64Rate, c.tag)
-                                                                            : buildDsdiff(kAudio, 2, kDsd64Rate, c.tag));
+        const std::string path = folder.write(c.name,
+                                              c.name.ends_with(".dsf") ? buildDsf(kAudio, 2, kDsd64Rate, c.tag)
+                                                                       : buildDsdiff(kAudio, 2, kDsd64Rate, c.tag));
         const OpenedTrack track = openAccepted(path);
         CHECK_EQ(joined(track.warnings), path + ": " + c.warning);
         CHECK_EQ(track.text.title, c.title);
@@ -129,8 +133,13 @@ void eachTrackKeepsItsOwnTags(const TestFolder& folder)
         const char *composer, *genre;
         uint16_t discGenre;
     } tracks[] = {
-        {"J. S. Bach", "Hip-Hop", 13}, {"G. F. H\u00E4ndel", "Soundtrack", 26}, {"", "R&B", 24}, {"", "(17)", 23},
-        {"", "Rock", 23}, {"", "Pop", 20}, {"", "Polka", 0},
+        {"J. S. Bach", "Hip-Hop", 13},
+        {"G. F. H\u00E4ndel", "Soundtrack", 26},
+        {"", "R&B", 24},
+        {"", "(17)", 23},
+        {"", "Rock", 23},
+        {"", "Pop", 20},
+        {"", "Polka", 0},
     };
     cli::PackSettings settings;
     std::vector<OpenedTrack> opened;
@@ -153,9 +162,10 @@ void eachTrackKeepsItsOwnTags(const TestFolder& folder)
         CHECK_EQ(disc.stereoTracks[i].text.composer, std::string(tracks[i].composer));
         CHECK_EQ(disc.stereoTracks[i].text.genreIndex, tracks[i].discGenre);
     }
-    CHECK_EQ(joined(warnings), settings.tracks.back()
-                                   + ": genre \"Polka\" has no counterpart in the disc's genre table; no genre written "
-                                     "for it");
+    CHECK_EQ(joined(warnings),
+             settings.tracks.back()
+                 + ": genre \"Polka\" has no counterpart in the disc's genre table; no genre written "
+                   "for it");
 }
 
 } // namespace

@@ -64,10 +64,12 @@ void dsfRefusals(const TestFolder& folder)
     bytesPerSample.bitsPerSample = 8;
     checkRefused(folder, "bits.dsf", buildDsf(bytesPerSample, group),
                  "<path>: 8 bits per sample is not supported (1 expected)");
-    for (const auto& [type, expected] : {std::pair{9u, "<path>: channel type 9 is not defined (1..7), so its "
-                                                       "channels cannot be placed"},
-                                         {7u, "<path>: damaged header: channel type 7 has 6 channels, the header "
-                                              "says 2"}}) {
+    for (const auto& [type, expected] : {std::pair{9u,
+                                                   "<path>: channel type 9 is not defined (1..7), so its "
+                                                   "channels cannot be placed"},
+                                         {7u,
+                                          "<path>: damaged header: channel type 7 has 6 channels, the header "
+                                          "says 2"}}) {
         DsfHeaderFields fields = dsfHeaderFor(2, kDsd64Rate, 4096 * 8, group.size(), 0);
         fields.channelType = type;
         checkRefused(folder, "type.dsf", buildDsf(fields, group), expected);
@@ -91,13 +93,15 @@ void dsdiffChannelsByTheirIds(const TestFolder& folder)
     std::vector<uint8_t> audio;
     for (int i = 0; i < 3000; ++i)
         audio.insert(audio.end(), {0x11, 0x22});
-    const std::string path = folder.write("swapped.dff", withChannelIds(buildDsdiff(audio, 2, kDsd64Rate), "SRGT", "SLFT"));
+    const std::string path =
+        folder.write("swapped.dff", withChannelIds(buildDsdiff(audio, 2, kDsd64Rate), "SRGT", "SLFT"));
     OpenedTrack track = openTrack(path);
     if (CHECK(track.source)) {
         std::string error;
         const std::vector<uint8_t> read = orvi::test::readAll(*track.source, 1001 * 2, error);
         CHECK_EQ(read.size(), audio.size());
-        CHECK(std::all_of(read.begin(), read.end(), [&, i = size_t(0)](uint8_t b) mutable { return b == (i++ % 2 ? 0x11 : 0x22); }));
+        CHECK(std::all_of(read.begin(), read.end(),
+                          [&, i = size_t(0)](uint8_t b) mutable { return b == (i++ % 2 ? 0x11 : 0x22); }));
     }
     checkRefused(folder, "unplaced.dff", withChannelIds(buildDsdiff(audio, 2, kDsd64Rate), "SLFT", "C001"),
                  "<path>: channel 'C001' cannot be placed on the disc with 2 channels (unknown or not in this "

@@ -55,8 +55,8 @@ void dsfLayoutIsConvertedToDiscOrder(const TestFolder& folder)
     std::vector<uint8_t> data(2 * 2 * 4096, 0);
     for (size_t i = 0; i < bytesPerChannel; ++i) {
         const size_t group = i / 4096, offset = i % 4096;
-        data[group * 8192 + offset] = static_cast<uint8_t>(i * 7 + 1);          // left
-        data[group * 8192 + 4096 + offset] = static_cast<uint8_t>(i * 13 + 2);  // right
+        data[group * 8192 + offset] = static_cast<uint8_t>(i * 7 + 1);         // left
+        data[group * 8192 + 4096 + offset] = static_cast<uint8_t>(i * 13 + 2); // right
     }
     auto header = dsfHeaderFor(2, kDsd64Rate, samples, data.size(), 0);
     const std::string path = folder.write("layout.dsf", buildDsf(header, data));
@@ -79,8 +79,8 @@ void dsfLayoutIsConvertedToDiscOrder(const TestFolder& folder)
     // Some writers stop the data chunk right after the last sample instead
     // of padding the last block; nothing past the chunk may be read.
     std::vector<uint8_t> unpadded(data.begin(), data.begin() + 8192 + 4096 + 5);
-    const std::string unpaddedPath = folder.write(
-        "unpadded.dsf", buildDsf(dsfHeaderFor(2, kDsd64Rate, samples, unpadded.size(), 0), unpadded));
+    const std::string unpaddedPath =
+        folder.write("unpadded.dsf", buildDsf(dsfHeaderFor(2, kDsd64Rate, samples, unpadded.size(), 0), unpadded));
     CHECK(readTrack(unpaddedPath, 8192) == expected);
 
     // The specific bit order: a file byte whose first (least significant)
@@ -225,9 +225,9 @@ void generatorCommandLine(const TestFolder& folder)
     const QString tool = QStringLiteral(ORVI_TEST_SIGNAL_TOOL);
     for (const char* name : {"tool.dsf", "tool.dff"}) {
         const std::string path = folder.path(name);
-        const int code = QProcess::execute(tool, {"--seconds", "0.25", "--freq", "440", "--level", "-10", "--title",
-                                                  "Tone A", "--artist", "Generator", "-o",
-                                                  QString::fromStdString(path)});
+        const int code = QProcess::execute(tool,
+                                           {"--seconds", "0.25", "--freq", "440", "--level", "-10", "--title", "Tone A",
+                                            "--artist", "Generator", "-o", QString::fromStdString(path)});
         CHECK_EQ(code, 0);
         SignalParameters spec;
         spec.bytesPerChannel = bytesForSeconds(0.25, kDsd64Rate);
@@ -243,7 +243,9 @@ void generatorCommandLine(const TestFolder& folder)
     usage.waitForFinished();
     CHECK_EQ(usage.exitCode(), 2);
     // CR LF: the line end of a Windows program's text output.
-    CHECK(usage.readAllStandardError().replace("\r\n", "\n").startsWith("error: no output file (-o)\nusage: OrviTestSignal"));
+    CHECK(usage.readAllStandardError()
+              .replace("\r\n", "\n")
+              .startsWith("error: no output file (-o)\nusage: OrviTestSignal"));
 }
 
 } // namespace

@@ -18,7 +18,10 @@ namespace orvi::test {
 class TestFolder
 {
 public:
-    std::string path(const std::string& name) const { return QDir(m_dir.path()).filePath(QString::fromStdString(name)).toStdString(); }
+    std::string path(const std::string& name) const
+    {
+        return QDir(m_dir.path()).filePath(QString::fromStdString(name)).toStdString();
+    }
 
     std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const
     {

@@ -44,7 +44,8 @@ void packCheckAndExtract(const AreaCase& c, const ScratchDir& dir)
 {
     const std::string image = dir.path(std::string(c.name) + ".iso");
     QStringList arguments = c.options;
-    arguments << "--verify" << "-o" << QString::fromStdString(image);
+    arguments << "--verify"
+              << "-o" << QString::fromStdString(image);
     for (const std::string& input : c.inputs)
         arguments << dir.qpath(input);
     const EngineRun pack = runEngine(arguments);
@@ -52,8 +53,10 @@ void packCheckAndExtract(const AreaCase& c, const ScratchDir& dir)
         std::fprintf(stderr, "  (case %s: %s)\n", c.name, pack.err.empty() ? "" : pack.err.front().c_str());
     CHECK(!pack.out.empty() && pack.out.front().starts_with(c.planStart));
     CHECK(pack.outHas("verified: every track matches its input"));
-    CHECK(c.logLine.empty() || pack.outHas(dir.path(c.logLine) + ": DST frames carried over as they are (give "
-                                                                  "--dst-compression to code them again)"));
+    CHECK(c.logLine.empty()
+          || pack.outHas(dir.path(c.logLine)
+                         + ": DST frames carried over as they are (give "
+                           "--dst-compression to code them again)"));
     CHECK(pack.lastOut().starts_with("SACD ISO created: "));
 
     const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
@@ -88,9 +91,9 @@ void carriedFramesAreStoredUnchanged(const ScratchDir& dir, const orvi::test::Fr
     if (!CHECK(disc.open(dir.path("carried.iso"), error)) || !CHECK(disc.multichannelArea()))
         return;
     orvi::test::Frames stored;
-    CHECK(disc.readStoredFrames(*disc.multichannelArea(),
-                                [&](const uint8_t* frame, size_t bytes) { stored.emplace_back(frame, frame + bytes); },
-                                error));
+    CHECK(disc.readStoredFrames(
+        *disc.multichannelArea(),
+        [&](const uint8_t* frame, size_t bytes) { stored.emplace_back(frame, frame + bytes); }, error));
     CHECK(stored == frames);
 }
 
@@ -128,8 +131,10 @@ void windowPacksMixedAlbum(const ScratchDir& dir)
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("ORVI_NO_UPDATE_CHECK", "1");
     env.insert("ORVI_SETTINGS_DIR", dir.qpath("settings"));
-    env.insert("ORVI_PACK_GUI_AUTORUN", QStringList{dir.qpath("stereo.dsf"), dir.qpath("six.dsf"), dir.qpath("six.dff"),
-                                                    dir.qpath("window")}.join('|'));
+    env.insert(
+        "ORVI_PACK_GUI_AUTORUN",
+        QStringList{dir.qpath("stereo.dsf"), dir.qpath("six.dsf"), dir.qpath("six.dff"), dir.qpath("window")}.join(
+            '|'));
     env.insert("ORVI_PACK_GUI_AUTOCLOSE", "1");
     env.insert("ORVI_PACK_GUI_NOCONFIRM", "1");
     env.insert("ORVI_PACK_GUI_LOG", dir.qpath("window.log"));
@@ -166,28 +171,42 @@ int main()
 
     const std::string dstArea = "  channels: 6, loudspeaker config 4, frame format 0 (DST), fs code 4";
     const std::vector<AreaCase> cases = {
-        {"mixed", {}, {"stereo.dsf", "six.dsf", "stereo2.dff", "six.dff"},
+        {"mixed",
+         {},
+         {"stereo.dsf", "six.dsf", "stereo2.dff", "six.dff"},
          "2 areas: stereo 2 tracks 0:02, multichannel (6 channels, DST) 2 tracks 0:02; estimated size ",
          {"area TWOCHTOC: TOC at sector 544, version 1.20, 5 sectors, second copy identical",
           "  channels: 2, loudspeaker config 0, frame format 2 (plain DSD, 3 frames in 14 sectors)",
-          "area MULCHTOC: TOC at sector ", dstArea,
-          "  track text at TOC sector 0, index list at 0, access list at 5,", "  access list: 18 entries, every 10 frames",
-          "    entry 17: sector ", "  DST frames: 174, bytes per frame "},
+          "area MULCHTOC: TOC at sector ", dstArea, "  track text at TOC sector 0, index list at 0, access list at 5,",
+          "  access list: 18 entries, every 10 frames", "    entry 17: sector ", "  DST frames: 174, bytes per frame "},
          {}},
-        {"dst-stereo", {"--dst-stereo", "--dst-compression", "16"}, {"five.dsf", "stereo.dsf"},
+        {"dst-stereo",
+         {"--dst-stereo", "--dst-compression", "16"},
+         {"five.dsf", "stereo.dsf"},
          "2 areas: stereo (DST) 1 track 0:01, multichannel (5 channels, DST) 1 track 0:01; estimated size ",
          {"  channels: 2, loudspeaker config 0, frame format 0 (DST), fs code 4",
           "  channels: 5, loudspeaker config 3, frame format 0 (DST), fs code 4", "  DST frames: 90, bytes per frame ",
           "  DST frames: 83, bytes per frame "},
          {}},
-        {"uncompressed", {"--no-encode"}, {"six.dff"}, "1 area: multichannel (6 channels, DST) 1 track 0:01",
+        {"uncompressed",
+         {"--no-encode"},
+         {"six.dff"},
+         "1 area: multichannel (6 channels, DST) 1 track 0:01",
          {"area MULCHTOC: TOC at sector 544, version 1.20, 37 sectors, second copy identical",
           "  DST frames: 98, bytes per frame 28225 min, 28225 mean, 28225 max; 98 uncompressed; ratio 1.000"},
          {}},
-        {"carried", {}, {"six-dst.dff"}, "1 area: multichannel (6 channels, DST) 1 track 0:01", {dstArea},
+        {"carried",
+         {},
+         {"six-dst.dff"},
+         "1 area: multichannel (6 channels, DST) 1 track 0:01",
+         {dstArea},
          "six-dst.dff"},
-        {"coded-again", {"--dst-compression", "32"}, {"six-dst.dff", "stereo-dst.dff"},
-         "2 areas: stereo 1 track 0:01, multichannel (6 channels, DST) 1 track 0:01", {dstArea}, {}},
+        {"coded-again",
+         {"--dst-compression", "32"},
+         {"six-dst.dff", "stereo-dst.dff"},
+         "2 areas: stereo 1 track 0:01, multichannel (6 channels, DST) 1 track 0:01",
+         {dstArea},
+         {}},
     };
     for (const AreaCase& c : cases)
         packCheckAndExtract(c, dir);
@@ -199,8 +218,8 @@ int main()
     const EngineRun uncompressed = runEngine({"--no-encode", "-o", dir.qpath("rate.iso"), dir.qpath("six.dsf")});
     CHECK(std::any_of(uncompressed.err.begin(), uncompressed.err.end(), [](const std::string& line) {
         return line.starts_with("warning: the multichannel area peaks at ")
-               && line.ends_with(" bytes/s, above the format's limit of 1873920 bytes/s (uncompressed frames, "
-                                 "--no-encode): players may refuse the area");
+            && line.ends_with(" bytes/s, above the format's limit of 1873920 bytes/s (uncompressed frames, "
+                              "--no-encode): players may refuse the area");
     }));
     return finish("engine_areas");
 }

@@ -50,12 +50,37 @@ void packInspectAndExtract()
     QImage picture(64, 64, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     CHECK(picture.save(QString::fromStdString(cover)));
-    QStringList arguments{"--cover", QString::fromStdString(cover), "--album",     "Round Trip",     "--artist",       "Orvi Ensemble", "--label",
-                          "Orvi Records", "--copyright",   "(C) 2021 Orvi",  "--genre",       "classical",
-                          "--date",      "2021-03-04",     "--catalog",      "CAT-77",        "--disc",
-                          "2",           "--disc-total",   "3",              "--pause",       "44100",
-                          "--verify",    "--isrc",         "1:US-AB1-21-00001", "--track-title", "2:Line Two",
-                          "--track-artist", "2:Line Artist", "-o", QString::fromStdString(image)};
+    QStringList arguments{"--cover",
+                          QString::fromStdString(cover),
+                          "--album",
+                          "Round Trip",
+                          "--artist",
+                          "Orvi Ensemble",
+                          "--label",
+                          "Orvi Records",
+                          "--copyright",
+                          "(C) 2021 Orvi",
+                          "--genre",
+                          "classical",
+                          "--date",
+                          "2021-03-04",
+                          "--catalog",
+                          "CAT-77",
+                          "--disc",
+                          "2",
+                          "--disc-total",
+                          "3",
+                          "--pause",
+                          "44100",
+                          "--verify",
+                          "--isrc",
+                          "1:US-AB1-21-00001",
+                          "--track-title",
+                          "2:Line Two",
+                          "--track-artist",
+                          "2:Line Artist",
+                          "-o",
+                          QString::fromStdString(image)};
     arguments << album.trackArguments();
     const EngineRun pack = runEngine(arguments);
     CHECK_EQ(pack.exitCode, 0);
@@ -70,7 +95,8 @@ void packInspectAndExtract()
     for (size_t i = 0; i < progress.size(); ++i)
         CHECK_EQ(progress[i], "progress: " + std::to_string(5 * (i + 1)) + "%");
     CHECK(pack.outHas("verified: every track matches its input"));
-    CHECK_EQ(pack.lastOut(), "SACD ISO created: " + QFileInfo(QString::fromStdString(image)).absoluteFilePath().toStdString());
+    CHECK_EQ(pack.lastOut(),
+             "SACD ISO created: " + QFileInfo(QString::fromStdString(image)).absoluteFilePath().toStdString());
     CHECK(!fileExists(image + ".part"));
     QFile coverFile(QString::fromStdString(cover)), imageFile(QString::fromStdString(image));
     CHECK(coverFile.open(QIODevice::ReadOnly) && imageFile.open(QIODevice::ReadOnly));
@@ -112,7 +138,8 @@ void packInspectAndExtract()
     // One second of pause (44100/44100 s = 75 frames) before tracks 2 and 3.
     bool pauseSeen = false;
     for (const std::string& line : inspect.out)
-        pauseSeen = pauseSeen || (line.starts_with("  track 2: ") && line.find("time 00:03:00 + 00:01:38") != std::string::npos);
+        pauseSeen = pauseSeen
+            || (line.starts_with("  track 2: ") && line.find("time 00:03:00 + 00:01:38") != std::string::npos);
     CHECK(pauseSeen);
     CHECK_EQ(std::count(inspect.out.begin(), inspect.out.end(), "    composer: \"Tag Composer\""), std::ptrdiff_t(1));
 
@@ -146,8 +173,8 @@ void cueSheetBetweenCommandLineAndFiles()
                 "  TRACK 02 AUDIO\n    TITLE \"Cue Two\"\n    PERFORMER \"Cue Performer\"\n    INDEX 01 00:02:00\n");
     sheet.close();
     const std::string image = album.dir.path("cue.iso");
-    QStringList arguments{"--cue", QString::fromStdString(cue), "--track-title", "1:Line One", "-o",
-                          QString::fromStdString(image)};
+    QStringList arguments{"--cue", QString::fromStdString(cue),  "--track-title", "1:Line One",
+                          "-o",    QString::fromStdString(image)};
     arguments << album.trackArguments();
     const EngineRun pack = runEngine(arguments);
     CHECK_EQ(pack.exitCode, 0);
@@ -156,12 +183,12 @@ void cueSheetBetweenCommandLineAndFiles()
 
     const EngineRun inspect = runEngine({"--inspect", QString::fromStdString(image)});
     for (const char* line : {
-             "    album title: \"Cue Album\"",   // CUE over the first file's tag album
+             "    album title: \"Cue Album\"", // CUE over the first file's tag album
              "    album artist: \"Cue Artist\"",
-             "    title: \"Line One\"",          // command line over CUE over tag
-             "    title: \"Cue Two\"",           // CUE over DIIN
+             "    title: \"Line One\"", // command line over CUE over tag
+             "    title: \"Cue Two\"",  // CUE over DIIN
              "    performer: \"Cue Performer\"",
-             "    title: \"Tag Three\"",         // only the file has one
+             "    title: \"Tag Three\"",               // only the file has one
              "  album genre: table 1 index 14 (Jazz)", // the first file's tag genre and date
              "  disc date: 2019-05-02",
          })
@@ -174,8 +201,14 @@ void textInAnotherCharacterSet()
     Album album;
     const std::string image = album.dir.path("cjk.iso");
     const QString longTitle = QString(90, QChar(0x957F)); // 长: 270 bytes of UTF-8
-    QStringList arguments{"--album", "\u4e2d\u6587\u4e13\u8f91", "--track-title", "3:\u7b2c\u4e09\u9996",
-                          "--track-title", "2:" + longTitle, "-o", QString::fromStdString(image)};
+    QStringList arguments{"--album",
+                          "\u4e2d\u6587\u4e13\u8f91",
+                          "--track-title",
+                          "3:\u7b2c\u4e09\u9996",
+                          "--track-title",
+                          "2:" + longTitle,
+                          "-o",
+                          QString::fromStdString(image)};
     arguments << album.trackArguments();
     CHECK_EQ(runEngine(arguments).exitCode, 0);
     // Extracted file names are cut to whole characters within the file system's byte limit.
@@ -204,8 +237,9 @@ void refusedInputsNameFileAndLeaveNothing()
     CHECK_EQ(run.exitCode, 1);
     CHECK_EQ(run.err.size(), size_t(2));
     CHECK(run.errHas("error: " + rate + ": sample rate 5644800 Hz: only DSD64 (2822400 Hz) fits on an SACD"));
-    CHECK(run.errHas("error: " + mono + ": 1 channel: an SACD takes stereo (2-channel) or multichannel (5- or "
-                     "6-channel) tracks"));
+    CHECK(run.errHas("error: " + mono
+                     + ": 1 channel: an SACD takes stereo (2-channel) or multichannel (5- or "
+                       "6-channel) tracks"));
     CHECK(QDir(QString::fromStdString(album.dir.path(""))).entryList({"refused.iso*"}).isEmpty());
 }
 

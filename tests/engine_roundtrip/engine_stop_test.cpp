@@ -153,7 +153,8 @@ void stopThroughTheExecutable(const std::vector<std::string>& tracks, const Scra
         CHECK_EQ(run.outHas("[2/3] two.dsf \u2014 two.dsf"), r.tracksWritten > 1);
         CHECK(run.lastOut().starts_with("SACD ISO created: "));
         const std::vector<std::string> shown = runEngine({"--inspect", QString::fromStdString(image)}).out;
-        CHECK(std::any_of(shown.begin(), shown.end(), [&](const std::string& l) { return l.starts_with(r.trackLine); }));
+        CHECK(
+            std::any_of(shown.begin(), shown.end(), [&](const std::string& l) { return l.starts_with(r.trackLine); }));
     }
 }
 

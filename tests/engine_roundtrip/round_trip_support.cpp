@@ -31,8 +31,8 @@ bool holdsInputThenSilence(const std::vector<uint8_t>& extracted, const std::vec
     if (input.empty() || extracted.size() < input.size())
         return false;
     return std::equal(input.begin(), input.end(), extracted.begin())
-           && std::all_of(extracted.begin() + std::ptrdiff_t(input.size()), extracted.end(),
-                          [](uint8_t byte) { return byte == kDsdSilence; });
+        && std::all_of(extracted.begin() + std::ptrdiff_t(input.size()), extracted.end(),
+                       [](uint8_t byte) { return byte == kDsdSilence; });
 }
 
 } // namespace orvi::enginetest

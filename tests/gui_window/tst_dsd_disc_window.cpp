@@ -75,7 +75,8 @@ private slots:
         access.output()->setText(output);
         access.startButton()->click();
 
-        QTRY_VERIFY2_WITH_TIMEOUT(access.logText().contains("SACD ISO created: " + output) && access.startButton()->isEnabled(),
+        QTRY_VERIFY2_WITH_TIMEOUT(access.logText().contains("SACD ISO created: " + output)
+                                      && access.startButton()->isEnabled(),
                                   qPrintable(access.logText()), 60000);
         QStringList expected = {"DSD_DISC", "DSD_DISC/Window_ Disc", "DSD_DISC/Window_ Disc/01 - Première.dsf",
                                 "DSD_DISC/Window_ Disc/02 - 第二.dsf"};

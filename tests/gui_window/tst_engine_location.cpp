@@ -109,8 +109,9 @@ private slots:
         QStringList paths;
         for (const orvi::EngineCandidate& candidate : orvi::engineCandidates(tree.places(true)))
             paths << QDir(tree.root.path()).relativeFilePath(candidate.path);
-        QCOMPARE(paths, QStringList({"app/OrviPackEngine.exe", "work/build/OrviPackEngine",
-                                     "work/release/windows/OrviPackEngine.exe", "app/OrviLathe"}));
+        QCOMPARE(paths,
+                 QStringList({"app/OrviPackEngine.exe", "work/build/OrviPackEngine",
+                              "work/release/windows/OrviPackEngine.exe", "app/OrviLathe"}));
         QCOMPARE(orvi::executableFileName("OrviPackEngine.exe", false), QStringLiteral("OrviPackEngine"));
         QCOMPARE(orvi::executableFileName("OrviPackEngine.exe", true), QStringLiteral("OrviPackEngine.exe"));
     }

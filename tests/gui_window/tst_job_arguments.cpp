@@ -132,9 +132,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("completed");
-        QTest::newRow("bare") << "disc" << "disc.iso";
-        QTest::newRow("upper") << "disc.ISO" << "disc.ISO";
-        QTest::newRow("other suffix") << "disc.iso.tmp" << "disc.iso.tmp.iso";
+        QTest::newRow("bare") << "disc"
+                              << "disc.iso";
+        QTest::newRow("upper") << "disc.ISO"
+                               << "disc.ISO";
+        QTest::newRow("other suffix") << "disc.iso.tmp"
+                                      << "disc.iso.tmp.iso";
     }
 
     void isoSuffixCompletion()
@@ -187,10 +190,12 @@ private slots:
         QCOMPARE(r[0].title, QStringLiteral("没有音轨"));
         QCOMPARE(r[0].text, QStringLiteral("请先添加 DSF/DFF 音轨文件。"));
         QCOMPARE(r[1].title, QStringLiteral("找不到打包引擎"));
-        QCOMPARE(r[1].text, QStringLiteral("未找到 OrviLathe。请将其放到本程序同目录,\n或设置环境变量 ORVI_LATHE_BIN。"));
+        QCOMPARE(r[1].text,
+                 QStringLiteral("未找到 OrviLathe。请将其放到本程序同目录,\n或设置环境变量 ORVI_LATHE_BIN。"));
         QCOMPARE(r[2].title, QStringLiteral("输出路径无效"));
         QCOMPARE(r[2].text,
-                 QStringLiteral("输出目录不存在:\n%1\n\n请选择有效的保存位置。").arg(QDir(dir.filePath("missing")).absolutePath()));
+                 QStringLiteral("输出目录不存在:\n%1\n\n请选择有效的保存位置。")
+                     .arg(QDir(dir.filePath("missing")).absolutePath()));
         for (const auto& record : r)
             QCOMPARE(record.buttons.size(), 1);
     }

@@ -98,7 +98,8 @@ private slots:
         QVERIFY(foregroundOf(document->findBlockByNumber(0)) != error);
         QCOMPARE(foregroundOf(document->findBlockByNumber(1)), error);
         QVERIFY(foregroundOf(document->findBlockByNumber(2)) != error);
-        QVERIFY(!document->findBlockByNumber(2).begin().fragment().charFormat().hasProperty(QTextFormat::ForegroundBrush));
+        QVERIFY(
+            !document->findBlockByNumber(2).begin().fragment().charFormat().hasProperty(QTextFormat::ForegroundBrush));
     }
 
     // The panel's first font choice is installed with the program's packages
@@ -139,11 +140,13 @@ private slots:
 
         QCOMPARE(w.logText(), r.logText());
         QCOMPARE(w.log()->document()->blockCount(), 20000);
-        for (QTextBlock a = w.log()->document()->begin(), b = r.log()->document()->begin(); a.isValid(); a = a.next(), b = b.next())
+        for (QTextBlock a = w.log()->document()->begin(), b = r.log()->document()->begin(); a.isValid();
+             a = a.next(), b = b.next())
             if (a.length() > 1)
                 QCOMPARE(foregroundOf(a), foregroundOf(b));
         QCOMPARE(w.log()->verticalScrollBar()->value(), w.log()->verticalScrollBar()->maximum());
-        QCOMPARE(orvi::test::readFileBytes(dir.filePath("flooded.log")), orvi::test::readFileBytes(dir.filePath("reference.log")));
+        QCOMPARE(orvi::test::readFileBytes(dir.filePath("flooded.log")),
+                 orvi::test::readFileBytes(dir.filePath("reference.log")));
         QVERIFY2(inserted <= w.log()->document()->characterCount(), qPrintable(QString::number(inserted)));
     }
 };

@@ -180,10 +180,10 @@ private slots:
         QTest::newRow("block up") << 4 << QList<int>{1, 2} << -1 << QStringList{"1", "2", "0", "3"} << QList<int>{0, 1};
         QTest::newRow("gapped down") << 5 << QList<int>{1, 3} << +1 << QStringList{"0", "2", "1", "4", "3"}
                                      << QList<int>{2, 4};
-        QTest::newRow("top edge holds all") << 3 << QList<int>{0, 2} << -1 << QStringList{"0", "1", "2"}
-                                            << QList<int>{0, 2};
-        QTest::newRow("bottom edge holds all") << 3 << QList<int>{0, 2} << +1 << QStringList{"0", "1", "2"}
-                                               << QList<int>{0, 2};
+        QTest::newRow("top edge holds all")
+            << 3 << QList<int>{0, 2} << -1 << QStringList{"0", "1", "2"} << QList<int>{0, 2};
+        QTest::newRow("bottom edge holds all")
+            << 3 << QList<int>{0, 2} << +1 << QStringList{"0", "1", "2"} << QList<int>{0, 2};
         QTest::newRow("nothing selected") << 3 << QList<int>{} << +1 << QStringList{"0", "1", "2"} << QList<int>{};
     }
 

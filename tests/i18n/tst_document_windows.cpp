@@ -59,10 +59,7 @@ private:
     }
 
 private slots:
-    void cleanup()
-    {
-        useLanguage("zh");
-    }
+    void cleanup() { useLanguage("zh"); }
 
     void documentsFollowTheInterfaceLanguage_data()
     {
@@ -71,15 +68,31 @@ private slots:
         QTest::addColumn<QString>("noticesHeading");
         QTest::addColumn<QString>("referencesTitle");
         QTest::addColumn<QString>("noticesTitle");
-        QTest::newRow("zh") << "zh" << "Orvi Lathe — 参考标准" << "Orvi Lathe — 源码许可" << "参考标准" << "源码许可";
-        QTest::newRow("hant") << "hant" << "Orvi Lathe — 参考标准" << "Orvi Lathe — 源码许可" << "參考標準"
+        QTest::newRow("zh") << "zh"
+                            << "Orvi Lathe — 参考标准"
+                            << "Orvi Lathe — 源码许可"
+                            << "参考标准"
+                            << "源码许可";
+        QTest::newRow("hant") << "hant"
+                              << "Orvi Lathe — 参考标准"
+                              << "Orvi Lathe — 源码许可"
+                              << "參考標準"
                               << "原始碼授權";
-        QTest::newRow("pl") << "pl" << "Orvi Lathe — Normy referencyjne" << "Orvi Lathe — Licencje źródłowe"
-                            << "Normy referencyjne" << "Licencje źródłowe";
-        QTest::newRow("en") << "en" << "Orvi Lathe — Reference standards" << "Orvi Lathe — Source licenses"
-                            << "Reference standards" << "Source licenses";
-        QTest::newRow("ar") << "ar" << "Orvi Lathe — Reference standards" << "Orvi Lathe — Source licenses"
-                            << "المعايير المرجعية" << "تراخيص المصدر";
+        QTest::newRow("pl") << "pl"
+                            << "Orvi Lathe — Normy referencyjne"
+                            << "Orvi Lathe — Licencje źródłowe"
+                            << "Normy referencyjne"
+                            << "Licencje źródłowe";
+        QTest::newRow("en") << "en"
+                            << "Orvi Lathe — Reference standards"
+                            << "Orvi Lathe — Source licenses"
+                            << "Reference standards"
+                            << "Source licenses";
+        QTest::newRow("ar") << "ar"
+                            << "Orvi Lathe — Reference standards"
+                            << "Orvi Lathe — Source licenses"
+                            << "المعايير المرجعية"
+                            << "تراخيص المصدر";
     }
     void documentsFollowTheInterfaceLanguage()
     {
@@ -143,7 +156,6 @@ private slots:
         QVERIFY(left.first()->isVisible());
         QCOMPARE(firstHeading(left.first()), QStringLiteral("Orvi Lathe — Reference standards"));
     }
-
 };
 
 QTEST_MAIN(DocumentWindowsTest)

@@ -76,16 +76,26 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("code");
-        QTest::newRow("zh_TW") << "zh_TW" << "hant";
-        QTest::newRow("zh-HK") << "zh-HK" << "hant";
-        QTest::newRow("ZH_MO") << "ZH_MO" << "hant";
-        QTest::newRow("zh_CN") << "zh_CN" << "zh";
-        QTest::newRow("pt_BR") << "pt_BR" << "pt";
-        QTest::newRow("padded de") << "  de_AT " << "de";
-        QTest::newRow("hant itself") << "hant" << "hant";
-        QTest::newRow("xx") << "xx" << "";
-        QTest::newRow("system") << "system" << "";
-        QTest::newRow("empty") << "   " << "";
+        QTest::newRow("zh_TW") << "zh_TW"
+                               << "hant";
+        QTest::newRow("zh-HK") << "zh-HK"
+                               << "hant";
+        QTest::newRow("ZH_MO") << "ZH_MO"
+                               << "hant";
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << "zh";
+        QTest::newRow("pt_BR") << "pt_BR"
+                               << "pt";
+        QTest::newRow("padded de") << "  de_AT "
+                                   << "de";
+        QTest::newRow("hant itself") << "hant"
+                                     << "hant";
+        QTest::newRow("xx") << "xx"
+                            << "";
+        QTest::newRow("system") << "system"
+                                << "";
+        QTest::newRow("empty") << "   "
+                               << "";
     }
     void overrideDecidesTheLanguage()
     {
@@ -201,11 +211,21 @@ private slots:
         QTest::addColumn<QString>("applied");
         QTest::addColumn<bool>("rightToLeft");
         QTest::addColumn<QString>("startText");
-        QTest::newRow("missing falls back to English") << "en" << "fr" << "en" << false << "▶  Start packing";
-        QTest::newRow("Arabic stays right to left") << "en" << "ar" << "en" << true << "▶  Start packing";
-        QTest::newRow("nothing at all: source text") << "none" << "ja" << "ja" << false << "▶  开始打包";
-        QTest::newRow("not even English") << "none" << "en" << "en" << false << "▶  开始打包";
-        QTest::newRow("unknown code") << "all" << "it" << "en" << false << "▶  Start packing";
+        QTest::newRow("missing falls back to English") << "en"
+                                                       << "fr"
+                                                       << "en" << false << "▶  Start packing";
+        QTest::newRow("Arabic stays right to left") << "en"
+                                                    << "ar"
+                                                    << "en" << true << "▶  Start packing";
+        QTest::newRow("nothing at all: source text") << "none"
+                                                     << "ja"
+                                                     << "ja" << false << "▶  开始打包";
+        QTest::newRow("not even English") << "none"
+                                          << "en"
+                                          << "en" << false << "▶  开始打包";
+        QTest::newRow("unknown code") << "all"
+                                      << "it"
+                                      << "en" << false << "▶  Start packing";
     }
     void catalogueFallbacks()
     {
@@ -221,8 +241,10 @@ private slots:
             setCatalogueDirectory(folder.path());
         }
         const QString directory = catalogues == QLatin1String("all") ? QStringLiteral(":/i18n") : folder.path();
-        QTest::ignoreMessage(QtWarningMsg, qUtf8Printable(QStringLiteral("ui-language: %1 的翻译表 %2/%1.qm 不在资源里 -> 退回 en")
-                                                          .arg(requested, directory)));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            qUtf8Printable(
+                QStringLiteral("ui-language: %1 的翻译表 %2/%1.qm 不在资源里 -> 退回 en").arg(requested, directory)));
         QCOMPARE(applyUiLanguage(application(), requested), applied);
         QCOMPARE(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         QCOMPARE(startPacking(), startText);
@@ -249,8 +271,10 @@ private slots:
     {
         saveUiLanguage(QStringLiteral("ru"));
         QList<QStringList> starts;
-        const DetachedStarter previous = replaceDetachedStarter(
-            [&starts](const QString& program, const QStringList& arguments) { starts << (QStringList{program} + arguments); });
+        const DetachedStarter previous =
+            replaceDetachedStarter([&starts](const QString& program, const QStringList& arguments) {
+                starts << (QStringList{program} + arguments);
+            });
         ModalAnswerer answerer;
         QMainWindow window;
         QComboBox* combo = createUiLanguageSelector(&window);
@@ -277,12 +301,14 @@ private slots:
         QFETCH(bool, windowRefusesToClose);
         applyUiLanguage(application(), QStringLiteral("en"));
         QList<QStringList> starts;
-        const DetachedStarter previous = replaceDetachedStarter(
-            [&starts](const QString& program, const QStringList& arguments) { starts << (QStringList{program} + arguments); });
+        const DetachedStarter previous =
+            replaceDetachedStarter([&starts](const QString& program, const QStringList& arguments) {
+                starts << (QStringList{program} + arguments);
+            });
         ModalAnswerer answerer;
         answerer.answer(QMessageBox::Ok);
-        std::unique_ptr<QMainWindow> window = windowRefusesToClose ? std::make_unique<RefusingWindow>()
-                                                                   : std::make_unique<QMainWindow>();
+        std::unique_ptr<QMainWindow> window =
+            windowRefusesToClose ? std::make_unique<RefusingWindow>() : std::make_unique<QMainWindow>();
         window->show();
         QComboBox* combo = createUiLanguageSelector(window.get());
 
@@ -327,8 +353,8 @@ private slots:
             const QString code = QLatin1String(language.code);
             qputenv("ORVI_LANG", language.code);
             const QString expected = (code == "zh" || code == "hant") ? QStringLiteral("zh")
-                : code == "pl"                                      ? QStringLiteral("pl")
-                                                                    : QStringLiteral("en");
+                : code == "pl"                                        ? QStringLiteral("pl")
+                                                                      : QStringLiteral("en");
             QCOMPARE(documentLanguage(), expected);
         }
         qunsetenv("ORVI_LANG");
@@ -340,7 +366,6 @@ private slots:
         qputenv("LANG", "ja_JP.UTF-8");
         QCOMPARE(documentLanguage(), QStringLiteral("en"));
     }
-
 };
 
 QTEST_MAIN(UiLanguageTest)

@@ -160,10 +160,13 @@ private slots:
         QTest::addColumn<QString>("logLine");
         QTest::addColumn<QString>("status");
         QTest::newRow("success, no confirmation") << true << "file:10:@out;created:@out;exit:0"
-                                                  << "✓ 打包完成: @out (0.0 MB)" << "✓ 打包完成";
-        QTest::newRow("no product") << true << "out:nothing to do;exit:0" << "进程结束, 退出码 0, 未检测到产物。"
+                                                  << "✓ 打包完成: @out (0.0 MB)"
+                                                  << "✓ 打包完成";
+        QTest::newRow("no product") << true << "out:nothing to do;exit:0"
+                                    << "进程结束, 退出码 0, 未检测到产物。"
                                     << "进程结束 (退出码 0, 无产物)";
-        QTest::newRow("crash") << false << "out:about to fail;crash" << "✗ 打包进程异常终止 (非正常退出)。"
+        QTest::newRow("crash") << false << "out:about to fail;crash"
+                               << "✗ 打包进程异常终止 (非正常退出)。"
                                << "打包进程异常终止 (崩溃或被强杀)";
     }
     void quietOutcomes()
@@ -320,8 +323,8 @@ private slots:
     {
         QTest::addColumn<bool>("inProcess");
         QTest::addColumn<QString>("text");
-        QTest::newRow("child process")
-            << false << "打包尚未完成, 关闭窗口将终止进程并可能留下不完整 ISO。\n\n确定要退出吗?";
+        QTest::newRow("child process") << false
+                                       << "打包尚未完成, 关闭窗口将终止进程并可能留下不完整 ISO。\n\n确定要退出吗?";
         QTest::newRow("in-process")
             << true << "打包在进程内进行, 关窗会立即退出并留下不完整 ISO(这一档无法中途停止)。\n\n确定要退出吗?";
     }
@@ -385,7 +388,8 @@ private slots:
         const QString mirror = run.dir.filePath(QStringLiteral("run.log"));
         qputenv("ORVI_PACK_GUI_LOG", mirror.toLocal8Bit());
         setSwitch("ORVI_PACK_GUI_AUTOCLOSE");
-        QTimer::singleShot(0, run.window.get(), [&run] { run.window->runAutorun(run.track + QLatin1Char('|') + run.output); });
+        QTimer::singleShot(0, run.window.get(),
+                           [&run] { run.window->runAutorun(run.track + QLatin1Char('|') + run.output); });
         QVERIFY(runEventLoop(20000) < 20000);
         qunsetenv("ORVI_PACK_GUI_LOG");
         // The run clears the panel; the mirror file keeps the AUTORUN line.
@@ -399,13 +403,14 @@ private slots:
         RunSetup run(true, QStringLiteral("exit:0"));
         qputenv("ORVI_PACK_GUI_NOCONFIRM", "1");
         const QString autorunValue = run.track + QStringLiteral("||") + run.track + QLatin1Char('|')
-                             + run.dir.filePath(QStringLiteral("x")) + QLatin1Char('|');
+            + run.dir.filePath(QStringLiteral("x")) + QLatin1Char('|');
         const QString mirror = run.dir.filePath(QStringLiteral("run.log"));
         qputenv("ORVI_PACK_GUI_LOG", mirror.toLocal8Bit());
         run.access->output()->clear();
         run.window->runAutorun(autorunValue);
         qunsetenv("ORVI_PACK_GUI_LOG");
-        QVERIFY(QString::fromUtf8(orvi::test::readFileBytes(mirror)).contains(QStringLiteral("AUTORUN: 2 个音轨 → %1\n").arg(run.dir.filePath(QStringLiteral("x")))));
+        QVERIFY(QString::fromUtf8(orvi::test::readFileBytes(mirror))
+                    .contains(QStringLiteral("AUTORUN: 2 个音轨 → %1\n").arg(run.dir.filePath(QStringLiteral("x")))));
         QCOMPARE(run.access->table()->rowCount(), 1);
         QCOMPARE(run.access->output()->text(), run.dir.filePath(QStringLiteral("x.iso")));
         QVERIFY(run.waitForLog(QStringLiteral("进程结束, 退出码 0, 未检测到产物。")));

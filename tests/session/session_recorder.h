@@ -61,11 +61,13 @@ public:
     }
     bool waitForFinish(PackSession& session, int timeoutMs = 20000)
     {
-        return pollUntil(session, [this] { return finishCount() > 0; }, timeoutMs);
+        return pollUntil(
+            session, [this] { return finishCount() > 0; }, timeoutMs);
     }
     bool waitForLine(PackSession& session, const QString& text, int timeoutMs = 20000)
     {
-        return pollUntil(session, [this, &text] { return texts().contains(text); }, timeoutMs);
+        return pollUntil(
+            session, [this, &text] { return texts().contains(text); }, timeoutMs);
     }
 
     QList<Line> lines() const

@@ -75,7 +75,8 @@ inline QString describeStandardDescriptors()
 {
     QStringList parts;
     for (int fd = 0; fd <= 2; ++fd) {
-        struct stat info {};
+        struct stat info {
+        };
         if (::fstat(fd, &info) != 0) {
             parts.append(QStringLiteral("%1:closed").arg(fd));
             continue;
@@ -92,7 +93,8 @@ inline QString describeStandardDescriptors()
 
 inline bool standardOutputIsPipe()
 {
-    struct stat info {};
+    struct stat info {
+    };
     return ::fstat(1, &info) == 0 && S_ISFIFO(info.st_mode);
 }
 
@@ -111,7 +113,8 @@ public:
         struct rlimit lowered = m_saved;
         lowered.rlim_cur = rlim_t(highest + 16);
         ::setrlimit(RLIMIT_NOFILE, &lowered);
-        for (int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC); fd >= 0; fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC))
+        for (int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC); fd >= 0;
+             fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC))
             m_filled.push_back(fd);
     }
     ~DescriptorExhaustion()
@@ -124,7 +127,8 @@ public:
     DescriptorExhaustion& operator=(const DescriptorExhaustion&) = delete;
 
 private:
-    struct rlimit m_saved {};
+    struct rlimit m_saved {
+    };
     std::vector<int> m_filled;
 };
 #endif

@@ -127,7 +127,10 @@ private slots:
         // A program started meanwhile must not inherit the run's pipes.
         QTemporaryDir dir;
         const QString seen = dir.filePath(QStringLiteral("fds"));
-        QCOMPARE(std::system(qPrintable(QStringLiteral("readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2 >%1 2>/dev/null; true").arg(seen))), 0);
+        QCOMPARE(
+            std::system(qPrintable(
+                QStringLiteral("readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2 >%1 2>/dev/null; true").arg(seen))),
+            0);
         QFile seenFile(seen);
         QVERIFY(seenFile.open(QIODevice::ReadOnly));
         QVERIFY2(!seenFile.readAll().contains("pipe:"), "a child inherited a pipe as a standard stream");
@@ -185,8 +188,10 @@ private slots:
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("line");
-        QTest::newRow("std") << "out:before;throw:boom" << "[inproc] the engine threw an exception: boom\n";
-        QTest::newRow("other") << "throwother" << "[inproc] the engine threw a non-std exception\n";
+        QTest::newRow("std") << "out:before;throw:boom"
+                             << "[inproc] the engine threw an exception: boom\n";
+        QTest::newRow("other") << "throwother"
+                               << "[inproc] the engine threw a non-std exception\n";
     }
     void exceptionsBecomeMinusOne()
     {
@@ -241,7 +246,8 @@ private slots:
         const QString handles = QStringLiteral("in=0 out=1");
 #endif
         const QRegularExpression firstLine(
-            QStringLiteral("^\\[inproc\\] dup2 out=1 err=1 in=1 \\| fileno: in=0 out=1 err=2 \\| osf: %1\n").arg(handles));
+            QStringLiteral("^\\[inproc\\] dup2 out=1 err=1 in=1 \\| fileno: in=0 out=1 err=2 \\| osf: %1\n")
+                .arg(handles));
         QVERIFY2(firstLine.match(QString::fromUtf8(text)).hasMatch(), text.constData());
         QVERIFY(text.contains("[inproc] calling entry argc=4\n"));
         QVERIFY(text.contains("[inproc] entry rc=3\n"));

@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-
 namespace {
 const QString pipeReady = QStringLiteral("[host] session pipe ready (fd1/fd2 -> InProcRunner pipe)\n");
 
@@ -80,8 +79,9 @@ private slots:
         engineLines.removeAll(QStringLiteral("[inproc] engine entry returned rc=3 (args=4)\n"));
         QCOMPARE(engineLines.takeFirst(), pipeReady);
         // The tail without a line end comes last, once the run is torn down.
-        QCOMPARE(engineLines, QStringList({QStringLiteral("hello\n"), QStringLiteral("oops\n"), QStringLiteral("x\r\n"),
-                                           QStringLiteral("abc")}));
+        QCOMPARE(engineLines,
+                 QStringList({QStringLiteral("hello\n"), QStringLiteral("oops\n"), QStringLiteral("x\r\n"),
+                              QStringLiteral("abc")}));
         for (int i = 0; i < 5; ++i)
             session.poll();
         QCOMPARE(recorder.finishCount(), 1);

@@ -11,7 +11,8 @@ private slots:
     void keepsLineEndsAndRemainder()
     {
         QCOMPARE(orvi::splitKeepingLineEnds(QStringLiteral("a\nb\r\n\nrest")),
-                 QStringList({QStringLiteral("a\n"), QStringLiteral("b\r\n"), QStringLiteral("\n"), QStringLiteral("rest")}));
+                 QStringList(
+                     {QStringLiteral("a\n"), QStringLiteral("b\r\n"), QStringLiteral("\n"), QStringLiteral("rest")}));
         QCOMPARE(orvi::splitKeepingLineEnds(QString()), QStringList());
     }
 

@@ -40,7 +40,8 @@ private slots:
         QTest::addColumn<int>("exitCode"); // -1: crashed
         QTest::newRow("both channels") << "out:hello;crlf:x;err:oops;errcrlf:e1;errpartial:frag;exit:3"
                                        << QStringList{"hello\n", "x\r\n"} << QStringList{"oops\n", "e1\r\n"} << 3;
-        QTest::newRow("split across reads") << "partial:abc;sleep:300;out:def" << QStringList{"abcdef\n"} << QStringList() << 0;
+        QTest::newRow("split across reads")
+            << "partial:abc;sleep:300;out:def" << QStringList{"abcdef\n"} << QStringList() << 0;
         QTest::newRow("crash") << "out:a;crash" << QStringList{"a\n"} << QStringList() << -1;
     }
     void runs()

@@ -30,21 +30,20 @@ inline Frames dstFramesOf(const std::vector<uint8_t>& dsd, int channels, int ord
 }
 
 struct DstIndexLie {
-    size_t frame = 0;        // 0-based entry that lies
+    size_t frame = 0;         // 0-based entry that lies
     uint32_t lengthDelta = 1; // added to its length
 };
 
 // The whole file; `frameCount` overrides FRTE's count; no index without `withIndex`.
 inline std::vector<uint8_t> buildDstDsdiff(const Frames& frames, int channels, bool withIndex = true,
-                                           std::optional<DstIndexLie> lie = {},
-                                           std::optional<uint32_t> frameCount = {})
+                                           std::optional<DstIndexLie> lie = {}, std::optional<uint32_t> frameCount = {})
 {
     using namespace engine::signal;
     const std::vector<uint8_t> version = dsdiffVersionChunk();
     const std::vector<uint8_t> property = dsdiffPropertyChunk(channels, engine::kDsd64Rate, "DST ");
     const uint32_t count = frameCount.value_or(uint32_t(frames.size()));
-    std::vector<uint8_t> sound = dsdiffChunk(
-        "FRTE", {uint8_t(count >> 24), uint8_t(count >> 16), uint8_t(count >> 8), uint8_t(count), 0, 75});
+    std::vector<uint8_t> sound =
+        dsdiffChunk("FRTE", {uint8_t(count >> 24), uint8_t(count >> 16), uint8_t(count >> 8), uint8_t(count), 0, 75});
     // Frame data offsets in the file: form header (16), FVER, PROP, DST header.
     uint64_t at = 16 + version.size() + property.size() + 12 + sound.size();
     std::vector<uint8_t> index;

@@ -24,9 +24,9 @@ namespace orvi::test {
 inline char32_t commonForm(char32_t c)
 {
     constexpr std::pair<char32_t, char32_t> kVendorForms[] = {
-        {U'\uFF5E', U'\u301C'}, {U'\uFF0D', U'\u2212'}, {U'\u2225', U'\u2016'}, {U'\uFFE0', U'\u00A2'},
-        {U'\uFFE1', U'\u00A3'}, {U'\uFFE2', U'\u00AC'}, {U'\u2015', U'\u2014'}, {U'\uFFE4', U'\u00A6'},
-        {U'\u00B7', U'\u30FB'},
+        {U'\uFF5E', U'\u301C'}, {U'\uFF0D', U'\u2212'}, {U'\u2225', U'\u2016'},
+        {U'\uFFE0', U'\u00A2'}, {U'\uFFE1', U'\u00A3'}, {U'\uFFE2', U'\u00AC'},
+        {U'\u2015', U'\u2014'}, {U'\uFFE4', U'\u00A6'}, {U'\u00B7', U'\u30FB'},
     };
     for (const auto& [vendor, common] : kVendorForms)
         if (c == vendor)
@@ -45,12 +45,18 @@ inline std::u32string commonForms(std::u32string text)
 inline const char* iconvNameForDiscCode(unsigned code)
 {
     switch (code) {
-    case 2: return "ISO-8859-1";
-    case 3: return "SHIFT_JIS";
-    case 4: return "EUC-KR";
-    case 5: return "GB2312";
-    case 6: return "BIG5";
-    default: return nullptr;
+    case 2:
+        return "ISO-8859-1";
+    case 3:
+        return "SHIFT_JIS";
+    case 4:
+        return "EUC-KR";
+    case 5:
+        return "GB2312";
+    case 6:
+        return "BIG5";
+    default:
+        return nullptr;
     }
 }
 
@@ -73,7 +79,8 @@ inline std::optional<std::string> encodeIndependently(const char* charset, std::
 {
 #ifdef _WIN32
     const UINT codePage = codePageOf(charset);
-    const int units = codePage ? MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), int(utf8.size()), nullptr, 0) : 0;
+    const int units =
+        codePage ? MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), int(utf8.size()), nullptr, 0) : 0;
     if (units <= 0)
         return std::nullopt;
     std::wstring wide(size_t(units), L'\0');

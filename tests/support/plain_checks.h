@@ -49,5 +49,5 @@ inline int finish(const char* name)
 } // namespace orvi::test
 
 #define CHECK(condition) ::orvi::test::check(static_cast<bool>(condition), #condition, __FILE__, __LINE__)
-#define CHECK_EQ(actual, expected) \
+#define CHECK_EQ(actual, expected)                                                                                     \
     ::orvi::test::checkEqual((actual), (expected), #actual " == " #expected, __FILE__, __LINE__)

@@ -90,7 +90,7 @@ int runScript(int argc, char** argv, bool ownProcess)
             value = outputPath;
 
         static const std::map<std::string, std::pair<bool, const char*>> texts{
-            {"out", {false, "\n"}},   {"err", {true, "\n"}},        {"crlf", {false, "\r\n"}},
+            {"out", {false, "\n"}},      {"err", {true, "\n"}},    {"crlf", {false, "\r\n"}},
             {"errcrlf", {true, "\r\n"}}, {"partial", {false, ""}}, {"errpartial", {true, ""}}};
         if (const auto text = texts.find(command); text != texts.end()) {
             emit(text->second.first ? stderr : stdout, value + text->second.second);

@@ -15,12 +15,18 @@ namespace {
 QByteArray reasonPhrase(int status)
 {
     switch (status) {
-    case 200: return "OK";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 404: return "Not Found";
-    case 500: return "Internal Server Error";
-    default: return "Status";
+    case 200:
+        return "OK";
+    case 301:
+        return "Moved Permanently";
+    case 302:
+        return "Found";
+    case 404:
+        return "Not Found";
+    case 500:
+        return "Internal Server Error";
+    default:
+        return "Status";
     }
 }
 
@@ -115,8 +121,7 @@ void LoopbackHttpServer::answer(QTcpSocket* socket, const QString& path)
     if (response.generatedSize > 0) {
         // Refilled as the kernel takes the bytes, so neither side of the
         // loopback holds much of the body.
-        const auto refill = [guard, sent = m_generatedSent,
-                             left = std::make_shared<qint64>(response.generatedSize)] {
+        const auto refill = [guard, sent = m_generatedSent, left = std::make_shared<qint64>(response.generatedSize)] {
             static const QByteArray piece(64 * 1024, 'g');
             while (guard && *left > 0 && guard->bytesToWrite() < 256 * 1024) {
                 const qint64 n = std::min<qint64>(*left, piece.size());
@@ -129,8 +134,9 @@ void LoopbackHttpServer::answer(QTcpSocket* socket, const QString& path)
         };
         connect(socket, &QTcpSocket::bytesWritten, socket, refill);
         response.body = QByteArray();
-        socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: application/octet-stream\r\nContent-Length: "
-                      + QByteArray::number(response.generatedSize) + "\r\n\r\n");
+        socket->write(
+            "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: application/octet-stream\r\nContent-Length: "
+            + QByteArray::number(response.generatedSize) + "\r\n\r\n");
         refill();
         return;
     }
@@ -138,8 +144,8 @@ void LoopbackHttpServer::answer(QTcpSocket* socket, const QString& path)
         if (!guard)
             return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status)
-                          + "\r\nConnection: close\r\nContent-Type: application/octet-stream\r\nContent-Length: "
-                          + QByteArray::number(response.body.size()) + "\r\n";
+            + "\r\nConnection: close\r\nContent-Type: application/octet-stream\r\nContent-Length: "
+            + QByteArray::number(response.body.size()) + "\r\n";
         if (!response.location.isEmpty())
             head += "Location: " + response.location + "\r\n";
         guard->write(head + "\r\n" + response.body);
@@ -162,11 +168,11 @@ bool makeTrustedLoopbackCertificate(const QString& directory, QSslCertificate* c
     if (madeByHost.isEmpty()) {
         QProcess openssl;
         openssl.start(QStringLiteral("openssl"),
-                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
-                       QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                       QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
-                       QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:localhost"), QStringLiteral("-keyout"), keyPath,
-                       QStringLiteral("-out"), certificatePath});
+                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
+                       QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
+                       QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:localhost"),
+                       QStringLiteral("-keyout"), keyPath, QStringLiteral("-out"), certificatePath});
         if (!openssl.waitForFinished(60000) || openssl.exitStatus() != QProcess::NormalExit || openssl.exitCode() != 0)
             return false;
     }

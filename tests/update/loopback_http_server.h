@@ -21,8 +21,8 @@ public:
     struct Response {
         int status = 200;
         QByteArray body;
-        QByteArray location;     // Location header, for redirects
-        int delayMs = 0;         // before the headers are sent
+        QByteArray location;      // Location header, for redirects
+        int delayMs = 0;          // before the headers are sent
         qint64 generatedSize = 0; // > 0: a body of this many bytes made while the client reads
     };
 

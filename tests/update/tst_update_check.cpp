@@ -52,8 +52,9 @@ CheckOutcome runCheck(const QUrl& manifest)
         outcome.arguments = arguments;
         ++outcome.signalCount;
     };
-    QObject::connect(&checker, &UpdateChecker::alreadyLatest,
-                     [&](const QString& local, const QString& remote) { record("alreadyLatest", {local, remote}); });
+    QObject::connect(&checker, &UpdateChecker::alreadyLatest, [&](const QString& local, const QString& remote) {
+        record("alreadyLatest", {local, remote});
+    });
     QObject::connect(&checker, &UpdateChecker::checkFailed,
                      [&](const QString& reason) { record("checkFailed", {reason}); });
     QObject::connect(&checker, &UpdateChecker::updateAvailable,
@@ -119,14 +120,22 @@ void UpdateCheckTest::compareVersions_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("expected");
-    QTest::newRow("equal") << "6.76.9" << "6.76.9" << 0;
-    QTest::newRow("numeric third") << "6.76.9" << "6.76.10" << -1;
-    QTest::newRow("second decides") << "6.76.9" << "6.77" << -1;
-    QTest::newRow("fourth ignored") << "6.76.9" << "6.76.9.1" << 0;
-    QTest::newRow("v prefix is zero") << "6.76.9" << "v7.0.0" << 1;
-    QTest::newRow("first before third") << "6.76.9" << "7.0.0-beta" << -1;
-    QTest::newRow("missing parts") << "6" << "6.0.0" << 0;
-    QTest::newRow("empty parts") << "6..1" << "6.0.1" << 0;
+    QTest::newRow("equal") << "6.76.9"
+                           << "6.76.9" << 0;
+    QTest::newRow("numeric third") << "6.76.9"
+                                   << "6.76.10" << -1;
+    QTest::newRow("second decides") << "6.76.9"
+                                    << "6.77" << -1;
+    QTest::newRow("fourth ignored") << "6.76.9"
+                                    << "6.76.9.1" << 0;
+    QTest::newRow("v prefix is zero") << "6.76.9"
+                                      << "v7.0.0" << 1;
+    QTest::newRow("first before third") << "6.76.9"
+                                        << "7.0.0-beta" << -1;
+    QTest::newRow("missing parts") << "6"
+                                   << "6.0.0" << 0;
+    QTest::newRow("empty parts") << "6..1"
+                                 << "6.0.1" << 0;
 }
 
 void UpdateCheckTest::compareVersions()
@@ -150,9 +159,11 @@ void UpdateCheckTest::verdicts_data()
     const QString noVersion = QStringLiteral("failed 更新清单里没有版本号");
 
     QTest::newRow("latest object") << QByteArray(R"({"latest":{"version":"6.76.9"}})") << "latest 6.76.9";
-    QTest::newRow("empty latest means root") << QByteArray(R"({"latest":{},"version":"6.76.9.1"})") << "latest 6.76.9.1";
+    QTest::newRow("empty latest means root")
+        << QByteArray(R"({"latest":{},"version":"6.76.9.1"})") << "latest 6.76.9.1";
     QTest::newRow("not an integer") << QByteArray(R"({"version":"v7.0.0"})") << "latest v7.0.0";
-    QTest::newRow("both payloads, other platform first") << QByteArray(R"({"latest":{
+    QTest::newRow("both payloads, other platform first")
+        << QByteArray(R"({"latest":{
         "version":"6.76.10","released":"2026-11-30","notes":"https://n.invalid","files":[
           {"platform":"windows-x64","installer":{"url":"http://h/other.exe","sha256":"00"}},
           {"platform":"linux-x64",
@@ -168,7 +179,8 @@ void UpdateCheckTest::verdicts_data()
         << QByteArray(R"({"version":"6.77","files":[{"platform":"linux-x64","installer":{"url":"http://h/1"}},
             {"platform":"linux-x64","installer":{"url":"http://h/2","sha256":"aa"}}]})")
         << none;
-    QTest::newRow("malformed") << broken << "failed " + QStringLiteral("更新清单格式不对 (%1)").arg(parseError.errorString());
+    QTest::newRow("malformed") << broken
+                               << "failed " + QStringLiteral("更新清单格式不对 (%1)").arg(parseError.errorString());
     QTest::newRow("array") << QByteArray("[{\"version\":\"7.0.0\"}]") << "failed 更新清单格式不对 (no error occurred)";
     QTest::newRow("no version") << QByteArray(R"({"latest":{"released":"2026-01-01"}})") << noVersion;
     QTest::newRow("version not text") << QByteArray(R"({"version":7})") << noVersion;
@@ -176,8 +188,9 @@ void UpdateCheckTest::verdicts_data()
     QTest::newRow("platform case differs")
         << QByteArray(R"({"version":"6.77.0","files":[{"platform":"LINUX-X64","url":"http://h/x","sha256":"aa"}]})")
         << none;
-    QTest::newRow("payload without url")
-        << QByteArray(R"({"version":"6.77.0","files":[{"platform":"linux-x64","installer":{"sha256":"aa"}}]})") << none;
+    QTest::newRow("payload without url") << QByteArray(
+        R"({"version":"6.77.0","files":[{"platform":"linux-x64","installer":{"sha256":"aa"}}]})")
+                                         << none;
 }
 
 void UpdateCheckTest::verdicts()
@@ -197,8 +210,11 @@ void UpdateCheckTest::outcomesThroughTheServer()
     QCOMPARE(outcome.arguments, QStringList({local, local}));
     QCOMPARE(m_http.lastUserAgent(), "OrviUpdater/1.0 (" + local.toUtf8() + ')');
 
-    m_http.serve(QStringLiteral("/newer.json"), QString::fromUtf8(R"({"version":"999.0","files":[{"platform":"%1",
-        "overwrite":{"url":"http://127.0.0.1:1/p.bin","sha256":"11"}}]})").arg(UpdateChecker::platformKey()).toUtf8());
+    m_http.serve(QStringLiteral("/newer.json"),
+                 QString::fromUtf8(R"({"version":"999.0","files":[{"platform":"%1",
+        "overwrite":{"url":"http://127.0.0.1:1/p.bin","sha256":"11"}}]})")
+                     .arg(UpdateChecker::platformKey())
+                     .toUtf8());
     outcome = runCheck(m_http.url(QStringLiteral("/newer.json")));
     QCOMPARE(outcome.signalCount, 1);
     QCOMPARE(outcome.signal, QStringLiteral("updateAvailable"));
@@ -208,7 +224,8 @@ void UpdateCheckTest::outcomesThroughTheServer()
     QCOMPARE(outcome.arguments, QStringList{QStringLiteral("无法获取更新清单: Connection refused")});
     outcome = runCheck(m_http.url(QStringLiteral("/missing.json")));
     QCOMPARE(outcome.signal, QStringLiteral("checkFailed"));
-    QVERIFY2(outcome.arguments.value(0).startsWith(QStringLiteral("无法获取更新清单: ")), qPrintable(outcome.arguments.value(0)));
+    QVERIFY2(outcome.arguments.value(0).startsWith(QStringLiteral("无法获取更新清单: ")),
+             qPrintable(outcome.arguments.value(0)));
     QVERIFY2(outcome.arguments.value(0).contains(QStringLiteral("Not Found")), qPrintable(outcome.arguments.value(0)));
 }
 

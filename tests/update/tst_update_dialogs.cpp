@@ -52,7 +52,6 @@ QByteArray sameVersionManifest()
 
 } // namespace
 
-
 class UpdateDialogsTest : public QObject
 {
     Q_OBJECT
@@ -144,8 +143,10 @@ void UpdateDialogsTest::manualCheck_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("text"); // a pattern
     QTest::newRow("up to date") << 200
-                                << QRegularExpression::escape(QStringLiteral("已是最新版本 (%1)。服务器上的最新版本为 %1。").arg(kLocal));
-    QTest::newRow("server error") << 500 << QStringLiteral("检查更新失败：\n无法获取更新清单: .*Internal Server Error.*");
+                                << QRegularExpression::escape(
+                                       QStringLiteral("已是最新版本 (%1)。服务器上的最新版本为 %1。").arg(kLocal));
+    QTest::newRow("server error") << 500
+                                  << QStringLiteral("检查更新失败：\n无法获取更新清单: .*Internal Server Error.*");
 }
 
 // The check's progress dialog first (the late answer lets it be seen), then
@@ -174,8 +175,11 @@ void UpdateDialogsTest::manualCheck()
     QCOMPARE(answerer.records().at(0).className, QStringLiteral("QProgressDialog"));
     const ModalAnswerer::Record& box = answerer.records().at(1);
     QCOMPARE(box.title, QStringLiteral("检查更新"));
-    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(text), QRegularExpression::DotMatchesEverythingOption)
-                 .match(box.text).hasMatch(), qPrintable(box.text));
+    QVERIFY2(
+        QRegularExpression(QRegularExpression::anchoredPattern(text), QRegularExpression::DotMatchesEverythingOption)
+            .match(box.text)
+            .hasMatch(),
+        qPrintable(box.text));
     QCOMPARE(box.buttons.size(), 1);
     QVERIFY(!answerer.hasUnexpected());
     QTRY_VERIFY(checker.isNull());
@@ -210,9 +214,12 @@ void UpdateDialogsTest::offerChoices_data()
     QTest::addColumn<QString>("opened"); // empty: nothing opened
     const QString notes = QStringLiteral(",\"notes\":\"https://notes.example.invalid/6.77\"");
     QTest::newRow("later") << ",\"released\":\"2026-12-01\"" + notes << "稍后"
-                           << kOfferOneLine + "\n发布日期：2026-12-01\n\n更新说明：https://notes.example.invalid/6.77" << "";
-    QTest::newRow("download page") << "" << "打开下载页" << kOfferOneLine << "https://www.orvi.example/changelog";
-    QTest::newRow("notes page") << notes << "打开下载页" << kOfferOneLine + "\n\n更新说明：https://notes.example.invalid/6.77"
+                           << kOfferOneLine + "\n发布日期：2026-12-01\n\n更新说明：https://notes.example.invalid/6.77"
+                           << "";
+    QTest::newRow("download page") << ""
+                                   << "打开下载页" << kOfferOneLine << "https://www.orvi.example/changelog";
+    QTest::newRow("notes page") << notes << "打开下载页"
+                                << kOfferOneLine + "\n\n更新说明：https://notes.example.invalid/6.77"
                                 << "https://notes.example.invalid/6.77";
 }
 
@@ -234,7 +241,8 @@ void UpdateDialogsTest::offerChoices()
     const ModalAnswerer::Record& offer = answerer.records().at(0);
     QCOMPARE(offer.title, QStringLiteral("发现新版本"));
     QCOMPARE(offer.text, text);
-    QCOMPARE(sorted(offer.buttons), sorted({QStringLiteral("下载并更新"), QStringLiteral("打开下载页"), QStringLiteral("稍后")}));
+    QCOMPARE(sorted(offer.buttons),
+             sorted({QStringLiteral("下载并更新"), QStringLiteral("打开下载页"), QStringLiteral("稍后")}));
     QTRY_VERIFY(checker.isNull());
     QTest::qWait(100);
     QCOMPARE(answerer.records().size(), 1);
@@ -250,12 +258,16 @@ void UpdateDialogsTest::downloadOutcome_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("launches");
     QTest::addColumn<QString>("label"); // the progress dialog's last label; empty: closed
-    const QString mismatch = QStringLiteral("校验和不匹配, 已丢弃 (期望 aaaaaaaaaaaaaaaa, 实际 %1)").arg(sha256Hex(m_payload).left(16));
-    QTest::newRow("verified: restart") << R"("installer":{"url":"@run","sha256":")" + sha256Hex(m_payload) + "\"}" << "更新"
+    const QString mismatch =
+        QStringLiteral("校验和不匹配, 已丢弃 (期望 aaaaaaaaaaaaaaaa, 实际 %1)").arg(sha256Hex(m_payload).left(16));
+    QTest::newRow("verified: restart")
+        << R"("installer":{"url":"@run","sha256":")" + sha256Hex(m_payload) + "\"}"
+        << "更新"
         << "更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。\n\n程序现在退出。" << 1 << "";
     const QString wrong = QString(64, QLatin1Char('a'));
     QTest::newRow("both wrong: failure after the fallback")
-        << R"("overwrite":{"url":"@zip","sha256":")" + wrong + R"("},"installer":{"url":"@run","sha256":")" + wrong + "\"}"
+        << R"("overwrite":{"url":"@zip","sha256":")" + wrong + R"("},"installer":{"url":"@run","sha256":")" + wrong
+            + "\"}"
         << "更新失败" << mismatch << 0 << QStringLiteral("覆盖载荷不可用 (%1)，改用安装包").arg(mismatch);
 }
 
@@ -274,8 +286,9 @@ void UpdateDialogsTest::downloadOutcome()
     m_http.setResponse(QStringLiteral("/slow.zip"), slow);
     m_http.setResponse(QStringLiteral("/slow.run"), slow);
     serve(QStringLiteral("/newer.json"),
-          newerManifest(QString(), payloads.replace(QStringLiteral("@zip"), m_http.url(QStringLiteral("/slow.zip")).toString())
-                                       .replace(QStringLiteral("@run"), m_http.url(QStringLiteral("/slow.run")).toString())));
+          newerManifest(QString(),
+                        payloads.replace(QStringLiteral("@zip"), m_http.url(QStringLiteral("/slow.zip")).toString())
+                            .replace(QStringLiteral("@run"), m_http.url(QStringLiteral("/slow.run")).toString())));
     auto* checker = new UpdateChecker(m_window.get());
     int launched = 0;
     checker->setScriptLauncher([&launched](const QString&, bool) {
@@ -324,8 +337,8 @@ void UpdateDialogsTest::programStartupCheck()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
 
-    const QStringList updateLines =
-        orvi::test::outputLines(program.readAllStandardError()).filter(QRegularExpression(QStringLiteral("^\\[update\\]")));
+    const QStringList updateLines = orvi::test::outputLines(program.readAllStandardError())
+                                        .filter(QRegularExpression(QStringLiteral("^\\[update\\]")));
     QCOMPARE(updateLines, QStringList{QStringLiteral("[update] new version available: 999.0 (local %1)").arg(kLocal)});
 }
 

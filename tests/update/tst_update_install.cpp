@@ -208,49 +208,62 @@ void UpdateInstallTest::outcomes_data()
     const QString ready = QStringLiteral("readyToRestart");
 
     QTest::newRow("installer only") << installerOnly([](UpdatePayload&) {}) << "" << false << ready << QStringList();
-    QTest::newRow("upper-case digest") << installerOnly([](UpdatePayload& p) { p.sha256 = p.sha256.toUpper(); })
-                                       << "" << false << ready << QStringList();
-    QTest::newRow("wrong digest") << installerOnly([](UpdatePayload& p) { p.sha256 = QString(64, QLatin1Char('0')); })
-        << "" << false << "installFailed 校验和不匹配, 已丢弃 \\(期望 0000000000000000, 实际 " + digest.left(16) + "\\)"
-        << QStringList();
+    QTest::newRow("upper-case digest") << installerOnly([](UpdatePayload& p) { p.sha256 = p.sha256.toUpper(); }) << ""
+                                       << false << ready << QStringList();
+    QTest::newRow("wrong digest") << installerOnly([](UpdatePayload& p) {
+        p.sha256 = QString(64, QLatin1Char('0'));
+    }) << "" << false << "installFailed 校验和不匹配, 已丢弃 \\(期望 0000000000000000, 实际 " + digest.left(16) + "\\)"
+                                  << QStringList();
     QTest::newRow("one byte short") << installerOnly([](UpdatePayload& p) { p.size += 1; }) << "" << false
-                                    << "installFailed 下载文件大小不符 \\(期望 120001 字节, 实际 120000\\)" << QStringList();
+                                    << "installFailed 下载文件大小不符 \\(期望 120001 字节, 实际 120000\\)"
+                                    << QStringList();
     QTest::newRow("refused") << installerOnly([refused](UpdatePayload& p) { p.url = refused; }) << "" << false
                              << "installFailed 下载失败: Connection refused" << QStringList();
     QTest::newRow("not found") << installerOnly([gone](UpdatePayload& p) { p.url = gone; }) << "" << false
                                << "installFailed 下载失败: .*Not Found.*" << QStringList();
     QTest::newRow("https to http") << installerOnly([insecure](UpdatePayload& p) { p.url = insecure; }) << "" << false
                                    << "installFailed 下载失败: Insecure redirect" << QStringList();
-    QTest::newRow("overwrite digest wrong: installer") << InfoChange([](UpdateInfo& info) { info.overwrite.sha256 = QString(64, QLatin1Char('a')); })
-        << "" << false << ready
-        << QStringList{"覆盖载荷不可用 \\(校验和不匹配, 已丢弃 \\(期望 aaaaaaaaaaaaaaaa, 实际 " + sha256Hex(m_overwriteBytes).left(16) + "\\)\\)，改用安装包"};
-    QTest::newRow("overwrite too long, no installer") << InfoChange([](UpdateInfo& info) {
-        info.overwrite.size = 5;
-        info.installer = UpdatePayload();
-    }) << "" << false << "installFailed 没有可用的更新载荷"
-       << QStringList{"覆盖载荷不可用 \\(下载文件大小不符 \\(期望 5 字节, 实际 \\d+\\)\\)，改用安装包"};
+    QTest::newRow("overwrite digest wrong: installer")
+        << InfoChange([](UpdateInfo& info) { info.overwrite.sha256 = QString(64, QLatin1Char('a')); }) << "" << false
+        << ready
+        << QStringList{"覆盖载荷不可用 \\(校验和不匹配, 已丢弃 \\(期望 aaaaaaaaaaaaaaaa, 实际 "
+                       + sha256Hex(m_overwriteBytes).left(16) + "\\)\\)，改用安装包"};
+    QTest::newRow("overwrite too long, no installer")
+        << InfoChange([](UpdateInfo& info) {
+               info.overwrite.size = 5;
+               info.installer = UpdatePayload();
+           })
+        << "" << false << "installFailed 没有可用的更新载荷"
+        << QStringList{"覆盖载荷不可用 \\(下载文件大小不符 \\(期望 5 字节, 实际 \\d+\\)\\)，改用安装包"};
     QTest::newRow("no usable payload") << InfoChange([](UpdateInfo& info) {
         info.overwrite.sha256.clear();
         info.installer.url.clear();
-    }) << "" << false << "installFailed 清单里既没有覆盖载荷也没有安装包" << QStringList();
-    QTest::newRow("overwrite file blocked: installer, silently") << InfoChange([](UpdateInfo&) {}) << "OrviLathe.bin"
-                                                                   << false << ready << QStringList();
-    QTest::newRow("installer file blocked") << installerOnly([](UpdatePayload&) {}) << "setup.run" << false
-                                            << "installFailed 无法写入临时文件: " + dl + "/setup\\.run" << QStringList();
+    }) << "" << false << "installFailed 清单里既没有覆盖载荷也没有安装包"
+                                       << QStringList();
+    QTest::newRow("overwrite file blocked: installer, silently")
+        << InfoChange([](UpdateInfo&) {}) << "OrviLathe.bin" << false << ready << QStringList();
+    QTest::newRow("installer file blocked")
+        << installerOnly([](UpdatePayload&) {}) << "setup.run" << false
+        << "installFailed 无法写入临时文件: " + dl + "/setup\\.run" << QStringList();
     QTest::newRow("script blocked") << installerOnly([](UpdatePayload&) {}) << script << false
                                     << "installFailed 无法写更新脚本: " + dl + "/" + QRegularExpression::escape(script)
                                     << QStringList();
-    QTest::newRow("launch fails") << InfoChange([](UpdateInfo&) {}) << "" << true
+    QTest::newRow("launch fails")
+        << InfoChange([](UpdateInfo&) {}) << "" << true
         << "installFailed 提权启动更新失败 \\(错误码 1223\\)。载荷已下载并校验通过, 可手动更新:\n"
-               + QRegularExpression::escape(QDir::toNativeSeparators(downloads() + QStringLiteral("/OrviLathe.bin")))
+            + QRegularExpression::escape(QDir::toNativeSeparators(downloads() + QStringLiteral("/OrviLathe.bin")))
         << QStringList();
     // Refused before anything is fetched: a later file would replace a verified one.
     QTest::newRow("same last component") << names("a/OrviLathe.bin", "b\\OrviLathe.bin") << "" << false
-                                         << "installFailed 无法写入临时文件: " + dl + "/OrviLathe\\.bin" << QStringList();
-    QTest::newRow("names differing in case") << names("Setup.EXE", "setup.exe") << "" << false
-                                             << "installFailed 无法写入临时文件: " + dl + "/setup\\.exe" << QStringList();
+                                         << "installFailed 无法写入临时文件: " + dl + "/OrviLathe\\.bin"
+                                         << QStringList();
+    QTest::newRow("names differing in case")
+        << names("Setup.EXE", "setup.exe") << "" << false << "installFailed 无法写入临时文件: " + dl + "/setup\\.exe"
+        << QStringList();
     QTest::newRow("the script's name") << names("x/" + script, "setup.exe") << "" << false
-        << "installFailed 无法写入临时文件: " + dl + "/" + QRegularExpression::escape(script) << QStringList();
+                                       << "installFailed 无法写入临时文件: " + dl + "/"
+            + QRegularExpression::escape(script)
+                                       << QStringList();
 }
 
 void UpdateInstallTest::outcomes()
@@ -288,10 +301,14 @@ void UpdateInstallTest::payloadNameReducedToLastComponent_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("savedAs");
-    QTest::newRow("climbing out") << "../../escape.bin" << "escape.bin";
-    QTest::newRow("backslashes") << "..\\..\\win.bin" << "win.bin";
-    QTest::newRow("empty: the address names it") << "" << "setup.run";
-    QTest::newRow("parent only: the address names it") << ".." << "setup.run";
+    QTest::newRow("climbing out") << "../../escape.bin"
+                                  << "escape.bin";
+    QTest::newRow("backslashes") << "..\\..\\win.bin"
+                                 << "win.bin";
+    QTest::newRow("empty: the address names it") << ""
+                                                 << "setup.run";
+    QTest::newRow("parent only: the address names it") << ".."
+                                                       << "setup.run";
 }
 
 void UpdateInstallTest::payloadNameReducedToLastComponent()

@@ -74,25 +74,45 @@ void UpdateScriptTest::windowsSteps_data()
     const QString marker = QStringLiteral("  echo update did not finish; the program was NOT restarted > "
                                           "\"C:\\Program Files\\Orvi Lathe\\update-failed.txt\"");
     const QString copy = QStringLiteral("copy /Y \"C:\\t\\OrviLathe.exe\" \"C:\\Program Files\\Orvi Lathe\\\" >nul");
-    const QString unpack = QStringLiteral("powershell -NoProfile -ExecutionPolicy Bypass -Command \"Expand-Archive -Force "
-                                          "-LiteralPath 'C:\\t\\P.ZIP' -DestinationPath 'C:\\Program Files\\Orvi Lathe'\"");
+    const QString unpack =
+        QStringLiteral("powershell -NoProfile -ExecutionPolicy Bypass -Command \"Expand-Archive -Force "
+                       "-LiteralPath 'C:\\t\\P.ZIP' -DestinationPath 'C:\\Program Files\\Orvi Lathe'\"");
     const QString installer = QStringLiteral("\"C:\\t\\setup.exe\" /S");
     QTest::addColumn<QString>("overwrite");
     QTest::addColumn<QString>("installer");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("absent");
-    QTest::newRow("copy only") << "C:\\t\\OrviLathe.exe" << ""
-        << QStringList{"@echo off", ":wait", wait, copy, "if errorlevel 1 goto install", start, " exit /b", ":install",
-                       "if errorlevel 1 (", marker, "  exit /b 1", ")", start, ""}
-        << QStringList{installer, unpack};
-    QTest::newRow("upper-case zip and installer") << "C:\\t\\P.ZIP" << "C:\\t\\setup.exe"
-        << QStringList{":wait", wait, unpack, "if errorlevel 1 goto install", start, ":install", installer, marker, start}
+    QTest::newRow("copy only") << "C:\\t\\OrviLathe.exe"
+                               << ""
+                               << QStringList{"@echo off",
+                                              ":wait",
+                                              wait,
+                                              copy,
+                                              "if errorlevel 1 goto install",
+                                              start,
+                                              " exit /b",
+                                              ":install",
+                                              "if errorlevel 1 (",
+                                              marker,
+                                              "  exit /b 1",
+                                              ")",
+                                              start,
+                                              ""}
+                               << QStringList{installer, unpack};
+    QTest::newRow("upper-case zip and installer")
+        << "C:\\t\\P.ZIP"
+        << "C:\\t\\setup.exe"
+        << QStringList{":wait",   wait,   unpack, "if errorlevel 1 goto install", start, ":install",
+                       installer, marker, start}
         << QStringList{copy};
-    QTest::newRow("installer only") << "" << "C:\\t\\setup.exe"
-        << QStringList{"@echo off", ":wait", wait, ":install", installer, marker, start, ""}
-        << QStringList{"if errorlevel 1 goto install", " exit /b"};
-    QTest::newRow("zip only in a folder name") << "C:\\t.zip\\payload" << ""
-        << QStringList{"copy /Y \"C:\\t.zip\\payload\" \"C:\\Program Files\\Orvi Lathe\\\" >nul"} << QStringList{unpack};
+    QTest::newRow("installer only") << ""
+                                    << "C:\\t\\setup.exe"
+                                    << QStringList{"@echo off", ":wait", wait, ":install", installer, marker, start, ""}
+                                    << QStringList{"if errorlevel 1 goto install", " exit /b"};
+    QTest::newRow("zip only in a folder name")
+        << "C:\\t.zip\\payload"
+        << "" << QStringList{"copy /Y \"C:\\t.zip\\payload\" \"C:\\Program Files\\Orvi Lathe\\\" >nul"}
+        << QStringList{unpack};
 }
 
 void UpdateScriptTest::windowsSteps()
@@ -115,7 +135,8 @@ void UpdateScriptTest::windowsQuoting()
     UpdateScriptInputs inputs = windowsInputs(QStringLiteral("C:\\Users\\o'brien\\p.zip"), QString());
     inputs.programDir = QStringLiteral("C:\\Apps\\Bob's Lathe");
     const QString script = orvi::windowsUpdateScript(inputs);
-    QVERIFY(script.contains(QStringLiteral("-LiteralPath 'C:\\Users\\o''brien\\p.zip' -DestinationPath 'C:\\Apps\\Bob''s Lathe'\"\r\n")));
+    QVERIFY(script.contains(
+        QStringLiteral("-LiteralPath 'C:\\Users\\o''brien\\p.zip' -DestinationPath 'C:\\Apps\\Bob''s Lathe'\"\r\n")));
     QVERIFY(script.contains(QStringLiteral("start \"\" \"C:\\Apps\\Bob's Lathe\\OrviLathe.exe\"\r\n")));
 }
 
@@ -127,9 +148,12 @@ void UpdateScriptTest::windowsRun_data()
     QTest::addColumn<QString>("installer");
     QTest::addColumn<QByteArray>("installerRecord");
     QTest::addColumn<bool>("restarted");
-    QTest::newRow("copy and restart") << "payload.bin" << "" << QByteArray() << true;
-    QTest::newRow("copy fails, installer") << "missing.bin" << "setup.exe" << QByteArray("started /S\n") << true;
-    QTest::newRow("installer fails") << "" << "failing-setup.exe" << QByteArray("started /S\n") << false;
+    QTest::newRow("copy and restart") << "payload.bin"
+                                      << "" << QByteArray() << true;
+    QTest::newRow("copy fails, installer") << "missing.bin"
+                                           << "setup.exe" << QByteArray("started /S\n") << true;
+    QTest::newRow("installer fails") << ""
+                                     << "failing-setup.exe" << QByteArray("started /S\n") << false;
 }
 
 #if defined(Q_OS_WIN)
@@ -168,7 +192,8 @@ void UpdateScriptTest::windowsRun()
         QVERIFY(QFile::copy(standIn, downloads + QLatin1Char('/') + installer));
 
     QProcess stillRunning;
-    stillRunning.start(QStringLiteral("ping"), {QStringLiteral("-n"), QStringLiteral("2"), QStringLiteral("127.0.0.1")});
+    stillRunning.start(QStringLiteral("ping"),
+                       {QStringLiteral("-n"), QStringLiteral("2"), QStringLiteral("127.0.0.1")});
     QVERIFY(stillRunning.waitForStarted());
     UpdateScriptInputs inputs;
     inputs.processId = stillRunning.processId();
@@ -181,9 +206,10 @@ void UpdateScriptTest::windowsRun()
     QString script = orvi::windowsUpdateScript(inputs);
     const bool andIgnored = runCmd(QStringLiteral("/c \"cmd /c exit 1 && echo ran\""), 10000).contains("ran");
     if (andIgnored) {
-        qInfo("this cmd.exe (wine 8) runs what follows && after a failure: the wait loop would never end, so it is left out");
-        script.remove(script.indexOf(QStringLiteral(":wait")), script.indexOf(QStringLiteral("goto wait)\r\n")) + 12
-                                                                   - script.indexOf(QStringLiteral(":wait")));
+        qInfo("this cmd.exe (wine 8) runs what follows && after a failure: the wait loop would never end, so it is "
+              "left out");
+        script.remove(script.indexOf(QStringLiteral(":wait")),
+                      script.indexOf(QStringLiteral("goto wait)\r\n")) + 12 - script.indexOf(QStringLiteral(":wait")));
     }
     const QString scriptPath = downloads + QStringLiteral("/orvi-update.cmd");
     QVERIFY(writeFileBytes(scriptPath, script.toUtf8(), true));
@@ -197,7 +223,8 @@ void UpdateScriptTest::windowsRun()
     if (overwrite == QLatin1String("payload.bin"))
         QCOMPARE(readFileBytes(programDir + QStringLiteral("/payload.bin")), QByteArray("new data\n"));
     if (!installer.isEmpty())
-        QCOMPARE(readFileBytes(downloads + QLatin1Char('/') + QFileInfo(installer).completeBaseName() + QStringLiteral(".txt")),
+        QCOMPARE(readFileBytes(downloads + QLatin1Char('/') + QFileInfo(installer).completeBaseName()
+                               + QStringLiteral(".txt")),
                  installerRecord);
     const QString restartRecord = programDir + QStringLiteral("/OrviLathe.txt");
     if (restarted)
@@ -221,13 +248,15 @@ void UpdateScriptTest::posixQuotingAndElevation()
     QString script = orvi::posixUpdateScript(inputs);
     QVERIFY(script.startsWith(QStringLiteral("#!/bin/sh\n")));
     QVERIFY(script.contains(QStringLiteral("while kill -0 77 2>/dev/null; do sleep 1; done\n")));
-    QVERIFY(script.contains(QStringLiteral("chmod +x '/tmp/u/it'\\''s-setup.run' && '/tmp/u/it'\\''s-setup.run' /S\n")));
+    QVERIFY(
+        script.contains(QStringLiteral("chmod +x '/tmp/u/it'\\''s-setup.run' && '/tmp/u/it'\\''s-setup.run' /S\n")));
     QVERIFY(!script.contains(QStringLiteral("pkexec")));
     inputs.elevate = true;
     script = orvi::posixUpdateScript(inputs);
     QCOMPARE(script.count(QStringLiteral("pkexec")), 1);
     QVERIFY(script.contains(QStringLiteral("\n  pkexec /bin/sh \"$0\" --install\n")));
-    QVERIFY(script.indexOf(QStringLiteral("pkexec")) < script.indexOf(QStringLiteral("exec '/opt/orvi lathe/OrviLathe'")));
+    QVERIFY(script.indexOf(QStringLiteral("pkexec"))
+            < script.indexOf(QStringLiteral("exec '/opt/orvi lathe/OrviLathe'")));
 }
 
 namespace {
@@ -242,7 +271,8 @@ struct Sandbox {
     bool prepare()
     {
         return QDir().mkpath(programDir()) && QDir().mkpath(downloads())
-            && writeFileBytes(programDir() + QStringLiteral("/OrviLathe"), "#!/bin/sh\necho restarted > \"$(dirname \"$0\")/restarted.txt\"\n", true);
+            && writeFileBytes(programDir() + QStringLiteral("/OrviLathe"),
+                              "#!/bin/sh\necho restarted > \"$(dirname \"$0\")/restarted.txt\"\n", true);
     }
 
     // Runs the script while a short-lived process plays this program; returns
@@ -322,12 +352,14 @@ void UpdateScriptTest::posixRunUnpacksZip()
     const QString staging = box.root.path() + QStringLiteral("/staging");
     QVERIFY(QDir().mkpath(staging + QStringLiteral("/plugins")));
     QVERIFY(writeFileBytes(staging + QStringLiteral("/plugins/extra.txt"), "extra\n", true));
-    QVERIFY(writeFileBytes(staging + QStringLiteral("/OrviLathe"), "#!/bin/sh\necho restarted new > \"$(dirname \"$0\")/restarted.txt\"\n", true));
+    QVERIFY(writeFileBytes(staging + QStringLiteral("/OrviLathe"),
+                           "#!/bin/sh\necho restarted new > \"$(dirname \"$0\")/restarted.txt\"\n", true));
     const QString archive = box.downloads() + QStringLiteral("/OrviLathe-6.77.0.ZIP");
     QProcess zip;
     zip.setWorkingDirectory(staging);
-    zip.start(python, {QStringLiteral("-m"), QStringLiteral("zipfile"), QStringLiteral("-c"), archive,
-                       QStringLiteral("plugins"), QStringLiteral("OrviLathe")});
+    zip.start(python,
+              {QStringLiteral("-m"), QStringLiteral("zipfile"), QStringLiteral("-c"), archive,
+               QStringLiteral("plugins"), QStringLiteral("OrviLathe")});
     QVERIFY(zip.waitForFinished(20000));
     QCOMPARE(zip.exitCode(), 0);
 
@@ -350,7 +382,8 @@ void UpdateScriptTest::posixRunFailingInstallerLeavesMarker()
     QVERIFY(box.prepare());
     const QString installer = box.downloads() + QStringLiteral("/setup.run");
     // Records its arguments, then fails as a real installer might.
-    QVERIFY(writeFileBytes(installer, "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/installer-args.txt\"\nexit 3\n", true));
+    QVERIFY(
+        writeFileBytes(installer, "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/installer-args.txt\"\nexit 3\n", true));
     UpdateScriptInputs inputs;
     inputs.overwritePath = box.downloads() + QStringLiteral("/missing-payload"); // the copy fails first
     inputs.installerPath = installer;

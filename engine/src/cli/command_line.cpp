@@ -44,10 +44,8 @@ constexpr std::array kValueOptions = {
 };
 
 constexpr std::array kFlagOptions = {
-    FlagOption{"--no-encode", &RawOptions::noEncode},
-    FlagOption{"--dst-stereo", &RawOptions::dstStereo},
-    FlagOption{"--dsd-disc", &RawOptions::dsdDisc},
-    FlagOption{"--no-playlist", &RawOptions::noPlaylist},
+    FlagOption{"--no-encode", &RawOptions::noEncode}, FlagOption{"--dst-stereo", &RawOptions::dstStereo},
+    FlagOption{"--dsd-disc", &RawOptions::dsdDisc},   FlagOption{"--no-playlist", &RawOptions::noPlaylist},
     FlagOption{"--verify", &RawOptions::verify},
 };
 
@@ -170,7 +168,7 @@ private:
     {
         if (target)
             m_result.usageErrors.push_back(option + " given twice (\"" + *target + "\" and \"" + value
-                                          + "\"); give it once");
+                                           + "\"); give it once");
         else
             target = value;
     }
@@ -196,9 +194,8 @@ private:
         }
         if (m_result.mode == Mode::Inspect || m_result.mode == Mode::Extract) {
             if (m_result.output || !m_result.tracks.empty())
-                m_result.usageErrors.push_back(
-                    std::string(m_result.mode == Mode::Inspect ? "--inspect" : "--extract")
-                    + " reads an image: it takes no -o and no tracks");
+                m_result.usageErrors.push_back(std::string(m_result.mode == Mode::Inspect ? "--inspect" : "--extract")
+                                               + " reads an image: it takes no -o and no tracks");
             return;
         }
         if (!m_result.output)

@@ -35,7 +35,7 @@ struct CommandLine {
     RawOptions options;
     std::optional<std::string> output;
     std::vector<std::string> tracks;
-    std::string inspectImage;           // --inspect IMAGE, --extract IMAGE DIR
+    std::string inspectImage; // --inspect IMAGE, --extract IMAGE DIR
     std::string extractDirectory;
     std::vector<std::string> usageErrors; // one message per problem, without "error: "
 };

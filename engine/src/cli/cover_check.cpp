@@ -61,8 +61,7 @@ QMutex g_decodeLock;
 
 uint32_t bigEndian32(const char* p)
 {
-    return uint32_t(uint8_t(p[0])) << 24 | uint32_t(uint8_t(p[1])) << 16 | uint32_t(uint8_t(p[2])) << 8
-           | uint8_t(p[3]);
+    return uint32_t(uint8_t(p[0])) << 24 | uint32_t(uint8_t(p[1])) << 16 | uint32_t(uint8_t(p[2])) << 8 | uint8_t(p[3]);
 }
 
 // libpng reports a damaged file on standard error itself, past any Qt
@@ -113,8 +112,8 @@ CoverCheck checkCoverPicture(const std::string& path)
         format = QImageReader::imageFormat(file);
         if (format == "png") {
             QFile png(file);
-            const std::string problem = png.open(QIODevice::ReadOnly) ? pngStructureProblem(png.readAll())
-                                                                     : png.errorString().toStdString();
+            const std::string problem =
+                png.open(QIODevice::ReadOnly) ? pngStructureProblem(png.readAll()) : png.errorString().toStdString();
             if (!problem.empty())
                 return {quoted + " is damaged: " + problem, {}};
         }

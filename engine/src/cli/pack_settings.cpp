@@ -14,10 +14,7 @@ inline constexpr uint32_t kAudioSamplesPerSecond = 44100;
 class SettingsChecker
 {
 public:
-    explicit SettingsChecker(const CommandLine& commandLine)
-        : m_line(commandLine), m_options(commandLine.options)
-    {
-    }
+    explicit SettingsChecker(const CommandLine& commandLine) : m_line(commandLine), m_options(commandLine.options) {}
 
     SettingsCheck run()
     {
@@ -80,7 +77,7 @@ private:
             s.date = judge("--date", checkDate(*m_options.date));
             if (s.date && year && *year != s.date->year)
                 m_check.warnings.push_back("--year " + *m_options.year + " ignored: --date " + *m_options.date
-                                          + " gives the disc date");
+                                           + " gives the disc date");
         } else if (year) {
             s.date = DiscDate{*year, 0, 0};
         }
@@ -93,8 +90,8 @@ private:
         if (catalog) {
             s.catalogNumber = *catalog;
             if (barcode)
-                m_check.warnings.push_back("--barcode " + *barcode + " not written: the catalogue number "
-                                          + *catalog + " from --catalog takes its place");
+                m_check.warnings.push_back("--barcode " + *barcode + " not written: the catalogue number " + *catalog
+                                           + " from --catalog takes its place");
         } else if (barcode) {
             s.catalogNumber = *barcode;
         }
@@ -105,8 +102,7 @@ private:
         if (m_options.discTotal)
             total = judge("--disc-total", checkNumber(*m_options.discTotal, 1, 65535));
         if (disc && total && *disc > *total)
-            fail("--disc", "disc " + std::to_string(*disc) + " is greater than --disc-total "
-                               + std::to_string(*total));
+            fail("--disc", "disc " + std::to_string(*disc) + " is greater than --disc-total " + std::to_string(*total));
         s.discNumber = uint16_t(disc.value_or(1));
         s.discTotal = uint16_t(std::max(total.value_or(1), disc.value_or(1)));
 
@@ -124,9 +120,10 @@ private:
             if (!m_options.cue)
                 fail("--cue-charset", "there is no --cue sheet to read with it");
             else if (!text::isKnownCharset(*m_options.cueCharset))
-                fail("--cue-charset", "\"" + *m_options.cueCharset
-                                          + "\" is not a character set name this system knows "
-                                            "(e.g. windows-1252, GBK, Big5, Shift_JIS, EUC-KR, UTF-8)");
+                fail("--cue-charset",
+                     "\"" + *m_options.cueCharset
+                         + "\" is not a character set name this system knows "
+                           "(e.g. windows-1252, GBK, Big5, Shift_JIS, EUC-KR, UTF-8)");
             s.cueCharset = *m_options.cueCharset;
         }
     }
@@ -156,16 +153,16 @@ private:
             const std::string& value = given.value;
             const size_t colon = value.find(':');
             const std::string number = value.substr(0, colon);
-            auto position = colon == std::string::npos ? Checked<uint32_t>::fail({})
-                                                       : checkNumber(number, 1, 999999999);
+            auto position =
+                colon == std::string::npos ? Checked<uint32_t>::fail({}) : checkNumber(number, 1, 999999999);
             if (!position.value) {
                 fail(given.option, "\"" + value + "\" is not N:VALUE (N = the track's position, from 1)");
                 continue;
             }
             if (*position.value > trackCount) {
                 if (trackCount > 0)
-                    fail(given.option, "track " + number + " does not exist (tracks 1.."
-                                           + std::to_string(trackCount) + ")");
+                    fail(given.option,
+                         "track " + number + " does not exist (tracks 1.." + std::to_string(trackCount) + ")");
                 continue;
             }
             const std::string content = value.substr(colon + 1);
@@ -175,9 +172,9 @@ private:
                 continue;
             }
             TrackText& text = m_check.settings.trackText[*position.value - 1];
-            std::string& target = given.option == "--track-title"    ? text.title
-                                  : given.option == "--track-artist" ? text.performer
-                                                                     : text.isrc;
+            std::string& target = given.option == "--track-title" ? text.title
+                : given.option == "--track-artist"                ? text.performer
+                                                                  : text.isrc;
             if (!target.empty()) {
                 fail(where, "given twice (\"" + target + "\" and \"" + content + "\"); give it once");
                 continue;

@@ -19,15 +19,15 @@ inline constexpr uint32_t kDefaultPauseSamples = 150; // in 1/44100 s
 inline constexpr uint32_t kMaxPauseSamples = 200000;
 
 struct PackSettings {
-    AlbumText text;           // from --album ... --orchestra; empty = not given
-    uint16_t genreIndex = 0;  // 0 = not given
+    AlbumText text;          // from --album ... --orchestra; empty = not given
+    uint16_t genreIndex = 0; // 0 = not given
     std::optional<DiscDate> date;
     std::string catalogNumber;
     uint16_t discNumber = 1;
     uint16_t discTotal = 1;
     std::string coverPath;
     std::string cuePath;
-    std::string cueCharset; // empty = detect
+    std::string cueCharset;   // empty = detect
     uint32_t pauseFrames = 1; // 150/44100 s rounded up to 1/75 s frames
     int dstOrder = 128;
     bool dstOrderGiven = false;
@@ -35,8 +35,8 @@ struct PackSettings {
     bool noEncode = false;
     bool verify = false;
     bool dsdDisc = false;
-    std::optional<std::string> discTitle; // --title
-    bool playlist = true;                 // not --no-playlist
+    std::optional<std::string> discTitle;  // --title
+    bool playlist = true;                  // not --no-playlist
     std::map<size_t, TrackText> trackText; // 0-based track index -> title/performer/isrc given
     std::string outputPath;
     std::vector<std::string> tracks;

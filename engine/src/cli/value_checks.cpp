@@ -10,13 +10,19 @@ namespace orvi::engine::cli {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 bool allDigits(std::string_view text)
 {
     return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
 
 unsigned digitsValue(std::string_view digits)
 {
@@ -26,7 +32,10 @@ unsigned digitsValue(std::string_view digits)
     return value;
 }
 
-bool isLeapYear(unsigned year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(unsigned year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 unsigned daysInMonth(unsigned year, unsigned month)
 {
@@ -42,8 +51,8 @@ Checked<uint16_t> checkGenre(std::string_view text)
         return {index, {}};
     if (allDigits(text))
         return Checked<uint16_t>::fail("genre index " + std::string(text) + " is not in 1..29");
-    return Checked<uint16_t>::fail("unknown genre " + quoted(text) + "; use an index 1..29 or one of: "
-                                   + generalGenreNameList());
+    return Checked<uint16_t>::fail("unknown genre " + quoted(text)
+                                   + "; use an index 1..29 or one of: " + generalGenreNameList());
 }
 
 Checked<DiscDate> checkDate(std::string_view text)
@@ -81,8 +90,7 @@ Checked<std::string> checkCatalogNumber(std::string_view text)
 Checked<std::string> checkBarcode(std::string_view text)
 {
     if (!allDigits(text) || (text.size() != 12 && text.size() != 13))
-        return Checked<std::string>::fail(quoted(text)
-                                          + " is not a UPC-A (12 digits) or EAN-13 (13 digits) barcode");
+        return Checked<std::string>::fail(quoted(text) + " is not a UPC-A (12 digits) or EAN-13 (13 digits) barcode");
     // Weights 3,1,3,... counted from the digit left of the check digit;
     // the same rule serves UPC-A and EAN-13.
     unsigned sum = 0;
@@ -102,8 +110,8 @@ Checked<std::string> checkIsrc(std::string_view text)
 {
     if (auto compact = normalizeIsrc(text))
         return {std::move(*compact), {}};
-    return Checked<std::string>::fail(
-        quoted(text) + " is not an ISRC (CC-OOO-YY-DDDDD or the same 12 characters without hyphens)");
+    return Checked<std::string>::fail(quoted(text)
+                                      + " is not an ISRC (CC-OOO-YY-DDDDD or the same 12 characters without hyphens)");
 }
 
 Checked<uint32_t> checkNumber(std::string_view text, uint32_t min, uint32_t max)

@@ -22,8 +22,8 @@ constexpr qint64 kMaxCueBytes = 1 << 20;
 
 // Commands that carry nothing we use, but belong in a sheet.
 constexpr std::array<std::string_view, 16> kIgnoredCommands = {
-    "REM",     "FILE",  "INDEX", "PREGAP",    "POSTGAP",   "FLAGS",   "CATALOG",   "CDTEXTFILE",
-    "ARRANGER", "MESSAGE", "DISC_ID", "GENRE", "TOC_INFO1", "TOC_INFO2", "UPC_EAN", "SIZE_INFO",
+    "REM",      "FILE",    "INDEX",   "PREGAP", "POSTGAP",   "FLAGS",     "CATALOG", "CDTEXTFILE",
+    "ARRANGER", "MESSAGE", "DISC_ID", "GENRE",  "TOC_INFO1", "TOC_INFO2", "UPC_EAN", "SIZE_INFO",
 };
 
 bool isIgnoredCommand(const std::string& command)
@@ -108,8 +108,8 @@ private:
             return;
         const bool album = m_sheet.tracks.empty();
         (album ? albumField : m_sheet.tracks.back().*trackField) = text->trimmed().toStdString();
-        (album ? m_sheet.origins : m_sheet.tracks.back().origins).*origin
-            = m_path + ":" + std::to_string(m_lineNumber) + " " + command.toStdString();
+        (album ? m_sheet.origins : m_sheet.tracks.back().origins).*origin =
+            m_path + ":" + std::to_string(m_lineNumber) + " " + command.toStdString();
     }
 
     void startTrack(const QString& rest)

@@ -32,14 +32,14 @@ constexpr std::array<ByteOrderMark, 5> kByteOrderMarks{{
 // The sets rippers and taggers write sheets in. Earlier ones win a tie, so
 // the Western code page of Windows comes first.
 constexpr std::array<const char*, 11> kLegacyCandidates{
-    "windows-1252", "windows-1250", "windows-1251", "KOI8-R",    "IBM866", "x-mac-cyrillic",
-    "ISO-8859-7",   "Shift_JIS",    "EUC-KR",       "GB18030",   "Big5",
+    "windows-1252", "windows-1250", "windows-1251", "KOI8-R",  "IBM866", "x-mac-cyrillic",
+    "ISO-8859-7",   "Shift_JIS",    "EUC-KR",       "GB18030", "Big5",
 };
 
 std::string detectWithUchardet(const QByteArray& bytes)
 {
     const std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(uchardet_new(),
-                                                                                         uchardet_delete);
+                                                                                            uchardet_delete);
     if (uchardet_handle_data(detector.get(), bytes.constData(), static_cast<size_t>(bytes.size())) != 0)
         return {};
     uchardet_data_end(detector.get());
@@ -71,14 +71,21 @@ enum class Script { None, Latin, Greek, Cyrillic, Hangul, Kana, Han, Other };
 Script scriptOf(QChar c)
 {
     switch (c.script()) {
-    case QChar::Script_Latin: return Script::Latin;
-    case QChar::Script_Greek: return Script::Greek;
-    case QChar::Script_Cyrillic: return Script::Cyrillic;
-    case QChar::Script_Hangul: return Script::Hangul;
+    case QChar::Script_Latin:
+        return Script::Latin;
+    case QChar::Script_Greek:
+        return Script::Greek;
+    case QChar::Script_Cyrillic:
+        return Script::Cyrillic;
+    case QChar::Script_Hangul:
+        return Script::Hangul;
     case QChar::Script_Hiragana:
-    case QChar::Script_Katakana: return Script::Kana;
-    case QChar::Script_Han: return Script::Han;
-    default: return c.isLetter() ? Script::Other : Script::None;
+    case QChar::Script_Katakana:
+        return Script::Kana;
+    case QChar::Script_Han:
+        return Script::Han;
+    default:
+        return c.isLetter() ? Script::Other : Script::None;
     }
 }
 
@@ -105,7 +112,7 @@ int plausibility(const QString& text)
             mixed = false;
         } else {
             const bool kanaWithHan = (script == Script::Kana && wordScript == Script::Han)
-                                     || (script == Script::Han && wordScript == Script::Kana);
+                || (script == Script::Han && wordScript == Script::Kana);
             if (wordScript != Script::None && script != wordScript && !kanaWithHan)
                 mixed = true;
             if (wordScript == Script::None || !kanaWithHan)

@@ -89,9 +89,8 @@ VolumeIdentifier volumeIdentifierFor(const std::string& title)
             text.replace(i, 2, QStringLiteral("_"));
     }
     VolumeIdentifier id;
-    const QString head = longestHead(text, [](const QString& candidate) {
-        return udfBytes(candidate) <= kVolumeIdentifierBytes;
-    });
+    const QString head =
+        longestHead(text, [](const QString& candidate) { return udfBytes(candidate) <= kVolumeIdentifierBytes; });
     id.cut = head.size() < text.size();
     id.udf = head.toStdString();
     id.iso = isoVolumeIdentifier(id.udf, kIsoFallback);

@@ -25,9 +25,9 @@ std::string fittedName(const std::string& prefix, const std::string& text, const
 std::string trackFileName(size_t number, size_t total, const std::string& title);
 
 struct VolumeIdentifier {
-    std::string udf;    // the disc title, cut to what the UDF field holds
-    std::string iso;    // its ISO 9660 form (A-Z, 0-9, "_"; "DSD_DISC" when none is left)
-    bool cut = false;   // the UDF form lost characters at its end
+    std::string udf;  // the disc title, cut to what the UDF field holds
+    std::string iso;  // its ISO 9660 form (A-Z, 0-9, "_"; "DSD_DISC" when none is left)
+    bool cut = false; // the UDF form lost characters at its end
 };
 
 // The UDF volume identifier holds 30 characters of Latin-1, or 15 when the

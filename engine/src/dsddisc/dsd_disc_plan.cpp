@@ -18,7 +18,10 @@ namespace {
 constexpr uint64_t kSector = 2048;
 constexpr size_t kMaxTracks = 999; // three-digit name prefixes
 
-uint64_t sectors(uint64_t bytes) { return (bytes + kSector - 1) / kSector; }
+uint64_t sectors(uint64_t bytes)
+{
+    return (bytes + kSector - 1) / kSector;
+}
 
 std::string dateText(const DiscDate& date)
 {
@@ -159,8 +162,8 @@ std::string playlistText(const DsdDiscPlan& plan, size_t tracks)
     std::string text = "#OVP 1\n#TITLE " + oneLine(plan.title) + "\n";
     for (size_t i = 0; i < tracks && i < plan.files.size(); ++i) {
         const DsdDiscFile& file = plan.files[i];
-        text += "#TRACK " + std::to_string(i + 1) + "|" + oneLine(file.tag.title) + "|" + oneLine(file.tag.artist)
-                + "\n";
+        text +=
+            "#TRACK " + std::to_string(i + 1) + "|" + oneLine(file.tag.title) + "|" + oneLine(file.tag.artist) + "\n";
         text += rootPath(plan, file) + "\n";
     }
     return text;

@@ -97,7 +97,7 @@ bool DsdDiscWriter::writeTrack(const DsdDiscFile& file, std::string& error)
     }
     if (delivered != expected) {
         m_inputError = file.track->path + ": delivered " + std::to_string(delivered) + " bytes of audio, "
-                       + std::to_string(expected) + " expected";
+            + std::to_string(expected) + " expected";
         return true;
     }
     signal::DsdFileText text;
@@ -133,7 +133,7 @@ bool DsdDiscWriter::writePlaylistAndFileSystem(size_t tracks)
         return false;
     }
     return m_file.append(bridge.tail.data(), bridge.tail.size())
-           && m_file.writeAt(uint64_t(kBridgeFirstSector) * kSector, bridge.front.data(), bridge.front.size());
+        && m_file.writeAt(uint64_t(kBridgeFirstSector) * kSector, bridge.front.data(), bridge.front.size());
 }
 
 WriteResult DsdDiscWriter::run()
@@ -173,8 +173,7 @@ WriteResult DsdDiscWriter::run()
 
 } // namespace
 
-WriteResult writeDsdDisc(const DsdDiscPlan& plan, const std::string& outputPath,
-                         const WriteObserver& observer)
+WriteResult writeDsdDisc(const DsdDiscPlan& plan, const std::string& outputPath, const WriteObserver& observer)
 {
     DsdDiscWriter writer(plan, outputPath, observer);
     return writer.run();

@@ -17,7 +17,6 @@ namespace orvi::engine::dsddisc {
 // finished tracks (status Stopped); output faults give OutputFailed, a track
 // that cannot be read InvalidInput, and nothing is left under OUTPUT.
 // The plan's tracks are read through their sources.
-WriteResult writeDsdDisc(const DsdDiscPlan& plan, const std::string& outputPath,
-                         const WriteObserver& observer);
+WriteResult writeDsdDisc(const DsdDiscPlan& plan, const std::string& outputPath, const WriteObserver& observer);
 
 } // namespace orvi::engine::dsddisc

@@ -39,15 +39,13 @@ std::vector<uint8_t> plainFrame(std::span<const uint8_t> dsd);
 
 // Encodes one frame (`dsd.size()` == frameDsdBytes(channelCount)); returns
 // the coded frame, or the plain frame where that is smaller.
-std::vector<uint8_t> encodeFrame(std::span<const uint8_t> dsd, int channelCount,
-                                 const EncodeOptions& options);
+std::vector<uint8_t> encodeFrame(std::span<const uint8_t> dsd, int channelCount, const EncodeOptions& options);
 
 // Decodes one frame of exactly `frame.size()` bytes into `dsd`
 // (frameDsdBytes(channelCount) bytes). On a damaged frame returns false and
 // sets `error` to what is wrong (without file or frame number: the caller
 // adds them).
-bool decodeFrame(std::span<const uint8_t> frame, int channelCount, std::span<uint8_t> dsd,
-                 std::string& error);
+bool decodeFrame(std::span<const uint8_t> frame, int channelCount, std::span<uint8_t> dsd, std::string& error);
 
 // Encodes a stream of frames on worker threads and hands the results back
 // in submission order, on the thread that calls submit()/finish(). At most a

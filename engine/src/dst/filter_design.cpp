@@ -24,7 +24,8 @@ constexpr int kMaxCoefficient = 255;
 #if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
 __attribute__((target_clones("popcnt", "default")))
 #endif
-Autocorrelation autocorrelation(const ChannelBits& bits, int maxLag)
+Autocorrelation
+autocorrelation(const ChannelBits& bits, int maxLag)
 {
     Autocorrelation r{};
     ChannelBits later{}; // the bits moved bitShift places later, word-aligned

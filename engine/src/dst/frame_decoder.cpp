@@ -140,9 +140,9 @@ bool decodeFrame(std::span<const uint8_t> frame, int channelCount, std::span<uin
     if (frame[0] & 0x80)
         return decodeCoded(frame, channelCount, dsd, error);
     if (frame[0] != 0x00 || frame.size() != dsd.size() + 1) {
-        error = frame[0] != 0x00 ? "a plain frame's first byte is not 0"
-                                 : "a plain frame of " + std::to_string(frame.size()) + " bytes, not "
-                + std::to_string(dsd.size() + 1);
+        error = frame[0] != 0x00
+            ? "a plain frame's first byte is not 0"
+            : "a plain frame of " + std::to_string(frame.size()) + " bytes, not " + std::to_string(dsd.size() + 1);
         return false;
     }
     std::memcpy(dsd.data(), frame.data() + 1, dsd.size());

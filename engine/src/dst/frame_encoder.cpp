@@ -117,8 +117,8 @@ std::vector<ChannelPlan> planChannels(std::span<const uint8_t> dsd, int channelC
             counts[0].add(plans[size_t(ch)].counts[0]);
             counts[1].add(plans[size_t(ch)].counts[1]);
         }
-        TableChoice choice = options.simpleStrategy ? fullLengthTable(counts[1])
-                                                    : chooseTable(counts[0], counts[1], group.filter.order);
+        TableChoice choice =
+            options.simpleStrategy ? fullLengthTable(counts[1]) : chooseTable(counts[0], counts[1], group.filter.order);
         for (const int ch : group.members) {
             plans[size_t(ch)].choice = choice;
             choice.bits = 0.0; // the group's bits are all in its first channel's estimate
@@ -160,10 +160,10 @@ std::vector<uint8_t> encodeFrame(std::span<const uint8_t> dsd, int channelCount,
     double estimate = 0.0;
     for (int ch = 0; ch < channelCount; ++ch) {
         ChannelPlan& plan = plans[size_t(ch)];
-        const auto same = options.simpleStrategy
-            ? distinct.end()
-            : std::find_if(distinct.begin(), distinct.end(),
-                           [&](int other) { return sameCoding(plans[size_t(other)], plan); });
+        const auto same =
+            options.simpleStrategy ? distinct.end() : std::find_if(distinct.begin(), distinct.end(), [&](int other) {
+                return sameCoding(plans[size_t(other)], plan);
+            });
         plan.shared = int(same - distinct.begin());
         if (same == distinct.end()) {
             distinct.push_back(ch);

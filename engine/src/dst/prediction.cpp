@@ -4,8 +4,7 @@
 
 namespace orvi::engine::dst {
 
-PredictionTables::PredictionTables(const Filter& filter)
-    : m_groups((filter.order + 7) / 8), m_tables(size_t(m_groups))
+PredictionTables::PredictionTables(const Filter& filter) : m_groups((filter.order + 7) / 8), m_tables(size_t(m_groups))
 {
     for (int g = 0; g < m_groups; ++g) {
         for (int history = 0; history < 256; ++history) {
@@ -56,7 +55,8 @@ void predictAll(const PredictionTables& tables, const ChannelBits& bits, std::sp
     const int groups = tables.groups();
     int g = 0;
     for (; g + 4 <= groups; g += 4) {
-        const auto &t0 = tables.group(g), &t1 = tables.group(g + 1), &t2 = tables.group(g + 2), &t3 = tables.group(g + 3);
+        const auto &t0 = tables.group(g), &t1 = tables.group(g + 1), &t2 = tables.group(g + 2),
+                   &t3 = tables.group(g + 3);
         const uint8_t* h0 = window.data() + kHistoryBits - 8 * g;
         const uint8_t *h1 = h0 - 8, *h2 = h0 - 16, *h3 = h0 - 24;
         for (size_t t = 0; t < total.size(); ++t)

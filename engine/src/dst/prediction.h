@@ -19,7 +19,7 @@ inline constexpr int kChannelFrameBits = int(kBytesPerChannelFrame) * 8; // 3763
 inline constexpr int kChannelFrameWords = kChannelFrameBits / 64;        // 588
 
 struct Filter {
-    int order = 1;                          // 1..128
+    int order = 1;                                       // 1..128
     std::array<int, kMaxPredictionOrder> coefficients{}; // -256..255; zero past `order`
 };
 

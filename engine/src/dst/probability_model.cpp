@@ -51,7 +51,8 @@ std::pair<ProbabilityTable, double> bestTable(const BinCounts& counts)
         const uint32_t total = counts.total[size_t(i)];
         // An empty bin repeats its neighbour, which codes in the fewest bits.
         entry[size_t(i)] = total ? bestProbability(total, counts.wrong[size_t(i)]) : i ? entry[size_t(i - 1)] : 128;
-        ownBits[size_t(i + 1)] = ownBits[size_t(i)] + (total ? binBits(total, counts.wrong[size_t(i)], entry[size_t(i)]) : 0.0);
+        ownBits[size_t(i + 1)] =
+            ownBits[size_t(i)] + (total ? binBits(total, counts.wrong[size_t(i)], entry[size_t(i)]) : 0.0);
     }
 
     const TableCostModel tableCosts(entry);

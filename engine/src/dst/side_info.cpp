@@ -10,10 +10,10 @@ namespace {
 
 // What one kind of value list (filter or table) looks like in the frame.
 struct ValueKind {
-    int lengthBits;   // order - 1 or length - 1
-    int rawBits;      // one raw value
-    int rawOffset;    // subtracted before writing a raw value
-    int maxRiceM;     // the largest Rice parameter the reference tools use
+    int lengthBits;    // order - 1 or length - 1
+    int rawBits;       // one raw value
+    int rawOffset;     // subtracted before writing a raw value
+    int maxRiceM;      // the largest Rice parameter the reference tools use
     int weights[3][3]; // CCP predictor weights for methods 0..2
 };
 
@@ -136,7 +136,8 @@ bool readValues(BitReader& in, const ValueKind& kind, std::vector<int>& values, 
             unsigned zeros = 0;
             while (!in.bit()) {
                 if (++zeros > kMaxRiceZeros || in.pastEnd()) {
-                    error = in.pastEnd() ? "the frame ends inside its header" : std::string(what) + " has a broken Rice code";
+                    error = in.pastEnd() ? "the frame ends inside its header"
+                                         : std::string(what) + " has a broken Rice code";
                     return false;
                 }
             }
@@ -170,7 +171,8 @@ TableCostModel::TableCostModel(std::span<const int> entries) : m_entries(entries
             for (size_t j = 0; j < entries.size(); ++j) {
                 const bool residual = j > size_t(method);
                 prefix[j + 1] = prefix[j]
-                    + (residual ? uint32_t(riceBits(entries[j] + ccpPrediction(kTableKind, method, entries, j), m)) : 0);
+                    + (residual ? uint32_t(riceBits(entries[j] + ccpPrediction(kTableKind, method, entries, j), m))
+                                : 0);
             }
         }
     }

@@ -60,7 +60,7 @@ public:
         const uint64_t expected = track.source->sampleCount() / 8 * uint64_t(track.source->channelCount());
         if (delivered != expected)
             return track.path + ": delivered " + std::to_string(delivered) + " bytes of audio, "
-                   + std::to_string(expected) + " expected";
+                + std::to_string(expected) + " expected";
         return {};
     }
 

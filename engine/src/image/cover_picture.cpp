@@ -13,10 +13,7 @@ constexpr qint64 kMaxCoverBytes = 16 * 1024 * 1024;
 
 } // namespace
 
-CoverPicture::CoverPicture(const std::string& path)
-    : m_file(QString::fromStdString(path))
-{
-}
+CoverPicture::CoverPicture(const std::string& path) : m_file(QString::fromStdString(path)) {}
 
 std::unique_ptr<CoverPicture> CoverPicture::open(const std::string& path, std::string& problem)
 {

@@ -37,17 +37,17 @@ void checkDiscFields(const DiscContent& disc, std::vector<std::string>& errors)
     if (disc.catalogNumber.size() > 16)
         errors.push_back("--catalog: \"" + disc.catalogNumber + "\" has " + std::to_string(disc.catalogNumber.size())
                          + " characters, at most 16 fit");
-    if (std::any_of(disc.catalogNumber.begin(), disc.catalogNumber.end(),
-                    [](char c) { return c < 0x20 || c > 0x7e; }))
+    if (std::any_of(disc.catalogNumber.begin(), disc.catalogNumber.end(), [](char c) { return c < 0x20 || c > 0x7e; }))
         errors.push_back("--catalog: \"" + disc.catalogNumber
                          + "\" may hold only ISO 646 characters (letters, digits, punctuation)");
     if (disc.genreIndex > kGeneralGenreCount)
-        errors.push_back("--genre: index " + std::to_string(disc.genreIndex)
-                         + " is not in the General genre table (1.." + std::to_string(kGeneralGenreCount) + ")");
+        errors.push_back("--genre: index " + std::to_string(disc.genreIndex) + " is not in the General genre table (1.."
+                         + std::to_string(kGeneralGenreCount) + ")");
     if (disc.discTotal < 1)
         errors.push_back("--disc-total: must be 1..65535");
     if (disc.discNumber < 1 || disc.discNumber > disc.discTotal)
-        errors.push_back("--disc: " + std::to_string(disc.discNumber) + " must be 1.." + std::to_string(disc.discTotal));
+        errors.push_back("--disc: " + std::to_string(disc.discNumber) + " must be 1.."
+                         + std::to_string(disc.discTotal));
     if (disc.date.month > 12 || disc.date.day > 31 || (disc.date.day != 0 && disc.date.month == 0)
         || (disc.date.year == 0 && (disc.date.month != 0 || disc.date.day != 0)))
         errors.push_back("--date: not a calendar date");
@@ -74,9 +74,10 @@ void checkArea(const std::vector<DiscTrack>& tracks, bool multichannel, size_t n
             errors.push_back(label + ": " + track.path + ": " + std::to_string(channels)
                              + "-channel audio, the multichannel area takes 5 or 6 channels");
         else if (channels != areaChannels)
-            errors.push_back(label + ": " + track.path + ": " + std::to_string(channels)
-                             + " channels, but the multichannel area has " + std::to_string(areaChannels)
-                             + " (the first multichannel track's count): one disc takes 5- or 6-channel tracks, not both");
+            errors.push_back(
+                label + ": " + track.path + ": " + std::to_string(channels)
+                + " channels, but the multichannel area has " + std::to_string(areaChannels)
+                + " (the first multichannel track's count): one disc takes 5- or 6-channel tracks, not both");
         if (!track.text.isrc.empty() && !isIsrc(track.text.isrc))
             errors.push_back(label + " ISRC: \"" + track.text.isrc
                              + "\" is not an ISRC (2 letters, 3 letters or digits, 7 digits)");
@@ -91,8 +92,7 @@ void checkTracks(const DiscContent& disc, std::vector<std::string>& errors)
     checkArea(disc.multichannelTracks, true, disc.stereoTracks.size(), errors);
 }
 
-AreaPlan planArea(const std::vector<DiscTrack>& tracks, bool dst, const EncodedDiscText& text,
-                  const TrackItems& items)
+AreaPlan planArea(const std::vector<DiscTrack>& tracks, bool dst, const EncodedDiscText& text, const TrackItems& items)
 {
     AreaPlan area;
     if (tracks.empty())
@@ -156,7 +156,7 @@ DiscPlan planDisc(const DiscContent& disc, std::vector<std::string>& errors, std
     plan.imageBytes = (uint64_t(sacd::kStereoAreaLsn) + 2ull * plan.stereo.tocSectors
                        + trackAreaSectors(plan.stereo, disc.dst) + 2ull * plan.multichannel.tocSectors
                        + trackAreaSectors(plan.multichannel, disc.dst) + coverSectors + bridgeSectors)
-                      * sacd::kSectorSize;
+        * sacd::kSectorSize;
     checkCapacity(plan.imageBytes, errors, warnings);
     return plan;
 }

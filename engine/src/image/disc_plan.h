@@ -14,7 +14,7 @@
 namespace orvi::engine {
 
 struct AreaPlan {
-    uint32_t tocSectors = 0;           // for all tracks (0: no such area); a stopped disc keeps it
+    uint32_t tocSectors = 0; // for all tracks (0: no such area); a stopped disc keeps it
     bool dst = false;
     int channelCount = 0;
     std::vector<uint64_t> trackFrames; // audio frames per track, at least 1 s

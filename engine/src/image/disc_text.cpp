@@ -34,7 +34,10 @@ ResolvedTrackText resolveTrackText(const DiscTrack& track, const AlbumText& albu
 }
 
 // A text from a CUE sheet or a tag is named by where it stands.
-std::string named(const std::string& origin, const std::string& option) { return origin.empty() ? option : origin; }
+std::string named(const std::string& origin, const std::string& option)
+{
+    return origin.empty() ? option : origin;
+}
 
 std::string encoded(const DiscCharset& charset, const std::string& utf8)
 {
@@ -53,8 +56,8 @@ DiscTextResult encodeDiscText(const DiscContent& disc)
     const std::string copyright = withoutControlCharacters(album.copyright);
     // Readers show the area description as the area's heading: the work and
     // who made it.
-    const std::string description = withoutControlCharacters(
-        joinNonEmpty({album.album, album.composer, album.conductor, album.orchestra}, " / "));
+    const std::string description =
+        withoutControlCharacters(joinNonEmpty({album.album, album.composer, album.conductor, album.orchestra}, " / "));
 
     std::vector<LabelledText> texts = {
         {named(album.origins.title, "--album"), title},

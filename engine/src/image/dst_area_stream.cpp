@@ -43,11 +43,11 @@ uint8_t channelBits(int channels)
 } // namespace
 
 DstAreaStream::DstAreaStream(ImageFile& file, int channelCount, uint64_t plannedFrames)
-    : m_writer(file, kBufferSectors * sacd::kSectorSize, kBufferCount)
-    , m_channelCount(channelCount)
-    , m_maxFrameSectors(channelCount == 2 ? 7 : channelCount == 5 ? 14 : 16)
-    , m_buffer(m_writer.takeBuffer())
-    , m_step(accessStep(plannedFrames))
+    : m_writer(file, kBufferSectors * sacd::kSectorSize, kBufferCount), m_channelCount(channelCount),
+      m_maxFrameSectors(channelCount == 2       ? 7
+                            : channelCount == 5 ? 14
+                                                : 16),
+      m_buffer(m_writer.takeBuffer()), m_step(accessStep(plannedFrames))
 {
 }
 

@@ -85,16 +85,17 @@ private:
         bool writeFailed = false;
         std::unique_ptr<dst::FrameEncoderPool> pool;
         if (!m_options.plainFrames)
-            pool = std::make_unique<dst::FrameEncoderPool>(
-                m_channels, dst::EncodeOptions{m_options.maxOrder}, [&](std::vector<uint8_t>&& frame) {
-                    writeFailed = !place(frame);
-                    return !writeFailed;
-                });
+            pool = std::make_unique<dst::FrameEncoderPool>(m_channels, dst::EncodeOptions{m_options.maxOrder},
+                                                           [&](std::vector<uint8_t>&& frame) {
+                                                               writeFailed = !place(frame);
+                                                               return !writeFailed;
+                                                           });
         uint64_t delivered = 0;
         int64_t got = 1;
         while (got > 0) {
             size_t filled = 0;
-            while (filled < frameBytes && (got = track.source->read(dsd.data() + filled, frameBytes - filled, inputError)) > 0)
+            while (filled < frameBytes
+                   && (got = track.source->read(dsd.data() + filled, frameBytes - filled, inputError)) > 0)
                 filled += size_t(got);
             if (got < 0 || filled == 0)
                 break;

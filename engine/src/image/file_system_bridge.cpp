@@ -22,9 +22,9 @@ constexpr uint32_t kTerminatorLsn = 17;
 constexpr uint32_t kLittlePathTableLsn = 21;
 constexpr uint32_t kBigPathTableLsn = 22;
 constexpr uint32_t kRootDirectoryLsn = 23;
-constexpr uint32_t kIsoDirectoriesEndLsn = 64; // the UDF volume descriptors follow
+constexpr uint32_t kIsoDirectoriesEndLsn = 64;      // the UDF volume descriptors follow
 constexpr uint64_t kMaxExtentBytes = 0xFFFFF800ull; // largest multiple of 2048 below 4 GiB
-constexpr size_t kMaxIsoName = 30; // level 2, without ";1"
+constexpr size_t kMaxIsoName = 30;                  // level 2, without ";1"
 
 struct Timestamp {
     QDateTime utc = imageCreationTime();
@@ -77,7 +77,6 @@ std::string distinctIsoName(std::string name, std::vector<std::string>& taken)
     taken.push_back(name);
     return name;
 }
-
 
 void putRecordingDate(ByteWriter& out, size_t at, const Timestamp& time)
 {
@@ -295,8 +294,8 @@ BridgeSectors buildFileSystemBridge(BridgeVolume volume)
     auto sector = [&](uint32_t lsn) {
         return result.front.data() + size_t(lsn - kBridgeFirstSector) * sacd::kSectorSize;
     };
-    putPrimaryDescriptor(sector(kPrimaryDescriptorLsn), volume, directories[0].records[0],
-                         uint32_t(littleTable.size()), time);
+    putPrimaryDescriptor(sector(kPrimaryDescriptorLsn), volume, directories[0].records[0], uint32_t(littleTable.size()),
+                         time);
     ByteWriter terminator(sector(kTerminatorLsn));
     terminator.u8(0, 255);
     terminator.bytes(1, "CD001");

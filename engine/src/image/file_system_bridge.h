@@ -27,10 +27,10 @@ struct BridgeDirectory {
 };
 
 struct BridgeVolume {
-    std::string volumeId;   // UTF-8 (ISO 9660 keeps only d-characters of it)
+    std::string volumeId;            // UTF-8 (ISO 9660 keeps only d-characters of it)
     std::string fallbackId = "SACD"; // for a volume identifier without any
-    uint32_t dataEndLsn = 0; // first sector after every file's data
-    uint32_t volumeSectors = 0; // set by the bridge: the data plus its own structures after it
+    uint32_t dataEndLsn = 0;         // first sector after every file's data
+    uint32_t volumeSectors = 0;      // set by the bridge: the data plus its own structures after it
     BridgeDirectory root;
 };
 

@@ -20,10 +20,7 @@ std::filesystem::path fsPath(const std::string& utf8)
 
 } // namespace
 
-ImageFile::ImageFile(std::string outputPath)
-    : m_outputPath(std::move(outputPath))
-{
-}
+ImageFile::ImageFile(std::string outputPath) : m_outputPath(std::move(outputPath)) {}
 
 ImageFile::~ImageFile()
 {
@@ -61,8 +58,10 @@ bool ImageFile::stillOurs() const
 {
 #ifndef _WIN32
     // Whatever now carries our temporary name must be the file we wrote.
-    struct stat opened {};
-    struct stat named {};
+    struct stat opened {
+    };
+    struct stat named {
+    };
     if (::fstat(m_file.handle(), &opened) != 0 || ::stat(m_partPath.c_str(), &named) != 0)
         return false;
     return opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
@@ -98,8 +97,10 @@ bool ImageFile::commit()
     if (!m_file.flush())
         return fail("cannot write");
     if (!stillOurs()) {
-        m_error = "the temporary image " + m_partPath + " was replaced or removed by another program while "
-                  "it was written; " + m_outputPath + " was left as it was";
+        m_error = "the temporary image " + m_partPath
+            + " was replaced or removed by another program while "
+              "it was written; "
+            + m_outputPath + " was left as it was";
         m_file.close();
         m_created = false; // not ours to remove
         return false;

@@ -2,8 +2,8 @@
 
 // The image being written: a temporary file of its own beside OUTPUT
 // ("OUTPUT.<random>.part", created exclusively), renamed over OUTPUT only once
-// complete, and only while that name still holds the file this run wrote. Every failure keeps a message that says what went wrong (disk
-// full, permission, ...), and a file that is not committed is removed.
+// complete, and only while that name still holds the file this run wrote. Every failure keeps a message that says what
+// went wrong (disk full, permission, ...), and a file that is not committed is removed.
 
 #include <QFile>
 

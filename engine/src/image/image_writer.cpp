@@ -38,10 +38,14 @@ class ImageWriter
 {
 public:
     ImageWriter(DiscContent& disc, DiscPlan plan, const std::string& outputPath, const WriteObserver& observer)
-        : m_disc(disc), m_file(outputPath), m_observer(observer), m_plan(std::move(plan))
-        , m_areas{AreaSlot{&disc.stereoTracks, &m_plan.stereo, &m_plan.text.tracks, {}, "stereo"},
-                  AreaSlot{&disc.multichannelTracks, &m_plan.multichannel, &m_plan.text.multichannelTracks, {},
-                           "multichannel"}}
+        : m_disc(disc), m_file(outputPath), m_observer(observer),
+          m_plan(std::move(plan)), m_areas{
+                                       AreaSlot{&disc.stereoTracks, &m_plan.stereo, &m_plan.text.tracks, {}, "stereo"},
+                                       AreaSlot{&disc.multichannelTracks,
+                                                &m_plan.multichannel,
+                                                &m_plan.text.multichannelTracks,
+                                                {},
+                                                "multichannel"}}
     {
     }
 
@@ -189,7 +193,7 @@ bool ImageWriter::writeArea(AreaSlot& area, AreaRun& run, std::string& inputErro
 
     const std::vector<uint8_t> toc = buildAreaToc(m_disc, m_plan.text, placement, *area.tracks, *area.items);
     return m_file.append(toc.data(), toc.size())
-           && m_file.writeAt(uint64_t(placement.toc1Lsn) * sacd::kSectorSize, toc.data(), toc.size());
+        && m_file.writeAt(uint64_t(placement.toc1Lsn) * sacd::kSectorSize, toc.data(), toc.size());
 }
 
 bool ImageWriter::writeCoverAndBridge(uint32_t endLsn)
@@ -198,7 +202,7 @@ bool ImageWriter::writeCoverAndBridge(uint32_t endLsn)
     volume.volumeId = m_disc.text.album;
     for (size_t copy = 0; copy < sacd::kMasterTocLsn.size(); ++copy) {
         volume.root.files.push_back({"MASTER" + std::to_string(copy + 1) + ".TOC", sacd::kMasterTocLsn[copy],
-                                    uint64_t(sacd::kMasterTocSectors) * sacd::kSectorSize});
+                                     uint64_t(sacd::kMasterTocSectors) * sacd::kSectorSize});
     }
     if (m_cover) {
         std::string problem;
@@ -244,7 +248,7 @@ bool ImageWriter::writeCoverAndBridge(uint32_t endLsn)
         return true;
     }
     return m_file.append(bridge.tail.data(), bridge.tail.size())
-           && m_file.writeAt(uint64_t(kBridgeFirstSector) * sacd::kSectorSize, bridge.front.data(), bridge.front.size());
+        && m_file.writeAt(uint64_t(kBridgeFirstSector) * sacd::kSectorSize, bridge.front.data(), bridge.front.size());
 }
 
 WriteResult ImageWriter::run()

@@ -16,10 +16,10 @@ inline constexpr uint8_t kFormatVersionMajor = 1;
 inline constexpr uint8_t kFormatVersionMinor = 20;
 inline constexpr uint32_t kMaxTracks = 255;
 
-inline constexpr uint32_t kStereoFrameBytes = 9408;     // 1/75 s, 2 channels
+inline constexpr uint32_t kStereoFrameBytes = 9408; // 1/75 s, 2 channels
 inline constexpr uint32_t kFramesPerBlock = 3;
 inline constexpr uint32_t kSectorsPerBlock = 14;
-inline constexpr uint32_t kAudioOffset = 32;            // audio at 32..2047 of every sector
+inline constexpr uint32_t kAudioOffset = 32; // audio at 32..2047 of every sector
 inline constexpr uint32_t kAudioBytesPerSector = kSectorSize - kAudioOffset;
 inline constexpr uint32_t kFixedFormatByteRate = 716800; // 14 sectors per 3 frames
 inline constexpr uint8_t kDsdSilence = 0x69;

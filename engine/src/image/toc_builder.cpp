@@ -160,9 +160,9 @@ std::vector<std::string> textLimitProblems(const EncodedDiscText& text)
     const size_t master = stringsBytes(masterStrings(text), text);
     const size_t masterRoom = sacd::kSectorSize - kMasterTextStringsOffset;
     if (master > masterRoom) {
-        problems.push_back("--album, --artist, --label, --copyright: " + std::to_string(master) + " bytes in "
-                           + charset + " (stored twice, for album and disc), at most "
-                           + std::to_string(masterRoom) + " fit in the disc text");
+        problems.push_back("--album, --artist, --label, --copyright: " + std::to_string(master) + " bytes in " + charset
+                           + " (stored twice, for album and disc), at most " + std::to_string(masterRoom)
+                           + " fit in the disc text");
     }
     const size_t area = stringsBytes({&text.areaDescription, &text.areaCopyright}, text);
     const size_t areaRoom = sacd::kSectorSize - kAreaTextStringsOffset;

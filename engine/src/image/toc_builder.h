@@ -21,8 +21,8 @@ struct TrackPlacement {
 
 struct AreaPlacement {
     int channelCount = 2;
-    bool dst = false;             // DST-coded (flexible format) rather than plain 3-in-14
-    uint32_t maxByteRate = 0;     // DST only: measured over the frames written
+    bool dst = false;                // DST-coded (flexible format) rather than plain 3-in-14
+    uint32_t maxByteRate = 0;        // DST only: measured over the frames written
     std::vector<uint8_t> accessList; // DST only: its 32 sectors
     uint32_t toc1Lsn = 0;
     uint32_t toc2Lsn = 0;

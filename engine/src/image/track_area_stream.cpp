@@ -18,8 +18,7 @@ constexpr uint64_t kNoDummyYet = std::numeric_limits<uint64_t>::max();
 } // namespace
 
 TrackAreaStream::TrackAreaStream(ImageFile& file)
-    : m_writer(file, kBufferSectors * sacd::kSectorSize, kBufferCount)
-    , m_buffer(m_writer.takeBuffer())
+    : m_writer(file, kBufferSectors * sacd::kSectorSize, kBufferCount), m_buffer(m_writer.takeBuffer())
 {
 }
 

@@ -51,9 +51,9 @@ private:
     bool audioPlaced(size_t size);
 
     WriteBehind m_writer;
-    uint8_t* m_buffer = nullptr; // whole sectors from m_writer, every byte written before use
-    size_t m_sectorInBuffer = 0;   // sector being filled
-    uint32_t m_fillInSector = 0;   // audio bytes already in it
+    uint8_t* m_buffer = nullptr;        // whole sectors from m_writer, every byte written before use
+    size_t m_sectorInBuffer = 0;        // sector being filled
+    uint32_t m_fillInSector = 0;        // audio bytes already in it
     uint64_t m_firstBufferedSector = 0; // Track Area index of m_buffer's sector 0
     uint64_t m_audioBytes = 0;
 };

@@ -13,21 +13,29 @@ namespace orvi::engine {
 namespace {
 
 constexpr uint32_t kSector = sacd::kSectorSize;
-constexpr uint32_t kRecognitionLsn = 18;         // BEA01, NSR02, TEA01 after the ISO 9660 terminator
+constexpr uint32_t kRecognitionLsn = 18; // BEA01, NSR02, TEA01 after the ISO 9660 terminator
 constexpr uint32_t kMainSequenceLsn = 64;
 constexpr uint32_t kReserveSequenceLsn = 80;
 constexpr uint32_t kSequenceSectors = 16;
 constexpr uint32_t kIntegrityLsn = 96;
 constexpr uint32_t kPartitionStartLsn = kUdfAnchorLsn + 1;
-constexpr uint32_t kMaxExtent = 0x3FFFF800;      // largest sector multiple a 30-bit extent length holds
-constexpr uint16_t kDescriptorVersion = 2;       // NSR02: UDF 1.02
+constexpr uint32_t kMaxExtent = 0x3FFFF800; // largest sector multiple a 30-bit extent length holds
+constexpr uint16_t kDescriptorVersion = 2;  // NSR02: UDF 1.02
 constexpr uint16_t kUdfRevision = 0x0102;
 constexpr size_t kMaxIdentifier = 255; // bytes of a file identifier, its compression id included
 
 enum Tag : uint16_t {
-    PrimaryVolume = 1, Anchor = 2, ImplementationUse = 4, Partition = 5, LogicalVolume = 6,
-    UnallocatedSpace = 7, Terminating = 8, Integrity = 9,
-    FileSet = 256, FileIdentifier = 257, FileEntry = 261,
+    PrimaryVolume = 1,
+    Anchor = 2,
+    ImplementationUse = 4,
+    Partition = 5,
+    LogicalVolume = 6,
+    UnallocatedSpace = 7,
+    Terminating = 8,
+    Integrity = 9,
+    FileSet = 256,
+    FileIdentifier = 257,
+    FileEntry = 261,
 };
 
 // CRC-ITU-T (x^16 + x^12 + x^5 + 1), initial value 0, as the descriptor tags use.
@@ -126,7 +134,10 @@ size_t identifierBytes(const std::string& name)
     return (raw + 3) / 4 * 4;
 }
 
-uint32_t sectorsFor(uint64_t bytes) { return uint32_t((bytes + kSector - 1) / kSector); }
+uint32_t sectorsFor(uint64_t bytes)
+{
+    return uint32_t((bytes + kSector - 1) / kSector);
+}
 
 // A directory of the tail: its file entry, then its identifiers' blocks
 // (logical blocks from the partition start).
@@ -326,9 +337,9 @@ void putVolumeSequence(std::vector<uint8_t>& front, uint32_t firstLsn, const Bri
         ByteWriter out(d);
         out.le32(16, sequence++);
         putDString(out, 24, 32, volumeId);
-        out.le16(56, 1);  // volume sequence number
+        out.le16(56, 1); // volume sequence number
         out.le16(58, 1);
-        out.le16(60, 2);  // interchange level
+        out.le16(60, 2); // interchange level
         out.le16(62, 2);
         out.le32(64, 1);
         out.le32(68, 1);
@@ -401,8 +412,8 @@ void putIntegrity(std::vector<uint8_t>& front, const TailPlan& plan, const QDate
     out.le64(40, 16 + plan.fileCount + directories - 1); // next unique id
     out.le32(72, 1);
     out.le32(76, 46);
-    out.le32(80, 0);                                      // free space
-    out.le32(84, plan.anchorLsn - kPartitionStartLsn);    // partition size
+    out.le32(80, 0);                                   // free space
+    out.le32(84, plan.anchorLsn - kPartitionStartLsn); // partition size
     putEntityId(out, 88, "*Orvi Lathe");
     out.le32(120, plan.fileCount);
     out.le32(124, directories);

@@ -15,8 +15,14 @@ struct Placement {
 
 // The stereo IDs and the multichannel front IDs both mean left and right.
 constexpr std::array<Placement, 8> kPlacements{{
-    {"SLFT", 0, 0, 0}, {"SRGT", 1, 1, 1}, {"MLFT", 0, 0, 0}, {"MRGT", 1, 1, 1},
-    {"C   ", -1, 2, 2}, {"LFE ", -1, -1, 3}, {"LS  ", -1, 3, 4}, {"RS  ", -1, 4, 5},
+    {"SLFT", 0, 0, 0},
+    {"SRGT", 1, 1, 1},
+    {"MLFT", 0, 0, 0},
+    {"MRGT", 1, 1, 1},
+    {"C   ", -1, 2, 2},
+    {"LFE ", -1, -1, 3},
+    {"LS  ", -1, 3, 4},
+    {"RS  ", -1, 4, 5},
 }};
 
 int positionOf(std::string_view id, size_t channels)
@@ -38,8 +44,8 @@ std::optional<std::vector<uint8_t>> discChannelOrder(const std::vector<std::stri
         const int position = positionOf(id, ids.size());
         if (position < 0 || taken[size_t(position)]) {
             problem = "channel '" + id + "' cannot be placed on the disc with " + std::to_string(ids.size())
-                      + " channels (" + (position < 0 ? "unknown or not in this layout" : "named twice")
-                      + "); the channel list is ";
+                + " channels (" + (position < 0 ? "unknown or not in this layout" : "named twice")
+                + "); the channel list is ";
             for (size_t i = 0; i < ids.size(); ++i)
                 problem += (i ? ", '" : "'") + ids[i] + "'";
             return std::nullopt;

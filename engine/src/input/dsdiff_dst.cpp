@@ -38,8 +38,8 @@ public:
         while (m_position < m_end) {
             uint8_t header[kChunkHeaderSize];
             if (m_end - m_position < kChunkHeaderSize) {
-                error = "damaged: DST frame " + std::to_string(frameNumber) + ": "
-                        + bytesText(m_end - m_position) + " left in the 'DST ' chunk, too short for a chunk";
+                error = "damaged: DST frame " + std::to_string(frameNumber) + ": " + bytesText(m_end - m_position)
+                    + " left in the 'DST ' chunk, too short for a chunk";
                 return false;
             }
             if (!m_file.readAt(m_position, header, sizeof header, error))
@@ -48,7 +48,7 @@ public:
             const uint64_t dataOffset = m_position + kChunkHeaderSize;
             if (size > m_end - dataOffset) {
                 error = "truncated: DST frame " + std::to_string(frameNumber) + ": " + describeChunkId(header)
-                        + " chunk says " + bytesText(size) + ", only " + bytesText(m_end - dataOffset) + " follow";
+                    + " chunk says " + bytesText(size) + ", only " + bytesText(m_end - dataOffset) + " follow";
                 return false;
             }
             m_position = dataOffset + size + (size & 1);
@@ -69,10 +69,11 @@ private:
 class DstSource final : public DsdSource
 {
 public:
-    DstSource(std::unique_ptr<InputFile> file, std::vector<uint8_t> order, const DstSoundChunks& chunks, uint64_t frames)
-        : m_file(std::move(file)), m_channels(int(order.size())), m_frames(frames), m_walker(*m_file, chunks)
-        , m_dsd(dst::frameDsdBytes(m_channels)), m_dsdUsed(m_dsd.size())
-        , m_order(isIdentityOrder(order) ? std::vector<uint8_t>() : std::move(order))
+    DstSource(std::unique_ptr<InputFile> file, std::vector<uint8_t> order, const DstSoundChunks& chunks,
+              uint64_t frames)
+        : m_file(std::move(file)), m_channels(int(order.size())), m_frames(frames), m_walker(*m_file, chunks),
+          m_dsd(dst::frameDsdBytes(m_channels)), m_dsdUsed(m_dsd.size()),
+          m_order(isIdentityOrder(order) ? std::vector<uint8_t>() : std::move(order))
     {
     }
 
@@ -246,7 +247,8 @@ std::unique_ptr<DsdSource> openDstSound(std::unique_ptr<InputFile> file, std::ve
         if (index && !index->entry(seen - 1, offset, length, error))
             return refuse(error);
         // Writers differ on whether the offset names the chunk or its data.
-        if (index && (length != frame.size || (offset != frame.dataOffset && offset != frame.dataOffset - kChunkHeaderSize)))
+        if (index
+            && (length != frame.size || (offset != frame.dataOffset && offset != frame.dataOffset - kChunkHeaderSize)))
             return refuse("damaged: the 'DSTI' index puts " + name + " at byte " + std::to_string(offset) + " with "
                           + bytesText(length) + ", the file has it at byte " + std::to_string(frame.dataOffset)
                           + " with " + bytesText(frame.size));

@@ -94,7 +94,7 @@ private:
     uint64_t m_position = 0; // bytes handed out
     std::unique_ptr<uint8_t[]> m_buffer;
     size_t m_bufferStart = 0;
-    size_t m_bufferedBytes = 0; // read from the file, not yet handed out
+    size_t m_bufferedBytes = 0;         // read from the file, not yet handed out
     const std::vector<uint8_t> m_order; // file channel -> disc position; empty when already in order
 };
 
@@ -239,13 +239,12 @@ public:
             m_facts.sound = chunk;
             m_facts.dstSound = chunk.is("DST ");
         } else if (chunk.is("DIIN")) {
-            forEachChunk({chunk.dataOffset, chunk.dataOffset + chunk.size, "'DIIN' chunk"},
-                         [this](const Chunk& info) {
-                             if (info.is("DITI"))
-                                 m_facts.diinTitle = readCountedText(info);
-                             else if (info.is("DIAR"))
-                                 m_facts.diinArtist = readCountedText(info);
-                         });
+            forEachChunk({chunk.dataOffset, chunk.dataOffset + chunk.size, "'DIIN' chunk"}, [this](const Chunk& info) {
+                if (info.is("DITI"))
+                    m_facts.diinTitle = readCountedText(info);
+                else if (info.is("DIAR"))
+                    m_facts.diinArtist = readCountedText(info);
+            });
         } else if (chunk.is("ID3 ")) {
             m_facts.id3 = chunk;
         } else if (chunk.is("DSTI")) {
@@ -284,8 +283,8 @@ public:
                 return refuse("damaged header: 'CHNL' chunk size is " + std::to_string(chunk.size));
             const int channels = static_cast<int>(loadBigEndian(field, 2));
             if (chunk.size < 2 + 4 * uint64_t(channels))
-                return refuse("damaged header: 'CHNL' chunk of " + std::to_string(chunk.size)
-                              + " bytes cannot name " + std::to_string(channels) + " channels");
+                return refuse("damaged header: 'CHNL' chunk of " + std::to_string(chunk.size) + " bytes cannot name "
+                              + std::to_string(channels) + " channels");
             m_facts.channels = channels;
             std::vector<char> ids(size_t(channels) * 4);
             if (channels > 0 && read(chunk.dataOffset + 2, ids.data(), ids.size())) {
@@ -304,14 +303,15 @@ public:
     {
         uint8_t countField[4];
         if (chunk.size < 4 || !read(chunk.dataOffset, countField, 4)) {
-            m_track.warnings.push_back(m_file.path() + ": " + describeChunkId(chunk.id) + " text chunk is damaged; ignored");
+            m_track.warnings.push_back(m_file.path() + ": " + describeChunkId(chunk.id)
+                                       + " text chunk is damaged; ignored");
             return {};
         }
         const uint64_t count = loadBigEndian(countField, 4);
         if (count > chunk.size - 4 || count > kMaxTextChunkBytes) {
             m_track.warnings.push_back(m_file.path() + ": " + describeChunkId(chunk.id) + " text says "
-                                      + std::to_string(count) + " characters, its chunk holds "
-                                      + std::to_string(chunk.size - 4) + "; ignored");
+                                       + std::to_string(count) + " characters, its chunk holds "
+                                       + std::to_string(chunk.size - 4) + "; ignored");
             return {};
         }
         std::string raw(static_cast<size_t>(count), '\0');
@@ -333,8 +333,9 @@ public:
             return refuse("damaged header: no 'CHNL' (channels) chunk");
         const bool dst = m_facts.compression == "DST ";
         if (dst != m_facts.dstSound && m_facts.sound)
-            refuse("damaged: compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(m_facts.compression.data()))
-                   + " with a " + describeChunkId(m_facts.sound->id) + " sound data chunk");
+            refuse("damaged: compression type "
+                   + describeChunkId(reinterpret_cast<const uint8_t*>(m_facts.compression.data())) + " with a "
+                   + describeChunkId(m_facts.sound->id) + " sound data chunk");
         else if (!dst && m_facts.compression != "DSD ")
             refuse("compression type " + describeChunkId(reinterpret_cast<const uint8_t*>(m_facts.compression.data()))
                    + " is not supported (plain 'DSD ' expected)");
@@ -371,7 +372,7 @@ public:
         if (m_facts.id3) {
             if (m_facts.id3->size > kMaxTagBytes) {
                 m_track.warnings.push_back(m_file.path() + ": ID3v2 tag of " + std::to_string(m_facts.id3->size)
-                                          + " bytes is too large to read; in-file text ignored");
+                                           + " bytes is too large to read; in-file text ignored");
             } else {
                 std::vector<uint8_t> tag(static_cast<size_t>(m_facts.id3->size));
                 if (!tag.empty() && read(m_facts.id3->dataOffset, tag.data(), tag.size()))
@@ -387,9 +388,9 @@ public:
         m_track.channels = *m_facts.channels;
         m_track.sampleRate = *m_facts.sampleRate;
         m_track.sampleCount = dataBytes / channels * 8;
-        m_track.source = dstSource ? std::move(dstSource)
-                                  : std::make_unique<DsdiffSource>(std::move(file), std::move(*order),
-                                                                   m_facts.sound->dataOffset, dataBytes);
+        m_track.source = dstSource
+            ? std::move(dstSource)
+            : std::make_unique<DsdiffSource>(std::move(file), std::move(*order), m_facts.sound->dataOffset, dataBytes);
     }
 
 private:

@@ -34,9 +34,9 @@ inline __m128i reverseBitsInBytes(__m128i v)
 #ifdef ORVI_HAVE_AVX2_PATH
 __attribute__((target("avx2"))) inline __m256i reverseBitsInBytesAvx2(__m256i v)
 {
-    const __m256i reversedNibbles = _mm256_setr_epi8(0x0, 0x8, 0x4, 0xc, 0x2, 0xa, 0x6, 0xe, 0x1, 0x9, 0x5, 0xd, 0x3,
-                                                     0xb, 0x7, 0xf, 0x0, 0x8, 0x4, 0xc, 0x2, 0xa, 0x6, 0xe, 0x1, 0x9,
-                                                     0x5, 0xd, 0x3, 0xb, 0x7, 0xf);
+    const __m256i reversedNibbles =
+        _mm256_setr_epi8(0x0, 0x8, 0x4, 0xc, 0x2, 0xa, 0x6, 0xe, 0x1, 0x9, 0x5, 0xd, 0x3, 0xb, 0x7, 0xf, 0x0, 0x8, 0x4,
+                         0xc, 0x2, 0xa, 0x6, 0xe, 0x1, 0x9, 0x5, 0xd, 0x3, 0xb, 0x7, 0xf);
     const __m256i nibble = _mm256_set1_epi8(0x0f);
     const __m256i low = _mm256_shuffle_epi8(reversedNibbles, _mm256_and_si256(v, nibble));
     const __m256i high = _mm256_shuffle_epi8(reversedNibbles, _mm256_and_si256(_mm256_srli_epi16(v, 4), nibble));
@@ -57,7 +57,8 @@ __attribute__((target("avx2"))) size_t interleaveStereoAvx2(const uint8_t* left,
         const __m256i first = _mm256_unpacklo_epi8(l, r);
         const __m256i second = _mm256_unpackhi_epi8(l, r);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * i), _mm256_permute2x128_si256(first, second, 0x20));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * i + 32), _mm256_permute2x128_si256(first, second, 0x31));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * i + 32),
+                            _mm256_permute2x128_si256(first, second, 0x31));
     }
     return i;
 }

@@ -82,7 +82,7 @@ private:
     const uint64_t m_bytesPerChannel;
     const uint64_t m_dataBytes;
     const size_t m_blocksSize;
-    std::unique_ptr<uint8_t[]> m_blocks; // read before use; a short last group is zero-filled
+    std::unique_ptr<uint8_t[]> m_blocks;  // read before use; a short last group is zero-filled
     uint64_t m_delivered = 0;             // bytes per channel handed out
     uint64_t m_loadedFirst = 0;           // per-channel index of the first loaded byte
     uint64_t m_loadedBytesPerChannel = 0; // per channel, in m_blocks
@@ -152,7 +152,8 @@ void readDsf(std::unique_ptr<InputFile> file, OpenedTrack& track)
                       + std::to_string(kChannelsOfType[channelType]) + " channels, the header says "
                       + std::to_string(channels));
     if (dataChunkSize < kDataHeaderSize)
-        return refuse("damaged header: 'data' chunk size is " + std::to_string(dataChunkSize) + ", below its own header");
+        return refuse("damaged header: 'data' chunk size is " + std::to_string(dataChunkSize)
+                      + ", below its own header");
     const uint64_t dataBytes = dataChunkSize - kDataHeaderSize;
     if (dataBytes > fileSize - kDataStart)
         return refuse("truncated: data chunk says " + bytesText(dataBytes) + ", file has "

@@ -58,8 +58,8 @@ void applyId3Tag(const uint8_t* bytes, size_t size, const std::string& path, Ope
         track.warnings.push_back(path + ": ID3v2 tag could not be read; its text is ignored");
         return;
     }
-    TagLib::ByteVectorStream stream(TagLib::ByteVector(reinterpret_cast<const char*>(bytes),
-                                                       static_cast<unsigned int>(size)));
+    TagLib::ByteVectorStream stream(
+        TagLib::ByteVector(reinterpret_cast<const char*>(bytes), static_cast<unsigned int>(size)));
     TagOnlyFile file(&stream);
     const TagLib::ID3v2::Tag tag(&file, 0);
     fillIfEmpty(track.text.title, frameText(tag, "TIT2"));

@@ -17,13 +17,12 @@ bool InputFile::open(const std::string& path, std::string& error)
 bool InputFile::readAt(uint64_t offset, void* out, size_t bytes, std::string& error)
 {
     if (offset + bytes > m_size) {
-        error = m_path + ": file ended at byte " + std::to_string(m_size) + " (wanted "
-            + std::to_string(bytes) + " bytes at byte " + std::to_string(offset) + ")";
+        error = m_path + ": file ended at byte " + std::to_string(m_size) + " (wanted " + std::to_string(bytes)
+            + " bytes at byte " + std::to_string(offset) + ")";
         return false;
     }
     if (m_file.pos() != static_cast<qint64>(offset) && !m_file.seek(static_cast<qint64>(offset))) {
-        error = m_path + ": cannot seek to byte " + std::to_string(offset) + ": "
-            + m_file.errorString().toStdString();
+        error = m_path + ": cannot seek to byte " + std::to_string(offset) + ": " + m_file.errorString().toStdString();
         return false;
     }
     auto* target = static_cast<char*>(out);

@@ -31,7 +31,7 @@ struct OpenedTrack {
     std::string date;  // the tag's year or date text as written (e.g. "2019" or "2019-05-02"), may be empty
     int channels = 0;
     uint32_t sampleRate = 0;
-    uint64_t sampleCount = 0; // per channel, as delivered by `source` (a multiple of 8)
+    uint64_t sampleCount = 0;          // per channel, as delivered by `source` (a multiple of 8)
     std::vector<std::string> errors;   // non-empty = refused
     std::vector<std::string> warnings; // accepted, but worth telling (e.g. an unreadable tag); same form as errors
 };
@@ -48,18 +48,18 @@ struct CueOrigins {
 };
 
 struct CueTrack {
-    int number = 0; // the number after TRACK
+    int number = 0;                     // the number after TRACK
     std::string title, performer, isrc; // UTF-8, empty when not given; isrc normalised to 12 characters
     std::string songwriter;             // SONGWRITER (or COMPOSER), empty when not given
     CueOrigins origins;
 };
 
 struct CueSheet {
-    std::string title, performer;  // album-level TITLE / PERFORMER (before the first TRACK)
-    std::string songwriter;        // album-level SONGWRITER (or COMPOSER)
+    std::string title, performer; // album-level TITLE / PERFORMER (before the first TRACK)
+    std::string songwriter;       // album-level SONGWRITER (or COMPOSER)
     CueOrigins origins;
-    std::vector<CueTrack> tracks;  // in the sheet's order
-    std::string encoding;          // the character set it was decoded from, e.g. "UTF-8", "GB18030"
+    std::vector<CueTrack> tracks;    // in the sheet's order
+    std::string encoding;            // the character set it was decoded from, e.g. "UTF-8", "GB18030"
     std::vector<std::string> errors; // "<path>:<line>: ..." or "<path>: ..."; non-empty = refused
 };
 

@@ -57,13 +57,13 @@ struct TrackText {
     std::string title;
     std::string performer;
     std::string composer;
-    std::string isrc; // 12 characters, no hyphens
+    std::string isrc;        // 12 characters, no hyphens
     uint16_t genreIndex = 0; // General genre table index, 0 = the disc's
     TextOrigins origins;
 };
 
 struct AlbumText {
-    std::string album;     // album/disc title
+    std::string album; // album/disc title
     std::string artist;
     std::string publisher; // --label
     std::string copyright;
@@ -80,18 +80,18 @@ struct DiscDate {
 };
 
 struct DiscTrack {
-    std::string path;      // input file, for messages
-    size_t number = 0;     // position among the inputs, from 1 (0: not from a command line)
-    TrackText text;        // resolved: command line > CUE > in-file
+    std::string path;         // input file, for messages
+    size_t number = 0;        // position among the inputs, from 1 (0: not from a command line)
+    TrackText text;           // resolved: command line > CUE > in-file
     uint32_t pauseFrames = 0; // silence frames before this track (0 for the first)
     std::unique_ptr<DsdSource> source;
 };
 
 struct DstSettings {
-    int order = 128;          // --dst-compression
-    bool orderGiven = false;  // given explicitly: DST input is coded again rather than carried over
-    bool stereo = false;      // --dst-stereo: the stereo area DST-coded too
-    bool noEncode = false;    // --no-encode: the multichannel area as uncompressed DST frames
+    int order = 128;         // --dst-compression
+    bool orderGiven = false; // given explicitly: DST input is coded again rather than carried over
+    bool stereo = false;     // --dst-stereo: the stereo area DST-coded too
+    bool noEncode = false;   // --no-encode: the multichannel area as uncompressed DST frames
 };
 
 struct DiscContent {
@@ -127,7 +127,7 @@ enum class WriteStatus { Written, Stopped, InvalidInput, OutputFailed };
 struct WriteResult {
     WriteStatus status = WriteStatus::OutputFailed;
     std::vector<std::string> errors; // one line per problem, naming the field or file
-    size_t tracksWritten = 0; // stereo tracks first, then multichannel ones
+    size_t tracksWritten = 0;        // stereo tracks first, then multichannel ones
 };
 
 } // namespace orvi::engine

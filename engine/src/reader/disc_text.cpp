@@ -7,18 +7,29 @@ namespace orvi::engine::reader {
 const char* characterSetName(uint8_t code)
 {
     switch (code) {
-    case 1: return "ISO 646";
-    case 2: return "ISO 8859-1";
-    case 3: return "Shift-JIS (RIS 506)";
-    case 4: return "KSC 5601";
-    case 5: return "GB 2312";
-    case 6: return "Big5";
-    case 7: return "ISO 8859-1 with ISO 2022";
-    default: return "unknown";
+    case 1:
+        return "ISO 646";
+    case 2:
+        return "ISO 8859-1";
+    case 3:
+        return "Shift-JIS (RIS 506)";
+    case 4:
+        return "KSC 5601";
+    case 5:
+        return "GB 2312";
+    case 6:
+        return "Big5";
+    case 7:
+        return "ISO 8859-1 with ISO 2022";
+    default:
+        return "unknown";
     }
 }
 
-bool isTwoByteCharacterSet(uint8_t code) { return code >= 3 && code <= 6; }
+bool isTwoByteCharacterSet(uint8_t code)
+{
+    return code >= 3 && code <= 6;
+}
 
 std::string decodeDiscText(const uint8_t* bytes, size_t limit, uint8_t characterSet, size_t* length)
 {

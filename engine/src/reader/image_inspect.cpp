@@ -15,16 +15,16 @@ namespace orvi::engine::reader {
 namespace {
 
 constexpr const char* kMasterTextFields[16] = {
-    "album title", "album artist", "album publisher", "album copyright",
+    "album title",          "album artist",          "album publisher",          "album copyright",
     "album title phonetic", "album artist phonetic", "album publisher phonetic", "album copyright phonetic",
-    "disc title", "disc artist", "disc publisher", "disc copyright",
-    "disc title phonetic", "disc artist phonetic", "disc publisher phonetic", "disc copyright phonetic",
+    "disc title",           "disc artist",           "disc publisher",           "disc copyright",
+    "disc title phonetic",  "disc artist phonetic",  "disc publisher phonetic",  "disc copyright phonetic",
 };
 
 std::string textTypeName(uint8_t type)
 {
-    static constexpr const char* kNames[8] = {"title", "performer", "songwriter", "composer",
-                                              "arranger", "message", "extra message", "copyright"};
+    static constexpr const char* kNames[8] = {"title",    "performer", "songwriter",    "composer",
+                                              "arranger", "message",   "extra message", "copyright"};
     const uint8_t base = type & 0x7F;
     if (base < 1 || base > 8)
         return "text type " + std::to_string(type);
@@ -64,35 +64,42 @@ std::string dateText(uint16_t year, uint8_t month, uint8_t day)
 std::string channelText(size_t number, const TextChannel& channel)
 {
     return "text channel " + std::to_string(number) + ": language \"" + channel.language + "\", character set "
-           + std::to_string(channel.characterSet) + " (" + characterSetName(channel.characterSet) + ")";
+        + std::to_string(channel.characterSet) + " (" + characterSetName(channel.characterSet) + ")";
 }
 
 std::string frameFormatText(uint8_t format)
 {
     switch (format) {
-    case 0: return "0 (DST)";
-    case 2: return "2 (plain DSD, 3 frames in 14 sectors)";
-    case 3: return "3 (plain DSD, 3 frames in 16 sectors)";
-    default: return std::to_string(format) + " (reserved)";
+    case 0:
+        return "0 (DST)";
+    case 2:
+        return "2 (plain DSD, 3 frames in 14 sectors)";
+    case 3:
+        return "3 (plain DSD, 3 frames in 16 sectors)";
+    default:
+        return std::to_string(format) + " (reserved)";
     }
 }
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
 
 void printMaster(const MasterToc& m, EngineOutput& out)
 {
     out.line("master TOC: sector 510, version " + std::to_string(m.versionMajor) + "." + std::to_string(m.versionMinor)
              + ", copies at 520 and 530 " + (m.copiesIdentical ? "identical" : "DIFFERENT"));
-    out.line("  album set size: " + std::to_string(m.albumSetSize) + ", sequence number: "
-             + std::to_string(m.albumSequenceNumber));
+    out.line("  album set size: " + std::to_string(m.albumSetSize)
+             + ", sequence number: " + std::to_string(m.albumSequenceNumber));
     out.line("  album catalog number: " + quoted(m.albumCatalogNumber));
     out.line("  album genre: " + genreList(m.albumGenres));
     out.line("  disc catalog number: " + quoted(m.discCatalogNumber));
     out.line("  disc genre: " + genreList(m.discGenres));
     out.line("  disc date: " + dateText(m.year, m.month, m.day));
     out.line("  disc flags: " + std::to_string(m.discFlags) + (m.discFlags & 0x80 ? " (hybrid)" : " (not hybrid)"));
-    out.line("  stereo area TOC: " + std::to_string(m.stereoToc1) + " and " + std::to_string(m.stereoToc2)
-             + ", " + std::to_string(m.stereoTocLength) + " sectors");
+    out.line("  stereo area TOC: " + std::to_string(m.stereoToc1) + " and " + std::to_string(m.stereoToc2) + ", "
+             + std::to_string(m.stereoTocLength) + " sectors");
     out.line("  multichannel area TOC: " + std::to_string(m.multichannelToc1) + " and "
              + std::to_string(m.multichannelToc2) + ", " + std::to_string(m.multichannelTocLength) + " sectors");
     out.line("  text channels: " + std::to_string(m.textChannels.size()));
@@ -154,8 +161,8 @@ void printDstFrames(SacdImage& image, const AreaToc& a, EngineOutput& out)
 
 void printAccessList(const AreaToc& a, EngineOutput& out)
 {
-    out.line("  access list: " + std::to_string(a.accessList.size()) + " entries, every "
-             + std::to_string(a.accessStep) + " frames");
+    out.line("  access list: " + std::to_string(a.accessList.size()) + " entries, every " + std::to_string(a.accessStep)
+             + " frames");
     for (size_t n = 0; n < a.accessList.size(); ++n) {
         const AccessEntry& e = a.accessList[n];
         out.line("    entry " + std::to_string(n) + ": sector " + std::to_string(e.sector)
@@ -167,7 +174,8 @@ void printArea(SacdImage& image, const AreaToc& a, EngineOutput& out)
 {
     out.line("area " + a.signature + ": TOC at sector " + std::to_string(a.tocSector) + ", version "
              + std::to_string(a.versionMajor) + "." + std::to_string(a.versionMinor) + ", "
-             + std::to_string(a.tocLength) + " sectors, second copy " + (a.copiesIdentical ? "identical" : "DIFFERENT"));
+             + std::to_string(a.tocLength) + " sectors, second copy "
+             + (a.copiesIdentical ? "identical" : "DIFFERENT"));
     out.line("  channels: " + std::to_string(a.channelCount) + ", loudspeaker config " + std::to_string(a.areaConfig)
              + ", frame format " + frameFormatText(a.frameFormat) + ", fs code " + std::to_string(a.fsCode));
     out.line("  max available channels: " + std::to_string(a.maxAvailableChannels) + ", mute flags: "

@@ -18,13 +18,28 @@ constexpr uint32_t kAccessListSectors = 32;
 constexpr uint8_t kFrameFormatDst = 0;
 constexpr uint8_t kAudioPacket = 2;
 
-uint16_t u16(const uint8_t* p) { return uint16_t(p[0] << 8 | p[1]); }
-uint32_t u32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+uint16_t u16(const uint8_t* p)
+{
+    return uint16_t(p[0] << 8 | p[1]);
+}
+uint32_t u32(const uint8_t* p)
+{
+    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
 
-TimeCode timeCodeAt(const uint8_t* p) { return TimeCode{p[0], p[1], p[2]}; }
-bool isNoTimeCode(const uint8_t* p) { return p[0] == 0xFF && p[1] == 0xFF && p[2] == 0xFF; }
+TimeCode timeCodeAt(const uint8_t* p)
+{
+    return TimeCode{p[0], p[1], p[2]};
+}
+bool isNoTimeCode(const uint8_t* p)
+{
+    return p[0] == 0xFF && p[1] == 0xFF && p[2] == 0xFF;
+}
 
-GenreCode genreAt(const uint8_t* p) { return GenreCode{p[0], u16(p + 2)}; }
+GenreCode genreAt(const uint8_t* p)
+{
+    return GenreCode{p[0], u16(p + 2)};
+}
 
 bool hasSignature(const std::vector<uint8_t>& data, size_t offset, const char* signature)
 {
@@ -50,7 +65,10 @@ std::vector<TextChannel> textChannelsAt(const uint8_t* countByte, const uint8_t*
     return list;
 }
 
-std::string sectorText(uint32_t sector) { return "sector " + std::to_string(sector); }
+std::string sectorText(uint32_t sector)
+{
+    return "sector " + std::to_string(sector);
+}
 
 // Reads the text items of one track in one channel; `table` is the whole
 // Track_Text block, `offset` the item list's place in it.
@@ -188,14 +206,15 @@ bool SacdImage::readMasterToc(std::string& error)
         for (int f = 0; f < 16; ++f) {
             const uint16_t pointer = u16(sector + 16 + 2 * f);
             if (pointer != 0 && pointer < kSectorSize)
-                text.fields[f] = decodeDiscText(sector + pointer, kSectorSize - pointer, m.textChannels[c].characterSet);
+                text.fields[f] =
+                    decodeDiscText(sector + pointer, kSectorSize - pointer, m.textChannels[c].characterSet);
         }
         m.texts.push_back(text);
     }
 
     std::vector<uint8_t> copy;
     m.copiesIdentical = readSectors(520, kMasterTocSectors, copy) && copy == toc
-                        && readSectors(530, kMasterTocSectors, copy) && copy == toc;
+        && readSectors(530, kMasterTocSectors, copy) && copy == toc;
     return true;
 }
 
@@ -203,8 +222,8 @@ bool SacdImage::readArea(uint32_t tocSector, uint16_t length, uint32_t copySecto
 {
     std::vector<uint8_t> toc;
     if (length < 5 || !readSectors(tocSector, length, toc)) {
-        error = "area TOC at " + sectorText(tocSector) + " (" + std::to_string(length)
-                + " sectors) lies outside the image";
+        error =
+            "area TOC at " + sectorText(tocSector) + " (" + std::to_string(length) + " sectors) lies outside the image";
         return false;
     }
     AreaToc area;
@@ -337,7 +356,7 @@ bool SacdImage::readTrackFrames(const AreaToc& area, size_t index, const FrameSi
                     sink(frame, bytes);
                 else
                     problem = where + "frame " + std::to_string(frameTime) + " holds " + std::to_string(bytes)
-                              + " bytes, not " + std::to_string(dsdBytes);
+                        + " bytes, not " + std::to_string(dsdBytes);
             } else if (dst::decodeFrame({frame, bytes}, area.channelCount, dsd, problem)) {
                 sink(dsd.data(), dsd.size());
             } else {

@@ -33,7 +33,7 @@ struct TextChannel {
     uint8_t characterSet = 0;
 };
 
-struct MasterText { // one text channel of the master TOC, decoded to UTF-8
+struct MasterText {         // one text channel of the master TOC, decoded to UTF-8
     std::string fields[16]; // in the pointer order: album title .. disc copyright phonetic
 };
 
@@ -48,8 +48,8 @@ struct MasterToc {
     uint16_t year = 0;
     uint8_t month = 0, day = 0;
     std::vector<TextChannel> textChannels;
-    std::vector<MasterText> texts;        // per text channel
-    bool copiesIdentical = false;         // sectors 520.. and 530.. repeat 510..
+    std::vector<MasterText> texts; // per text channel
+    bool copiesIdentical = false;  // sectors 520.. and 530.. repeat 510..
 };
 
 struct TrackTextItem {
@@ -89,7 +89,7 @@ struct AreaToc {
     std::vector<std::string> areaDescriptions; // per text channel
     std::vector<std::string> areaCopyrights;   // per text channel
     std::vector<AreaTrack> tracks;
-    uint8_t accessStep = 0;            // frames between Access_List entries (DST areas)
+    uint8_t accessStep = 0; // frames between Access_List entries (DST areas)
     std::vector<AccessEntry> accessList;
     bool copiesIdentical = false; // TOC-2 repeats TOC-1
 };

@@ -13,13 +13,29 @@ constexpr size_t kMaxEntries = 100000;
 constexpr uint64_t kMaxDirectoryBytes = 16 * 1024 * 1024;
 
 enum : uint16_t {
-    kPrimaryVolume = 1, kAnchor = 2, kPartition = 5, kLogicalVolume = 6, kTerminating = 8,
-    kFileSet = 256, kFileIdentifier = 257, kFileEntry = 261, kExtendedFileEntry = 266,
+    kPrimaryVolume = 1,
+    kAnchor = 2,
+    kPartition = 5,
+    kLogicalVolume = 6,
+    kTerminating = 8,
+    kFileSet = 256,
+    kFileIdentifier = 257,
+    kFileEntry = 261,
+    kExtendedFileEntry = 266,
 };
 
-uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-uint32_t le32(const uint8_t* p) { return uint32_t(le16(p)) | uint32_t(le16(p + 2)) << 16; }
-uint64_t le64(const uint8_t* p) { return uint64_t(le32(p)) | uint64_t(le32(p + 4)) << 32; }
+uint16_t le16(const uint8_t* p)
+{
+    return uint16_t(p[0] | p[1] << 8);
+}
+uint32_t le32(const uint8_t* p)
+{
+    return uint32_t(le16(p)) | uint32_t(le16(p + 2)) << 16;
+}
+uint64_t le64(const uint8_t* p)
+{
+    return uint64_t(le32(p)) | uint64_t(le32(p + 4)) << 32;
+}
 
 // OSTA compressed Unicode: compression id 8 (one byte a character) or 16
 // (UTF-16 big-endian).
@@ -162,7 +178,7 @@ bool TreeReader::readDirectory(const UdfEntry& directory, int depth)
             continue;
         UdfEntry entry;
         entry.path = (directory.path == "/" ? std::string() : directory.path) + "/"
-                     + decodeIdentifier(fid + 38 + implementationUse, nameLength);
+            + decodeIdentifier(fid + 38 + implementationUse, nameLength);
         if (m_tree.entries.size() >= kMaxEntries || !readEntry(le32(fid + 24), entry))
             return false;
         m_tree.entries.push_back(entry);
@@ -183,9 +199,9 @@ bool TreeReader::run(std::string& error)
     UdfEntry root;
     root.path = "/";
     const bool read = sector(kAnchorSector, anchor, kAnchor)
-                      && readVolumeDescriptors(le32(anchor.data() + 20), le32(anchor.data() + 16) / kSector)
-                      && sector(m_partitionStart + m_fileSetBlock, fileSet, kFileSet)
-                      && readEntry(le32(fileSet.data() + 404), root) && readDirectory(root, 0);
+        && readVolumeDescriptors(le32(anchor.data() + 20), le32(anchor.data() + 16) / kSector)
+        && sector(m_partitionStart + m_fileSetBlock, fileSet, kFileSet) && readEntry(le32(fileSet.data() + 404), root)
+        && readDirectory(root, 0);
     if (!read)
         error = m_problem.empty() ? std::string("no UDF volume") : m_problem;
     return read;

@@ -16,9 +16,21 @@ void writeLine(std::FILE* stream, const std::string& text)
 
 } // namespace
 
-void EngineOutput::line(const std::string& text) { writeLine(stdout, text); }
-void EngineOutput::warning(const std::string& text) { writeLine(stderr, "warning: " + text); }
-void EngineOutput::error(const std::string& text) { writeLine(stderr, "error: " + text); }
-void EngineOutput::usage(const std::string& text) { writeLine(stderr, text); }
+void EngineOutput::line(const std::string& text)
+{
+    writeLine(stdout, text);
+}
+void EngineOutput::warning(const std::string& text)
+{
+    writeLine(stderr, "warning: " + text);
+}
+void EngineOutput::error(const std::string& text)
+{
+    writeLine(stderr, "error: " + text);
+}
+void EngineOutput::usage(const std::string& text)
+{
+    writeLine(stderr, text);
+}
 
 } // namespace orvi::engine

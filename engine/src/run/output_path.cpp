@@ -9,7 +9,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path fsPath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+fs::path fsPath(const std::string& utf8)
+{
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 } // namespace
 

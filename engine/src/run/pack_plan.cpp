@@ -46,7 +46,7 @@ std::string planLine(const DiscContent& disc, const DiscPlan& plan)
     describe("stereo", plan.stereo, disc.stereoTracks.size());
     describe("multichannel", plan.multichannel, disc.multichannelTracks.size());
     return std::to_string(count) + (count == 1 ? " area:" : " areas:") + areas + "; estimated size "
-           + sizeText(plan.imageBytes);
+        + sizeText(plan.imageBytes);
 }
 
 std::string trackLine(size_t number, size_t total, const DiscTrack& track)

@@ -61,10 +61,14 @@ InputCheck openInputs(const cli::PackSettings& settings)
 int exitCodeFor(WriteStatus status)
 {
     switch (status) {
-    case WriteStatus::Written: return kExitSuccess;
-    case WriteStatus::Stopped: return kExitStopped;
-    case WriteStatus::InvalidInput: return kExitInvalidInput;
-    case WriteStatus::OutputFailed: return kExitOutputFailed;
+    case WriteStatus::Written:
+        return kExitSuccess;
+    case WriteStatus::Stopped:
+        return kExitStopped;
+    case WriteStatus::InvalidInput:
+        return kExitInvalidInput;
+    case WriteStatus::OutputFailed:
+        return kExitOutputFailed;
     }
     return kExitOutputFailed;
 }
@@ -97,7 +101,8 @@ public:
             m_out.warning(warning);
 
         std::vector<std::string> warnings;
-        DiscContent disc = buildDiscContent(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
+        DiscContent disc =
+            buildDiscContent(check.settings, inputs.cue ? &*inputs.cue : nullptr, inputs.tracks, warnings);
         if (check.settings.dsdDisc)
             return packDsdDisc(disc, check.settings, inputs, warnings);
         if (check.settings.noEncode && disc.multichannelTracks.empty())
@@ -167,8 +172,9 @@ private:
     void reportCueCharset(const cli::PackSettings& settings, const InputCheck& inputs)
     {
         if (inputs.cue)
-            m_out.line("CUE sheet " + settings.cuePath + " read as " + inputs.cue->encoding
-                      + (settings.cueCharset.empty() ? " (detected; --cue-charset NAME overrides)" : " (--cue-charset)"));
+            m_out.line(
+                "CUE sheet " + settings.cuePath + " read as " + inputs.cue->encoding
+                + (settings.cueCharset.empty() ? " (detected; --cue-charset NAME overrides)" : " (--cue-charset)"));
     }
 
     // The files' text replaces the disc's: no disc character set applies.

@@ -57,7 +57,10 @@ InputState waitForInput(int fd, int timeoutMs)
     }
 }
 
-long readInput(int fd, char* buffer, unsigned size) { return _read(fd, buffer, size); }
+long readInput(int fd, char* buffer, unsigned size)
+{
+    return _read(fd, buffer, size);
+}
 #else
 InputState waitForInput(int fd, int timeoutMs)
 {
@@ -72,7 +75,10 @@ InputState waitForInput(int fd, int timeoutMs)
     return InputState::Closed;
 }
 
-long readInput(int fd, char* buffer, unsigned size) { return long(::read(fd, buffer, size)); }
+long readInput(int fd, char* buffer, unsigned size)
+{
+    return long(::read(fd, buffer, size));
+}
 #endif
 
 } // namespace

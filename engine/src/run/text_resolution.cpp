@@ -64,9 +64,11 @@ AlbumText resolveAlbumText(const AlbumText& given, const CueSheet* cue, const st
     static const CueSheet kNoCue;
     const CueSheet& sheet = cue ? *cue : kNoCue;
     AlbumText text;
-    takeFirst({{given.album, {}}, {sheet.title, sheet.origins.title}, albumTag(tracks, paths, &AlbumText::album, "TALB")},
-              text.album, text.origins.title);
-    takeFirst({{given.artist, {}}, {sheet.performer, sheet.origins.performer},
+    takeFirst(
+        {{given.album, {}}, {sheet.title, sheet.origins.title}, albumTag(tracks, paths, &AlbumText::album, "TALB")},
+        text.album, text.origins.title);
+    takeFirst({{given.artist, {}},
+               {sheet.performer, sheet.origins.performer},
                albumTag(tracks, paths, &AlbumText::artist, "TPE2")},
               text.artist, text.origins.performer);
     std::string unused;
@@ -107,7 +109,8 @@ TrackText resolveTrackText(const TrackText& given, const CueTrack* cueTrack, con
         text.performer = joinDistinct({&album.artist, &album.conductor, &album.orchestra});
         text.origins.performer = album.origins.performer;
     }
-    takeFirst({{cue.songwriter, cue.origins.songwriter}, {track.text.composer, path + " tag"},
+    takeFirst({{cue.songwriter, cue.origins.songwriter},
+               {track.text.composer, path + " tag"},
                {album.composer, album.origins.composer}},
               text.composer, text.origins.composer);
     if (!given.isrc.empty())
@@ -157,7 +160,7 @@ DiscDate taggedDate(const std::vector<OpenedTrack>& tracks)
 } // namespace
 
 DiscContent buildDiscContent(const cli::PackSettings& settings, const CueSheet* cue, std::vector<OpenedTrack>& tracks,
-                       std::vector<std::string>& warnings)
+                             std::vector<std::string>& warnings)
 {
     DiscContent disc;
     disc.text = resolveAlbumText(settings.text, cue, tracks, settings.tracks);

@@ -16,7 +16,7 @@ namespace orvi::engine {
 // and the opened tracks, whose sources move into the disc. Text that cannot
 // be used (an in-file ISRC or genre the disc cannot hold) is left out with a
 // line in `warnings`.
-DiscContent buildDiscContent(const cli::PackSettings& settings, const CueSheet* cue,
-                       std::vector<OpenedTrack>& tracks, std::vector<std::string>& warnings);
+DiscContent buildDiscContent(const cli::PackSettings& settings, const CueSheet* cue, std::vector<OpenedTrack>& tracks,
+                             std::vector<std::string>& warnings);
 
 } // namespace orvi::engine

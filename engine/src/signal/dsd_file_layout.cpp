@@ -39,14 +39,16 @@ std::vector<uint8_t> countedText(const std::string& text)
 uint32_t dsfChannelType(int channels)
 {
     switch (channels) {
-    case 5: return 6; // L, R, C, LS, RS
-    case 6: return 7; // 5.1
-    default: return static_cast<uint32_t>(channels);
+    case 5:
+        return 6; // L, R, C, LS, RS
+    case 6:
+        return 7; // 5.1
+    default:
+        return static_cast<uint32_t>(channels);
     }
 }
 
-DsfHeaderFields dsfHeaderFor(int channels, uint32_t sampleRate, uint64_t samples, uint64_t dataBytes,
-                             uint64_t tagBytes)
+DsfHeaderFields dsfHeaderFor(int channels, uint32_t sampleRate, uint64_t samples, uint64_t dataBytes, uint64_t tagBytes)
 {
     DsfHeaderFields fields;
     fields.channels = static_cast<uint32_t>(channels);

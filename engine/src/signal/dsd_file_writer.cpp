@@ -68,7 +68,8 @@ bool DsdFileWriter::start(std::string& error)
     std::vector<uint8_t> head = dsdiffChunkHeader("FRM8", 0); // sized by finish()
     head.insert(head.end(), {'D', 'S', 'D', ' '});
     const bool dst = m_format == DsdFileFormat::DstDsdiff;
-    for (const auto& chunk : {dsdiffVersionChunk(), dsdiffPropertyChunk(m_channels, m_sampleRate, dst ? "DST " : "DSD ")})
+    for (const auto& chunk :
+         {dsdiffVersionChunk(), dsdiffPropertyChunk(m_channels, m_sampleRate, dst ? "DST " : "DSD ")})
         head.insert(head.end(), chunk.begin(), chunk.end());
     m_dsdiffSoundHeaderAt = head.size();
     const auto soundHeader = dsdiffChunkHeader(dst ? "DST " : "DSD ", 0);
@@ -220,10 +221,9 @@ bool DsdFileWriter::finish(const DsdFileText& text, std::string& error)
             return false;
         const uint64_t formSize = m_end - 12;
         const auto formHeader = dsdiffChunkHeader("FRM8", formSize);
-        const auto soundHeader =
-            dsdiffChunkHeader(m_format == DsdFileFormat::DstDsdiff ? "DST " : "DSD ", m_dataBytes);
-        if (!seek(0, error) || !put(formHeader.data(), formHeader.size(), error)
-            || !seek(m_dsdiffSoundHeaderAt, error) || !put(soundHeader.data(), soundHeader.size(), error))
+        const auto soundHeader = dsdiffChunkHeader(m_format == DsdFileFormat::DstDsdiff ? "DST " : "DSD ", m_dataBytes);
+        if (!seek(0, error) || !put(formHeader.data(), formHeader.size(), error) || !seek(m_dsdiffSoundHeaderAt, error)
+            || !put(soundHeader.data(), soundHeader.size(), error))
             return false;
     }
     if (m_device != &m_file)

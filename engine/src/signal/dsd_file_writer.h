@@ -58,7 +58,7 @@ private:
 
     QFile m_file;
     QIODevice* m_device = nullptr;
-    qint64 m_base = 0; // the file's first byte on the device
+    qint64 m_base = 0;  // the file's first byte on the device
     uint64_t m_end = 0; // bytes written, from m_base
     std::string m_path;
     DsdFileFormat m_format = DsdFileFormat::Dsf;

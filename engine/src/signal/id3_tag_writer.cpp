@@ -37,10 +37,9 @@ std::vector<uint8_t> renderId3Tag(const TagFields& fields)
         const char* frameId;
         const std::string& text;
     } frames[] = {
-        {"TIT2", fields.title},     {"TPE1", fields.artist},    {"TALB", fields.album},
-        {"TPE2", fields.albumArtist}, {"TCOM", fields.composer}, {"TCON", fields.genre},
-        {"TDRC", fields.date},      {"TSRC", fields.isrc},      {"TPUB", fields.publisher},
-        {"TCOP", fields.copyright}, {"TRCK", track},              {"TPOS", disc},
+        {"TIT2", fields.title},     {"TPE1", fields.artist},    {"TALB", fields.album}, {"TPE2", fields.albumArtist},
+        {"TCOM", fields.composer},  {"TCON", fields.genre},     {"TDRC", fields.date},  {"TSRC", fields.isrc},
+        {"TPUB", fields.publisher}, {"TCOP", fields.copyright}, {"TRCK", track},        {"TPOS", disc},
     };
     for (const auto& frame : frames) {
         if (frame.text.empty())
@@ -59,8 +58,7 @@ std::vector<uint8_t> renderId3Tag(const TagFields& fields)
                                                static_cast<unsigned int>(fields.picture.size())));
         tag.addFrame(picture.release());
     }
-    const TagLib::ByteVector rendered =
-        tag.render(fields.version == 3 ? TagLib::ID3v2::v3 : TagLib::ID3v2::v4);
+    const TagLib::ByteVector rendered = tag.render(fields.version == 3 ? TagLib::ID3v2::v3 : TagLib::ID3v2::v4);
     return std::vector<uint8_t>(rendered.begin(), rendered.end());
 }
 

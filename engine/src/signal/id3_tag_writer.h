@@ -16,7 +16,7 @@ struct TagFields {
     int discNumber = 0, discTotal = 0;   // TPOS "n/total"; 0 = none
     std::vector<uint8_t> picture;        // front cover (APIC), JPEG or PNG; empty = none
     std::string pictureMime;             // "image/jpeg" or "image/png"
-    int version = 4; // ID3v2.3 or ID3v2.4
+    int version = 4;                     // ID3v2.3 or ID3v2.4
 };
 
 bool hasAnyText(const TagFields& fields);

@@ -19,8 +19,7 @@ double peakAmplitude(const SignalParameters& spec)
 }
 
 SignalGenerator::SignalGenerator(const SignalParameters& spec)
-    : m_spec(spec),
-      m_toneAmplitude(std::pow(10.0, spec.levelDb / 20.0) / double(1 + spec.moreFrequencies.size())),
+    : m_spec(spec), m_toneAmplitude(std::pow(10.0, spec.levelDb / 20.0) / double(1 + spec.moreFrequencies.size())),
       m_noiseAmplitude(spec.noiseDb ? std::pow(10.0, *spec.noiseDb / 20.0) : 0.0)
 {
     for (int c = 0; c < spec.channels; ++c) {
@@ -85,8 +84,8 @@ std::vector<uint8_t> SignalGenerator::generateAll()
     return bytes;
 }
 
-bool writeTestSignal(const SignalParameters& spec, DsdFileFormat format, const DsdFileText& text, const std::string& path,
-                     std::string& error, int dstOrder)
+bool writeTestSignal(const SignalParameters& spec, DsdFileFormat format, const DsdFileText& text,
+                     const std::string& path, std::string& error, int dstOrder)
 {
     DsdFileWriter writer;
     if (!writer.open(path, format, spec.channels, spec.sampleRate, error, dstOrder))

@@ -67,7 +67,7 @@ private:
 
 // Streams the signal into a DSF or DSDIFF file with the given text
 // (`dstOrder`: the DST encoder's order for DstDsdiff).
-bool writeTestSignal(const SignalParameters& spec, DsdFileFormat format, const DsdFileText& text, const std::string& path,
-                     std::string& error, int dstOrder = 128);
+bool writeTestSignal(const SignalParameters& spec, DsdFileFormat format, const DsdFileText& text,
+                     const std::string& path, std::string& error, int dstOrder = 128);
 
 } // namespace orvi::engine::signal

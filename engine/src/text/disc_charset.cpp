@@ -112,19 +112,36 @@ const TableCodec* codecFor(uint8_t code)
     static const TableCodec gb2312(text::gb2312Table());
     static const TableCodec big5(text::big5Table());
     switch (code) {
-    case kShiftJis: return &shiftJis;
-    case kKsc5601: return &ksc5601;
-    case kGb2312: return &gb2312;
-    case kBig5: return &big5;
-    default: return nullptr;
+    case kShiftJis:
+        return &shiftJis;
+    case kKsc5601:
+        return &ksc5601;
+    case kGb2312:
+        return &gb2312;
+    case kBig5:
+        return &big5;
+    default:
+        return nullptr;
     }
 }
 
-bool isLatin1Printable(char32_t c) { return (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF); }
+bool isLatin1Printable(char32_t c)
+{
+    return (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF);
+}
 
-bool isKana(char32_t c) { return (c >= 0x3041 && c <= 0x30FF && c != 0x30FB) || (c >= 0x31F0 && c <= 0x31FF) || (c >= 0xFF66 && c <= 0xFF9F); }
-bool isHangul(char32_t c) { return (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0x1100 && c <= 0x11FF) || (c >= 0x3131 && c <= 0x318E); }
-bool isHan(char32_t c) { return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0xF900 && c <= 0xFAFF); }
+bool isKana(char32_t c)
+{
+    return (c >= 0x3041 && c <= 0x30FF && c != 0x30FB) || (c >= 0x31F0 && c <= 0x31FF) || (c >= 0xFF66 && c <= 0xFF9F);
+}
+bool isHangul(char32_t c)
+{
+    return (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0x1100 && c <= 0x11FF) || (c >= 0x3131 && c <= 0x318E);
+}
+bool isHan(char32_t c)
+{
+    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0xF900 && c <= 0xFAFF);
+}
 
 // Character_Set_Codes in the order the texts' script asks for.
 std::vector<uint8_t> preferenceFor(const std::vector<LabelledText>& texts)
@@ -176,7 +193,7 @@ std::vector<std::string> overLongTexts(const DiscCharset& set, const std::vector
 const std::vector<DiscCharset>& discCharsets()
 {
     static const std::vector<DiscCharset> sets = {
-        {kLatin1, "ISO 8859-1", "en", false},  {kGb2312, "GB 2312", "zh", true},  {kBig5, "Big5", "zh", true},
+        {kLatin1, "ISO 8859-1", "en", false}, {kGb2312, "GB 2312", "zh", true},   {kBig5, "Big5", "zh", true},
         {kShiftJis, "Shift-JIS", "ja", true}, {kKsc5601, "KSC 5601", "ko", true},
     };
     return sets;

@@ -12,10 +12,10 @@
 namespace orvi::engine {
 
 struct DiscCharset {
-    uint8_t code;          // Character_Set_Code written in the TOCs
+    uint8_t code; // Character_Set_Code written in the TOCs
     const char* displayName;
-    const char* language;  // ISO 639 code that goes with it in the text channel
-    bool doubleByte;       // strings end with a 2-byte NUL
+    const char* language; // ISO 639 code that goes with it in the text channel
+    bool doubleByte;      // strings end with a 2-byte NUL
 };
 
 // ISO 8859-1, GB 2312, Big5, Shift-JIS, KSC 5601.
