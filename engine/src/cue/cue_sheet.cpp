@@ -7,7 +7,6 @@
 #include "input/track_reader.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -38,7 +37,9 @@ public:
 
     void parse(const QString& text)
     {
-        const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+        QString unified = text;
+        unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        const QStringList lines = unified.split(u'\n');
         for (qsizetype i = 0; i < lines.size(); ++i) {
             m_lineNumber = static_cast<int>(i + 1);
             parseLine(lines[i].trimmed());
@@ -114,7 +115,7 @@ private:
 
     void startTrack(const QString& rest)
     {
-        const QStringList words = rest.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList words = rest.simplified().split(u' ', Qt::SkipEmptyParts);
         bool isNumber = false;
         const int number = words.isEmpty() ? 0 : words[0].toInt(&isNumber);
         if (!isNumber || number < 1 || number > 99) {

@@ -2,7 +2,6 @@
 
 #include "image/file_system_bridge.h"
 
-#include <QRegularExpression>
 #include <QString>
 
 #include <cstdio>
@@ -47,19 +46,24 @@ QString longestHead(const QString& text, const auto& accept)
 
 } // namespace
 
+// Plain character tests rather than QRegularExpression: its per-thread JIT
+// stack is a thread_local whose destructor crashes a MinGW-built Qt when an
+// in-process pack's worker thread ends.
 std::string portableName(const std::string& text)
 {
     QString name = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    static const QRegularExpression kRefused(QStringLiteral("[<>:\"/\\\\|?*\\x00-\\x1f\\x7f]"));
-    name.replace(kRefused, QStringLiteral("_"));
-    static const QRegularExpression kTrailing(QStringLiteral("[. ]+$"));
-    const QRegularExpressionMatch trailing = kTrailing.match(name);
-    if (trailing.hasMatch())
-        name.replace(trailing.capturedStart(), trailing.capturedLength(), QString(trailing.capturedLength(), u'_'));
-    static const QRegularExpression kDevice(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    if (kDevice.match(name).hasMatch())
-        name.insert(3 + (name.size() > 3 && name.at(3).isDigit() ? 1 : 0), u'_');
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringView(u"<>:\"/\\|?*").contains(c))
+            c = u'_';
+    }
+    for (qsizetype i = name.size(); i > 0 && (name[i - 1] == u'.' || name[i - 1] == u' '); --i)
+        name[i - 1] = u'_';
+    // Windows reserves the device names, also with any extension.
+    const QString stem = name.left(name.indexOf(u'.')).toUpper();
+    const bool numberedDevice =
+        stem.size() == 4 && (stem.startsWith(u"COM") || stem.startsWith(u"LPT")) && stem[3] >= u'1' && stem[3] <= u'9';
+    if (numberedDevice || stem == u"CON" || stem == u"PRN" || stem == u"AUX" || stem == u"NUL")
+        name.insert(numberedDevice ? 4 : 3, u'_');
     return name.toStdString();
 }
 

@@ -1,5 +1,6 @@
 #include "reader/image_extract.h"
 
+#include "dsddisc/disc_names.h"
 #include "model/disc_model.h"
 
 #include "reader/dsd_disc_image.h"
@@ -9,7 +10,6 @@
 #include "signal/id3_tag_writer.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -39,9 +39,7 @@ QString fileNameFor(size_t number, const std::string& title, bool multichannel)
     std::snprintf(prefix, sizeof prefix, multichannel ? "MC%02zu" : "%02zu", number);
     if (title.empty())
         return QString::fromLatin1(prefix) + QStringLiteral(".dsf");
-    QString name = QString::fromStdString(title);
-    static const QRegularExpression kUnsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
-    name.replace(kUnsafe, QStringLiteral("_"));
+    const QString name = QString::fromStdString(dsddisc::portableName(title));
     // File systems limit a name to 255 bytes (UTF-8) or units (UTF-16): a
     // CJK title reaches that long before 255 characters. Cut whole
     // characters only.
