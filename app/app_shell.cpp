@@ -14,8 +14,35 @@
 #include <QIcon>
 #include <QTimer>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace orvi {
+
+namespace {
+
+// The engine takes UTF-8. Windows hands main() its arguments in the ANSI code
+// page, where a character outside it became '?'; Qt has read them again from
+// the wide command line.
+int runEngine(int argc, char** argv)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments())
+        arguments.push_back(argument.toStdString());
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    return orvi_lathe_main(int(arguments.size()), pointers.data());
+#else
+    return orvi_lathe_main(argc, argv);
+#endif
+}
+
+} // namespace
 
 int runApplication(int& argc, char** argv)
 {
@@ -26,7 +53,7 @@ int runApplication(int& argc, char** argv)
 
     // Qt has removed its own options by now, so argv[1] is the first real argument.
     if (argc >= 2 && argv[1] && argv[1][0] == '-') {
-        const int engineResult = orvi_lathe_main(argc, argv);
+        const int engineResult = runEngine(argc, argv);
         application.reset();
         return engineResult;
     }
@@ -43,7 +70,7 @@ int runApplication(int& argc, char** argv)
         window.show();
 
         if (qEnvironmentVariableIsSet("ORVI_PACK_GUI_AUTORUN"))
-            window.runAutorun(QString::fromLocal8Bit(qgetenv("ORVI_PACK_GUI_AUTORUN")));
+            window.runAutorun(qEnvironmentVariable("ORVI_PACK_GUI_AUTORUN"));
         saveScreenshotIfRequested(&window);
         if (qEnvironmentVariableIsEmpty("ORVI_NO_UPDATE_CHECK"))
             checkForUpdates(&window, true);

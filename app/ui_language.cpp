@@ -42,7 +42,7 @@ DetachedStarter& detachedStarter()
 
 QString overrideLanguageCode()
 {
-    return normalizeLanguageCode(QString::fromLocal8Bit(qgetenv("ORVI_LANG")));
+    return normalizeLanguageCode(qEnvironmentVariable("ORVI_LANG"));
 }
 
 bool installCatalogue(QApplication& application, const QString& code)

@@ -6,7 +6,7 @@ namespace orvi {
 
 void applySettingsDirectoryFromEnvironment()
 {
-    const QString dir = QString::fromLocal8Bit(qgetenv("ORVI_SETTINGS_DIR")).trimmed();
+    const QString dir = qEnvironmentVariable("ORVI_SETTINGS_DIR").trimmed();
     if (dir.isEmpty())
         return;
     QDir().mkpath(dir); // failure only means QSettings cannot write there

@@ -40,7 +40,7 @@ EngineCandidate workingTreeCandidate(const QDir& current, const QString& relativ
 EngineSearchPlaces currentEngineSearchPlaces()
 {
     EngineSearchPlaces places;
-    places.environmentValue = QString::fromLocal8Bit(qgetenv("ORVI_LATHE_BIN"));
+    places.environmentValue = qEnvironmentVariable("ORVI_LATHE_BIN");
     places.programFilePath = QCoreApplication::applicationFilePath();
     places.currentDirectory = QDir::currentPath();
     places.exeSuffixedNames = kHostUsesExeSuffix;

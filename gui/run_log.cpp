@@ -16,10 +16,10 @@ const QColor kErrorLineColor(255, 160, 160);
 // when the append returns, even if the program dies right after.
 void appendToMirrorFile(const QByteArray& bytes)
 {
-    const QByteArray mirrorVariable = qgetenv("ORVI_PACK_GUI_LOG");
-    if (mirrorVariable.isEmpty())
+    const QString mirrorPath = qEnvironmentVariable("ORVI_PACK_GUI_LOG");
+    if (mirrorPath.isEmpty())
         return;
-    QFile mirror(QString::fromLocal8Bit(mirrorVariable));
+    QFile mirror(mirrorPath);
     if (mirror.open(QIODevice::WriteOnly | QIODevice::Append))
         mirror.write(bytes);
 }

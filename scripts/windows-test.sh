@@ -62,9 +62,10 @@ mkdir -p "$album"
 gen() { run build-win/OrviTestSignal.exe "$@" >/dev/null; }
 gen --seconds 6 --freq 440 --level -12 --title "Tuning A" --artist "Orvi Test Ensemble" --album "Orvi Wine Album" \
   -o "$(winpath "$album/01-tuning-a.dsf")"
-gen --seconds 4 --freq 262,330,392 --level -14 --title "C Major Chord" -o "$(winpath "$album/02-c-major.dsf")"
+# A name and a title outside every ANSI code page: arguments must reach the programs as typed.
+gen --seconds 4 --freq 262,330,392 --level -14 --title "C Major Chord 和音" -o "$(winpath "$album/02-和音.dsf")"
 gen --seconds 3 --freq 1000 --noise -40 --level -20 --title "Tone and Noise" -o "$(winpath "$album/03-noise.dff")"
-tracks=("$album/01-tuning-a.dsf" "$album/02-c-major.dsf" "$album/03-noise.dff")
+tracks=("$album/01-tuning-a.dsf" "$album/02-和音.dsf" "$album/03-noise.dff")
 
 if [ -x build/OrviTestSignal ]; then
   # The generator itself must write the same bytes on both systems.
@@ -97,6 +98,8 @@ wintracks=()
 for t in "${tracks[@]}"; do wintracks+=("$(winpath "$t")"); done
 run build-win/OrviPackEngine.exe -o "$(winpath "$scratch/engine.iso")" "${wintracks[@]}" >"$scratch/engine.log" 2>&1 || true
 check_image "OrviPackEngine.exe" "$scratch/engine.iso" "$scratch/engine.log"
+run build-win/OrviLathe.exe -o "$(winpath "$scratch/engine-mode.iso")" "${wintracks[@]}" >"$scratch/engine-mode.log" 2>&1 || true
+check_image "OrviLathe.exe (engine mode)" "$scratch/engine-mode.iso" "$scratch/engine-mode.log"
 
 for kind in inproc child; do
   image="$scratch/gui-$kind.iso"

@@ -1,6 +1,7 @@
 // OrviTestSignal: DSD test files for tests, benchmarks and by hand.
 
 #include "pcm_input.h"
+#include "run/utf8_arguments.h"
 #include "signal/test_signal.h"
 
 #include <QString>
@@ -48,8 +49,11 @@ bool parseNumber(const std::string& text, double& value)
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int rawArgc, char** rawArgv)
 {
+    orvi::engine::Utf8Arguments arguments(rawArgc, rawArgv);
+    const int argc = arguments.count();
+    char** argv = arguments.pointers();
     SignalParameters spec;
     TagFields tag;
     DsdFileText text;

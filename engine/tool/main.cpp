@@ -5,6 +5,7 @@
 // so its parent sees how it ended.
 
 #include "orvi_lathe_core.h"
+#include "run/utf8_arguments.h"
 
 #include <csignal>
 #include <cstring>
@@ -13,8 +14,6 @@
 
 #ifdef _WIN32
 #include <io.h>
-#include <windows.h>
-#include <shellapi.h>
 #define orvi_unlink _unlink
 #else
 #include <unistd.h>
@@ -44,28 +43,6 @@ extern "C" void removePartialImageAndEnd(int signalNumber)
     std::raise(signalNumber);
 }
 
-// The entry takes UTF-8. Windows hands main() the arguments in the ANSI code
-// page, where any character outside it became '?', so they are read again
-// from the wide command line.
-std::vector<std::string> utf8Arguments(int argc, char** argv)
-{
-#ifdef _WIN32
-    int count = 0;
-    if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
-        std::vector<std::string> arguments;
-        for (int i = 0; i < count; ++i) {
-            const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-            std::string argument(size_t(size > 0 ? size - 1 : 0), '\0');
-            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
-            arguments.push_back(std::move(argument));
-        }
-        LocalFree(wide);
-        return arguments;
-    }
-#endif
-    return {argv, argv + argc};
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -77,10 +54,6 @@ int main(int argc, char** argv)
 #endif
     OrviLatheHooks hooks;
     hooks.partialImageChanged = rememberPartialImage;
-    std::vector<std::string> arguments = utf8Arguments(argc, argv);
-    std::vector<char*> pointers;
-    for (std::string& argument : arguments)
-        pointers.push_back(argument.data());
-    pointers.push_back(nullptr);
-    return orvi_lathe_main_with_hooks(int(arguments.size()), pointers.data(), &hooks);
+    orvi::engine::Utf8Arguments arguments(argc, argv);
+    return orvi_lathe_main_with_hooks(arguments.count(), arguments.pointers(), &hooks);
 }
