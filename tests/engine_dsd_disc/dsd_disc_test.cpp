@@ -131,6 +131,7 @@ bool writeCover(const QString& path)
 struct TrackSpec {
     QString title;
     QString suffix = "dsf";
+    bool dst = false; // a DSDIFF file of DST frames, decoded onto the disc
 };
 
 struct DiscCase {
@@ -150,7 +151,7 @@ std::vector<DiscCase> discCases()
     std::vector<DiscCase> cases;
     cases.push_back(
         {"scripts and refused characters",
-         {{"春江花月夜"}, {"さくら：桜", "dff"}, {"Café à l'été"}, {"a<b>c:d\"e/f\\g|h?i*j"}},
+         {{"春江花月夜"}, {"さくら：桜", "dff"}, {"Café à l'été", "dff", true}, {"a<b>c:d\"e/f\\g|h?i*j"}},
          {"--album", "Åsa: Live/2024", "--artist", "Ensemble", "--genre", "Jazz", "--date", "2024-05-06", "--disc", "1",
           "--disc-total", "2", "--cover", "COVER"},
          "Åsa_ Live_2024",
@@ -205,7 +206,11 @@ void checkDisc(const DiscCase& c)
         // Tiny tracks for the long album; whole DSF blocks for a DSDIFF input,
         // so that its DSF copy decodes to exactly the same samples.
         const double seconds = c.tracks.size() > 10 ? 0.01 : c.tracks[i].suffix == "dff" ? 4096.0 * 86 / 352800 : 0.5;
-        CHECK(makeTrack(path, seconds, 500.0 + 100.0 * double(i), {"--title", c.tracks[i].title}));
+        QStringList extra = {"--title", c.tracks[i].title};
+        if (c.tracks[i].dst)
+            extra << "--dst"
+                  << "32";
+        CHECK(makeTrack(path, seconds, 500.0 + 100.0 * double(i), extra));
         inputs << QString::fromStdString(path);
     }
     const std::string image = dir.path("disc.iso");
