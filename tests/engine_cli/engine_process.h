@@ -15,7 +15,6 @@ namespace orvi::enginetest {
 
 struct EngineRun {
     int exitCode = -1000;
-    bool crashed = false;
     std::vector<std::string> out; // standard output lines, without line ends
     std::vector<std::string> err; // standard error lines
     std::string lastOut() const { return out.empty() ? std::string() : out.back(); }
@@ -24,11 +23,10 @@ struct EngineRun {
 };
 
 QString enginePath();
-QString testSignalPath();
 
-// Runs the engine with `arguments`; `onLine` (optional) sees each standard
-// output line as it arrives and may answer with text to write to the
-// engine's standard input.
+// Runs the engine with `arguments` and `input` on its standard input;
+// `onLine` (optional) sees each standard output line as it arrives and may
+// answer with more input.
 EngineRun runEngine(const QStringList& arguments, const std::function<QByteArray(const std::string& line)>& onLine = {},
                     const QByteArray& input = {});
 
@@ -47,7 +45,7 @@ class ScratchDir
 public:
     ScratchDir();
     ~ScratchDir();
-    std::string path(const std::string& name) const;
+    std::string path(const std::string& name) const { return m_root + "/" + name; }
     QString qpath(const std::string& name) const { return QString::fromStdString(path(name)); }
 
 private:
