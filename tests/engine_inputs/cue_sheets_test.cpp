@@ -18,21 +18,27 @@ using orvi::test::TestFolder;
 
 namespace {
 
+// An album's title, its performer and its track titles.
 struct Album {
-    const char* encoding;
-    QString albumTitle, albumPerformer;
-    QStringList trackTitles;
+    QString title, performer;
+    QStringList tracks;
+    explicit Album(const char* utf8) // the same, separated by '|'
+    {
+        tracks = QString::fromUtf8(utf8).split(u'|');
+        title = tracks.takeFirst();
+        performer = tracks.takeFirst();
+    }
 };
 
 QString sheetText(const Album& album)
 {
     QString text =
         QStringLiteral("REM GENRE Pop\nREM DATE 1977\nPERFORMER \"%1\"\nTITLE \"%2\"\nFILE \"album.dsf\" WAVE\n")
-            .arg(album.albumPerformer, album.albumTitle);
-    for (qsizetype i = 0; i < album.trackTitles.size(); ++i)
+            .arg(album.performer, album.title);
+    for (qsizetype i = 0; i < album.tracks.size(); ++i)
         text += QStringLiteral("  TRACK %1 AUDIO\n    TITLE \"%2\"\n    PERFORMER \"%3\"\n    INDEX 01 %4:00:00\n")
                     .arg(i + 1, 2, 10, QLatin1Char('0'))
-                    .arg(album.trackTitles[i], album.albumPerformer)
+                    .arg(album.tracks[i], album.performer)
                     .arg(i * 4, 2, 10, QLatin1Char('0'));
     return text;
 }
@@ -42,53 +48,35 @@ void checkSheet(const CueSheet& sheet, const Album& album, const std::string& en
     if (!CHECK_EQ(joined(sheet.errors), ""))
         return;
     CHECK_EQ(sheet.encoding, encoding);
-    CHECK_EQ(sheet.title, album.albumTitle.toStdString());
-    CHECK_EQ(sheet.performer, album.albumPerformer.toStdString());
-    if (!CHECK_EQ(sheet.tracks.size(), size_t(album.trackTitles.size())))
+    CHECK_EQ(sheet.title, album.title.toStdString());
+    CHECK_EQ(sheet.performer, album.performer.toStdString());
+    if (!CHECK_EQ(sheet.tracks.size(), size_t(album.tracks.size())))
         return;
     for (size_t i = 0; i < sheet.tracks.size(); ++i) {
         CHECK_EQ(sheet.tracks[i].number, int(i + 1));
-        CHECK_EQ(sheet.tracks[i].title, album.trackTitles[qsizetype(i)].toStdString());
-        CHECK_EQ(sheet.tracks[i].performer, album.albumPerformer.toStdString());
+        CHECK_EQ(sheet.tracks[i].title, album.tracks[qsizetype(i)].toStdString());
+        CHECK_EQ(sheet.tracks[i].performer, album.performer.toStdString());
     }
 }
 
 void legacyCharacterSets(const TestFolder& folder)
 {
-    const Album albums[] = {
-        {"GB18030",
-         QStringLiteral("淡淡幽情"),
-         QStringLiteral("邓丽君"),
-         {QStringLiteral("独上西楼"), QStringLiteral("但愿人长久"), QStringLiteral("几多愁")}},
-        {"Big5",
-         QStringLiteral("淡淡幽情"),
-         QStringLiteral("鄧麗君"),
-         {QStringLiteral("獨上西樓"), QStringLiteral("但願人長久"), QStringLiteral("幾多愁")}},
-        {"Shift_JIS",
-         QStringLiteral("川の流れのように"),
-         QStringLiteral("美空ひばり"),
-         {QStringLiteral("川の流れのように"), QStringLiteral("愛燦燦"), QStringLiteral("悲しい酒")}},
-        {"windows-1251",
-         QStringLiteral("Времена года"),
-         QStringLiteral("Пётр Чайковский"),
-         {QStringLiteral("Январь. У камелька"), QStringLiteral("Февраль. Масленица"),
-          QStringLiteral("Март. Песнь жаворонка")}},
-        // Windows rippers' Western sheets, easily taken for Cyrillic or Chinese.
-        {"windows-1252",
-         QStringLiteral("Rêveries"),
-         QStringLiteral("Claude Debussy"),
-         {QStringLiteral("Rêverie"), QStringLiteral("ÄÖÜ")}},
-        {"EUC-KR",
-         QStringLiteral("한국 가곡"),
-         QStringLiteral("조수미"),
-         {QStringLiteral("그리운 금강산"), QStringLiteral("보리밭")}},
-    };
-    for (const Album& album : albums) {
-        const auto encoded = orvi::test::encodeIndependently(album.encoding, sheetText(album).toStdString());
+    for (const auto& [encoding, text] : {
+             std::pair{"GB18030", "淡淡幽情|邓丽君|独上西楼|但愿人长久|几多愁"},
+             {"Big5", "淡淡幽情|鄧麗君|獨上西樓|但願人長久|幾多愁"},
+             {"Shift_JIS", "川の流れのように|美空ひばり|川の流れのように|愛燦燦|悲しい酒"},
+             {"windows-1251",
+              "Времена года|Пётр Чайковский|Январь. У камелька|Февраль. Масленица|Март. Песнь жаворонка"},
+             // Windows rippers' Western sheets, easily taken for Cyrillic or Chinese.
+             {"windows-1252", "Rêveries|Claude Debussy|Rêverie|ÄÖÜ"},
+             {"EUC-KR", "한국 가곡|조수미|그리운 금강산|보리밭"},
+         }) {
+        const Album album(text);
+        const auto encoded = orvi::test::encodeIndependently(encoding, sheetText(album).toStdString());
         CHECK(encoded.has_value());
-        const QByteArray bytes = QByteArray::fromStdString(encoded.value_or(""));
-        const std::string path = folder.write(std::string(album.encoding) + ".cue", bytes);
-        checkSheet(readCueSheet(path), album, album.encoding);
+        const std::string path =
+            folder.write(std::string(encoding) + ".cue", QByteArray::fromStdString(encoded.value_or("")));
+        checkSheet(readCueSheet(path), album, encoding);
     }
 }
 
@@ -121,10 +109,7 @@ void charsetGivenByTheUser(const TestFolder& folder)
 
 void unicodeSheets(const TestFolder& folder)
 {
-    const Album album{"UTF-8",
-                      QStringLiteral("Ständchen — Lieder"),
-                      QStringLiteral("Fritz Wunderlich"),
-                      {QStringLiteral("Ständchen"), QStringLiteral("月亮代表我的心")}};
+    const Album album("Ständchen — Lieder|Fritz Wunderlich|Ständchen|月亮代表我的心");
     const QByteArray utf8 = sheetText(album).toUtf8();
     checkSheet(readCueSheet(folder.write("plain.cue", utf8)), album, "UTF-8");
     checkSheet(readCueSheet(folder.write("bom.cue", "\xEF\xBB\xBF" + utf8)), album, "UTF-8");
