@@ -76,17 +76,11 @@ void checkPartFileAndReplace()
         lastDone = done;
         lastTotal = total;
     };
-    const auto result = orvi::engine::writeImage(disc, output, observer);
-    CHECK(result.status == WriteStatus::Written);
-    CHECK(partSeen);
-    CHECK(oldKept);
-    CHECK(!partFilesIn(dir));
+    CHECK(orvi::engine::writeImage(disc, output, observer).status == WriteStatus::Written);
+    CHECK(partSeen && oldKept && !partFilesIn(dir));
     const Image image{readFile(output)};
-    CHECK(image.bytes.size() > 600u * kSector);
-    if (image.bytes.size() > 600u * kSector)
-        CHECK_EQ(image.text(510, 0, 8), std::string("SACDMTOC"));
-    const uint64_t trackBytes = uint64_t(1.2 * orvi::engine::kDsd64Rate) / 8 * 2;
-    CHECK_EQ(lastTotal, 4 * trackBytes);
+    CHECK(image.bytes.size() > 600u * kSector && image.text(510, 0, 8) == "SACDMTOC");
+    CHECK_EQ(lastTotal, 4 * (uint64_t(1.2 * orvi::engine::kDsd64Rate) / 8 * 2));
     CHECK_EQ(lastDone, lastTotal);
 }
 
@@ -174,17 +168,14 @@ void checkInputFailure()
 {
     QTemporaryDir dir;
     const std::string output = dir.filePath("disc.iso").toStdString();
-    writeText(output, "old image");
+    writeText(output, "old");
     DiscContent disc = fourTrackDisc();
     disc.stereoTracks[2].source = std::make_unique<PatternSource>(1000000, 9, 200000);
     const auto result = orvi::engine::writeImage(disc, output, {});
     CHECK(result.status == WriteStatus::InvalidInput);
-    CHECK_EQ(result.errors.size(), size_t(1));
-    if (!result.errors.empty())
-        CHECK_EQ(result.errors[0], std::string("pattern.dsf: read error at byte 200000"));
+    CHECK(result.errors == std::vector<std::string>{"pattern.dsf: read error at byte 200000"});
     CHECK(!partFilesIn(dir));
-    const auto old = readFile(output);
-    CHECK(std::string(old.begin(), old.end()) == "old image");
+    CHECK((readFile(output) == std::vector<uint8_t>{'o', 'l', 'd'}));
 }
 
 class ChannelsSource : public PatternSource
@@ -210,34 +201,28 @@ void checkValidation()
         for (int channels : {6, 5}) // one multichannel area takes one channel count
             disc.multichannelTracks.push_back(
                 {"mc" + std::to_string(channels) + ".dsf", 0, {}, 0, std::make_unique<ChannelsSource>(channels)});
-        const auto errors = orvi::engine::validateDisc(disc, warnings);
-        const std::vector<std::string> expected = {
-            "--catalog: \"12345678901234567\" has 17 characters, at most 16 fit",
-            "--genre: index 30 is not in the General genre table (1..29)",
-            "--disc: 3 must be 1..2",
-            "track 2 ISRC: \"US-ABC-21-00042\" is not an ISRC (2 letters, 3 letters or digits, 7 digits)",
-            "track 4: track4.dsf: 1-channel audio, the stereo area takes 2 channels",
-            "track 6: mc5.dsf: 5 channels, but the multichannel area has 6 (the first multichannel track's count): "
-            "one disc takes 5- or 6-channel tracks, not both",
-        };
-        CHECK(errors == expected);
+        CHECK((
+            orvi::engine::validateDisc(disc, warnings)
+            == std::vector<std::string>{
+                "--catalog: \"12345678901234567\" has 17 characters, at most 16 fit",
+                "--genre: index 30 is not in the General genre table (1..29)",
+                "--disc: 3 must be 1..2",
+                "track 2 ISRC: \"US-ABC-21-00042\" is not an ISRC (2 letters, 3 letters or digits, 7 digits)",
+                "track 4: track4.dsf: 1-channel audio, the stereo area takes 2 channels",
+                "track 6: mc5.dsf: 5 channels, but the multichannel area has 6 (the first multichannel track's count): "
+                "one disc takes 5- or 6-channel tracks, not both",
+            }));
     }
     {
         DiscContent disc;
-        const auto errors = orvi::engine::validateDisc(disc, warnings);
-        CHECK(errors == std::vector<std::string>{"tracks: no track to write"});
+        CHECK(orvi::engine::validateDisc(disc, warnings) == std::vector<std::string>{"tracks: no track to write"});
+        disc.catalogNumber = "caf\xc3\xa9";
         for (int i = 0; i < 256; ++i)
             disc.stereoTracks.push_back(patternTrack(1.0, uint32_t(i)));
         CHECK(orvi::engine::validateDisc(disc, warnings)
-              == std::vector<std::string>{"tracks: 256 stereo tracks, an area holds at most 255"});
-    }
-    {
-        DiscContent disc;
-        disc.catalogNumber = "caf\xc3\xa9";
-        disc.stereoTracks.push_back(patternTrack(1.0, 1));
-        CHECK(orvi::engine::validateDisc(disc, warnings)
-              == std::vector<std::string>{
-                  "--catalog: \"caf\xc3\xa9\" may hold only ISO 646 characters (letters, digits, punctuation)"});
+              == (std::vector<std::string>{
+                  "--catalog: \"caf\xc3\xa9\" may hold only ISO 646 characters (letters, digits, punctuation)",
+                  "tracks: 256 stereo tracks, an area holds at most 255"}));
     }
     CHECK(warnings.empty());
     {
@@ -246,21 +231,17 @@ void checkValidation()
         disc.stereoTracks.push_back({});
         disc.stereoTracks[0].source = std::make_unique<PatternSource>(uint64_t(7200) * 2822400, 1);
         CHECK(orvi::engine::validateDisc(disc, warnings).empty());
-        CHECK_EQ(warnings.size(), size_t(1));
-        if (!warnings.empty())
-            CHECK_EQ(warnings[0],
-                     std::string("the image takes 5.16 GB, more than a single-layer disc holds (4.7 GB): "
-                                 "it needs a dual-layer disc"));
+        CHECK(warnings
+              == std::vector<std::string>{"the image takes 5.16 GB, more than a single-layer disc holds (4.7 GB): "
+                                          "it needs a dual-layer disc"});
         disc.stereoTracks[0].source = std::make_unique<PatternSource>(uint64_t(12600) * 2822400, 1);
-        const auto errors = orvi::engine::validateDisc(disc, warnings);
-        CHECK(errors
+        CHECK(orvi::engine::validateDisc(disc, warnings)
               == std::vector<std::string>{
                   "tracks: the image would take 9.03 GB, more than a dual-layer disc holds (8.5 GB)"});
         QTemporaryDir dir;
-        const std::string output = dir.filePath("huge.iso").toStdString();
-        const auto result = orvi::engine::writeImage(disc, output, {});
-        CHECK(result.status == WriteStatus::InvalidInput);
-        CHECK(!partFilesIn(dir));
+        CHECK(orvi::engine::writeImage(disc, dir.filePath("huge.iso").toStdString(), {}).status
+              == WriteStatus::InvalidInput);
+        CHECK(QDir(dir.path()).isEmpty());
     }
 }
 
