@@ -22,9 +22,7 @@ int imageCount = 0;
 Image writeDisc(DiscContent& disc)
 {
     const std::string output = tempDir.filePath(QString("disc%1.iso").arg(++imageCount)).toStdString();
-    ObserverProbe probe;
-    const auto result = orvi::engine::writeImage(disc, output, probe.observer());
-    CHECK(result.status == WriteStatus::Written);
+    CHECK(orvi::engine::writeImage(disc, output, {}).status == WriteStatus::Written);
     Image image{readFile(output)};
     if (image.bytes.size() < 560u * kSector)
         image.bytes.resize(560u * kSector); // keeps the checks below from reading past the end
@@ -86,22 +84,15 @@ void checkCharset(const std::string& album, uint32_t code, const std::string& la
         orvi::test::decodeIndependently(orvi::test::iconvNameForDiscCode(code), encoded).value_or("?");
     CHECK(orvi::test::commonForms(orvi::engine::text::decodeUtf8(read))
           == orvi::test::commonForms(orvi::engine::text::decodeUtf8(album)));
-    CHECK_EQ(image.u8(510, 128), 1u);
-    CHECK_EQ(image.text(510, 136, 2), language);
-    CHECK_EQ(image.u8(510, 138), code);
-    CHECK_EQ(image.u8(544, 80), 1u);
-    CHECK_EQ(image.text(544, 88, 2), language);
-    CHECK_EQ(image.u8(544, 90), code);
+    // One text channel in the master TOC and in the area TOC, in this set and language.
+    for (const auto& [lsn, at] : {std::pair{510, 128}, {544, 80}})
+        if (!CHECK(image.u8(lsn, at) == 1 && image.text(lsn, at + 8, 2) == language && image.u8(lsn, at + 10) == code))
+            std::fprintf(stderr, "  (%s in sector %d)\n", album.c_str(), lsn);
     CHECK_EQ(masterString(image, 8), encoded); // disc title
     // Double-byte sets end their strings with two NULs.
     const uint32_t at = image.u16(511, 16);
-    CHECK_EQ(image.u8(511, at + encoded.size()), 0u);
-    if (code >= 3)
-        CHECK_EQ(image.u8(511, at + encoded.size() + 1), 0u);
-    const auto items = trackItems(image, 0);
-    CHECK_EQ(items.size(), size_t(1));
-    if (!items.empty())
-        CHECK_EQ(items[0].text, encoded);
+    CHECK(image.u8(511, at + encoded.size()) == 0 && (code < 3 || image.u8(511, at + encoded.size() + 1) == 0));
+    CHECK((trackItems(image, 0) == std::vector<TrackItem>{{1, encoded}}));
 }
 
 void checkTextPlacementAndFallbacks()
@@ -131,13 +122,9 @@ void checkTextPlacementAndFallbacks()
     CHECK_EQ(image.text(512, 0, 8), std::string("SACDText"));
     CHECK_EQ(image.u16(512, 16), 0u);
 
-    const uint32_t description = image.u16(544, 144);
-    const uint32_t copyright = image.u16(544, 146);
-    CHECK_EQ(description, 208u);
-    CHECK_EQ(image.cString(544, description), std::string("Caf\xe9 Noir / J. S. Bach / A. Conductor / The Orchestra"));
-    CHECK(copyright != 0);
-    if (copyright != 0)
-        CHECK_EQ(image.cString(544, copyright), std::string("(C) 2024"));
+    CHECK_EQ(image.u16(544, 144), 208u);
+    CHECK_EQ(image.cString(544, 208), std::string("Caf\xe9 Noir / J. S. Bach / A. Conductor / The Orchestra"));
+    CHECK(image.u16(544, 146) != 0 && image.cString(544, image.u16(544, 146)) == "(C) 2024");
 
     CHECK_EQ(image.u16(544 + 5, 8), 4096u); // first item right after the pointer table
     CHECK(trackItems(image, 0)
@@ -149,9 +136,8 @@ void checkNoTextAtAll()
 {
     DiscContent disc = oneTrackDisc("", "");
     const Image image = writeDisc(disc);
-    CHECK_EQ(image.u16(544, 10), 5u); // no Track_Text sectors
-    CHECK_EQ(image.u16(544, 128), 0u);
-    CHECK_EQ(image.u16(511, 16), 0u);
+    CHECK(image.u16(544, 10) == 5 && image.u16(544, 128) == 0
+          && image.u16(511, 16) == 0); // no track text, no album text
 }
 
 void checkRefusals()

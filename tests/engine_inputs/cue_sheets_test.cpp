@@ -119,22 +119,14 @@ void unicodeSheets(const TestFolder& folder)
 
 void valuesAndTrackText(const TestFolder& folder)
 {
-    const CueSheet sheet = readCueSheet(folder.write("values.cue",
-                                                     QByteArray("TITLE Unquoted Album Title\r\n"
-                                                                "PERFORMER Solo\r\n"
-                                                                "SONGWRITER \"Album Writer\"\r\n"
-                                                                "rem lower-case commands are commands too\r\n"
-                                                                "TRACK 3 AUDIO\r\n"
-                                                                "  TITLE \"\"\r\n"
-                                                                "  ISRC US-S1Z-99-00001\r\n"
-                                                                "  SONGWRITER \"Track Writer\"\r\n"
-                                                                "track 7 audio\r\n"
-                                                                "  title \"  Spaced  \"\r\n"
-                                                                "  ISRC gbaye6500001\r\n")));
+    const CueSheet sheet = readCueSheet(folder.write(
+        "values.cue",
+        QByteArray("TITLE Unquoted Album Title\r\nPERFORMER Solo\r\nSONGWRITER \"Album Writer\"\r\n"
+                   "rem lower-case commands are commands too\r\n"
+                   "TRACK 3 AUDIO\r\n  TITLE \"\"\r\n  ISRC US-S1Z-99-00001\r\n  SONGWRITER \"Track Writer\"\r\n"
+                   "track 7 audio\r\n  title \"  Spaced  \"\r\n  ISRC gbaye6500001\r\n")));
     CHECK_EQ(joined(sheet.errors), "");
-    CHECK_EQ(sheet.title, "Unquoted Album Title");
-    CHECK_EQ(sheet.performer, "Solo");
-    CHECK_EQ(sheet.songwriter, "Album Writer");
+    CHECK(sheet.title == "Unquoted Album Title" && sheet.performer == "Solo" && sheet.songwriter == "Album Writer");
     using Track = std::tuple<int, std::string, std::string, std::string, std::string>;
     std::vector<Track> tracks;
     for (const CueTrack& t : sheet.tracks)
@@ -145,36 +137,29 @@ void valuesAndTrackText(const TestFolder& folder)
 
 void errorsNameTheirLines(const TestFolder& folder)
 {
-    const std::string path = folder.write("broken.cue",
-                                          QByteArray("TITLE \"Album\r\n"
-                                                     "PERFORMER\r\n"
-                                                     "ISRC USS1Z9900001\r\n"
-                                                     "TRACK xx AUDIO\r\n"
-                                                     "TRACK 01 AUDIO\r\n"
-                                                     "  TITEL \"Typo\"\r\n"
-                                                     "  ISRC 12345\r\n"
-                                                     "  TITLE \"A\" extra\r\n"
-                                                     "\r\n"
-                                                     "TRACK 01 AUDIO\r\n"
-                                                     "TRACK 02 MODE1/2352\r\n"));
-    CHECK_EQ(
-        joined(readCueSheet(path).errors),
-        path + ":1: TITLE: the quoted text is not closed\n" + path + ":2: PERFORMER without a value\n" + path
-            + ":3: ISRC before the first TRACK\n" + path + ":4: TRACK needs a number from 1 to 99, got \"xx AUDIO\"\n"
-            + path + ":6: unknown command \"TITEL\"\n" + path
-            + ":7: ISRC \"12345\" is not valid (expected CC-OOO-YY-DDDDD or the same 12 characters without hyphens)\n"
-            + path + ":8: TITLE: unexpected text after the closing quote: \"extra\"\n" + path
-            + ":10: track number 1 follows track 1\n" + path + ":11: track 2 is MODE1/2352, not AUDIO");
+    const std::string path = folder.write(
+        "broken.cue",
+        QByteArray("TITLE \"Album\r\nPERFORMER\r\nISRC USS1Z9900001\r\nTRACK xx AUDIO\r\nTRACK 01 AUDIO\r\n"
+                   "  TITEL \"Typo\"\r\n  ISRC 12345\r\n  TITLE \"A\" extra\r\n\r\n"
+                   "TRACK 01 AUDIO\r\nTRACK 02 MODE1/2352\r\n"));
+    std::vector<std::string> expected;
+    for (const char* line :
+         {":1: TITLE: the quoted text is not closed", ":2: PERFORMER without a value",
+          ":3: ISRC before the first TRACK", ":4: TRACK needs a number from 1 to 99, got \"xx AUDIO\"",
+          ":6: unknown command \"TITEL\"",
+          ":7: ISRC \"12345\" is not valid (expected CC-OOO-YY-DDDDD or the same 12 characters without hyphens)",
+          ":8: TITLE: unexpected text after the closing quote: \"extra\"", ":10: track number 1 follows track 1",
+          ":11: track 2 is MODE1/2352, not AUDIO"})
+        expected.push_back(path + line);
+    CHECK_EQ(joined(readCueSheet(path).errors), joined(expected));
 
     const std::string empty = folder.write("notracks.cue", QByteArray("REM nothing here\nTITLE \"Only\"\n"));
     CHECK_EQ(joined(readCueSheet(empty).errors), empty + ": no TRACK entries");
-
     const std::string badBom = folder.write("badbom.cue", QByteArray("\xEF\xBB\xBFTITLE \"\xFF\xFE\xFD\"\n"));
     CHECK_EQ(joined(readCueSheet(badBom).errors), badBom + ": not valid UTF-8 despite its byte-order mark");
-
     const std::string missing = folder.path("missing.cue");
     const CueSheet none = readCueSheet(missing);
-    CHECK(none.errors.size() == 1 && none.errors[0].rfind(missing + ": cannot open: ", 0) == 0);
+    CHECK(none.errors.size() == 1 && none.errors[0].starts_with(missing + ": cannot open: "));
 }
 
 } // namespace
