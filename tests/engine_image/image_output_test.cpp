@@ -111,29 +111,37 @@ void checkStopAfterTwoTracks()
     CHECK(image.u16(549, 8 + 2) != 0 && image.u16(549, 8 + 4) == 0); // track text only for the written tracks
 }
 
-void checkOutputFailures()
+// Runs that fail: each gives its status and one error, leaves no temporary
+// file and keeps the image that was there.
+void checkFailures()
 {
     QTemporaryDir dir;
-    {
-        const std::string output = dir.filePath("missing/disc.iso").toStdString();
-        DiscContent disc = fourTrackDisc();
-        const auto result = orvi::engine::writeImage(disc, output, {});
-        CHECK(result.status == WriteStatus::OutputFailed);
-        CHECK(result.errors.size() == 1 && result.errors[0].starts_with("cannot create " + output + ".")
-              && result.errors[0].ends_with(".part: " + systemOpenError(output, QIODevice::WriteOnly)));
-        CHECK(!fileExists(output));
-    }
-    {
-        // The rename fails when a folder sits where the image should go.
-        const std::string output = dir.filePath("taken.iso").toStdString();
-        CHECK(QDir(dir.path()).mkdir("taken.iso"));
-        DiscContent disc = fourTrackDisc();
-        const auto result = orvi::engine::writeImage(disc, output, {});
-        CHECK(result.status == WriteStatus::OutputFailed);
-        CHECK(result.errors.size() == 1 && result.errors[0].starts_with("cannot rename " + output + ".")
-              && result.errors[0].find(".part to " + output + ": ") != std::string::npos);
+    const std::string missing = dir.filePath("missing/disc.iso").toStdString();
+    const std::string taken = dir.filePath("taken.iso").toStdString(); // a folder sits where the image should go
+    const std::string old = dir.filePath("old.iso").toStdString();
+    CHECK(QDir(dir.path()).mkdir("taken.iso"));
+    writeText(old, "old");
+    struct {
+        std::string output;
+        DiscContent disc;
+        WriteStatus status;
+        std::string start, then; // of the error
+    } cases[] = {
+        {missing, fourTrackDisc(), WriteStatus::OutputFailed, "cannot create " + missing + ".",
+         ".part: " + systemOpenError(missing, QIODevice::WriteOnly)},
+        {taken, fourTrackDisc(), WriteStatus::OutputFailed, "cannot rename " + taken + ".", ".part to " + taken + ": "},
+        {old, fourTrackDisc(), WriteStatus::InvalidInput, "pattern.dsf: read error at byte 200000", ""},
+    };
+    cases[2].disc.stereoTracks[2].source = std::make_unique<PatternSource>(1000000, 9, 200000);
+    for (auto& c : cases) {
+        const auto result = orvi::engine::writeImage(c.disc, c.output, {});
+        CHECK(result.status == c.status);
+        if (!CHECK(result.errors.size() == 1 && result.errors[0].starts_with(c.start)
+                   && result.errors[0].find(c.then, c.start.size()) != std::string::npos))
+            std::fprintf(stderr, "  (%s)\n", result.errors.empty() ? "no error" : result.errors[0].c_str());
         CHECK(!partFilesIn(dir));
     }
+    CHECK((readFile(old) == std::vector<uint8_t>{'o', 'l', 'd'}));
 }
 
 #ifndef _WIN32
@@ -163,20 +171,6 @@ void checkWriteFailureDuringAudio()
     CHECK(!partFilesIn(dir));
 }
 #endif
-
-void checkInputFailure()
-{
-    QTemporaryDir dir;
-    const std::string output = dir.filePath("disc.iso").toStdString();
-    writeText(output, "old");
-    DiscContent disc = fourTrackDisc();
-    disc.stereoTracks[2].source = std::make_unique<PatternSource>(1000000, 9, 200000);
-    const auto result = orvi::engine::writeImage(disc, output, {});
-    CHECK(result.status == WriteStatus::InvalidInput);
-    CHECK(result.errors == std::vector<std::string>{"pattern.dsf: read error at byte 200000"});
-    CHECK(!partFilesIn(dir));
-    CHECK((readFile(output) == std::vector<uint8_t>{'o', 'l', 'd'}));
-}
 
 class ChannelsSource : public PatternSource
 {
@@ -303,11 +297,10 @@ int main()
 {
     checkPartFileAndReplace();
     checkStopAfterTwoTracks();
-    checkOutputFailures();
+    checkFailures();
 #ifndef _WIN32
     checkWriteFailureDuringAudio();
 #endif
-    checkInputFailure();
     checkValidation();
     checkCoverProblemsWarn();
     checkConcurrentRunsToOneOutput();
