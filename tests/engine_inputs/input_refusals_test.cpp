@@ -26,11 +26,7 @@ const std::vector<uint8_t> kAudio(2 * 8192, 0x69); // two DSF block groups of st
 
 void dsfRefusals(const TestFolder& folder)
 {
-    checkRefused(folder, "rate.dsf", buildDsf(kAudio, 2, 5644800),
-                 "<path>: sample rate 5644800 Hz: only DSD64 (2822400 Hz) fits on an SACD");
-    checkRefused(folder, "mono.dsf", buildDsf(kAudio, 1, kDsd64Rate),
-                 "<path>: 1 channel: an SACD takes stereo (2-channel) or multichannel (5- or 6-channel) tracks");
-    // Every problem at once, not one per try.
+    // Every problem at once, not one per try (the engine's round trip refuses a DSD128 and a mono file).
     checkRefused(folder, "four-dsd128.dsf", buildDsf(std::vector<uint8_t>(4 * 100, 0x69), 4, 2 * kDsd64Rate),
                  "<path>: sample rate 5644800 Hz: only DSD64 (2822400 Hz) fits on an SACD\n"
                  "<path>: 4 channels: an SACD takes stereo (2-channel) or multichannel (5- or 6-channel) tracks");
