@@ -54,6 +54,8 @@ DiscContent fourTrackDisc()
     return disc;
 }
 
+// The image is written to its own temporary file and replaces the old one
+// only when it is complete (the engine's round trip checks the progress).
 void checkPartFileAndReplace()
 {
     QTemporaryDir dir;
@@ -70,18 +72,10 @@ void checkPartFileAndReplace()
         const auto old = readFile(output);
         oldKept = oldKept && std::string(old.begin(), old.end()) == "old image";
     };
-    uint64_t lastDone = 0, lastTotal = 0;
-    observer.progress = [&](uint64_t done, uint64_t total) {
-        CHECK(done >= lastDone);
-        lastDone = done;
-        lastTotal = total;
-    };
     CHECK(orvi::engine::writeImage(disc, output, observer).status == WriteStatus::Written);
     CHECK(partSeen && oldKept && !partFilesIn(dir));
     const Image image{readFile(output)};
     CHECK(image.bytes.size() > 600u * kSector && image.text(510, 0, 8) == "SACDMTOC");
-    CHECK_EQ(lastTotal, 4 * (uint64_t(1.2 * orvi::engine::kDsd64Rate) / 8 * 2));
-    CHECK_EQ(lastDone, lastTotal);
 }
 
 // The disc closes after the second track: its TOCs count two tracks and the
