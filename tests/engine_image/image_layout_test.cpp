@@ -63,21 +63,15 @@ void checkSectorPattern(const Image& image, uint32_t areaStart, uint64_t areaSec
         const uint32_t lsn = uint32_t(areaStart + s);
         const uint32_t inBlock = uint32_t(s % 14);
         const bool last = s == areaSectors - 1;
-        // Expected packet list: {type, length, frameStart}.
-        std::vector<std::array<uint32_t, 3>> packets;
-        uint64_t frame = 0;
-        if (inBlock == 0) {
-            packets = {{3, 24, 0}, {2, 2016, 1}};
-            frame = s / 14 * 3;
-        } else if (inBlock == 4) {
-            packets = {{3, 22, 0}, {2, 1344, 0}, {2, 672, 1}};
-            frame = s / 14 * 3 + 1;
-        } else if (inBlock == 9) {
-            packets = {{3, 22, 0}, {2, 672, 0}, {2, 1344, 1}};
-            frame = s / 14 * 3 + 2;
-        } else {
-            packets = {{3, 27, 0}, {2, 2016, 0}};
-        }
+        // Packets {type, length, starts a frame}: sectors 0, 4 and 9 of each
+        // 14 start the block's three frames.
+        using Packets = std::vector<std::array<uint32_t, 3>>;
+        static const Packets starting[3] = {{{3, 24, 0}, {2, 2016, 1}},
+                                            {{3, 22, 0}, {2, 1344, 0}, {2, 672, 1}},
+                                            {{3, 22, 0}, {2, 672, 0}, {2, 1344, 1}}};
+        const int k = inBlock == 0 ? 0 : inBlock == 4 ? 1 : inBlock == 9 ? 2 : -1;
+        Packets packets = k < 0 ? Packets{{3, 27, 0}, {2, 2016, 0}} : starting[k];
+        const uint64_t frame = s / 14 * 3 + uint64_t(k);
         const bool startsFrame = packets.back()[2] == 1;
         if (last) {
             packets.back()[0] = 7; // padding closes the Track Area
