@@ -1,10 +1,8 @@
 #include "engine_process.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QUuid>
 
 #include <algorithm>
 
@@ -70,19 +68,6 @@ EngineRun runEngine(const QStringList& arguments, const std::function<QByteArray
     takeLines(errPending, run.err);
     run.exitCode = process.exitCode();
     return run;
-}
-
-ScratchDir::ScratchDir()
-    : m_root(QDir::temp()
-                 .filePath(QStringLiteral("orvi-engine-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
-                 .toStdString())
-{
-    QDir().mkpath(QString::fromStdString(m_root));
-}
-
-ScratchDir::~ScratchDir()
-{
-    QDir(QString::fromStdString(m_root)).removeRecursively();
 }
 
 bool fileExists(const std::string& path)

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <string>
@@ -38,18 +39,17 @@ inline constexpr int kStoppedProcessExit = -61;
 inline constexpr int kStoppedProcessExit = 195;
 #endif
 
-// A fresh, empty directory under the system's temporary folder, removed by
-// the destructor.
+// A fresh, empty directory under the system's temporary folder, removed with
+// everything in it by the destructor.
 class ScratchDir
 {
 public:
-    ScratchDir();
-    ~ScratchDir();
-    std::string path(const std::string& name) const { return m_root + "/" + name; }
+    // `name` as spelled, "." and ".." included.
+    std::string path(const std::string& name) const { return m_dir.path().toStdString() + "/" + name; }
     QString qpath(const std::string& name) const { return QString::fromStdString(path(name)); }
 
 private:
-    std::string m_root;
+    QTemporaryDir m_dir;
 };
 
 bool fileExists(const std::string& path);
