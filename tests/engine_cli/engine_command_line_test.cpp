@@ -63,6 +63,7 @@ void readingTheCommandLine()
         Lines usageErrors;
     } cases[] = {
         {{"--help"}, {}},
+        {{"-o", "x.iso", "--", "-odd name.dsf"}, {}},
         {{"-o"}, {"option -o needs a value", "no output image given (-o OUTPUT)", "no input track given"}},
         {{"-o", "a.iso", "-o", "b.iso", "--album", "A", "--album", "B", "t.dsf"},
          {"-o given twice (\"a.iso\" and \"b.iso\"); give it once",
