@@ -1,13 +1,8 @@
 #include "engine_process.h"
 
-#include "engine_checks.h"
-
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QUuid>
 
 #include <algorithm>
 
@@ -27,21 +22,16 @@ QString enginePath()
 {
     return QStringLiteral(ORVI_ENGINE_TOOL);
 }
-QString testSignalPath()
-{
-    return QStringLiteral(ORVI_TEST_SIGNAL_TOOL);
-}
 
 namespace {
 
+// Moves the whole lines of `pending` to `lines`, each also shown to `each`.
 void takeLines(QByteArray& pending, std::vector<std::string>& lines,
-               const std::function<void(const std::string&)>& each)
+               const std::function<void(const std::string&)>& each = {})
 {
-    qsizetype end;
-    while ((end = pending.indexOf('\n')) >= 0) {
+    for (qsizetype end; (end = pending.indexOf('\n')) >= 0;) {
         // A Windows program's text output ends its lines with CR LF.
-        const qsizetype length = end > 0 && pending[end - 1] == '\r' ? end - 1 : end;
-        lines.push_back(pending.left(length).toStdString());
+        lines.push_back(pending.left(end > 0 && pending[end - 1] == '\r' ? end - 1 : end).toStdString());
         pending.remove(0, end + 1);
         if (each)
             each(lines.back());
@@ -58,51 +48,26 @@ EngineRun runEngine(const QStringList& arguments, const std::function<QByteArray
     process.start(enginePath(), arguments);
     if (!process.waitForStarted(10000))
         return run;
-    if (!input.isEmpty())
-        process.write(input);
-    QByteArray outPending, errPending;
+    process.write(input);
     const auto answer = [&](const std::string& line) {
-        if (onLine) {
-            const QByteArray reply = onLine(line);
-            if (!reply.isEmpty()) {
-                process.write(reply);
-                process.waitForBytesWritten(1000);
-            }
-        }
+        const QByteArray reply = onLine ? onLine(line) : QByteArray();
+        if (!reply.isEmpty() && process.write(reply) > 0)
+            process.waitForBytesWritten(1000);
     };
+    QByteArray outPending, errPending;
     while (process.state() != QProcess::NotRunning) {
         process.waitForReadyRead(50);
         outPending += process.readAllStandardOutput();
         errPending += process.readAllStandardError();
         takeLines(outPending, run.out, answer);
-        takeLines(errPending, run.err, {});
+        takeLines(errPending, run.err);
     }
-    process.waitForFinished(60000);
     outPending += process.readAllStandardOutput();
     errPending += process.readAllStandardError();
-    takeLines(outPending, run.out, {});
-    takeLines(errPending, run.err, {});
-    run.crashed = process.exitStatus() == QProcess::CrashExit;
+    takeLines(outPending, run.out);
+    takeLines(errPending, run.err);
     run.exitCode = process.exitCode();
     return run;
-}
-
-ScratchDir::ScratchDir()
-{
-    m_root = QDir(QDir::tempPath())
-                 .filePath(QStringLiteral("orvi-engine-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
-                 .toStdString();
-    QDir().mkpath(QString::fromStdString(m_root));
-}
-
-ScratchDir::~ScratchDir()
-{
-    QDir(QString::fromStdString(m_root)).removeRecursively();
-}
-
-std::string ScratchDir::path(const std::string& name) const
-{
-    return m_root + "/" + name;
 }
 
 bool fileExists(const std::string& path)
@@ -131,12 +96,10 @@ bool writeFile(const std::string& path, const QByteArray& bytes)
 
 bool makeTrack(const std::string& path, double seconds, double frequency, const QStringList& tagOptions)
 {
-    QProcess process;
-    QStringList arguments{QStringLiteral("--seconds"), QString::number(seconds), QStringLiteral("--freq"),
-                          QString::number(frequency)};
-    arguments << tagOptions << QStringLiteral("-o") << QString::fromStdString(path);
-    process.start(testSignalPath(), arguments);
-    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    const QStringList arguments =
+        QStringList{"--seconds", QString::number(seconds), "--freq", QString::number(frequency)} + tagOptions
+        + QStringList{"-o", QString::fromStdString(path)};
+    return runTool(QStringLiteral(ORVI_TEST_SIGNAL_TOOL), arguments).exitCode == 0;
 }
 
 } // namespace orvi::enginetest

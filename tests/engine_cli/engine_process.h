@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <string>
@@ -15,7 +16,6 @@ namespace orvi::enginetest {
 
 struct EngineRun {
     int exitCode = -1000;
-    bool crashed = false;
     std::vector<std::string> out; // standard output lines, without line ends
     std::vector<std::string> err; // standard error lines
     std::string lastOut() const { return out.empty() ? std::string() : out.back(); }
@@ -24,11 +24,10 @@ struct EngineRun {
 };
 
 QString enginePath();
-QString testSignalPath();
 
-// Runs the engine with `arguments`; `onLine` (optional) sees each standard
-// output line as it arrives and may answer with text to write to the
-// engine's standard input.
+// Runs the engine with `arguments` and `input` on its standard input;
+// `onLine` (optional) sees each standard output line as it arrives and may
+// answer with more input.
 EngineRun runEngine(const QStringList& arguments, const std::function<QByteArray(const std::string& line)>& onLine = {},
                     const QByteArray& input = {});
 
@@ -40,18 +39,17 @@ inline constexpr int kStoppedProcessExit = -61;
 inline constexpr int kStoppedProcessExit = 195;
 #endif
 
-// A fresh, empty directory under the system's temporary folder, removed by
-// the destructor.
+// A fresh, empty directory under the system's temporary folder, removed with
+// everything in it by the destructor.
 class ScratchDir
 {
 public:
-    ScratchDir();
-    ~ScratchDir();
-    std::string path(const std::string& name) const;
+    // `name` as spelled, "." and ".." included.
+    std::string path(const std::string& name) const { return m_dir.path().toStdString() + "/" + name; }
     QString qpath(const std::string& name) const { return QString::fromStdString(path(name)); }
 
 private:
-    std::string m_root;
+    QTemporaryDir m_dir;
 };
 
 bool fileExists(const std::string& path);

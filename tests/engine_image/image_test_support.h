@@ -7,6 +7,10 @@
 #include "model/disc_model.h"
 #include "plain_checks.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -21,8 +25,15 @@ constexpr uint32_t kFrameBytes = 9408; // stereo, 1/75 s
 
 // The byte at `index` of a track's audio with pattern `seed`: no two tracks
 // and no two nearby frames look alike.
-uint8_t patternByte(uint32_t seed, uint64_t index);
+inline uint8_t patternByte(uint32_t seed, uint64_t index)
+{
+    uint64_t x = index * 0x9E3779B97F4A7C15ull + seed * 0xBF58476D1CE4E5B9ull + 1;
+    x ^= x >> 31;
+    x *= 0x94D049BB133111EBull;
+    return uint8_t(x ^ x >> 29);
+}
 
+// Stereo pattern audio that fails, naming itself, past `failAfterBytes`.
 class PatternSource : public orvi::engine::DsdSource
 {
 public:
@@ -32,7 +43,19 @@ public:
     }
     int channelCount() const override { return 2; }
     uint64_t sampleCount() const override { return m_samples; }
-    int64_t read(uint8_t* out, size_t bytes, std::string& error) override;
+    int64_t read(uint8_t* out, size_t bytes, std::string& error) override
+    {
+        // Odd-sized reads, as a real reader's block boundaries would give.
+        const size_t take = size_t(std::min<uint64_t>({bytes, m_samples / 8 * 2 - m_position, 100002}));
+        if (m_failAfter >= 0 && m_position + take > uint64_t(m_failAfter)) {
+            error = "pattern.dsf: read error at byte " + std::to_string(m_failAfter);
+            return -1;
+        }
+        for (size_t i = 0; i < take; ++i)
+            out[i] = patternByte(m_seed, m_position + i);
+        m_position += take;
+        return int64_t(take);
+    }
 
 private:
     uint64_t m_samples;
@@ -42,11 +65,28 @@ private:
 };
 
 // A track of `seconds` (rounded to whole bytes) filled with pattern `seed`.
-orvi::engine::DiscTrack patternTrack(double seconds, uint32_t seed, const std::string& title = {},
-                                     uint32_t pauseFrames = 0);
+inline orvi::engine::DiscTrack patternTrack(double seconds, uint32_t seed, const std::string& title = {},
+                                            uint32_t pauseFrames = 0)
+{
+    orvi::engine::DiscTrack track;
+    track.path = "track" + std::to_string(seed) + ".dsf";
+    track.text.title = title;
+    track.pauseFrames = pauseFrames;
+    track.source = std::make_unique<PatternSource>(uint64_t(seconds * orvi::engine::kDsd64Rate) / 8 * 8, seed);
+    return track;
+}
 
-std::vector<uint8_t> readFile(const std::string& path);
-bool fileExists(const std::string& path);
+inline std::vector<uint8_t> readFile(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return std::vector<uint8_t>(data.begin(), data.end());
+}
+
+inline bool fileExists(const std::string& path)
+{
+    return QFileInfo::exists(QString::fromStdString(path));
+}
 
 struct Image {
     std::vector<uint8_t> bytes;
@@ -62,20 +102,24 @@ struct Image {
     {
         return std::string(reinterpret_cast<const char*>(sector(lsn) + at), size);
     }
-    std::string cString(uint64_t lsn, size_t at) const
-    {
-        return std::string(reinterpret_cast<const char*>(sector(lsn) + at));
-    }
+    std::string cString(uint64_t lsn, size_t at) const { return reinterpret_cast<const char*>(sector(lsn) + at); }
     uint64_t sectors() const { return bytes.size() / kSector; }
 };
 
 // Collects the observer's warnings and answers stopRequested after a given
-// number of finished tracks.
+// number of started tracks.
 struct ObserverProbe {
     std::vector<std::string> warnings;
     size_t tracksStarted = 0;
     size_t stopAfterTracks = 0; // 0 = never
-    orvi::engine::WriteObserver observer();
+    orvi::engine::WriteObserver observer()
+    {
+        orvi::engine::WriteObserver o;
+        o.warning = [this](const std::string& line) { warnings.push_back(line); };
+        o.trackStarted = [this](size_t, const orvi::engine::DiscTrack&) { ++tracksStarted; };
+        o.stopRequested = [this] { return stopAfterTracks != 0 && tracksStarted >= stopAfterTracks; };
+        return o;
+    }
 };
 
 } // namespace imagetest

@@ -20,21 +20,18 @@ class TestFolder
 public:
     std::string path(const std::string& name) const
     {
-        return QDir(m_dir.path()).filePath(QString::fromStdString(name)).toStdString();
+        return m_dir.filePath(QString::fromStdString(name)).toStdString();
     }
-
-    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const
-    {
-        const std::string target = path(name);
-        QFile file(QString::fromStdString(target));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        return target;
-    }
-
+    // Saves `bytes` as `name` and gives its path.
     std::string write(const std::string& name, const QByteArray& bytes) const
     {
-        return write(name, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+        QFile file(QString::fromStdString(path(name)));
+        CHECK(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return path(name);
+    }
+    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const
+    {
+        return write(name, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
     }
 
 private:
@@ -45,14 +42,9 @@ private:
 // error the result holds what came before and `error` says why.
 inline std::vector<uint8_t> readAll(engine::DsdSource& source, size_t pieceBytes, std::string& error)
 {
-    std::vector<uint8_t> all;
-    std::vector<uint8_t> piece(pieceBytes);
-    for (;;) {
-        const int64_t got = source.read(piece.data(), piece.size(), error);
-        if (got <= 0)
-            break;
+    std::vector<uint8_t> all, piece(pieceBytes);
+    for (int64_t got; (got = source.read(piece.data(), piece.size(), error)) > 0;)
         all.insert(all.end(), piece.begin(), piece.begin() + got);
-    }
     return all;
 }
 
