@@ -1,15 +1,21 @@
 #include "modal_answerer.h"
 #include "test_fixture.h"
-#include "window_access.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <QImage>
 #include <QtTest>
 
-using orvi::test::touchFile;
-using orvi::test::writePicture;
+using orvi::test::TestWindow;
 
 namespace {
+
+// A 40 x 20 picture in `format` ("PNG", "JPG").
+QString writePicture(const QString& path, const char* format)
+{
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    image.save(path, format);
+    return path;
+}
 
 orvi::FileDialogs::OpenFile answering(const QString& path)
 {
@@ -27,35 +33,31 @@ private slots:
 
     void folderGivesFirstCueAndBestNamedCover()
     {
-        QTemporaryDir dir;
-        touchFile(dir.filePath("01.dsf"));
-        touchFile(dir.filePath("b.cue"));
-        touchFile(dir.filePath("Album.CUE"));
-        writePicture(dir.filePath("front.png"), "PNG");
-        writePicture(dir.filePath("Folder.JPG"), "JPG");
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
+        TestWindow w;
+        for (const char* name : {"01.dsf", "b.cue", "Album.CUE"})
+            w.file(name);
+        writePicture(w.path("front.png"), "PNG");
+        writePicture(w.path("Folder.JPG"), "JPG");
 
-        w.addTrackFolder(dir.path());
+        w.addTrackFolder(w.dir.path());
 
-        QCOMPARE(w.cue()->text(), dir.filePath("Album.CUE"));
-        QCOMPARE(w.coverPath(), dir.filePath("Folder.JPG"));
-        QCOMPARE(w.coverPathEdit()->text(), dir.filePath("Folder.JPG"));
-        const QPixmap preview = w.coverPreview()->pixmap();
-        QCOMPARE(preview.size(), QSize(120, 60)); // 40 x 20 picture, aspect kept
+        QCOMPARE(w.cue()->text(), w.path("Album.CUE"));
+        QCOMPARE(w.coverPath(), w.path("Folder.JPG"));
+        QCOMPARE(w.coverPathEdit()->text(), w.path("Folder.JPG"));
+        QCOMPARE(w.coverPreview()->pixmap().size(), QSize(120, 60)); // aspect kept
         QVERIFY(w.logText().endsWith(
             QStringLiteral("自动采用同目录的 CUE: Album.CUE\n自动采用同目录的封面: Folder.JPG\n")));
+        QCOMPARE(w.buildEngineArguments(),
+                 QStringList({"--cover", w.path("Folder.JPG"), "--cue", w.path("Album.CUE")}));
     }
 
     void brokenBestCoverMeansNoCover()
     {
-        QTemporaryDir dir;
-        touchFile(dir.filePath("01.dsf"));
-        touchFile(dir.filePath("cover.jpg"), "not a picture");
-        writePicture(dir.filePath("front.jpg"), "JPG");
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
-        w.addTrackFolder(dir.path());
+        TestWindow w;
+        w.file("01.dsf");
+        w.file("cover.jpg", "not a picture");
+        writePicture(w.path("front.jpg"), "JPG");
+        w.addTrackFolder(w.dir.path());
         QVERIFY(w.coverPath().isEmpty());
         QVERIFY(w.coverPathEdit()->text().isEmpty());
         QVERIFY(!w.logText().contains(QStringLiteral("封面")));
@@ -63,33 +65,29 @@ private slots:
 
     void earlierChoicesAreKept()
     {
-        QTemporaryDir first, second;
-        for (QTemporaryDir* dir : {&first, &second}) {
-            touchFile(dir->filePath("01.dsf"));
-            touchFile(dir->filePath("disc.cue"));
-            writePicture(dir->filePath("cover.png"), "PNG");
+        TestWindow w;
+        for (const char* folder : {"first", "second"}) {
+            w.file(QStringLiteral("%1/01.dsf").arg(folder));
+            w.file(QStringLiteral("%1/disc.cue").arg(folder));
+            writePicture(w.path(QStringLiteral("%1/cover.png").arg(folder)), "PNG");
         }
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
-        w.addTrackFolder(first.path());
+        w.addTrackFolder(w.path("first"));
         // A folder whose tracks are all listed already still gives its companions.
         w.clearCueSheet();
-        w.addTrackFolder(first.path());
+        w.addTrackFolder(w.path("first"));
         QCOMPARE(w.table()->rowCount(), 1);
-        QCOMPARE(w.cue()->text(), first.filePath("disc.cue"));
+        QCOMPARE(w.cue()->text(), w.path("first/disc.cue"));
 
-        w.addTrackFolder(second.path());
-        QCOMPARE(w.cue()->text(), first.filePath("disc.cue"));
-        QCOMPARE(w.coverPath(), first.filePath("cover.png"));
+        w.addTrackFolder(w.path("second"));
+        QCOMPARE(w.cue()->text(), w.path("first/disc.cue"));
+        QCOMPARE(w.coverPath(), w.path("first/cover.png"));
     }
 
     void coverChoiceChecksThePicture()
     {
-        QTemporaryDir dir;
-        const QString good = writePicture(dir.filePath("art.png"), "PNG");
-        const QString bad = touchFile(dir.filePath("art.jpg"), "garbage");
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
+        TestWindow w;
+        const QString good = writePicture(w.path("art.png"), "PNG");
+        const QString bad = w.file("art.jpg", "garbage");
         w.dialogs().openFileName = answering(good);
         const QString logBefore = w.logText();
         w.chooseCover();
@@ -111,9 +109,7 @@ private slots:
 
     void outputDialogCompletesTheSuffix()
     {
-        QTemporaryDir dir;
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
+        TestWindow w;
         QString startPath, answer;
         w.dialogs().saveFileName = [&](QWidget*, const QString&, const QString& start, const QString&) {
             startPath = start;
@@ -132,9 +128,9 @@ private slots:
 
         answer.clear();
         w.output()->clear();
-        w.addTrackFile(touchFile(dir.filePath("01 Song.dsf")));
+        w.addTrackFile(w.file("01 Song.dsf"));
         w.chooseOutputPath();
-        QCOMPARE(startPath, dir.filePath("01 Song.iso"));
+        QCOMPARE(startPath, w.path("01 Song.iso"));
         QVERIFY(w.output()->text().isEmpty());
     }
 };

@@ -1,40 +1,22 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
-#include <QPair>
+#include "common/settings_store.h"
+
+#include <QSettings>
 #include <QTemporaryDir>
 
-// Test fixture pieces shared by the language and document-window tests:
-// a private settings folder and a clean language environment.
 namespace orvi::test {
 
-// Unsets ORVI_LANG and the four locale variables; restores them on destruction.
-class LanguageEnvironment
+// Points the settings store at a private folder with no saved interface
+// language, and unsets ORVI_LANG and the locale variables.
+inline void isolateLanguageEnvironment()
 {
-public:
-    LanguageEnvironment();
-    ~LanguageEnvironment();
-    LanguageEnvironment(const LanguageEnvironment&) = delete;
-    LanguageEnvironment& operator=(const LanguageEnvironment&) = delete;
-
-    static void clear();
-
-private:
-    QList<QPair<QByteArray, QByteArray>> m_saved;
-};
-
-// Points the settings store at a fresh temporary folder.
-class TemporarySettings
-{
-public:
-    TemporarySettings();
-    // Removes the saved interface language.
-    void reset();
-    QString path() const { return m_dir.path(); }
-
-private:
-    QTemporaryDir m_dir;
-};
+    static QTemporaryDir settingsDir;
+    qputenv("ORVI_SETTINGS_DIR", settingsDir.path().toLocal8Bit());
+    applySettingsDirectoryFromEnvironment();
+    openSettings(kLanguageSettingsName)->clear();
+    for (const char* name : {"ORVI_LANG", "LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+        qunsetenv(name);
+}
 
 } // namespace orvi::test
