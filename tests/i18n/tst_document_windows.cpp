@@ -17,11 +17,6 @@ using namespace orvi;
 
 namespace {
 
-QApplication& application()
-{
-    return *static_cast<QApplication*>(QCoreApplication::instance());
-}
-
 QList<QDialog*> openWindows(QWidget* parent, const char* name)
 {
     return parent->findChildren<QDialog*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
@@ -54,7 +49,7 @@ class DocumentWindowsTest : public QObject
     void useLanguage(const char* code)
     {
         qputenv("ORVI_LANG", code);
-        applyUiLanguage(application(), QString::fromLatin1(code));
+        applyUiLanguage(*qApp, QString::fromLatin1(code));
     }
 
 private slots:
