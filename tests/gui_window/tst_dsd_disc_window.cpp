@@ -81,8 +81,6 @@ private slots:
             qInfo("skipped the 7z listing: no 7z on this system");
         else
             QCOMPARE(sevenZipPaths(output), expected);
-        qunsetenv("ORVI_GUI_INPROC");
-        qunsetenv("ORVI_PACK_GUI_NOCONFIRM");
     }
 };
 

@@ -33,10 +33,9 @@ QStringList shown(QWidget* parent, const char* name)
 
 QPushButton* statusButton(QMainWindow* window, const QString& text)
 {
-    for (QPushButton* button : window->statusBar()->findChildren<QPushButton*>()) {
+    for (QPushButton* button : window->statusBar()->findChildren<QPushButton*>())
         if (button->text() == text)
             return button;
-    }
     return nullptr;
 }
 
@@ -107,7 +106,6 @@ private slots:
         const QList<QDialog*> opened = openWindows(&window, "references");
         QCOMPARE(opened.size(), 2);
         QCOMPARE(openWindows(&window, "notices").size(), 1);
-        QVERIFY(opened.at(0) != opened.at(1));
 
         QPointer<QDialog> first(opened.at(0));
         first->close();
