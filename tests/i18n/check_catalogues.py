@@ -1,13 +1,10 @@
 #!/usr/bin/env python3
-"""Fails when an interface catalogue lacks a text the code translates, keeps
-an unfinished or empty entry, breaks a placeholder, line-feed, leading-sign
-or dialog-filter rule, or has drifted from the reviewed text tables.
+"""Fails when an interface catalogue lacks a text the code translates (as
+lupdate finds them in the program's source folders), keeps an unfinished or
+empty entry, breaks a placeholder, line-feed, leading-sign or dialog-filter
+rule, or has drifted from the reviewed text tables.
 
-The texts the code uses are collected by running lupdate over the program's
-source folders, so every translate() call and QT_TRANSLATE_NOOP mark counts.
-
-Usage: check_catalogues.py --source-root DIR --lupdate PATH
-"""
+Usage: check_catalogues.py --source-root DIR --lupdate PATH"""
 import argparse
 import os
 import subprocess

@@ -1,13 +1,23 @@
+#include "app/status_bar_controls.h"
 #include "app/ui_language.h"
-#include "language_test_env.h"
+#include "common/settings_store.h"
+#include "gui/document_windows.h"
 #include "modal_answerer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTranslator>
 
@@ -16,6 +26,18 @@
 using namespace orvi;
 
 namespace {
+
+// Points the settings store at a private folder with no saved interface
+// language, and unsets ORVI_LANG and the locale variables.
+void isolateLanguageEnvironment()
+{
+    static QTemporaryDir settingsDir;
+    qputenv("ORVI_SETTINGS_DIR", settingsDir.path().toLocal8Bit());
+    applySettingsDirectoryFromEnvironment();
+    openSettings(kLanguageSettingsName)->clear();
+    for (const char* name : {"ORVI_LANG", "LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+        qunsetenv(name);
+}
 
 QString startPacking()
 {
@@ -37,6 +59,34 @@ protected:
     void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
+void useLanguage(const char* code)
+{
+    qputenv("ORVI_LANG", code);
+    applyUiLanguage(*qApp, QString::fromLatin1(code));
+}
+
+QList<QDialog*> openWindows(QWidget* parent, const char* name)
+{
+    return parent->findChildren<QDialog*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+// Every open document window of that name, as "title | first heading".
+QStringList shown(QWidget* parent, const char* name)
+{
+    QStringList windows;
+    for (QDialog* dialog : openWindows(parent, name))
+        windows << dialog->windowTitle() + " | " + dialog->findChild<QTextBrowser*>()->document()->firstBlock().text();
+    return windows;
+}
+
+QPushButton* statusButton(QMainWindow* window, const QString& text)
+{
+    for (QPushButton* button : window->statusBar()->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
 } // namespace
 
 class UiLanguageTest : public QObject
@@ -51,7 +101,7 @@ private:
 private slots:
     void init()
     {
-        test::isolateLanguageEnvironment();
+        isolateLanguageEnvironment();
         setCatalogueDirectory(QStringLiteral(":/i18n"));
         m_starts.clear();
         m_previousStarter = replaceDetachedStarter([this](const QString& program, const QStringList& arguments) {
@@ -183,12 +233,10 @@ private slots:
         QFETCH(bool, rightToLeft);
         QFETCH(QString, startText);
         QTemporaryDir folder;
-        QString directory = QStringLiteral(":/i18n");
-        if (catalogues != QLatin1String("all")) {
-            if (catalogues == QLatin1String("en"))
-                QVERIFY(QFile::copy(QStringLiteral(":/i18n/en.qm"), folder.filePath(QStringLiteral("en.qm"))));
-            setCatalogueDirectory(directory = folder.path());
-        }
+        if (catalogues == QLatin1String("en"))
+            QVERIFY(QFile::copy(QStringLiteral(":/i18n/en.qm"), folder.filePath(QStringLiteral("en.qm"))));
+        const QString directory = catalogues == QLatin1String("all") ? QStringLiteral(":/i18n") : folder.path();
+        setCatalogueDirectory(directory);
         QTest::ignoreMessage(
             QtWarningMsg,
             qUtf8Printable(
@@ -276,6 +324,65 @@ private slots:
         QCOMPARE(documentLanguage(), QStringLiteral("zh"));
         qputenv("LANG", "ja_JP.UTF-8");
         QCOMPARE(documentLanguage(), QStringLiteral("en"));
+    }
+
+    void documentsFollowTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("references");
+        QTest::addColumn<QString>("notices");
+        const auto row = [](const char* code, const QString& references, const QString& notices) {
+            QTest::newRow(code) << QString(code) << references << notices;
+        };
+        row("zh", "参考标准 | Orvi Lathe — 参考标准", "源码许可 | Orvi Lathe — 源码许可");
+        row("hant", "參考標準 | Orvi Lathe — 参考标准", "原始碼授權 | Orvi Lathe — 源码许可");
+        row("pl", "Normy referencyjne | Orvi Lathe — Normy referencyjne",
+            "Licencje źródłowe | Orvi Lathe — Licencje źródłowe");
+        row("en", "Reference standards | Orvi Lathe — Reference standards",
+            "Source licenses | Orvi Lathe — Source licenses");
+        row("ar", "المعايير المرجعية | Orvi Lathe — Reference standards",
+            "تراخيص المصدر | Orvi Lathe — Source licenses");
+    }
+    void documentsFollowTheInterfaceLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, references);
+        QFETCH(QString, notices);
+        useLanguage(code.toLatin1().constData());
+        QMainWindow window;
+        showReferencesWindow(&window, documentLanguage());
+        showNoticesWindow(&window, documentLanguage());
+        QCOMPARE(shown(&window, "references"), QStringList{references});
+        QCOMPARE(shown(&window, "notices"), QStringList{notices});
+        for (const QTextBrowser* browser : window.findChildren<QTextBrowser*>())
+            QVERIFY2(!browser->toPlainText().contains("**") && !browser->toPlainText().contains("## "),
+                     qPrintable(browser->toPlainText())); // Markdown is rendered, not shown raw
+        QVERIFY(window.findChild<QDialog*>("notices")->findChild<QTextBrowser*>()->toPlainText().contains(
+            "Copyright (C) The Qt Company Ltd. and other contributors."));
+    }
+
+    void statusBarButtonsOpenOneWindowPerClick()
+    {
+        useLanguage("ja");
+        QMainWindow window;
+        addStatusBarControls(&window);
+        QPushButton* references = statusButton(&window, QStringLiteral("参照規格…"));
+        QPushButton* notices = statusButton(&window, QStringLiteral("ソース ライセンス…"));
+        QVERIFY(references && notices);
+        QCOMPARE(references->toolTip(), QStringLiteral("本製品が参照している公開規格と文献"));
+
+        references->click();
+        references->click();
+        notices->click();
+        const QList<QDialog*> opened = openWindows(&window, "references");
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(openWindows(&window, "notices").size(), 1);
+
+        QPointer<QDialog> first(opened.at(0));
+        first->close();
+        QTRY_VERIFY(first.isNull());
+        QVERIFY(opened.at(1)->isVisible());
+        QCOMPARE(shown(&window, "references"), QStringList{"参照規格 | Orvi Lathe — Reference standards"});
     }
 };
 
