@@ -12,9 +12,6 @@ using orvi::test::TestWindow;
 
 namespace {
 
-const QString kIsrcToolTip = QStringLiteral(
-    "ISRC (可选), 格式 CC-OOO-YY-DDDDD, 例 FR-W01-02-00041\n留空 = 该轨无 ISRC; 非法值打包时会被拒收并提示");
-
 // Tracks t0.dsf ... t<n-1>.dsf, each titled with its original position (the
 // track title column, 2) so that rows can be followed through moves.
 QStringList fillTracks(TestWindow& w, int count)
@@ -172,7 +169,9 @@ private slots:
             QCOMPARE(w.table()->item(row, 0)->text(), QString::number(row + 1));
             QCOMPARE(w.table()->item(row, 1)->text(), paths[original]);
             QCOMPARE(w.table()->item(row, 4)->text(), original == 0 ? QStringLiteral("ISRC-0") : QString());
-            QCOMPARE(w.table()->item(row, 4)->toolTip(), kIsrcToolTip);
+            QCOMPARE(w.table()->item(row, 4)->toolTip(),
+                     QStringLiteral("ISRC (可选), 格式 CC-OOO-YY-DDDDD, 例 FR-W01-02-00041\n"
+                                    "留空 = 该轨无 ISRC; 非法值打包时会被拒收并提示"));
         }
     }
 
