@@ -1,14 +1,11 @@
 // The window packs a DSD Disc end to end with the real engine, as a child
 // process and in-process, with its disc title and playlist box; 7z lists
 // what it wrote.
-#include "gui/pack_gui_window.h"
 #include "session/pack_inproc_session.h"
 #include "test_fixture.h"
-#include "window_access.h"
 
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -59,19 +56,16 @@ private slots:
         qputenv("ORVI_GUI_INPROC", inProcess ? "1" : "0");
         qputenv("ORVI_PACK_GUI_NOCONFIRM", "1");
         setInProcessEngineEntry(nullptr);
-        QTemporaryDir dir;
-        QVERIFY(makeTrack(dir.filePath("a.dsf"), "Première") && makeTrack(dir.filePath("b.dsf"), "第二"));
-
-        PackGuiWindow window;
-        PackGuiWindowTestAccess access(window);
-        window.show();
-        access.addTrackFile(dir.filePath("a.dsf"));
-        access.addTrackFile(dir.filePath("b.dsf"));
+        orvi::test::TestWindow access;
+        QVERIFY(makeTrack(access.path("a.dsf"), "Première") && makeTrack(access.path("b.dsf"), "第二"));
+        access.window.show();
+        access.addTrackFile(access.path("a.dsf"));
+        access.addTrackFile(access.path("b.dsf"));
         access.album()->setText("Album");
         access.dsdDisc()->setChecked(true);
         access.discTitle()->setText("Window: Disc");
         access.playlist()->setChecked(playlist);
-        const QString output = dir.filePath("disc.iso");
+        const QString output = access.path("disc.iso");
         access.output()->setText(output);
         access.startButton()->click();
 
@@ -87,8 +81,6 @@ private slots:
             qInfo("skipped the 7z listing: no 7z on this system");
         else
             QCOMPARE(sevenZipPaths(output), expected);
-        qunsetenv("ORVI_GUI_INPROC");
-        qunsetenv("ORVI_PACK_GUI_NOCONFIRM");
     }
 };
 

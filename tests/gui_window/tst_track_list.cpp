@@ -1,67 +1,35 @@
+#include "modal_answerer.h"
 #include "test_fixture.h"
-#include "window_access.h"
 
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QImage>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
-using orvi::test::columnTexts;
-using orvi::test::touchFile;
+using orvi::test::TestWindow;
 
 namespace {
 
-const QString kIsrcToolTip = QStringLiteral(
-    "ISRC (可选), 格式 CC-OOO-YY-DDDDD, 例 FR-W01-02-00041\n留空 = 该轨无 ISRC; 非法值打包时会被拒收并提示");
-
-// Fills the table with tracks named t0.dsf ... t<n-1>.dsf and gives each a
-// title naming its original position, to follow rows through moves.
-QStringList fillTracks(PackGuiWindowTestAccess& w, const QTemporaryDir& dir, int count)
+// Tracks t0.dsf ... t<n-1>.dsf, each titled with its original position (the
+// track title column, 2) so that rows can be followed through moves.
+QStringList fillTracks(TestWindow& w, int count)
 {
     QStringList paths;
     for (int i = 0; i < count; ++i) {
-        paths << touchFile(dir.filePath(QStringLiteral("t%1.dsf").arg(i)));
-        w.addTrackFile(paths.last());
-        w.table()->item(i, 2)->setText(QStringLiteral("title %1").arg(i));
+        w.addTrackFile(paths.emplace_back(w.file(QStringLiteral("t%1.dsf").arg(i))));
+        w.table()->item(i, 2)->setText(QString::number(i));
     }
     return paths;
 }
 
-void selectRows(PackGuiWindowTestAccess& w, const QList<int>& rows)
+void selectRows(TestWindow& w, const QList<int>& rows)
 {
     w.table()->clearSelection();
     for (int row : rows)
         w.table()->selectionModel()->select(w.table()->model()->index(row, 0),
                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-QList<int> selectedRows(PackGuiWindowTestAccess& w)
-{
-    QList<int> rows;
-    for (const QModelIndex& index : w.table()->selectionModel()->selectedRows())
-        rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-// Original positions, read back from the titles.
-QStringList order(PackGuiWindowTestAccess& w)
-{
-    QStringList positions;
-    for (const QString& title : columnTexts(w.table(), 2))
-        positions << title.section(' ', 1);
-    return positions;
-}
-
-QStringList numbering(int count)
-{
-    QStringList numbers;
-    for (int i = 1; i <= count; ++i)
-        numbers << QString::number(i);
-    return numbers;
 }
 
 std::unique_ptr<QMimeData> urlsOf(const QStringList& paths, const QList<QUrl>& extra = {})
@@ -74,17 +42,20 @@ std::unique_ptr<QMimeData> urlsOf(const QStringList& paths, const QList<QUrl>& e
     return mime;
 }
 
-bool dragIsAccepted(PackGuiWindowTestAccess& w, const QMimeData* mime)
+bool dragIsAccepted(TestWindow& w, const std::unique_ptr<QMimeData>& mime)
 {
-    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.table()->viewport(), &enter);
     return enter.isAccepted();
 }
 
-void drop(PackGuiWindowTestAccess& w, const QMimeData* mime)
+// A 40 x 20 picture in `format` ("PNG", "JPG").
+QString writePicture(const QString& path, const char* format)
 {
-    QDropEvent event(QPointF(20, 20), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.table()->viewport(), &event);
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    image.save(path, format);
+    return path;
 }
 
 } // namespace
@@ -98,70 +69,58 @@ private slots:
 
     void addedRowHoldsTheTrackEntry()
     {
-        QTemporaryDir dir;
-        QDir::setCurrent(dir.path());
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
-        touchFile(dir.filePath("sub/a.dsf"));
+        TestWindow w;
+        QDir::setCurrent(w.dir.path());
+        w.file("sub/a.dsf");
         w.addTrackFile("sub/./a.dsf");
+        QDir::setCurrent(QDir::rootPath());
 
         QCOMPARE(w.table()->rowCount(), 1);
         const QTableWidgetItem* path = w.table()->item(0, 1);
-        QCOMPARE(path->text(), dir.filePath("sub/a.dsf"));
+        QCOMPARE(path->text(), w.path("sub/a.dsf"));
         QCOMPARE(path->toolTip(), QStringLiteral("sub/./a.dsf"));
         QVERIFY(!(path->flags() & Qt::ItemIsEditable));
         QVERIFY(w.table()->item(0, 3)->flags() & Qt::ItemIsEditable);
-        QCOMPARE(w.table()->item(0, 4)->toolTip(), kIsrcToolTip);
         QCOMPARE(w.trackCount()->text(), QStringLiteral("共 1 轨"));
-        QDir::setCurrent(QDir::rootPath());
     }
 
     void duplicatesAreRefusedByAbsolutePath()
     {
-        QTemporaryDir dir;
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
+        TestWindow w;
         const QString logBefore = w.logText();
-        w.addTrackFile(dir.filePath("Music/a.dsf"));
-        w.addTrackFile(dir.filePath("Music/x/../a.dsf"));
+        w.addTrackFile(w.path("Music/a.dsf"));
+        w.addTrackFile(w.path("Music/x/../a.dsf"));
         QCOMPARE(w.table()->rowCount(), 1);
         QCOMPARE(w.statusMessage(), QStringLiteral("已忽略重复文件: a.dsf"));
         QCOMPARE(w.logText(), logBefore);
 
-        w.addTrackFile(dir.filePath("music/A.dsf")); // another spelling is another file
+        w.addTrackFile(w.path("music/A.dsf")); // another spelling is another file
         QCOMPARE(w.table()->rowCount(), 2);
     }
 
     void folderAddsDsdFilesInCodeUnitOrder()
     {
-        QTemporaryDir dir;
-        for (const char* name : {"a.dsf", "B.dsf", "c.DFF", "notes.txt", "x.wav", "sub/d.dsf"})
-            touchFile(dir.filePath(name));
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
-        w.addTrackFolder(dir.path());
-        QCOMPARE(columnTexts(w.table(), 1),
-                 QStringList({dir.filePath("B.dsf"), dir.filePath("a.dsf"), dir.filePath("c.DFF")}));
-        QCOMPARE(columnTexts(w.table(), 0), numbering(3));
+        TestWindow w;
+        for (const char* name : {"a.dsf", "B.dsf", "c.DFF", "notes.txt", "x.wav", "sub/d.dsf", "empty/x.wav"})
+            w.file(name);
+        w.addTrackFolder(w.dir.path());
+        QCOMPARE(w.column(1), QStringList({w.path("B.dsf"), w.path("a.dsf"), w.path("c.DFF")}));
+        QCOMPARE(w.column(0), QStringList({"1", "2", "3"}));
 
-        QTemporaryDir empty;
-        touchFile(empty.filePath("x.wav"));
-        w.addTrackFolder(empty.path());
-        QVERIFY(w.logText().endsWith(QStringLiteral("文件夹里没有找到 .dsf/.dff 文件: %1\n").arg(empty.path())));
+        w.addTrackFolder(w.path("empty"));
+        QVERIFY(w.logText().endsWith(QStringLiteral("文件夹里没有找到 .dsf/.dff 文件: %1\n").arg(w.path("empty"))));
         QCOMPARE(w.table()->rowCount(), 3);
     }
 
     void removalAndClearRenumber()
     {
-        QTemporaryDir dir;
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
-        fillTracks(w, dir, 4);
+        TestWindow w;
+        fillTracks(w, 4);
         w.cue()->setText("/m/a.cue");
         selectRows(w, {0, 2});
         w.removeSelectedTracks();
-        QCOMPARE(order(w), QStringList({"1", "3"}));
-        QCOMPARE(columnTexts(w.table(), 0), numbering(2));
+        QCOMPARE(w.column(2), QStringList({"1", "3"}));
+        QCOMPARE(w.column(0), QStringList({"1", "2"}));
         QCOMPARE(w.trackCount()->text(), QStringLiteral("共 2 轨"));
 
         w.clearTracks();
@@ -194,46 +153,46 @@ private slots:
         QFETCH(int, direction);
         QFETCH(QStringList, expectedOrder);
         QFETCH(QList<int>, expectedSelection);
-        QTemporaryDir dir;
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
-        const QStringList paths = fillTracks(w, dir, rowCount);
+        TestWindow w;
+        const QStringList paths = fillTracks(w, rowCount);
         w.table()->item(0, 4)->setText("ISRC-0");
         selectRows(w, selected);
 
         w.moveSelectedTracks(direction);
 
-        QCOMPARE(order(w), expectedOrder);
-        QCOMPARE(selectedRows(w), expectedSelection);
-        QCOMPARE(columnTexts(w.table(), 0), numbering(rowCount));
-        // Every cell travels with its file.
+        QCOMPARE(w.column(2), expectedOrder);
+        // Every cell travels with its file, the selection with its rows; the
+        // numbers stay in order.
         for (int row = 0; row < rowCount; ++row) {
             const int original = expectedOrder[row].toInt();
+            QCOMPARE(w.table()->selectionModel()->isRowSelected(row), expectedSelection.contains(row));
+            QCOMPARE(w.table()->item(row, 0)->text(), QString::number(row + 1));
             QCOMPARE(w.table()->item(row, 1)->text(), paths[original]);
             QCOMPARE(w.table()->item(row, 4)->text(), original == 0 ? QStringLiteral("ISRC-0") : QString());
-            QCOMPARE(w.table()->item(row, 4)->toolTip(), kIsrcToolTip);
+            QCOMPARE(w.table()->item(row, 4)->toolTip(),
+                     QStringLiteral("ISRC (可选), 格式 CC-OOO-YY-DDDDD, 例 FR-W01-02-00041\n"
+                                    "留空 = 该轨无 ISRC; 非法值打包时会被拒收并提示"));
         }
     }
 
     void dropsOverTheTable()
     {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath("album");
-        touchFile(folder + "/01.dsf");
-        const QString loose = touchFile(dir.filePath("loose.DFF"));
-        const QString cue = touchFile(dir.filePath("Sheet.CUE"));
-        const QString wav = touchFile(dir.filePath("x.wav"));
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
+        TestWindow w;
+        const QString folder = w.path("album");
+        w.file("album/01.dsf");
+        const QString loose = w.file("loose.DFF");
+        const QString cue = w.file("Sheet.CUE");
+        const QString wav = w.file("x.wav");
 
-        QVERIFY(!dragIsAccepted(w, urlsOf({wav}).get()));
-        QVERIFY(!dragIsAccepted(w, std::make_unique<QMimeData>().get()));
-        QVERIFY(dragIsAccepted(w, urlsOf({wav, cue}).get()));
-        QVERIFY(dragIsAccepted(w, urlsOf({folder}).get()));
+        QVERIFY(!dragIsAccepted(w, urlsOf({wav})));
+        QVERIFY(!dragIsAccepted(w, std::make_unique<QMimeData>()));
+        QVERIFY(dragIsAccepted(w, urlsOf({wav, cue})));
+        QVERIFY(dragIsAccepted(w, urlsOf({folder})));
 
         const auto mime = urlsOf({wav, folder, loose, cue}, {QUrl("https://example.org/a.dsf")});
-        drop(w, mime.get());
-        QCOMPARE(columnTexts(w.table(), 1), QStringList({folder + "/01.dsf", loose}));
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.table()->viewport(), &drop);
+        QCOMPARE(w.column(1), QStringList({folder + "/01.dsf", loose}));
         QCOMPARE(w.cue()->text(), cue);
         QVERIFY(w.logText().endsWith(QStringLiteral("已导入 CUE: %1\n").arg(cue)));
     }
@@ -241,10 +200,9 @@ private slots:
     // Qt delivers a drop to the innermost widget that accepts drops.
     void onlyTheTableTakesDrops()
     {
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
+        TestWindow w;
         QStringList takers;
-        for (const QWidget* widget : window.findChildren<QWidget*>())
+        for (const QWidget* widget : w.window.findChildren<QWidget*>())
             if (widget->acceptDrops())
                 takers << widget->metaObject()->className();
         QCOMPARE(takers, QStringList({"QTableWidget", "QWidget"}));
@@ -253,17 +211,120 @@ private slots:
 
     void dropsAreRefusedWhileRunning()
     {
-        QTemporaryDir dir;
-        const QString track = touchFile(dir.filePath("a.dsf"));
-        PackGuiWindow window;
-        PackGuiWindowTestAccess w(window);
+        TestWindow w;
         w.setRunning(true);
-        const auto mime = urlsOf({track});
+        const auto mime = urlsOf({w.file("a.dsf")});
         // Straight to the handler: the disabled table would stop the event first.
         QDropEvent late(QPointF(20, 20), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
         w.dropEvent(&late);
         QCOMPARE(w.table()->rowCount(), 0);
         QVERIFY(w.logText().endsWith(QStringLiteral("打包进行中, 请先停止再添加音轨。\n")));
+    }
+
+    void folderGivesFirstCueAndBestNamedCover()
+    {
+        TestWindow w;
+        for (const char* name : {"01.dsf", "b.cue", "Album.CUE"})
+            w.file(name);
+        writePicture(w.path("front.png"), "PNG");
+        writePicture(w.path("Folder.JPG"), "JPG");
+
+        w.addTrackFolder(w.dir.path());
+
+        QCOMPARE(w.cue()->text(), w.path("Album.CUE"));
+        QCOMPARE(w.coverPath(), w.path("Folder.JPG"));
+        QCOMPARE(w.coverPathEdit()->text(), w.path("Folder.JPG"));
+        QCOMPARE(w.coverPreview()->pixmap().size(), QSize(120, 60)); // aspect kept
+        QVERIFY(w.logText().endsWith(
+            QStringLiteral("自动采用同目录的 CUE: Album.CUE\n自动采用同目录的封面: Folder.JPG\n")));
+        QCOMPARE(w.buildEngineArguments(),
+                 QStringList({"--cover", w.path("Folder.JPG"), "--cue", w.path("Album.CUE")}));
+    }
+
+    void brokenBestCoverMeansNoCover()
+    {
+        TestWindow w;
+        w.file("01.dsf");
+        w.file("cover.jpg", "not a picture");
+        writePicture(w.path("front.jpg"), "JPG");
+        w.addTrackFolder(w.dir.path());
+        QVERIFY(w.coverPath().isEmpty());
+        QVERIFY(w.coverPathEdit()->text().isEmpty());
+        QVERIFY(!w.logText().contains(QStringLiteral("封面")));
+    }
+
+    void earlierChoicesAreKept()
+    {
+        TestWindow w;
+        for (const char* folder : {"first", "second"}) {
+            w.file(QStringLiteral("%1/01.dsf").arg(folder));
+            w.file(QStringLiteral("%1/disc.cue").arg(folder));
+            writePicture(w.path(QStringLiteral("%1/cover.png").arg(folder)), "PNG");
+        }
+        w.addTrackFolder(w.path("first"));
+        // A folder whose tracks are all listed already still gives its companions.
+        w.clearCueSheet();
+        w.addTrackFolder(w.path("first"));
+        QCOMPARE(w.table()->rowCount(), 1);
+        QCOMPARE(w.cue()->text(), w.path("first/disc.cue"));
+
+        w.addTrackFolder(w.path("second"));
+        QCOMPARE(w.cue()->text(), w.path("first/disc.cue"));
+        QCOMPARE(w.coverPath(), w.path("first/cover.png"));
+    }
+
+    void coverChoiceChecksThePicture()
+    {
+        TestWindow w;
+        const QString good = writePicture(w.path("art.png"), "PNG");
+        const QString bad = w.file("art.jpg", "garbage");
+        QString picked = good;
+        w.dialogs().openFileName = [&picked](QWidget*, const QString&, const QString&, const QString&) {
+            return picked;
+        };
+        const QString logBefore = w.logText();
+        w.chooseCover();
+        QCOMPARE(w.coverPath(), good);
+        QCOMPARE(w.logText(), logBefore);
+
+        ModalAnswerer answerer;
+        answerer.answer(QMessageBox::Ok);
+        picked = bad;
+        w.chooseCover();
+        QCOMPARE(answerer.records().size(), 1);
+        QCOMPARE(answerer.records()[0].title, QStringLiteral("封面"));
+        QCOMPARE(answerer.records()[0].text, QStringLiteral("无法解码该图片, 未采用: %1").arg(bad));
+        QCOMPARE(answerer.records()[0].buttons.size(), 1);
+        QCOMPARE(w.coverPath(), good);
+        QCOMPARE(w.coverPathEdit()->text(), good);
+        QVERIFY(!w.coverPreview()->pixmap().isNull());
+    }
+
+    void outputDialogCompletesTheSuffix()
+    {
+        TestWindow w;
+        QString startPath, answer;
+        w.dialogs().saveFileName = [&](QWidget*, const QString&, const QString& start, const QString&) {
+            startPath = start;
+            return answer;
+        };
+
+        answer = "/o/out";
+        w.chooseOutputPath();
+        QVERIFY(startPath.isEmpty()); // no tracks, no field text
+        QCOMPARE(w.output()->text(), QStringLiteral("/o/out.iso"));
+
+        answer = "/o/out.ISO";
+        w.chooseOutputPath();
+        QCOMPARE(startPath, QStringLiteral("/o/out.iso"));
+        QCOMPARE(w.output()->text(), QStringLiteral("/o/out.ISO"));
+
+        answer.clear();
+        w.output()->clear();
+        w.addTrackFile(w.file("01 Song.dsf"));
+        w.chooseOutputPath();
+        QCOMPARE(startPath, w.path("01 Song.iso"));
+        QVERIFY(w.output()->text().isEmpty());
     }
 };
 

@@ -18,17 +18,18 @@ class PackGuiWindowTestAccess
 public:
     explicit PackGuiWindowTestAccess(PackGuiWindow& window) : w(window) {}
 
-    // Widgets
     QLabel* banner() const { return w.bannerLabel; }
     QTableWidget* table() const { return w.trackTable; }
     QLabel* trackCount() const { return w.trackCountLabel; }
     QLineEdit* output() const { return w.outputEdit; }
     QLineEdit* album() const { return w.albumEdit; }
-    QLineEdit* artist() const { return w.artistEdit; }
-    QLineEdit* genre() const { return w.genreEdit; }
-    QLineEdit* copyright() const { return w.copyrightEdit; }
-    QLineEdit* discNumber() const { return w.discNumberEdit; }
-    QLineEdit* discTotal() const { return w.discTotalEdit; }
+    // The disc text fields in the order of their engine options.
+    QList<QLineEdit*> metadataEdits() const
+    {
+        return {w.albumEdit,     w.artistEdit,    w.labelEdit,      w.composerEdit, w.conductorEdit,
+                w.orchestraEdit, w.genreEdit,     w.yearEdit,       w.dateEdit,     w.catalogEdit,
+                w.barcodeEdit,   w.copyrightEdit, w.discNumberEdit, w.discTotalEdit};
+    }
     QLineEdit* coverPathEdit() const { return w.coverPathEdit; }
     QLineEdit* cue() const { return w.cueEdit; }
     QLineEdit* discTitle() const { return w.discTitleEdit; }
@@ -47,13 +48,11 @@ public:
     QString logText() const { return w.logView->toPlainText(); }
     QString statusMessage() const { return w.statusBar()->currentMessage(); }
 
-    // Run members
     QString enginePath() const { return w.enginePath; }
     void setEnginePath(const QString& path) { w.enginePath = path; }
     QString coverPath() const { return w.coverPath; }
     QString jobOutputPath() const { return w.jobOutputPath; }
 
-    // Operations
     void addTrackFile(const QString& path) { w.addTrackFile(path); }
     void addTrackFolder(const QString& folder) { w.addTrackFolder(folder); }
     void clearCueSheet() { w.clearCueSheet(); }
@@ -79,8 +78,6 @@ public:
     void dropEvent(QDropEvent* event) { w.dropEvent(event); }
     std::optional<QStringList> prepareJob() { return w.prepareJob(); }
     QStringList buildEngineArguments() const { return w.buildEngineArguments(); }
-    QString defaultOutputPath() const { return w.defaultOutputPath(); }
-    static QString sanitizeFileName(const QString& name) { return PackGuiWindow::sanitizeFileName(name); }
 
     orvi::FileDialogs& dialogs() { return w.fileDialogs; }
 

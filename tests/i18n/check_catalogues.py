@@ -1,14 +1,10 @@
 #!/usr/bin/env python3
-"""Fails when an interface catalogue lacks a text the code translates, keeps
-an unfinished or empty entry, breaks a placeholder, line-feed, leading-sign
-or dialog-filter rule, or has drifted from the reviewed text tables.
+"""Fails when an interface catalogue lacks a text the code translates (as
+lupdate finds them in the program's source folders), keeps an unfinished or
+empty entry, breaks a placeholder, line-feed, leading-sign or dialog-filter
+rule, or has drifted from the reviewed text tables.
 
-The texts the code uses are collected by running lupdate over the program's
-source folders into a temporary catalogue, so every translate() call and
-QT_TRANSLATE_NOOP mark counts, whoever wrote it.
-
-Usage: check_catalogues.py --source-root DIR --lupdate PATH
-"""
+Usage: check_catalogues.py --source-root DIR --lupdate PATH"""
 import argparse
 import os
 import subprocess
@@ -19,24 +15,16 @@ import xml.etree.ElementTree as ET
 SOURCE_FOLDERS = ('app', 'gui', 'session', 'update')
 
 
-def load_rules(source_root):
-    sys.path.insert(0, os.path.join(source_root, 'scripts', 'i18n'))
-    import catalogue_rules
-    return catalogue_rules
-
-
 def read_ts(path):
     """{(context, source): (translation text, translation type)}"""
     messages = {}
-    root = ET.parse(path).getroot()
-    for context in root.iter('context'):
+    for context in ET.parse(path).getroot().iter('context'):
         name = context.findtext('name')
         for message in context.iter('message'):
-            source = message.findtext('source') or ''
             translation = message.find('translation')
             text = translation.text or '' if translation is not None else ''
             kind = translation.get('type', '') if translation is not None else 'missing'
-            messages[(name, source)] = (text, kind)
+            messages[(name, message.findtext('source') or '')] = (text, kind)
     return messages
 
 
@@ -67,39 +55,33 @@ def main():
     parser.add_argument('--source-root', required=True)
     parser.add_argument('--lupdate', required=True)
     args = parser.parse_args()
-    rules = load_rules(args.source_root)
+    sys.path.insert(0, os.path.join(args.source_root, 'scripts', 'i18n'))
+    import catalogue_rules as rules
 
     used, folders = texts_used_by_code(args.source_root, args.lupdate)
     tables = rules.source_texts(args.source_root)
     table_keys = {(c, s) for c, s, _ in tables}
-    problems = []
+    problems = [f'text table resources/i18n/texts/source_texts.tsv lacks {describe(key)}'
+                for key in used if key not in table_keys]
 
-    for key in used:
-        if key not in table_keys:
-            problems.append(f'text table resources/i18n/texts/source_texts.tsv lacks {describe(key)}')
-
-    i18n_dir = os.path.join(args.source_root, 'resources', 'i18n')
     for code in rules.CODES:
-        path = os.path.join(i18n_dir, code + '.ts')
+        path = os.path.join(args.source_root, 'resources', 'i18n', code + '.ts')
         if not os.path.exists(path):
             problems.append(f'{code}.ts: catalogue missing')
             continue
         catalogue = read_ts(path)
-        for key in used:
-            if key not in catalogue:
-                problems.append(f'{code}.ts lacks {describe(key)}')
+        problems += [f'{code}.ts lacks {describe(key)}' for key in used if key not in catalogue]
         for key, (text, kind) in sorted(catalogue.items()):
             if kind:
                 problems.append(f'{code}.ts: {kind} entry {describe(key)}')
             for problem in rules.rule_violations(key[1], text):
                 problems.append(f'{code}.ts: {describe(key)}: {problem}')
-        expected = {(c, s): e for c, s, e in tables} if code == 'en' else None
-        if expected is None:
-            _, rows = rules.read_table(os.path.join(rules.texts_dir(args.source_root), code + '.tsv'))
-            expected = {(c, s): t for c, s, t in rows}
-        for key, translation in expected.items():
-            if key in catalogue and catalogue[key][0] != translation:
-                problems.append(f'{code}.ts differs from its text table at {describe(key)}; '
+        # English is reviewed in the source table itself, the others in their own.
+        rows = tables if code == 'en' else rules.read_table(
+            os.path.join(rules.texts_dir(args.source_root), code + '.tsv'))[1]
+        for context, source, translation in rows:
+            if catalogue.get((context, source), (translation,))[0] != translation:
+                problems.append(f'{code}.ts differs from its text table at {describe((context, source))}; '
                                 'run scripts/i18n/make_catalogues.py')
 
     unused = sorted(table_keys - set(used))
