@@ -1,13 +1,12 @@
 // The update dialogs: quiet and on-request checks, the offer and its three
 // choices, the download progress and the final notices, answered by
-// ModalAnswerer; then the built program's start-up check against a
-// loopback manifest, read from its standard error.
+// ModalAnswerer; then the built program's start-up check against a loopback
+// manifest, read from its standard error.
 #include "loopback_http_server.h"
-#include "url_recorder.h"
 #include "modal_answerer.h"
 #include "test_env.h"
-#include "update/update_checker.h"
 #include "update/update_dialogs.h"
+#include "url_recorder.h"
 
 #include <QDesktopServices>
 #include <QMainWindow>
@@ -16,39 +15,25 @@
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <algorithm>
 
 using orvi::UpdateChecker;
 using orvi::test::sha256Hex;
 
 namespace {
 
-QStringList sorted(QStringList list)
-{
-    std::sort(list.begin(), list.end());
-    return list;
-}
-
 // Leaves a progress dialog alone; anything else in its place is closed, so
 // that a missing progress dialog fails the test instead of hanging it.
 void expectProgressDialog(ModalAnswerer& answerer)
 {
     answerer.answerWith([](QWidget* modal) {
-        if (qobject_cast<QProgressDialog*>(modal))
-            return;
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
+        if (!qobject_cast<QProgressDialog*>(modal) && qobject_cast<QDialog*>(modal))
+            static_cast<QDialog*>(modal)->reject();
     });
 }
 
-// The build's own version, and one newer than any.
+// The build's own version; the offers are of 999.0, newer than any.
 const QString kLocal = QStringLiteral(ORVI_VERSION_STRING);
 const QString kOfferOneLine = QStringLiteral("发现新版本 999.0（当前 %1）。").arg(kLocal);
-
-QByteArray sameVersionManifest()
-{
-    return QString::fromUtf8(R"({"latest":{"version":"%1"}})").arg(kLocal).toUtf8();
-}
 
 } // namespace
 
@@ -57,10 +42,22 @@ class UpdateDialogsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void cleanupTestCase();
+    void initTestCase()
+    {
+        qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
+        QVERIFY(m_http.listen());
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
+    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    void init()
+    {
+        m_window = std::make_unique<QMainWindow>();
+        m_window->resize(400, 300);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_browser.urls.clear();
+    }
+    void cleanup() { m_window.reset(); }
     void manualCheck_data();
     void manualCheck();
     void quietCheckShowsNothing();
@@ -71,10 +68,16 @@ private slots:
     void programStartupCheck();
 
 private:
-    QByteArray newerManifest(const QString& extraReleaseKeys, const QString& payloadsJson) const;
-    QPointer<UpdateChecker> newestChecker() const;
-    QProgressDialog* newestProgressDialog() const;
-    QUrl serve(const QString& path, const QByteArray& body, int delayMs = 0);
+    template <class T>
+    T* newest() const
+    {
+        const QList<T*> children = m_window->findChildren<T*>();
+        return children.isEmpty() ? nullptr : children.last();
+    }
+    void serveManifest(const QByteArray& body)
+    {
+        qputenv("ORVI_UPDATE_URL", m_http.serve("/m.json", body).toEncoded());
+    }
 
     QTemporaryDir m_temp;
     LoopbackHttpServer m_http;
@@ -82,61 +85,6 @@ private:
     std::unique_ptr<QMainWindow> m_window;
     const QByteArray m_payload = QByteArray(50000, 'p');
 };
-
-void UpdateDialogsTest::initTestCase()
-{
-    qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
-    QVERIFY(m_http.listen());
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
-}
-
-void UpdateDialogsTest::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-}
-
-void UpdateDialogsTest::init()
-{
-    m_window = std::make_unique<QMainWindow>();
-    m_window->resize(400, 300);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_browser.urls.clear();
-}
-
-void UpdateDialogsTest::cleanup()
-{
-    m_window.reset();
-}
-
-QUrl UpdateDialogsTest::serve(const QString& path, const QByteArray& body, int delayMs)
-{
-    LoopbackHttpServer::Response response;
-    response.body = body;
-    response.delayMs = delayMs;
-    m_http.setResponse(path, response);
-    qputenv("ORVI_UPDATE_URL", m_http.url(path).toEncoded());
-    return m_http.url(path);
-}
-
-QByteArray UpdateDialogsTest::newerManifest(const QString& extraReleaseKeys, const QString& payloadsJson) const
-{
-    return QString::fromUtf8(R"({"latest":{"version":"999.0"%1,"files":[{"platform":"%2",%3}]}})")
-        .arg(extraReleaseKeys, UpdateChecker::platformKey(), payloadsJson)
-        .toUtf8();
-}
-
-QPointer<UpdateChecker> UpdateDialogsTest::newestChecker() const
-{
-    const QList<UpdateChecker*> checkers = m_window->findChildren<UpdateChecker*>();
-    return checkers.isEmpty() ? nullptr : checkers.last();
-}
-
-QProgressDialog* UpdateDialogsTest::newestProgressDialog() const
-{
-    const QList<QProgressDialog*> dialogs = m_window->findChildren<QProgressDialog*>();
-    return dialogs.isEmpty() ? nullptr : dialogs.last();
-}
 
 void UpdateDialogsTest::manualCheck_data()
 {
@@ -155,31 +103,25 @@ void UpdateDialogsTest::manualCheck()
 {
     QFETCH(int, status);
     QFETCH(QString, text);
-    LoopbackHttpServer::Response response;
-    response.status = status;
-    response.body = sameVersionManifest();
-    response.delayMs = 300;
-    m_http.setResponse(QStringLiteral("/manual.json"), response);
+    m_http.setResponse(QStringLiteral("/manual.json"),
+                       {.status = status, .body = manifestJson(kLocal), .delayMs = 300});
     qputenv("ORVI_UPDATE_URL", m_http.url(QStringLiteral("/manual.json")).toEncoded());
     ModalAnswerer answerer;
     expectProgressDialog(answerer);
     answerer.answer(QMessageBox::Ok);
     orvi::checkForUpdates(m_window.get(), false);
 
-    QProgressDialog* checking = newestProgressDialog();
+    QProgressDialog* checking = newest<QProgressDialog>();
     QVERIFY(checking);
     QCOMPARE(checking->labelText(), QStringLiteral("正在检查更新…"));
-    const QPointer<UpdateChecker> checker = newestChecker();
+    const QPointer<UpdateChecker> checker = newest<UpdateChecker>();
     QVERIFY(checker);
     QVERIFY(answerer.waitForRecords(2, 10000));
     QCOMPARE(answerer.records().at(0).className, QStringLiteral("QProgressDialog"));
     const ModalAnswerer::Record& box = answerer.records().at(1);
     QCOMPARE(box.title, QStringLiteral("检查更新"));
-    QVERIFY2(
-        QRegularExpression(QRegularExpression::anchoredPattern(text), QRegularExpression::DotMatchesEverythingOption)
-            .match(box.text)
-            .hasMatch(),
-        qPrintable(box.text));
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(text)).match(box.text).hasMatch(),
+             qPrintable(box.text));
     QCOMPARE(box.buttons.size(), 1);
     QVERIFY(!answerer.hasUnexpected());
     QTRY_VERIFY(checker.isNull());
@@ -190,17 +132,13 @@ void UpdateDialogsTest::quietCheckShowsNothing()
 {
     ModalAnswerer answerer;
     const qsizetype dialogsBefore = m_window->findChildren<QProgressDialog*>().size();
-
-    serve(QStringLiteral("/same.json"), sameVersionManifest());
-    orvi::checkForUpdates(m_window.get(), true);
-    QPointer<UpdateChecker> checker = newestChecker();
-    QTRY_VERIFY(checker.isNull());
-
-    qputenv("ORVI_UPDATE_URL", closedLoopbackUrl(QStringLiteral("/none.json")).toEncoded());
-    orvi::checkForUpdates(m_window.get(), true);
-    checker = newestChecker();
-    QTRY_VERIFY(checker.isNull());
-
+    serveManifest(manifestJson(kLocal));
+    for (int run = 0; run < 2; ++run) {
+        orvi::checkForUpdates(m_window.get(), true);
+        const QPointer<UpdateChecker> checker = newest<UpdateChecker>();
+        QTRY_VERIFY(checker.isNull());
+        qputenv("ORVI_UPDATE_URL", closedLoopbackUrl(QStringLiteral("/none.json")).toEncoded()); // a failure next
+    }
     QTest::qWait(100);
     QVERIFY(answerer.records().isEmpty());
     QCOMPARE(m_window->findChildren<QProgressDialog*>().size(), dialogsBefore);
@@ -213,13 +151,12 @@ void UpdateDialogsTest::offerChoices_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("opened"); // empty: nothing opened
     const QString notes = QStringLiteral(",\"notes\":\"https://notes.example.invalid/6.77\"");
+    const QString notesLine = QStringLiteral("\n\n更新说明：https://notes.example.invalid/6.77");
     QTest::newRow("later") << ",\"released\":\"2026-12-01\"" + notes << "稍后"
-                           << kOfferOneLine + "\n发布日期：2026-12-01\n\n更新说明：https://notes.example.invalid/6.77"
-                           << "";
+                           << kOfferOneLine + "\n发布日期：2026-12-01" + notesLine << "";
     QTest::newRow("download page") << ""
                                    << "打开下载页" << kOfferOneLine << "https://www.orvi.example/changelog";
-    QTest::newRow("notes page") << notes << "打开下载页"
-                                << kOfferOneLine + "\n\n更新说明：https://notes.example.invalid/6.77"
+    QTest::newRow("notes page") << notes << "打开下载页" << kOfferOneLine + notesLine
                                 << "https://notes.example.invalid/6.77";
 }
 
@@ -231,18 +168,18 @@ void UpdateDialogsTest::offerChoices()
     QFETCH(QString, choice);
     QFETCH(QString, text);
     QFETCH(QString, opened);
-    serve(QStringLiteral("/newer.json"),
-          newerManifest(releaseKeys, QString::fromUtf8(R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")")));
+    serveManifest(
+        manifestJson(QStringLiteral("999.0"), releaseKeys, R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")"));
     ModalAnswerer answerer;
     answerer.answerText(choice);
     orvi::checkForUpdates(m_window.get(), true);
-    const QPointer<UpdateChecker> checker = newestChecker();
+    const QPointer<UpdateChecker> checker = newest<UpdateChecker>();
     QVERIFY(answerer.waitForRecords(1, 10000));
     const ModalAnswerer::Record& offer = answerer.records().at(0);
     QCOMPARE(offer.title, QStringLiteral("发现新版本"));
     QCOMPARE(offer.text, text);
-    QCOMPARE(sorted(offer.buttons),
-             sorted({QStringLiteral("下载并更新"), QStringLiteral("打开下载页"), QStringLiteral("稍后")}));
+    QCOMPARE(QSet<QString>(offer.buttons.begin(), offer.buttons.end()),
+             (QSet<QString>{QStringLiteral("下载并更新"), QStringLiteral("打开下载页"), QStringLiteral("稍后")}));
     QTRY_VERIFY(checker.isNull());
     QTest::qWait(100);
     QCOMPARE(answerer.records().size(), 1);
@@ -257,14 +194,14 @@ void UpdateDialogsTest::downloadOutcome_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("launches");
-    QTest::addColumn<QString>("label"); // the progress dialog's last label; empty: closed
+    QTest::addColumn<QString>("label"); // the progress dialog's last label; empty: not checked
+    const QString wrong = QString(64, QLatin1Char('a'));
     const QString mismatch =
         QStringLiteral("校验和不匹配, 已丢弃 (期望 aaaaaaaaaaaaaaaa, 实际 %1)").arg(sha256Hex(m_payload).left(16));
     QTest::newRow("verified: restart")
         << R"("installer":{"url":"@run","sha256":")" + sha256Hex(m_payload) + "\"}"
         << "更新"
         << "更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。\n\n程序现在退出。" << 1 << "";
-    const QString wrong = QString(64, QLatin1Char('a'));
     QTest::newRow("both wrong: failure after the fallback")
         << R"("overwrite":{"url":"@zip","sha256":")" + wrong + R"("},"installer":{"url":"@run","sha256":")" + wrong
             + "\"}"
@@ -280,15 +217,10 @@ void UpdateDialogsTest::downloadOutcome()
     QFETCH(QString, text);
     QFETCH(int, launches);
     QFETCH(QString, label);
-    LoopbackHttpServer::Response slow;
-    slow.body = m_payload;
-    slow.delayMs = 700; // longer than the progress dialog's minimum duration
-    m_http.setResponse(QStringLiteral("/slow.zip"), slow);
-    m_http.setResponse(QStringLiteral("/slow.run"), slow);
-    serve(QStringLiteral("/newer.json"),
-          newerManifest(QString(),
-                        payloads.replace(QStringLiteral("@zip"), m_http.url(QStringLiteral("/slow.zip")).toString())
-                            .replace(QStringLiteral("@run"), m_http.url(QStringLiteral("/slow.run")).toString())));
+    // Answered later than the progress dialog's minimum duration.
+    payloads.replace(QStringLiteral("@zip"), m_http.serve(QStringLiteral("/slow.zip"), m_payload, 700).toString())
+        .replace(QStringLiteral("@run"), m_http.serve(QStringLiteral("/slow.run"), m_payload, 700).toString());
+    serveManifest(manifestJson(QStringLiteral("999.0"), {}, payloads));
     auto* checker = new UpdateChecker(m_window.get());
     int launched = 0;
     checker->setScriptLauncher([&launched](const QString&, bool) {
@@ -310,7 +242,7 @@ void UpdateDialogsTest::downloadOutcome()
     QCOMPARE(notice.buttons.size(), 1);
     QCOMPARE(launched, launches);
     QVERIFY(!answerer.hasUnexpected());
-    QProgressDialog* downloading = newestProgressDialog();
+    QProgressDialog* downloading = newest<QProgressDialog>();
     QVERIFY(!downloading->isVisible());
     if (!label.isEmpty())
         QCOMPARE(downloading->labelText(), label);
@@ -319,9 +251,9 @@ void UpdateDialogsTest::downloadOutcome()
 // One real run of the program: its quiet start-up check reports to the error stream.
 void UpdateDialogsTest::programStartupCheck()
 {
-    const QUrl url = m_http.url(QStringLiteral("/program.json"));
-    m_http.serve(QStringLiteral("/program.json"),
-                 newerManifest(QString(), QString::fromUtf8(R"("url":"http://127.0.0.1:1/x","sha256":"aa")")));
+    const QUrl url =
+        m_http.serve(QStringLiteral("/program.json"),
+                     manifestJson(QStringLiteral("999.0"), {}, R"("url":"http://127.0.0.1:1/x","sha256":"aa")"));
     QTemporaryDir settings;
     QProcessEnvironment environment = orvi::test::programEnvironment(settings.path(), QStringLiteral("zh"));
     environment.remove(QStringLiteral("ORVI_NO_UPDATE_CHECK"));
@@ -336,10 +268,9 @@ void UpdateDialogsTest::programStartupCheck()
     QVERIFY(finished.wait(60000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
-
-    const QStringList updateLines = orvi::test::outputLines(program.readAllStandardError())
-                                        .filter(QRegularExpression(QStringLiteral("^\\[update\\]")));
-    QCOMPARE(updateLines, QStringList{QStringLiteral("[update] new version available: 999.0 (local %1)").arg(kLocal)});
+    QCOMPARE(orvi::test::outputLines(program.readAllStandardError())
+                 .filter(QRegularExpression(QStringLiteral("^\\[update\\]"))),
+             QStringList{QStringLiteral("[update] new version available: 999.0 (local %1)").arg(kLocal)});
 }
 
 QTEST_MAIN(UpdateDialogsTest)
