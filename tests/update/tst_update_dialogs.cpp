@@ -58,13 +58,10 @@ private slots:
         m_browser.urls.clear();
     }
     void cleanup() { m_window.reset(); }
-    void manualCheck_data();
-    void manualCheck();
-    void quietCheckShowsNothing();
-    void offerChoices_data();
-    void offerChoices();
-    void downloadOutcome_data();
-    void downloadOutcome();
+    void check_data();
+    void check();
+    void offer_data();
+    void offer();
     void programStartupCheck();
 
 private:
@@ -86,166 +83,139 @@ private:
     const QByteArray m_payload = QByteArray(50000, 'p');
 };
 
-void UpdateDialogsTest::manualCheck_data()
+void UpdateDialogsTest::check_data()
 {
+    QTest::addColumn<bool>("quiet");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("text"); // a pattern
-    QTest::newRow("up to date") << 200
-                                << QRegularExpression::escape(
-                                       QStringLiteral("已是最新版本 (%1)。服务器上的最新版本为 %1。").arg(kLocal));
-    QTest::newRow("server error") << 500
-                                  << QStringLiteral("检查更新失败：\n无法获取更新清单: .*Internal Server Error.*");
+    const QString latest =
+        QRegularExpression::escape(QStringLiteral("已是最新版本 (%1)。服务器上的最新版本为 %1。").arg(kLocal));
+    const QString failed = QStringLiteral("检查更新失败：\n无法获取更新清单: .*Internal Server Error.*");
+    QTest::newRow("on request, up to date") << false << 200 << latest;
+    QTest::newRow("on request, server error") << false << 500 << failed;
+    QTest::newRow("quiet, up to date") << true << 200 << QString();
+    QTest::newRow("quiet, server error") << true << 500 << QString();
 }
 
-// The check's progress dialog first (the late answer lets it be seen), then
-// one box; the checker is gone afterwards.
-void UpdateDialogsTest::manualCheck()
+// On request: the check's progress dialog first (the late answer lets it be
+// seen), then one box. A quiet check shows nothing. The checker is gone
+// afterwards.
+void UpdateDialogsTest::check()
 {
+    QFETCH(bool, quiet);
     QFETCH(int, status);
     QFETCH(QString, text);
-    m_http.setResponse(QStringLiteral("/manual.json"),
-                       {.status = status, .body = manifestJson(kLocal), .delayMs = 300});
-    qputenv("ORVI_UPDATE_URL", m_http.url(QStringLiteral("/manual.json")).toEncoded());
+    m_http.setResponse(QStringLiteral("/check.json"), {.status = status, .body = manifestJson(kLocal), .delayMs = 300});
+    qputenv("ORVI_UPDATE_URL", m_http.url(QStringLiteral("/check.json")).toEncoded());
     ModalAnswerer answerer;
-    expectProgressDialog(answerer);
-    answerer.answer(QMessageBox::Ok);
-    orvi::checkForUpdates(m_window.get(), false);
-
+    if (!quiet) {
+        expectProgressDialog(answerer);
+        answerer.answer(QMessageBox::Ok);
+    }
+    orvi::checkForUpdates(m_window.get(), quiet);
     QProgressDialog* checking = newest<QProgressDialog>();
-    QVERIFY(checking);
-    QCOMPARE(checking->labelText(), QStringLiteral("正在检查更新…"));
+    QCOMPARE(checking ? checking->labelText() : QString(), quiet ? QString() : QStringLiteral("正在检查更新…"));
     const QPointer<UpdateChecker> checker = newest<UpdateChecker>();
     QVERIFY(checker);
-    QVERIFY(answerer.waitForRecords(2, 10000));
+    QTRY_VERIFY_WITH_TIMEOUT(checker.isNull(), 10000);
+    QTest::qWait(100);
+    QCOMPARE(answerer.records().size(), quiet ? 0 : 2);
+    QVERIFY(!answerer.hasUnexpected());
+    if (quiet)
+        return;
     QCOMPARE(answerer.records().at(0).className, QStringLiteral("QProgressDialog"));
     const ModalAnswerer::Record& box = answerer.records().at(1);
     QCOMPARE(box.title, QStringLiteral("检查更新"));
     QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(text)).match(box.text).hasMatch(),
              qPrintable(box.text));
     QCOMPARE(box.buttons.size(), 1);
-    QVERIFY(!answerer.hasUnexpected());
-    QTRY_VERIFY(checker.isNull());
     QVERIFY(!checking->isVisible());
 }
 
-void UpdateDialogsTest::quietCheckShowsNothing()
-{
-    ModalAnswerer answerer;
-    const qsizetype dialogsBefore = m_window->findChildren<QProgressDialog*>().size();
-    serveManifest(manifestJson(kLocal));
-    for (int run = 0; run < 2; ++run) {
-        orvi::checkForUpdates(m_window.get(), true);
-        const QPointer<UpdateChecker> checker = newest<UpdateChecker>();
-        QTRY_VERIFY(checker.isNull());
-        qputenv("ORVI_UPDATE_URL", closedLoopbackUrl(QStringLiteral("/none.json")).toEncoded()); // a failure next
-    }
-    QTest::qWait(100);
-    QVERIFY(answerer.records().isEmpty());
-    QCOMPARE(m_window->findChildren<QProgressDialog*>().size(), dialogsBefore);
-}
-
-void UpdateDialogsTest::offerChoices_data()
+// The quiet check's offer of 999.0 and what each choice leads to. "Download"
+// shows the progress dialog (the late answers let it be seen), then the
+// final notice; the script is started only for verified files.
+void UpdateDialogsTest::offer_data()
 {
     QTest::addColumn<QString>("releaseKeys");
+    QTest::addColumn<QString>("entry"); // @zip and @run stand for the two payload addresses
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("opened"); // empty: nothing opened
+    QTest::addColumn<QString>("notice"); // "<title>\n<text>" of the final notice; empty: none
+    const QString none;
     const QString notes = QStringLiteral(",\"notes\":\"https://notes.example.invalid/6.77\"");
     const QString notesLine = QStringLiteral("\n\n更新说明：https://notes.example.invalid/6.77");
-    QTest::newRow("later") << ",\"released\":\"2026-12-01\"" + notes << "稍后"
-                           << kOfferOneLine + "\n发布日期：2026-12-01" + notesLine << "";
-    QTest::newRow("download page") << ""
-                                   << "打开下载页" << kOfferOneLine << "https://www.orvi.example/changelog";
-    QTest::newRow("notes page") << notes << "打开下载页" << kOfferOneLine + notesLine
-                                << "https://notes.example.invalid/6.77";
+    const QString never = R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")";
+    const QString good = QString::fromUtf8(R"("installer":{"url":"@run","sha256":"%1"})").arg(sha256Hex(m_payload));
+    const QString bad = QString::fromUtf8(R"("overwrite":{"url":"@zip","sha256":"%1"},"installer":{"url":"@run",)"
+                                          R"("sha256":"%1"})")
+                            .arg(QString(64, QLatin1Char('a')));
+    const QString mismatch =
+        QStringLiteral("校验和不匹配, 已丢弃 (期望 aaaaaaaaaaaaaaaa, 实际 %1)").arg(sha256Hex(m_payload).left(16));
+    QTest::newRow("later") << ",\"released\":\"2026-12-01\"" + notes << never << "稍后"
+                           << kOfferOneLine + "\n发布日期：2026-12-01" + notesLine << none << none;
+    QTest::newRow("download page") << none << never << "打开下载页" << kOfferOneLine
+                                   << QStringLiteral("https://www.orvi.example/changelog") << none;
+    QTest::newRow("notes page") << notes << never << "打开下载页" << kOfferOneLine + notesLine
+                                << QStringLiteral("https://notes.example.invalid/6.77") << none;
+    QTest::newRow("download: verified, restart")
+        << none << good << "下载并更新" << kOfferOneLine << none
+        << QStringLiteral("更新\n更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。\n\n程序现在退出。");
+    QTest::newRow("download: both wrong, failure after the fallback")
+        << none << bad << "下载并更新" << kOfferOneLine << none << "更新失败\n" + mismatch;
 }
 
-// The quiet check's offer: one box with three choices; the checker is gone
-// afterwards and no progress dialog was left behind.
-void UpdateDialogsTest::offerChoices()
+void UpdateDialogsTest::offer()
 {
     QFETCH(QString, releaseKeys);
+    QFETCH(QString, entry);
     QFETCH(QString, choice);
     QFETCH(QString, text);
     QFETCH(QString, opened);
-    serveManifest(
-        manifestJson(QStringLiteral("999.0"), releaseKeys, R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")"));
-    ModalAnswerer answerer;
-    answerer.answerText(choice);
-    orvi::checkForUpdates(m_window.get(), true);
-    const QPointer<UpdateChecker> checker = newest<UpdateChecker>();
-    QVERIFY(answerer.waitForRecords(1, 10000));
-    const ModalAnswerer::Record& offer = answerer.records().at(0);
-    QCOMPARE(offer.title, QStringLiteral("发现新版本"));
-    QCOMPARE(offer.text, text);
-    QCOMPARE(QSet<QString>(offer.buttons.begin(), offer.buttons.end()),
-             (QSet<QString>{QStringLiteral("下载并更新"), QStringLiteral("打开下载页"), QStringLiteral("稍后")}));
-    QTRY_VERIFY(checker.isNull());
-    QTest::qWait(100);
-    QCOMPARE(answerer.records().size(), 1);
-    QVERIFY(!answerer.hasUnexpected());
-    QCOMPARE(m_browser.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
-    QVERIFY(m_window->findChildren<QProgressDialog*>().isEmpty());
-}
-
-void UpdateDialogsTest::downloadOutcome_data()
-{
-    QTest::addColumn<QString>("payloads"); // @zip and @run stand for the two payload addresses
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("launches");
-    QTest::addColumn<QString>("label"); // the progress dialog's last label; empty: not checked
-    const QString wrong = QString(64, QLatin1Char('a'));
-    const QString mismatch =
-        QStringLiteral("校验和不匹配, 已丢弃 (期望 aaaaaaaaaaaaaaaa, 实际 %1)").arg(sha256Hex(m_payload).left(16));
-    QTest::newRow("verified: restart")
-        << R"("installer":{"url":"@run","sha256":")" + sha256Hex(m_payload) + "\"}"
-        << "更新"
-        << "更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。\n\n程序现在退出。" << 1 << "";
-    QTest::newRow("both wrong: failure after the fallback")
-        << R"("overwrite":{"url":"@zip","sha256":")" + wrong + R"("},"installer":{"url":"@run","sha256":")" + wrong
-            + "\"}"
-        << "更新失败" << mismatch << 0 << QStringLiteral("覆盖载荷不可用 (%1)，改用安装包").arg(mismatch);
-}
-
-// Download and update: the progress dialog (the late answer lets it be seen),
-// then the final notice.
-void UpdateDialogsTest::downloadOutcome()
-{
-    QFETCH(QString, payloads);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
-    QFETCH(int, launches);
-    QFETCH(QString, label);
-    // Answered later than the progress dialog's minimum duration.
-    payloads.replace(QStringLiteral("@zip"), m_http.serve(QStringLiteral("/slow.zip"), m_payload, 700).toString())
+    QFETCH(QString, notice);
+    entry.replace(QStringLiteral("@zip"), m_http.serve(QStringLiteral("/slow.zip"), m_payload, 700).toString())
         .replace(QStringLiteral("@run"), m_http.serve(QStringLiteral("/slow.run"), m_payload, 700).toString());
-    serveManifest(manifestJson(QStringLiteral("999.0"), {}, payloads));
-    auto* checker = new UpdateChecker(m_window.get());
+    serveManifest(manifestJson(QStringLiteral("999.0"), releaseKeys, entry));
+    const QPointer<UpdateChecker> checker = new UpdateChecker(m_window.get());
     int launched = 0;
     checker->setScriptLauncher([&launched](const QString&, bool) {
         ++launched;
         return orvi::platform::ScriptLaunch{true, 0};
     });
     ModalAnswerer answerer;
-    answerer.answerText(QStringLiteral("下载并更新"));
-    expectProgressDialog(answerer);
-    answerer.answer(QMessageBox::Ok);
+    answerer.answerText(choice);
+    if (!notice.isEmpty()) {
+        expectProgressDialog(answerer);
+        answerer.answer(QMessageBox::Ok);
+    }
     orvi::runUpdateFlow(m_window.get(), checker, true);
 
-    QVERIFY(answerer.waitForRecords(3, 15000));
-    QCOMPARE(answerer.records().at(1).className, QStringLiteral("QProgressDialog"));
-    QCOMPARE(answerer.records().at(1).title, QStringLiteral("下载更新"));
-    const ModalAnswerer::Record& notice = answerer.records().at(2);
-    QCOMPARE(notice.title, title);
-    QCOMPARE(notice.text, text);
-    QCOMPARE(notice.buttons.size(), 1);
-    QCOMPARE(launched, launches);
+    QVERIFY(answerer.waitForRecords(notice.isEmpty() ? 1 : 3, 15000));
+    const ModalAnswerer::Record& offer = answerer.records().at(0);
+    QCOMPARE(offer.title, QStringLiteral("发现新版本"));
+    QCOMPARE(offer.text, text);
+    QCOMPARE(QSet<QString>(offer.buttons.begin(), offer.buttons.end()),
+             (QSet<QString>{QStringLiteral("下载并更新"), QStringLiteral("打开下载页"), QStringLiteral("稍后")}));
+    if (notice.isEmpty()) {
+        QTRY_VERIFY(checker.isNull());
+        QTest::qWait(100);
+        QCOMPARE(answerer.records().size(), 1);
+        QVERIFY(m_window->findChildren<QProgressDialog*>().isEmpty());
+    } else {
+        QCOMPARE(answerer.records().at(1).className, QStringLiteral("QProgressDialog"));
+        QCOMPARE(answerer.records().at(1).title, QStringLiteral("下载更新"));
+        const ModalAnswerer::Record& last = answerer.records().at(2);
+        QCOMPARE(last.title + '\n' + last.text, notice);
+        QCOMPARE(last.buttons.size(), 1);
+        QProgressDialog* downloading = newest<QProgressDialog>();
+        QVERIFY(!downloading->isVisible());
+        if (last.title == QStringLiteral("更新失败")) // the fallback to the installer was shown
+            QCOMPARE(downloading->labelText(), QStringLiteral("覆盖载荷不可用 (%1)，改用安装包").arg(last.text));
+    }
+    QCOMPARE(launched, notice.startsWith(QStringLiteral("更新\n")) ? 1 : 0);
     QVERIFY(!answerer.hasUnexpected());
-    QProgressDialog* downloading = newest<QProgressDialog>();
-    QVERIFY(!downloading->isVisible());
-    if (!label.isEmpty())
-        QCOMPARE(downloading->labelText(), label);
+    QCOMPARE(m_browser.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
 }
 
 // One real run of the program: its quiet start-up check reports to the error stream.

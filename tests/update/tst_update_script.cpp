@@ -20,20 +20,6 @@ using orvi::test::writeFileBytes;
 
 namespace {
 
-// Each of `lines` is a whole line of the command script, in this order; empty
-// when so, else what went wrong.
-QString linesInOrder(const QString& script, const QStringList& lines)
-{
-    const QStringList actual = script.split(QStringLiteral("\r\n"));
-    qsizetype at = 0;
-    for (const QString& line : lines) {
-        at = actual.indexOf(line, at) + 1;
-        if (at == 0)
-            return QStringLiteral("missing or out of order: ") + line + QStringLiteral("\nin:\n") + script;
-    }
-    return {};
-}
-
 // Plays the program or an installer: records "started <arguments>" in
 // "<name without suffix>.txt" beside itself, and fails when its name begins
 // with "failing".
@@ -56,71 +42,61 @@ class UpdateScriptTest : public QObject
     Q_OBJECT
 
 private slots:
-    void windowsOrder_data();
-    void windowsOrder();
-    void windowsQuoting();
+    void windowsSteps_data();
+    void windowsSteps();
     void posixQuotingAndElevation();
     void run_data();
     void run();
     void posixLauncherStartsTheScriptDetached();
 };
 
-void UpdateScriptTest::windowsOrder_data()
+// The command script's steps in order (each line's first word), and the
+// lines that carry paths: an apostrophe is doubled inside PowerShell's
+// literal and nowhere else.
+void UpdateScriptTest::windowsSteps_data()
 {
-    const QString wait = QStringLiteral(
-        "tasklist /FI \"PID eq 4242\" 2>nul | find \"4242\" >nul && (ping -n 2 127.0.0.1 >nul & goto wait)");
-    const QString start = QStringLiteral("start \"\" \"C:\\Program Files\\Orvi Lathe\\OrviLathe.exe\"");
-    const QString marker = QStringLiteral("  echo update did not finish; the program was NOT restarted > "
-                                          "\"C:\\Program Files\\Orvi Lathe\\update-failed.txt\"");
-    const QString copy = QStringLiteral("copy /Y \"C:\\t\\OrviLathe.exe\" \"C:\\Program Files\\Orvi Lathe\\\" >nul");
-    const QString unpack =
-        QStringLiteral("powershell -NoProfile -ExecutionPolicy Bypass -Command \"Expand-Archive -Force "
-                       "-LiteralPath 'C:\\t\\P.ZIP' -DestinationPath 'C:\\Program Files\\Orvi Lathe'\"");
-    const QString installer = QStringLiteral("\"C:\\t\\setup.exe\" /S");
-    const QString fallBack = QStringLiteral("if errorlevel 1 goto install");
     QTest::addColumn<QString>("overwrite");
     QTest::addColumn<QString>("installer");
-    QTest::addColumn<QStringList>("lines"); // in this order
-    QTest::addColumn<QString>("absent");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("payloadLine");
+    const QString copied = R"(@echo :wait tasklist copy if start exit :install if echo exit ) start)";
     QTest::newRow("copy, else installer")
-        << "C:\\t\\OrviLathe.exe"
-        << "C:\\t\\setup.exe" << QStringList{"@echo off", ":wait",       wait,       copy,      fallBack,
-                                             start,       " exit /b",    ":install", installer, "if errorlevel 1 (",
-                                             marker,      "  exit /b 1", ")",        start,     ""}
-        << unpack;
-    QTest::newRow("upper-case zip") << "C:\\t\\P.ZIP"
-                                    << "" << QStringList{wait, unpack, fallBack, start, ":install", marker, start}
-                                    << copy;
-    QTest::newRow("installer only") << ""
-                                    << "C:\\t\\setup.exe" << QStringList{wait, ":install", installer, marker, start}
-                                    << fallBack;
+        << "C:\\t\\OrviLathe.exe" << QStringLiteral("C:\\t\\setup.exe")
+        << R"(@echo :wait tasklist copy if start exit :install "C:\t\setup.exe" if echo exit ) start)"
+        << R"(copy /Y "C:\t\OrviLathe.exe" "C:\Apps\Bob's Lathe\" >nul)";
+    QTest::newRow("upper-case zip")
+        << "C:\\t\\o'brien.ZIP" << QString()
+        << R"(@echo :wait tasklist powershell if start exit :install if echo exit ) start)"
+        << R"(powershell -NoProfile -ExecutionPolicy Bypass -Command "Expand-Archive )"
+           R"(-Force -LiteralPath 'C:\t\o''brien.ZIP' -DestinationPath 'C:\Apps\Bob''s Lathe'")";
+    QTest::newRow("installer only") << QString() << "C:\\t\\setup.exe"
+                                    << R"(@echo :wait tasklist :install "C:\t\setup.exe" if echo exit ) start)"
+                                    << R"("C:\t\setup.exe" /S)";
     QTest::newRow("zip only in a folder name")
-        << "C:\\t.zip\\payload"
-        << "" << QStringList{"copy /Y \"C:\\t.zip\\payload\" \"C:\\Program Files\\Orvi Lathe\\\" >nul"} << unpack;
+        << "C:\\t.zip\\payload" << QString() << copied << R"(copy /Y "C:\t.zip\payload" "C:\Apps\Bob's Lathe\" >nul)";
 }
 
-void UpdateScriptTest::windowsOrder()
+void UpdateScriptTest::windowsSteps()
 {
     QFETCH(QString, overwrite);
     QFETCH(QString, installer);
-    QFETCH(QStringList, lines);
-    QFETCH(QString, absent);
+    QFETCH(QString, steps);
+    QFETCH(QString, payloadLine);
     const QString script = orvi::windowsUpdateScript(
-        {4242, overwrite, installer, QStringLiteral("C:\\Program Files\\Orvi Lathe"), QStringLiteral("OrviLathe.exe")});
-    const QString problem = linesInOrder(script, lines);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QVERIFY(!script.split(QStringLiteral("\r\n")).contains(absent));
-}
-
-// An apostrophe is doubled inside PowerShell's literal and nowhere else.
-void UpdateScriptTest::windowsQuoting()
-{
-    const QString script =
-        orvi::windowsUpdateScript({1, QStringLiteral("C:\\Users\\o'brien\\p.zip"), QString(),
-                                   QStringLiteral("C:\\Apps\\Bob's Lathe"), QStringLiteral("OrviLathe.exe")});
-    QVERIFY(script.contains(
-        QStringLiteral("-LiteralPath 'C:\\Users\\o''brien\\p.zip' -DestinationPath 'C:\\Apps\\Bob''s Lathe'\"\r\n")));
-    QVERIFY(script.contains(QStringLiteral("start \"\" \"C:\\Apps\\Bob's Lathe\\OrviLathe.exe\"\r\n")));
+        {4242, overwrite, installer, QStringLiteral("C:\\Apps\\Bob's Lathe"), QStringLiteral("OrviLathe.exe")});
+    const QStringList lines = script.split(QStringLiteral("\r\n"));
+    QStringList firstWords;
+    for (const QString& line : lines)
+        firstWords << line.trimmed().section(QLatin1Char(' '), 0, 0);
+    QCOMPARE(firstWords.join(QLatin1Char(' ')).trimmed(), steps);
+    for (const QString& line :
+         {payloadLine,
+          QStringLiteral("tasklist /FI \"PID eq 4242\" 2>nul | find \"4242\" >nul && (ping -n 2 127.0.0.1 "
+                         ">nul & goto wait)"),
+          QStringLiteral("start \"\" \"C:\\Apps\\Bob's Lathe\\OrviLathe.exe\""),
+          QStringLiteral("  echo update did not finish; the program was NOT restarted > \"C:\\Apps\\Bob's "
+                         "Lathe\\update-failed.txt\"")})
+        QVERIFY2(lines.contains(line), qPrintable(line + QStringLiteral("\nnot in:\n") + script));
 }
 
 // Single quotes around every path; only the install stage is elevated, the
@@ -150,14 +126,10 @@ void UpdateScriptTest::run_data()
     QTest::addColumn<QString>("overwrite");
     QTest::addColumn<QString>("installer");
     QTest::addColumn<bool>("restarted");
-    QTest::newRow("copy and restart") << "payload.bin"
-                                      << "" << true;
-    QTest::newRow("unpack and restart") << "update.ZIP"
-                                        << "" << true;
-    QTest::newRow("copy fails, installer") << "missing.bin"
-                                           << "setup.exe" << true;
-    QTest::newRow("installer fails") << ""
-                                     << "failing-setup.exe" << false;
+    QTest::newRow("copy and restart") << "payload.bin" << QString() << true;
+    QTest::newRow("unpack and restart") << "update.ZIP" << QString() << true;
+    QTest::newRow("copy fails, installer") << "missing.bin" << QStringLiteral("setup.exe") << true;
+    QTest::newRow("installer fails") << QString() << "failing-setup.exe" << false;
 }
 
 // The script waits for the program to end, puts the files in place or runs
