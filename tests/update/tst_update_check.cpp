@@ -65,63 +65,80 @@ private slots:
         QVERIFY(m_http.listen());
         QVERIFY2(m_https.listen(true), "no certificate from openssl");
     }
-    void manifestAddress();
-    void compareVersions_data();
-    void compareVersions();
+
+    // The built-in address, or ORVI_UPDATE_URL when it is set and not empty.
+    void manifestAddress()
+    {
+        qunsetenv("ORVI_UPDATE_URL");
+        const QUrl builtIn = UpdateChecker::manifestUrl();
+        QCOMPARE(builtIn.scheme(), QStringLiteral("https"));
+        QCOMPARE(builtIn.path(), QStringLiteral("/downloads/latest.json"));
+        qputenv("ORVI_UPDATE_URL", "http://127.0.0.1:9/測試/latest.json");
+        QCOMPARE(UpdateChecker::manifestUrl().path(), QStringLiteral("/測試/latest.json"));
+        qputenv("ORVI_UPDATE_URL", "");
+        QCOMPARE(UpdateChecker::manifestUrl(), builtIn);
+    }
+
+    void compareVersions_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("expected");
+        const struct {
+            const char *name, *a, *b;
+            int expected;
+        } cases[] = {
+            {"equal", "6.76.9", "6.76.9", 0},
+            {"numeric third", "6.76.9", "6.76.10", -1},
+            {"second decides", "6.76.9", "6.77", -1},
+            {"fourth ignored", "6.76.9", "6.76.9.1", 0},
+            {"v prefix is zero", "6.76.9", "v7.0.0", 1},
+            {"first before third", "6.76.9", "7.0.0-beta", -1},
+            {"missing parts", "6", "6.0.0", 0},
+            {"empty parts", "6..1", "6.0.1", 0},
+        };
+        for (const auto& c : cases)
+            QTest::newRow(c.name) << QString::fromLatin1(c.a) << QString::fromLatin1(c.b) << c.expected;
+    }
+    void compareVersions()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, expected);
+        QCOMPARE(UpdateChecker::compareVersions(a, b), expected);
+        QCOMPARE(UpdateChecker::compareVersions(b, a), -expected);
+    }
+
+    // Judged as by a program of version 4.2.9 on linux-x64.
     void verdicts_data();
-    void verdicts();
+    void verdicts()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, verdict);
+        QCOMPARE(describe(orvi::judgeManifest(body, QStringLiteral("4.2.9"), QStringLiteral("linux-x64"))), verdict);
+    }
+
+    // One signal per check, with this build's version; http may lead to
+    // https, never back (the plain /plain.json is never asked for).
     void outcomes_data();
-    void outcomes();
+    void outcomes()
+    {
+        QFETCH(QUrl, manifest);
+        QFETCH(QString, outcome);
+        const QStringList seen = runCheck(manifest);
+        QCOMPARE(seen.size(), 1);
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(outcome)).match(seen.first()).hasMatch(),
+                 qPrintable(seen.first()));
+        if (manifest.path() == QLatin1String("/same.json"))
+            QCOMPARE(m_http.lastUserAgent(), "OrviUpdater/1.0 (" + UpdateChecker::currentVersion().toUtf8() + ')');
+        QCOMPARE(m_http.hits(QStringLiteral("/plain.json")), 0);
+    }
 
 private:
     LoopbackHttpServer m_http;
     LoopbackHttpServer m_https;
 };
 
-void UpdateCheckTest::manifestAddress()
-{
-    qunsetenv("ORVI_UPDATE_URL");
-    const QUrl builtIn = UpdateChecker::manifestUrl();
-    QCOMPARE(builtIn.scheme(), QStringLiteral("https"));
-    QCOMPARE(builtIn.path(), QStringLiteral("/downloads/latest.json"));
-    qputenv("ORVI_UPDATE_URL", "http://127.0.0.1:9/測試/latest.json");
-    QCOMPARE(UpdateChecker::manifestUrl().path(), QStringLiteral("/測試/latest.json"));
-    qputenv("ORVI_UPDATE_URL", "");
-    QCOMPARE(UpdateChecker::manifestUrl(), builtIn);
-}
-
-void UpdateCheckTest::compareVersions_data()
-{
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    QTest::addColumn<int>("expected");
-    const struct {
-        const char *name, *a, *b;
-        int expected;
-    } cases[] = {
-        {"equal", "6.76.9", "6.76.9", 0},
-        {"numeric third", "6.76.9", "6.76.10", -1},
-        {"second decides", "6.76.9", "6.77", -1},
-        {"fourth ignored", "6.76.9", "6.76.9.1", 0},
-        {"v prefix is zero", "6.76.9", "v7.0.0", 1},
-        {"first before third", "6.76.9", "7.0.0-beta", -1},
-        {"missing parts", "6", "6.0.0", 0},
-        {"empty parts", "6..1", "6.0.1", 0},
-    };
-    for (const auto& c : cases)
-        QTest::newRow(c.name) << QString::fromLatin1(c.a) << QString::fromLatin1(c.b) << c.expected;
-}
-
-void UpdateCheckTest::compareVersions()
-{
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(int, expected);
-    QCOMPARE(UpdateChecker::compareVersions(a, b), expected);
-    QCOMPARE(UpdateChecker::compareVersions(b, a), -expected);
-}
-
-// Judged as by a program of version 4.2.9 on linux-x64.
 void UpdateCheckTest::verdicts_data()
 {
     QTest::addColumn<QByteArray>("body");
@@ -166,15 +183,6 @@ void UpdateCheckTest::verdicts_data()
                                          << none;
 }
 
-void UpdateCheckTest::verdicts()
-{
-    QFETCH(QByteArray, body);
-    QFETCH(QString, verdict);
-    QCOMPARE(describe(orvi::judgeManifest(body, QStringLiteral("4.2.9"), QStringLiteral("linux-x64"))), verdict);
-}
-
-// One signal per check, with this build's version; http may lead to https,
-// never back (the plain /plain.json is never asked for).
 void UpdateCheckTest::outcomes_data()
 {
     QTest::addColumn<QUrl>("manifest");
@@ -200,19 +208,6 @@ void UpdateCheckTest::outcomes_data()
     QTest::newRow("http to https") << m_http.url(QStringLiteral("/up.json")) << latest;
     QTest::newRow("https to http") << m_https.url(QStringLiteral("/down.json"))
                                    << "checkFailed 无法获取更新清单: Insecure redirect";
-}
-
-void UpdateCheckTest::outcomes()
-{
-    QFETCH(QUrl, manifest);
-    QFETCH(QString, outcome);
-    const QStringList seen = runCheck(manifest);
-    QCOMPARE(seen.size(), 1);
-    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(outcome)).match(seen.first()).hasMatch(),
-             qPrintable(seen.first()));
-    if (manifest.path() == QLatin1String("/same.json"))
-        QCOMPARE(m_http.lastUserAgent(), "OrviUpdater/1.0 (" + UpdateChecker::currentVersion().toUtf8() + ')');
-    QCOMPARE(m_http.hits(QStringLiteral("/plain.json")), 0);
 }
 
 QTEST_MAIN(UpdateCheckTest)
