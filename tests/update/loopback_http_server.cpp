@@ -3,7 +3,6 @@
 #include "test_env.h"
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSslKey>
 #include <QSslServer>
 #include <QTemporaryDir>
@@ -79,9 +78,7 @@ QUrl LoopbackHttpServer::url(const QString& path) const
 void LoopbackHttpServer::answer(QTcpSocket* socket, const QByteArray& request)
 {
     const QString path = QString::fromLatin1(request.split(' ').value(1));
-    static const QRegularExpression userAgent(QStringLiteral("\r\nuser-agent: *([^\r]*)"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    m_lastUserAgent = userAgent.match(QString::fromLatin1(request)).captured(1).toLatin1();
+    m_lastRequest = request;
     m_hits[path] += 1;
     const Response response = m_responses.value(path, Response{.status = 404});
     const QByteArray reason =

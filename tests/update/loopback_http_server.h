@@ -33,7 +33,7 @@ public:
     int hits(const QString& path) const { return m_hits.value(path); }
     // Body bytes of generated answers handed to the network so far.
     qint64 generatedBytesSent() const { return m_generatedSent; }
-    QByteArray lastUserAgent() const { return m_lastUserAgent; }
+    QByteArray lastRequest() const { return m_lastRequest; } // its line and headers
 
 private:
     void answer(QTcpSocket* socket, const QByteArray& request);
@@ -42,7 +42,7 @@ private:
     QHash<QString, Response> m_responses;
     QHash<QString, int> m_hits;
     qint64 m_generatedSent = 0;
-    QByteArray m_lastUserAgent;
+    QByteArray m_lastRequest;
 };
 
 // An address on 127.0.0.1 where nothing listens.
@@ -52,8 +52,9 @@ QUrl closedLoopbackUrl(const QString& path);
 // by a comma) and, when given, one entry for this machine made of `entryKeys`.
 inline QByteArray manifestJson(const QString& version, const QString& releaseKeys = {}, const QString& entryKeys = {})
 {
-    const QString files = entryKeys.isEmpty()
-        ? QString()
-        : QStringLiteral(R"(,"files":[{"platform":"%1",%2}])").arg(orvi::UpdateChecker::platformKey(), entryKeys);
-    return QStringLiteral(R"({"latest":{"version":"%1"%2%3}})").arg(version, releaseKeys, files).toUtf8();
+    const QString entry =
+        QStringLiteral(R"(,"files":[{"platform":"%1",%2}])").arg(orvi::UpdateChecker::platformKey(), entryKeys);
+    return QStringLiteral(R"({"latest":{"version":"%1"%2%3}})")
+        .arg(version, releaseKeys, entryKeys.isEmpty() ? QString() : entry)
+        .toUtf8();
 }

@@ -109,8 +109,7 @@ private slots:
         QFETCH(QString, installer);
         QFETCH(bool, restarted);
         const bool zip = overwrite.endsWith(QLatin1String(".ZIP"));
-        const QStringList systemDirs{QStringLiteral("/usr/bin"), QStringLiteral("/bin")};
-        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"), systemDirs);
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
 #if defined(Q_OS_WIN)
         if (zip)
             QSKIP("PowerShell unpacks the archive: not run here");
