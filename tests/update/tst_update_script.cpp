@@ -185,6 +185,7 @@ private slots:
         while (shell.state() != QProcess::NotRunning && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCOMPARE(shell.state(), QProcess::NotRunning);
+        stillRunning.waitForFinished();
         if (waits)
             QVERIFY2(timer.elapsed() >= 800, "the script must wait for the program to end");
 
