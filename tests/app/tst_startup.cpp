@@ -26,28 +26,23 @@ private slots:
         QTest::addColumn<QString>("out");   // standard output, a pattern
         QTest::addColumn<QString>("smoke"); // the smoke line, a pattern; empty: none
         const QString version = QRegularExpression::escape(QStringLiteral("OrviPackEngine " ORVI_VERSION_STRING));
-        const QString anySmoke = QStringLiteral("ORVI_SMOKE .*");
-        QTest::newRow("--version") << QStringList{"--version"} << "en"
-                                   << "" << 0 << version << "";
-        QTest::newRow("usage error") << QStringList{"-o"} << "en"
-                                     << "" << 2 << ""
-                                     << "";
-        QTest::newRow("Qt option first") << QStringList{"-platform", "offscreen", "--version"} << "en"
-                                         << "" << 0 << version << "";
-        QTest::newRow("file name") << QStringList{"some-file.dsf"} << "en"
-                                   << "" << 0 << "" << anySmoke;
-        QTest::newRow("English") << QStringList() << "en"
-                                 << "" << 0 << ""
-                                 << "ORVI_SMOKE lang=75 zh=0 locname=\\S+ res_exists=1 sample=▶  Start packing";
-        QTest::newRow("Chinese") << QStringList() << "zh_CN"
-                                 << "" << 0 << ""
-                                 << "ORVI_SMOKE lang=58 zh=1 .* res_exists=1 sample=▶  开始打包";
-        QTest::newRow("screenshot") << QStringList() << "en"
-                                    << "window.png" << 0 << "\\[shot\\] saved -> @ \\(visible=1 1180x760\\)"
-                                    << anySmoke;
+        const QString en = QStringLiteral("en"), none, anySmoke = QStringLiteral("ORVI_SMOKE .*");
+        const QStringList noArguments;
+        QTest::newRow("--version") << QStringList{"--version"} << en << none << 0 << version << none;
+        QTest::newRow("usage error") << QStringList{"-o"} << en << none << 2 << none << none;
+        QTest::newRow("Qt option first") << QStringList{"-platform", "offscreen", "--version"} << en << none << 0
+                                         << version << none;
+        QTest::newRow("file name") << QStringList{"some-file.dsf"} << en << none << 0 << none << anySmoke;
+        QTest::newRow("English") << noArguments << en << none << 0 << none
+                                 << QStringLiteral(
+                                        "ORVI_SMOKE lang=75 zh=0 locname=\\S+ res_exists=1 sample=▶  Start packing");
+        QTest::newRow("Chinese") << noArguments << QStringLiteral("zh_CN") << none << 0 << none
+                                 << QStringLiteral("ORVI_SMOKE lang=58 zh=1 .* res_exists=1 sample=▶  开始打包");
+        QTest::newRow("screenshot") << noArguments << en << QStringLiteral("window.png") << 0
+                                    << QStringLiteral("\\[shot\\] saved -> @ \\(visible=1 1180x760\\)") << anySmoke;
         QTest::newRow("screenshot to a missing folder")
-            << QStringList() << "en"
-            << "no/such/dir/shot.png" << 0 << "\\[shot\\] FAILED -> @ \\(visible=1 .*" << anySmoke;
+            << noArguments << en << QStringLiteral("no/such/dir/shot.png") << 0
+            << QStringLiteral("\\[shot\\] FAILED -> @ \\(visible=1 .*") << anySmoke;
     }
     void run()
     {
