@@ -1,202 +1,122 @@
 #include "loopback_http_server.h"
 
-#include <QFile>
-#include <QPointer>
+#include "test_env.h"
+
 #include <QProcess>
-#include <QSslConfiguration>
+#include <QSslKey>
 #include <QSslServer>
-#include <QSslSocket>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
 
-QByteArray reasonPhrase(int status)
+// A self-signed certificate for 127.0.0.1 made by openssl, which this process
+// then trusts. A Windows build under wine cannot start the host's openssl:
+// the test script makes the pair there and names its folder.
+QSslConfiguration trustedLoopbackCertificate()
 {
-    switch (status) {
-    case 200:
-        return "OK";
-    case 301:
-        return "Moved Permanently";
-    case 302:
-        return "Found";
-    case 404:
-        return "Not Found";
-    case 500:
-        return "Internal Server Error";
-    default:
-        return "Status";
+    const QTemporaryDir scratch;
+    const QString hostMade = qEnvironmentVariable("ORVI_TEST_TLS_DIR");
+    const QString folder = hostMade.isEmpty() ? scratch.path() : hostMade;
+    if (hostMade.isEmpty()) {
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      QStringLiteral("req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -addext "
+                                     "subjectAltName=IP:127.0.0.1,DNS:localhost -keyout")
+                              .split(QLatin1Char(' '))
+                          << folder + QStringLiteral("/loopback.key") << QStringLiteral("-out")
+                          << folder + QStringLiteral("/loopback.crt"));
+        openssl.waitForFinished(60000);
     }
+    const QSslCertificate certificate(orvi::test::readFileBytes(folder + QStringLiteral("/loopback.crt")));
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.addCaCertificate(certificate);
+    QSslConfiguration::setDefaultConfiguration(configuration);
+    configuration.setLocalCertificate(certificate);
+    configuration.setPrivateKey(
+        QSslKey(orvi::test::readFileBytes(folder + QStringLiteral("/loopback.key")), QSsl::Rsa));
+    return configuration;
 }
 
 } // namespace
 
-LoopbackHttpServer::LoopbackHttpServer(QObject* parent) : QObject(parent) {}
-
-LoopbackHttpServer::~LoopbackHttpServer() = default;
-
-bool LoopbackHttpServer::listen()
+bool LoopbackHttpServer::listen(bool tls)
 {
-    m_server = std::make_unique<QTcpServer>();
-    m_tls = false;
-    return startListening();
-}
-
-bool LoopbackHttpServer::listenTls(const QSslCertificate& certificate, const QSslKey& key)
-{
-    auto server = std::make_unique<QSslServer>();
-    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.setLocalCertificate(certificate);
-    configuration.setPrivateKey(key);
-    configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
-    server->setSslConfiguration(configuration);
-    m_server = std::move(server);
-    m_tls = true;
-    return startListening();
-}
-
-bool LoopbackHttpServer::startListening()
-{
-    // Connections of a TLS server become pending only once the handshake is done.
-    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
-        while (QTcpSocket* socket = m_server->nextPendingConnection())
-            accept(socket);
+    if (tls) {
+        const QSslConfiguration configuration = trustedLoopbackCertificate();
+        if (configuration.privateKey().isNull() || configuration.localCertificate().isNull())
+            return false;
+        auto* server = new QSslServer(this);
+        server->setSslConfiguration(configuration);
+        m_server = server;
+    } else {
+        m_server = new QTcpServer(this);
+    }
+    // A TLS connection becomes pending once its handshake is done.
+    connect(m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
+        while (QTcpSocket* socket = m_server->nextPendingConnection()) {
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            auto request = std::make_shared<QByteArray>();
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket, request] {
+                request->append(socket->readAll());
+                if (!request->contains("\r\n\r\n"))
+                    return;
+                socket->disconnect(this);
+                answer(socket, *request);
+            });
+        }
     });
-    return m_server->listen(QHostAddress::LocalHost, 0);
-}
-
-void LoopbackHttpServer::setResponse(const QString& path, const Response& response)
-{
-    m_responses.insert(path, response);
-}
-
-void LoopbackHttpServer::serve(const QString& path, const QByteArray& body)
-{
-    Response response;
-    response.body = body;
-    setResponse(path, response);
+    return m_server->listen(QHostAddress::LocalHost);
 }
 
 QUrl LoopbackHttpServer::url(const QString& path) const
 {
-    return QUrl(QStringLiteral("%1://127.0.0.1:%2%3")
-                    .arg(m_tls ? QStringLiteral("https") : QStringLiteral("http"))
-                    .arg(m_server ? m_server->serverPort() : 0)
-                    .arg(path));
+    const QString scheme = qobject_cast<QSslServer*>(m_server) ? QStringLiteral("https") : QStringLiteral("http");
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(m_server->serverPort()).arg(path));
 }
 
-void LoopbackHttpServer::accept(QTcpSocket* socket)
+void LoopbackHttpServer::answer(QTcpSocket* socket, const QByteArray& request)
 {
-    socket->setParent(this);
-    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    auto request = std::make_shared<QByteArray>();
-    connect(socket, &QTcpSocket::readyRead, this, [this, socket, request] {
-        request->append(socket->readAll());
-        const qsizetype end = request->indexOf("\r\n\r\n");
-        if (end < 0)
-            return;
-        const QList<QByteArray> lines = request->left(end).split('\n');
-        const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
-        for (const QByteArray& line : lines) {
-            if (line.toLower().startsWith("user-agent:"))
-                m_lastUserAgent = line.mid(11).trimmed();
-        }
-        request->clear();
-        socket->disconnect(this); // one request per connection
-        answer(socket, QString::fromLatin1(requestLine.value(1)));
-    });
-}
-
-void LoopbackHttpServer::answer(QTcpSocket* socket, const QString& path)
-{
+    const QString path = QString::fromLatin1(request.split(' ').value(1));
+    m_lastRequest = request;
     m_hits[path] += 1;
-    Response response;
-    if (m_responses.contains(path))
-        response = m_responses.value(path);
-    else
-        response.status = 404;
+    const Response response = m_responses.value(path, Response{.status = 404});
+    const QByteArray reason =
+        QHash<int, QByteArray>{{302, "Found"}, {404, "Not Found"}, {500, "Internal Server Error"}}.value(
+            response.status, "OK");
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reason
+        + "\r\nConnection: close\r\nContent-Length: "
+        + QByteArray::number(response.generatedSize > 0 ? response.generatedSize : response.body.size()) + "\r\n";
+    if (!response.location.isEmpty())
+        head += "Location: " + response.location + "\r\n";
+    head += "\r\n";
 
-    QPointer<QTcpSocket> guard(socket);
     if (response.generatedSize > 0) {
-        // Refilled as the kernel takes the bytes, so neither side of the
-        // loopback holds much of the body.
-        const auto refill = [guard, sent = m_generatedSent, left = std::make_shared<qint64>(response.generatedSize)] {
-            static const QByteArray piece(64 * 1024, 'g');
-            while (guard && *left > 0 && guard->bytesToWrite() < 256 * 1024) {
-                const qint64 n = std::min<qint64>(*left, piece.size());
-                guard->write(piece.constData(), n);
+        // Refilled as the network takes the bytes, so neither end holds much of the body.
+        const auto refill = [this, socket, left = std::make_shared<qint64>(response.generatedSize)] {
+            while (*left > 0 && socket->bytesToWrite() < 256 * 1024) {
+                const qint64 n = std::min<qint64>(*left, 64 * 1024);
+                socket->write(QByteArray(n, 'g'));
                 *left -= n;
-                *sent += n;
+                m_generatedSent += n;
             }
-            if (guard && *left == 0)
-                guard->disconnectFromHost();
+            if (*left == 0)
+                socket->disconnectFromHost();
         };
         connect(socket, &QTcpSocket::bytesWritten, socket, refill);
-        response.body = QByteArray();
-        socket->write(
-            "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: application/octet-stream\r\nContent-Length: "
-            + QByteArray::number(response.generatedSize) + "\r\n\r\n");
+        socket->write(head);
         refill();
         return;
     }
-    const auto send = [guard, response] {
-        if (!guard)
-            return;
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status)
-            + "\r\nConnection: close\r\nContent-Type: application/octet-stream\r\nContent-Length: "
-            + QByteArray::number(response.body.size()) + "\r\n";
-        if (!response.location.isEmpty())
-            head += "Location: " + response.location + "\r\n";
-        guard->write(head + "\r\n" + response.body);
-        guard->disconnectFromHost();
-    };
-    if (response.delayMs > 0)
-        QTimer::singleShot(response.delayMs, socket, send);
-    else
-        send();
-}
-
-bool makeTrustedLoopbackCertificate(const QString& directory, QSslCertificate* certificate, QSslKey* key)
-{
-    // A Windows build under wine cannot start the host's openssl: the test
-    // script makes the pair there and names its folder.
-    const QString madeByHost = qEnvironmentVariable("ORVI_TEST_TLS_DIR");
-    const QString folder = madeByHost.isEmpty() ? directory : madeByHost;
-    const QString keyPath = folder + QStringLiteral("/loopback.key");
-    const QString certificatePath = folder + QStringLiteral("/loopback.crt");
-    if (madeByHost.isEmpty()) {
-        QProcess openssl;
-        openssl.start(QStringLiteral("openssl"),
-                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
-                       QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
-                       QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:localhost"),
-                       QStringLiteral("-keyout"), keyPath, QStringLiteral("-out"), certificatePath});
-        if (!openssl.waitForFinished(60000) || openssl.exitStatus() != QProcess::NormalExit || openssl.exitCode() != 0)
-            return false;
-    }
-
-    QFile certificateFile(certificatePath);
-    QFile keyFile(keyPath);
-    if (!certificateFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly))
-        return false;
-    *certificate = QSslCertificate(&certificateFile, QSsl::Pem);
-    *key = QSslKey(&keyFile, QSsl::Rsa, QSsl::Pem);
-    if (certificate->isNull() || key->isNull())
-        return false;
-
-    QSslConfiguration trusted = QSslConfiguration::defaultConfiguration();
-    trusted.addCaCertificate(*certificate);
-    QSslConfiguration::setDefaultConfiguration(trusted);
-    return true;
+    QTimer::singleShot(response.delayMs, socket, [socket, reply = head + response.body] {
+        socket->write(reply);
+        socket->disconnectFromHost();
+    });
 }
 
 QUrl closedLoopbackUrl(const QString& path)
 {
     QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path));
+    probe.listen(QHostAddress::LocalHost);
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(probe.serverPort()).arg(path));
 }

@@ -1,62 +1,60 @@
 #pragma once
 
-#include <QByteArray>
+#include "update/update_checker.h"
+
 #include <QHash>
 #include <QObject>
-#include <QSslCertificate>
-#include <QSslKey>
-#include <QString>
+#include <QTcpServer>
 #include <QUrl>
-#include <memory>
 
-class QTcpServer;
-class QTcpSocket;
-
-// A small HTTP/1.1 server on 127.0.0.1 for the update tests: each path gets a
-// canned response (status, body, redirect target, delay).
-// With a certificate it speaks HTTPS instead. One request per connection.
+// An HTTP/1.1 server on 127.0.0.1 for the update tests, or HTTPS with a
+// certificate that only this process trusts. Each path has a canned answer
+// (404 when none); one request per connection.
 class LoopbackHttpServer : public QObject
 {
 public:
     struct Response {
         int status = 200;
-        QByteArray body;
-        QByteArray location;      // Location header, for redirects
-        int delayMs = 0;          // before the headers are sent
-        qint64 generatedSize = 0; // > 0: a body of this many bytes made while the client reads
+        QByteArray body{};
+        QByteArray location{};    // a redirect's target
+        int delayMs = 0;          // before the answer
+        qint64 generatedSize = 0; // > 0: a body of this many bytes, made while the client reads
     };
 
-    explicit LoopbackHttpServer(QObject* parent = nullptr);
-    ~LoopbackHttpServer() override;
-
-    bool listen();
-    bool listenTls(const QSslCertificate& certificate, const QSslKey& key);
-
-    void setResponse(const QString& path, const Response& response);
-    void serve(const QString& path, const QByteArray& body);
+    bool listen(bool tls = false);
+    void setResponse(const QString& path, const Response& response) { m_responses.insert(path, response); }
+    QUrl serve(const QString& path, const QByteArray& body, int delayMs = 0)
+    {
+        setResponse(path, {.body = body, .delayMs = delayMs});
+        return url(path);
+    }
     QUrl url(const QString& path) const;
 
     int hits(const QString& path) const { return m_hits.value(path); }
-    // Body bytes of generated responses handed to the network so far.
-    qint64 generatedBytesSent() const { return *m_generatedSent; }
-    QByteArray lastUserAgent() const { return m_lastUserAgent; }
+    // Body bytes of generated answers handed to the network so far.
+    qint64 generatedBytesSent() const { return m_generatedSent; }
+    QByteArray lastRequest() const { return m_lastRequest; } // its line and headers
 
 private:
-    bool startListening();
-    void accept(QTcpSocket* socket);
-    void answer(QTcpSocket* socket, const QString& path);
+    void answer(QTcpSocket* socket, const QByteArray& request);
 
-    std::unique_ptr<QTcpServer> m_server;
-    bool m_tls = false;
+    QTcpServer* m_server = nullptr;
     QHash<QString, Response> m_responses;
     QHash<QString, int> m_hits;
-    std::shared_ptr<qint64> m_generatedSent = std::make_shared<qint64>(0);
-    QByteArray m_lastUserAgent;
+    qint64 m_generatedSent = 0;
+    QByteArray m_lastRequest;
 };
-
-// A self-signed certificate for 127.0.0.1 made by openssl in `directory`, and
-// that certificate added to the trusted authorities of this process only.
-bool makeTrustedLoopbackCertificate(const QString& directory, QSslCertificate* certificate, QSslKey* key);
 
 // An address on 127.0.0.1 where nothing listens.
 QUrl closedLoopbackUrl(const QString& path);
+
+// A manifest whose latest release is `version`, with `releaseKeys` (each led
+// by a comma) and, when given, one entry for this machine made of `entryKeys`.
+inline QByteArray manifestJson(const QString& version, const QString& releaseKeys = {}, const QString& entryKeys = {})
+{
+    const QString entry =
+        QStringLiteral(R"(,"files":[{"platform":"%1",%2}])").arg(orvi::UpdateChecker::platformKey(), entryKeys);
+    return QStringLiteral(R"({"latest":{"version":"%1"%2%3}})")
+        .arg(version, releaseKeys, entryKeys.isEmpty() ? QString() : entry)
+        .toUtf8();
+}

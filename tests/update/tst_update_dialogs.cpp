@@ -1,13 +1,12 @@
 // The update dialogs: quiet and on-request checks, the offer and its three
 // choices, the download progress and the final notices, answered by
-// ModalAnswerer; then the built program's start-up check against a
-// loopback manifest, read from its standard error.
+// ModalAnswerer; then the built program's start-up check against a loopback
+// manifest, read from its standard error.
 #include "loopback_http_server.h"
-#include "url_recorder.h"
 #include "modal_answerer.h"
 #include "test_env.h"
-#include "update/update_checker.h"
 #include "update/update_dialogs.h"
+#include "url_recorder.h"
 
 #include <QDesktopServices>
 #include <QMainWindow>
@@ -16,39 +15,26 @@
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <algorithm>
 
 using orvi::UpdateChecker;
 using orvi::test::sha256Hex;
 
 namespace {
 
-QStringList sorted(QStringList list)
-{
-    std::sort(list.begin(), list.end());
-    return list;
-}
-
 // Leaves a progress dialog alone; anything else in its place is closed, so
 // that a missing progress dialog fails the test instead of hanging it.
 void expectProgressDialog(ModalAnswerer& answerer)
 {
     answerer.answerWith([](QWidget* modal) {
-        if (qobject_cast<QProgressDialog*>(modal))
-            return;
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
+        if (!qobject_cast<QProgressDialog*>(modal) && qobject_cast<QDialog*>(modal))
+            static_cast<QDialog*>(modal)->reject();
     });
 }
 
-// The build's own version, and one newer than any.
+// The build's own version; the offers are of 999.0, newer than any.
 const QString kLocal = QStringLiteral(ORVI_VERSION_STRING);
 const QString kOfferOneLine = QStringLiteral("发现新版本 999.0（当前 %1）。").arg(kLocal);
-
-QByteArray sameVersionManifest()
-{
-    return QString::fromUtf8(R"({"latest":{"version":"%1"}})").arg(kLocal).toUtf8();
-}
+const QString kNeverFetched = R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")";
 
 } // namespace
 
@@ -57,24 +43,160 @@ class UpdateDialogsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void cleanupTestCase();
-    void manualCheck_data();
-    void manualCheck();
-    void quietCheckShowsNothing();
-    void offerChoices_data();
-    void offerChoices();
-    void downloadOutcome_data();
-    void downloadOutcome();
-    void programStartupCheck();
+    void initTestCase()
+    {
+        qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
+        QVERIFY(m_http.listen());
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
+    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    void init()
+    {
+        m_window = std::make_unique<QMainWindow>();
+        m_window->resize(400, 300);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_browser.urls.clear();
+    }
+    void cleanup() { m_window.reset(); }
+
+    void check_data()
+    {
+        QTest::addColumn<bool>("quiet");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text"); // a pattern
+        const QString latest =
+            QRegularExpression::escape(QStringLiteral("已是最新版本 (%1)。服务器上的最新版本为 %1。").arg(kLocal));
+        const QString failed = QStringLiteral("检查更新失败：\n无法获取更新清单: .*Internal Server Error.*");
+        QTest::newRow("on request, up to date") << false << 200 << latest;
+        QTest::newRow("on request, server error") << false << 500 << failed;
+        QTest::newRow("quiet, up to date") << true << 200 << QString();
+        QTest::newRow("quiet, server error") << true << 500 << QString();
+    }
+    // On request: the check's progress dialog first (the late answer lets it
+    // be seen), then one box. A quiet check shows nothing. The checker is
+    // gone afterwards.
+    void check()
+    {
+        QFETCH(bool, quiet);
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        m_http.setResponse(QStringLiteral("/check.json"),
+                           {.status = status, .body = manifestJson(kLocal), .delayMs = 300});
+        qputenv("ORVI_UPDATE_URL", m_http.url(QStringLiteral("/check.json")).toEncoded());
+        ModalAnswerer answerer;
+        if (!quiet) {
+            expectProgressDialog(answerer);
+            answerer.answer(QMessageBox::Ok);
+        }
+        orvi::checkForUpdates(m_window.get(), quiet);
+        QProgressDialog* checking = newest<QProgressDialog>();
+        QCOMPARE(checking ? checking->labelText() : QString(), quiet ? QString() : QStringLiteral("正在检查更新…"));
+        const QPointer<UpdateChecker> checker = newest<UpdateChecker>();
+        QVERIFY(checker);
+        QTRY_VERIFY_WITH_TIMEOUT(checker.isNull(), 10000);
+        QCOMPARE(answerer.records().size(), quiet ? 0 : 2);
+        QVERIFY(!answerer.hasUnexpected());
+        if (quiet)
+            return;
+        QCOMPARE(answerer.records().at(0).className, QStringLiteral("QProgressDialog"));
+        const ModalAnswerer::Record& box = answerer.records().at(1);
+        QCOMPARE(box.title, QStringLiteral("检查更新"));
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(text)).match(box.text).hasMatch(),
+                 qPrintable(box.text));
+        QCOMPARE(box.buttons.size(), 1);
+        QVERIFY(!checking->isVisible());
+    }
+
+    // The quiet check's offer of 999.0 and what each choice leads to.
+    // "Download" shows the progress dialog (the late answers let it be seen),
+    // then the final notice; the script is started only for verified files.
+    void offer_data();
+    void offer()
+    {
+        QFETCH(QString, releaseKeys);
+        QFETCH(QString, entry);
+        QFETCH(QString, choice);
+        QFETCH(QString, text);
+        QFETCH(QString, opened);
+        QFETCH(QString, notice);
+        entry.replace(QStringLiteral("@zip"), m_http.serve(QStringLiteral("/slow.zip"), m_payload, 700).toString())
+            .replace(QStringLiteral("@run"), m_http.serve(QStringLiteral("/slow.run"), m_payload, 700).toString());
+        const QUrl manifest =
+            m_http.serve(QStringLiteral("/offer.json"), manifestJson(QStringLiteral("999.0"), releaseKeys, entry));
+        qputenv("ORVI_UPDATE_URL", manifest.toEncoded());
+        const QPointer<UpdateChecker> checker = new UpdateChecker(m_window.get());
+        int launched = 0;
+        checker->setScriptLauncher([&launched](const QString&, bool) {
+            ++launched;
+            return orvi::platform::ScriptLaunch{true, 0};
+        });
+        ModalAnswerer answerer;
+        answerer.answerText(choice);
+        if (!notice.isEmpty()) {
+            expectProgressDialog(answerer);
+            answerer.answer(QMessageBox::Ok);
+        }
+        orvi::runUpdateFlow(m_window.get(), checker, true);
+
+        QVERIFY(answerer.waitForRecords(notice.isEmpty() ? 1 : 3, 15000));
+        const ModalAnswerer::Record& offer = answerer.records().at(0);
+        QCOMPARE(offer.title, QStringLiteral("发现新版本"));
+        QCOMPARE(offer.text, text);
+        QCOMPARE(QSet<QString>(offer.buttons.begin(), offer.buttons.end()),
+                 (QSet<QString>{QStringLiteral("下载并更新"), QStringLiteral("打开下载页"), QStringLiteral("稍后")}));
+        if (notice.isEmpty()) {
+            QTRY_VERIFY(checker.isNull());
+            QTest::qWait(100);
+            QCOMPARE(answerer.records().size(), 1);
+            QVERIFY(m_window->findChildren<QProgressDialog*>().isEmpty());
+        } else {
+            QCOMPARE(answerer.records().at(1).className, QStringLiteral("QProgressDialog"));
+            QCOMPARE(answerer.records().at(1).title, QStringLiteral("下载更新"));
+            const ModalAnswerer::Record& last = answerer.records().at(2);
+            QCOMPARE(last.title + '\n' + last.text, notice);
+            QCOMPARE(last.buttons.size(), 1);
+            QProgressDialog* downloading = newest<QProgressDialog>();
+            QVERIFY(!downloading->isVisible());
+            if (last.title == QStringLiteral("更新失败")) // the fallback to the installer was shown
+                QCOMPARE(downloading->labelText(), QStringLiteral("覆盖载荷不可用 (%1)，改用安装包").arg(last.text));
+        }
+        QCOMPARE(launched, notice.startsWith(QStringLiteral("更新\n")) ? 1 : 0);
+        QVERIFY(!answerer.hasUnexpected());
+        QCOMPARE(m_browser.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
+    }
+
+    // One real run of the program: its quiet start-up check reports to the error stream.
+    void programStartupCheck()
+    {
+        const QUrl url =
+            m_http.serve(QStringLiteral("/program.json"), manifestJson(QStringLiteral("999.0"), {}, kNeverFetched));
+        QTemporaryDir settings;
+        QProcessEnvironment environment = orvi::test::programEnvironment(settings.path(), QStringLiteral("zh"));
+        environment.remove(QStringLiteral("ORVI_NO_UPDATE_CHECK"));
+        environment.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("ORVI_UPDATE_URL"), url.toString());
+        environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        QSignalSpy finished(&program, &QProcess::finished);
+        program.start(orvi::test::programPath(), {});
+        // The server answers from this process's event loop, so wait without blocking it.
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(orvi::test::outputLines(program.readAllStandardError())
+                     .filter(QRegularExpression(QStringLiteral("^\\[update\\]"))),
+                 QStringList{QStringLiteral("[update] new version available: 999.0 (local %1)").arg(kLocal)});
+    }
 
 private:
-    QByteArray newerManifest(const QString& extraReleaseKeys, const QString& payloadsJson) const;
-    QPointer<UpdateChecker> newestChecker() const;
-    QProgressDialog* newestProgressDialog() const;
-    QUrl serve(const QString& path, const QByteArray& body, int delayMs = 0);
+    template <class T>
+    T* newest() const
+    {
+        const QList<T*> children = m_window->findChildren<T*>();
+        return children.isEmpty() ? nullptr : children.last();
+    }
 
     QTemporaryDir m_temp;
     LoopbackHttpServer m_http;
@@ -83,263 +205,34 @@ private:
     const QByteArray m_payload = QByteArray(50000, 'p');
 };
 
-void UpdateDialogsTest::initTestCase()
-{
-    qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
-    QVERIFY(m_http.listen());
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
-}
-
-void UpdateDialogsTest::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-}
-
-void UpdateDialogsTest::init()
-{
-    m_window = std::make_unique<QMainWindow>();
-    m_window->resize(400, 300);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_browser.urls.clear();
-}
-
-void UpdateDialogsTest::cleanup()
-{
-    m_window.reset();
-}
-
-QUrl UpdateDialogsTest::serve(const QString& path, const QByteArray& body, int delayMs)
-{
-    LoopbackHttpServer::Response response;
-    response.body = body;
-    response.delayMs = delayMs;
-    m_http.setResponse(path, response);
-    qputenv("ORVI_UPDATE_URL", m_http.url(path).toEncoded());
-    return m_http.url(path);
-}
-
-QByteArray UpdateDialogsTest::newerManifest(const QString& extraReleaseKeys, const QString& payloadsJson) const
-{
-    return QString::fromUtf8(R"({"latest":{"version":"999.0"%1,"files":[{"platform":"%2",%3}]}})")
-        .arg(extraReleaseKeys, UpdateChecker::platformKey(), payloadsJson)
-        .toUtf8();
-}
-
-QPointer<UpdateChecker> UpdateDialogsTest::newestChecker() const
-{
-    const QList<UpdateChecker*> checkers = m_window->findChildren<UpdateChecker*>();
-    return checkers.isEmpty() ? nullptr : checkers.last();
-}
-
-QProgressDialog* UpdateDialogsTest::newestProgressDialog() const
-{
-    const QList<QProgressDialog*> dialogs = m_window->findChildren<QProgressDialog*>();
-    return dialogs.isEmpty() ? nullptr : dialogs.last();
-}
-
-void UpdateDialogsTest::manualCheck_data()
-{
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("text"); // a pattern
-    QTest::newRow("up to date") << 200
-                                << QRegularExpression::escape(
-                                       QStringLiteral("已是最新版本 (%1)。服务器上的最新版本为 %1。").arg(kLocal));
-    QTest::newRow("server error") << 500
-                                  << QStringLiteral("检查更新失败：\n无法获取更新清单: .*Internal Server Error.*");
-}
-
-// The check's progress dialog first (the late answer lets it be seen), then
-// one box; the checker is gone afterwards.
-void UpdateDialogsTest::manualCheck()
-{
-    QFETCH(int, status);
-    QFETCH(QString, text);
-    LoopbackHttpServer::Response response;
-    response.status = status;
-    response.body = sameVersionManifest();
-    response.delayMs = 300;
-    m_http.setResponse(QStringLiteral("/manual.json"), response);
-    qputenv("ORVI_UPDATE_URL", m_http.url(QStringLiteral("/manual.json")).toEncoded());
-    ModalAnswerer answerer;
-    expectProgressDialog(answerer);
-    answerer.answer(QMessageBox::Ok);
-    orvi::checkForUpdates(m_window.get(), false);
-
-    QProgressDialog* checking = newestProgressDialog();
-    QVERIFY(checking);
-    QCOMPARE(checking->labelText(), QStringLiteral("正在检查更新…"));
-    const QPointer<UpdateChecker> checker = newestChecker();
-    QVERIFY(checker);
-    QVERIFY(answerer.waitForRecords(2, 10000));
-    QCOMPARE(answerer.records().at(0).className, QStringLiteral("QProgressDialog"));
-    const ModalAnswerer::Record& box = answerer.records().at(1);
-    QCOMPARE(box.title, QStringLiteral("检查更新"));
-    QVERIFY2(
-        QRegularExpression(QRegularExpression::anchoredPattern(text), QRegularExpression::DotMatchesEverythingOption)
-            .match(box.text)
-            .hasMatch(),
-        qPrintable(box.text));
-    QCOMPARE(box.buttons.size(), 1);
-    QVERIFY(!answerer.hasUnexpected());
-    QTRY_VERIFY(checker.isNull());
-    QVERIFY(!checking->isVisible());
-}
-
-void UpdateDialogsTest::quietCheckShowsNothing()
-{
-    ModalAnswerer answerer;
-    const qsizetype dialogsBefore = m_window->findChildren<QProgressDialog*>().size();
-
-    serve(QStringLiteral("/same.json"), sameVersionManifest());
-    orvi::checkForUpdates(m_window.get(), true);
-    QPointer<UpdateChecker> checker = newestChecker();
-    QTRY_VERIFY(checker.isNull());
-
-    qputenv("ORVI_UPDATE_URL", closedLoopbackUrl(QStringLiteral("/none.json")).toEncoded());
-    orvi::checkForUpdates(m_window.get(), true);
-    checker = newestChecker();
-    QTRY_VERIFY(checker.isNull());
-
-    QTest::qWait(100);
-    QVERIFY(answerer.records().isEmpty());
-    QCOMPARE(m_window->findChildren<QProgressDialog*>().size(), dialogsBefore);
-}
-
-void UpdateDialogsTest::offerChoices_data()
+void UpdateDialogsTest::offer_data()
 {
     QTest::addColumn<QString>("releaseKeys");
+    QTest::addColumn<QString>("entry"); // @zip and @run stand for the two payload addresses
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("opened"); // empty: nothing opened
+    QTest::addColumn<QString>("notice"); // "<title>\n<text>" of the final notice; empty: none
+    const QString none;
     const QString notes = QStringLiteral(",\"notes\":\"https://notes.example.invalid/6.77\"");
-    QTest::newRow("later") << ",\"released\":\"2026-12-01\"" + notes << "稍后"
-                           << kOfferOneLine + "\n发布日期：2026-12-01\n\n更新说明：https://notes.example.invalid/6.77"
-                           << "";
-    QTest::newRow("download page") << ""
-                                   << "打开下载页" << kOfferOneLine << "https://www.orvi.example/changelog";
-    QTest::newRow("notes page") << notes << "打开下载页"
-                                << kOfferOneLine + "\n\n更新说明：https://notes.example.invalid/6.77"
-                                << "https://notes.example.invalid/6.77";
-}
-
-// The quiet check's offer: one box with three choices; the checker is gone
-// afterwards and no progress dialog was left behind.
-void UpdateDialogsTest::offerChoices()
-{
-    QFETCH(QString, releaseKeys);
-    QFETCH(QString, choice);
-    QFETCH(QString, text);
-    QFETCH(QString, opened);
-    serve(QStringLiteral("/newer.json"),
-          newerManifest(releaseKeys, QString::fromUtf8(R"("url":"http://127.0.0.1:1/setup.run","sha256":"aa")")));
-    ModalAnswerer answerer;
-    answerer.answerText(choice);
-    orvi::checkForUpdates(m_window.get(), true);
-    const QPointer<UpdateChecker> checker = newestChecker();
-    QVERIFY(answerer.waitForRecords(1, 10000));
-    const ModalAnswerer::Record& offer = answerer.records().at(0);
-    QCOMPARE(offer.title, QStringLiteral("发现新版本"));
-    QCOMPARE(offer.text, text);
-    QCOMPARE(sorted(offer.buttons),
-             sorted({QStringLiteral("下载并更新"), QStringLiteral("打开下载页"), QStringLiteral("稍后")}));
-    QTRY_VERIFY(checker.isNull());
-    QTest::qWait(100);
-    QCOMPARE(answerer.records().size(), 1);
-    QVERIFY(!answerer.hasUnexpected());
-    QCOMPARE(m_browser.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
-    QVERIFY(m_window->findChildren<QProgressDialog*>().isEmpty());
-}
-
-void UpdateDialogsTest::downloadOutcome_data()
-{
-    QTest::addColumn<QString>("payloads"); // @zip and @run stand for the two payload addresses
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("launches");
-    QTest::addColumn<QString>("label"); // the progress dialog's last label; empty: closed
+    const QString notesLine = QStringLiteral("\n\n更新说明：https://notes.example.invalid/6.77");
+    const QString good = QString::fromUtf8(R"("installer":{"url":"@run","sha256":"%1"})").arg(sha256Hex(m_payload));
+    const QString bad = QString::fromUtf8(R"("overwrite":{"url":"@zip","sha256":"%1"},"installer":{"url":"@run",)"
+                                          R"("sha256":"%1"})")
+                            .arg(QString(64, QLatin1Char('a')));
     const QString mismatch =
         QStringLiteral("校验和不匹配, 已丢弃 (期望 aaaaaaaaaaaaaaaa, 实际 %1)").arg(sha256Hex(m_payload).left(16));
-    QTest::newRow("verified: restart")
-        << R"("installer":{"url":"@run","sha256":")" + sha256Hex(m_payload) + "\"}"
-        << "更新"
-        << "更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。\n\n程序现在退出。" << 1 << "";
-    const QString wrong = QString(64, QLatin1Char('a'));
-    QTest::newRow("both wrong: failure after the fallback")
-        << R"("overwrite":{"url":"@zip","sha256":")" + wrong + R"("},"installer":{"url":"@run","sha256":")" + wrong
-            + "\"}"
-        << "更新失败" << mismatch << 0 << QStringLiteral("覆盖载荷不可用 (%1)，改用安装包").arg(mismatch);
-}
-
-// Download and update: the progress dialog (the late answer lets it be seen),
-// then the final notice.
-void UpdateDialogsTest::downloadOutcome()
-{
-    QFETCH(QString, payloads);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
-    QFETCH(int, launches);
-    QFETCH(QString, label);
-    LoopbackHttpServer::Response slow;
-    slow.body = m_payload;
-    slow.delayMs = 700; // longer than the progress dialog's minimum duration
-    m_http.setResponse(QStringLiteral("/slow.zip"), slow);
-    m_http.setResponse(QStringLiteral("/slow.run"), slow);
-    serve(QStringLiteral("/newer.json"),
-          newerManifest(QString(),
-                        payloads.replace(QStringLiteral("@zip"), m_http.url(QStringLiteral("/slow.zip")).toString())
-                            .replace(QStringLiteral("@run"), m_http.url(QStringLiteral("/slow.run")).toString())));
-    auto* checker = new UpdateChecker(m_window.get());
-    int launched = 0;
-    checker->setScriptLauncher([&launched](const QString&, bool) {
-        ++launched;
-        return orvi::platform::ScriptLaunch{true, 0};
-    });
-    ModalAnswerer answerer;
-    answerer.answerText(QStringLiteral("下载并更新"));
-    expectProgressDialog(answerer);
-    answerer.answer(QMessageBox::Ok);
-    orvi::runUpdateFlow(m_window.get(), checker, true);
-
-    QVERIFY(answerer.waitForRecords(3, 15000));
-    QCOMPARE(answerer.records().at(1).className, QStringLiteral("QProgressDialog"));
-    QCOMPARE(answerer.records().at(1).title, QStringLiteral("下载更新"));
-    const ModalAnswerer::Record& notice = answerer.records().at(2);
-    QCOMPARE(notice.title, title);
-    QCOMPARE(notice.text, text);
-    QCOMPARE(notice.buttons.size(), 1);
-    QCOMPARE(launched, launches);
-    QVERIFY(!answerer.hasUnexpected());
-    QProgressDialog* downloading = newestProgressDialog();
-    QVERIFY(!downloading->isVisible());
-    if (!label.isEmpty())
-        QCOMPARE(downloading->labelText(), label);
-}
-
-// One real run of the program: its quiet start-up check reports to the error stream.
-void UpdateDialogsTest::programStartupCheck()
-{
-    const QUrl url = m_http.url(QStringLiteral("/program.json"));
-    m_http.serve(QStringLiteral("/program.json"),
-                 newerManifest(QString(), QString::fromUtf8(R"("url":"http://127.0.0.1:1/x","sha256":"aa")")));
-    QTemporaryDir settings;
-    QProcessEnvironment environment = orvi::test::programEnvironment(settings.path(), QStringLiteral("zh"));
-    environment.remove(QStringLiteral("ORVI_NO_UPDATE_CHECK"));
-    environment.insert(QStringLiteral("ORVI_GUI_SMOKE"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("ORVI_UPDATE_URL"), url.toString());
-    environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    QSignalSpy finished(&program, &QProcess::finished);
-    program.start(orvi::test::programPath(), {});
-    // The server answers from this process's event loop, so wait without blocking it.
-    QVERIFY(finished.wait(60000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-
-    const QStringList updateLines = orvi::test::outputLines(program.readAllStandardError())
-                                        .filter(QRegularExpression(QStringLiteral("^\\[update\\]")));
-    QCOMPARE(updateLines, QStringList{QStringLiteral("[update] new version available: 999.0 (local %1)").arg(kLocal)});
+    QTest::newRow("later") << ",\"released\":\"2026-12-01\"" + notes << kNeverFetched << "稍后"
+                           << kOfferOneLine + "\n发布日期：2026-12-01" + notesLine << none << none;
+    QTest::newRow("download page") << none << kNeverFetched << "打开下载页" << kOfferOneLine
+                                   << QStringLiteral("https://www.orvi.example/changelog") << none;
+    QTest::newRow("notes page") << notes << kNeverFetched << "打开下载页" << kOfferOneLine + notesLine
+                                << QStringLiteral("https://notes.example.invalid/6.77") << none;
+    QTest::newRow("download: verified, restart")
+        << none << good << "下载并更新" << kOfferOneLine << none
+        << QStringLiteral("更新\n更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。\n\n程序现在退出。");
+    QTest::newRow("download: both wrong, failure after the fallback")
+        << none << bad << "下载并更新" << kOfferOneLine << none << "更新失败\n" + mismatch;
 }
 
 QTEST_MAIN(UpdateDialogsTest)

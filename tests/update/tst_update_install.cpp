@@ -1,25 +1,17 @@
-// Download, verification and hand-over to the install script, against a real
-// server on 127.0.0.1. The script launcher is replaced by a recorder: nothing
-// is started and nothing is elevated.
+// Download, verification and hand-over to the install script, against servers
+// on 127.0.0.1. The script launcher is replaced by a recorder: nothing is
+// started and nothing is elevated.
 #include "loopback_http_server.h"
 #include "test_env.h"
-#include "update/update_checker.h"
 #include "update/update_script.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
-#ifdef _WIN32
-#include <windows.h>
-#include <psapi.h>
-#else
-#include <sys/resource.h>
-#endif
 
 using orvi::UpdateChecker;
 using orvi::UpdateInfo;
@@ -31,23 +23,18 @@ namespace {
 
 QByteArray patternBytes(int size, char seed)
 {
-    QByteArray bytes(size, Qt::Uninitialized);
+    QByteArray bytes;
     for (int i = 0; i < size; ++i)
-        bytes[i] = char((i * 31 + seed) & 0xff);
+        bytes += char(i * 31 + seed);
     return bytes;
 }
 
-struct InstallRun {
-    QString outcome; // "readyToRestart" or "installFailed"
-    QString text;
-    int outcomeCount = 0;
-    QStringList notes;
-    QList<QPair<QString, bool>> launches; // script path, elevate
-};
-
 using InfoChange = std::function<void(UpdateInfo&)>;
 
-const QString kReady = QStringLiteral("更新已下载并校验通过。程序将退出, 由系统完成更新后自动重新启动。");
+QString downloads()
+{
+    return UpdateChecker::downloadDirectory();
+}
 
 } // namespace
 
@@ -58,297 +45,220 @@ class UpdateInstallTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void bothPayloadsVerifiedAndScriptWritten();
-    void outcomes_data();
-    void outcomes();
-    void payloadNameReducedToLastComponent_data();
-    void payloadNameReducedToLastComponent();
-    void oversizedPayloadIsCutShort();
+    void initTestCase()
+    {
+        // The download folder lies under the temporary folder: keep it two
+        // levels inside this test's own, so that a file escaping it is seen.
+        const QString temporary = m_temp.path() + QStringLiteral("/tmp");
+        QVERIFY(QDir().mkpath(temporary));
+        qputenv("TMPDIR", QFile::encodeName(temporary));
+        qputenv("TMP", QFile::encodeName(QDir::toNativeSeparators(temporary))); // Windows
+        QCOMPARE(downloads(), temporary + QStringLiteral("/orvi-update"));
+        QVERIFY(m_http.listen());
+        m_http.serve(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
+        m_http.serve(QStringLiteral("/setup.run"), m_installerBytes);
+        QVERIFY2(m_https.listen(true), "no certificate from openssl");
+    }
+    void init() { QDir(downloads()).removeRecursively(); }
+
+    void bothPayloadsVerifiedAndScriptWritten()
+    {
+        const int overwriteHits = m_http.hits(QStringLiteral("/OrviLathe.bin"));
+        const QStringList seen = runInstall(bothPayloads());
+        QCOMPARE(m_http.hits(QStringLiteral("/OrviLathe.bin")), overwriteHits + 1);
+        const QString overwritePath = downloads() + QStringLiteral("/OrviLathe.bin");
+        const QString installerPath = downloads() + QStringLiteral("/setup.run");
+        QCOMPARE(readFileBytes(overwritePath), m_overwriteBytes);
+        QCOMPARE(readFileBytes(installerPath), m_installerBytes);
+
+        // The script, elevated when the program's folder cannot be written,
+        // gets both verified files, this process and the program.
+        const QString scriptPath = downloads() + QLatin1Char('/') + orvi::nativeUpdateScriptFileName();
+        const bool writable = QFileInfo(QCoreApplication::applicationDirPath()).isWritable();
+        QCOMPARE(seen,
+                 (QStringList{QStringLiteral("launch %1 %2").arg(QDir::toNativeSeparators(scriptPath)).arg(!writable),
+                              QStringLiteral("readyToRestart 更新已下载并校验通过。程序将退出, "
+                                             "由系统完成更新后自动重新启动。")}));
+        const QString script = QString::fromUtf8(readFileBytes(scriptPath));
+        for (const QString& part : {QString::number(QCoreApplication::applicationPid()), overwritePath, installerPath,
+                                    QCoreApplication::applicationFilePath()})
+            QVERIFY2(script.contains(QDir::toNativeSeparators(part)), qPrintable(part));
+
+        // When the script cannot be started, the verified file is named for a manual update.
+        QCOMPARE(runInstall(bothPayloads(), {false, 1223}).last(),
+                 QStringLiteral("installFailed 提权启动更新失败 (错误码 1223)。载荷已下载并校验通过, 可手动更新:\n")
+                     + QDir::toNativeSeparators(overwritePath));
+    }
+
+    // Changes to a manifest with both payloads, and what the install does
+    // then, as a pattern (a failure never reaches the launcher). A folder in
+    // the download directory keeps a file of its name from being written.
+    void outcomes_data()
+    {
+        QTest::addColumn<InfoChange>("change");
+        QTest::addColumn<QString>("expected");
+        const QString dl = QRegularExpression::escape(downloads() + QLatin1Char('/'));
+        const QString script = orvi::nativeUpdateScriptFileName();
+        const QUrl refused = closedLoopbackUrl(QStringLiteral("/setup.run"));
+        const QUrl gone = m_http.url(QStringLiteral("/gone.run"));
+        m_https.setResponse(QStringLiteral("/down.run"),
+                            {.status = 302, .location = m_http.url(QStringLiteral("/setup.run")).toEncoded()});
+        const QUrl insecure = m_https.url(QStringLiteral("/down.run"));
+        const auto installerOnly = [](std::function<void(UpdatePayload&)> change) {
+            return InfoChange([change](UpdateInfo& info) {
+                info.overwrite = UpdatePayload();
+                change(info.installer);
+            });
+        };
+        const auto blocking = [](const QString& name, const InfoChange& change) {
+            return InfoChange([name, change](UpdateInfo& info) {
+                QDir().mkpath(downloads() + QLatin1Char('/') + name);
+                change(info);
+            });
+        };
+        const auto names = [](QString overwrite, QString installer) {
+            return InfoChange([overwrite, installer](UpdateInfo& info) {
+                info.overwrite.name = overwrite;
+                info.installer.name = installer;
+            });
+        };
+        const InfoChange installer = installerOnly([](UpdatePayload&) {});
+        const auto installerNamed = [installerOnly](QString name) {
+            return installerOnly([name](UpdatePayload& p) { p.name = name; });
+        };
+        const QString ready = QStringLiteral("launch .*\nreadyToRestart .*");
+        const QString cannotWrite = "installFailed 无法写入临时文件: " + dl;
+        const QString fallback = QStringLiteral("statusNote 覆盖载荷不可用 \\(%1\\)，改用安装包\n");
+
+        QTest::newRow("installer only") << installer << ready;
+        QTest::newRow("upper-case digest")
+            << installerOnly([](UpdatePayload& p) { p.sha256 = p.sha256.toUpper(); }) << ready;
+        QTest::newRow("wrong digest") << installerOnly(
+            [](UpdatePayload& p) { p.sha256 = QString(64, QLatin1Char('0')); })
+                                      << "installFailed 校验和不匹配, 已丢弃 \\(期望 0000000000000000, 实际 "
+                + sha256Hex(m_installerBytes).left(16) + "\\)";
+        QTest::newRow("one byte short") << installerOnly([](UpdatePayload& p) { p.size += 1; })
+                                        << "installFailed 下载文件大小不符 \\(期望 120001 字节, 实际 120000\\)";
+        QTest::newRow("refused") << installerOnly([refused](UpdatePayload& p) { p.url = refused; })
+                                 << "installFailed 下载失败: Connection refused";
+        QTest::newRow("not found") << installerOnly([gone](UpdatePayload& p) { p.url = gone; })
+                                   << "installFailed 下载失败: .*Not Found.*";
+        QTest::newRow("https to http") << installerOnly([insecure](UpdatePayload& p) { p.url = insecure; })
+                                       << "installFailed 下载失败: Insecure redirect";
+        QTest::newRow("overwrite digest wrong: installer")
+            << InfoChange([](UpdateInfo& info) { info.overwrite.sha256 = QString(64, QLatin1Char('a')); })
+            << fallback.arg("校验和不匹配, 已丢弃 \\(期望 aaaaaaaaaaaaaaaa, 实际 "
+                            + sha256Hex(m_overwriteBytes).left(16) + "\\)")
+                + ready;
+        QTest::newRow("overwrite too long, no installer") << InfoChange([](UpdateInfo& info) {
+            info.overwrite.size = 5;
+            info.installer = UpdatePayload();
+        }) << fallback.arg("下载文件大小不符 \\(期望 5 字节, 实际 \\d+\\)") + "installFailed 没有可用的更新载荷";
+        QTest::newRow("no usable payload") << InfoChange([](UpdateInfo& info) {
+            info.overwrite.sha256.clear();
+            info.installer.url.clear();
+        }) << "installFailed 清单里既没有覆盖载荷也没有安装包";
+        QTest::newRow("overwrite file blocked: installer, silently")
+            << blocking("OrviLathe.bin", [](UpdateInfo&) {}) << ready;
+        QTest::newRow("installer file blocked") << blocking("setup.run", installer) << cannotWrite + "setup\\.run";
+        QTest::newRow("script blocked") << blocking(script, installer)
+                                        << "installFailed 无法写更新脚本: " + dl + QRegularExpression::escape(script);
+        // Only a name's last component counts; the address names a file without one.
+        QTest::newRow("name climbing out") << installerNamed("../../escape.bin") << ready;
+        QTest::newRow("empty name") << installerNamed("") << ready;
+        QTest::newRow("name of the parent only") << installerNamed("..") << ready;
+        // Refused before anything is fetched: a later file would replace a verified one.
+        QTest::newRow("clash: same last component")
+            << names("a/OrviLathe.bin", "b\\OrviLathe.bin") << cannotWrite + "OrviLathe\\.bin";
+        QTest::newRow("clash: names differing in case")
+            << names("Setup.EXE", "setup.exe") << cannotWrite + "setup\\.exe";
+        QTest::newRow("clash: the script's name")
+            << names("x/" + script, "setup.exe") << cannotWrite + QRegularExpression::escape(script);
+    }
+    void outcomes()
+    {
+        QFETCH(InfoChange, change);
+        QFETCH(QString, expected);
+        UpdateInfo info = bothPayloads();
+        change(info);
+        const QString seen = runInstall(info).join(QLatin1Char('\n'));
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(expected)).match(seen).hasMatch(),
+                 qPrintable(seen));
+        // No unverified file stays, and none lands outside the download folder.
+        QCOMPARE(QDir(m_temp.path()).entryList(QDir::Files)
+                     + QDir(m_temp.path() + QStringLiteral("/tmp")).entryList(QDir::Files),
+                 QStringList());
+        if (QByteArray(QTest::currentDataTag()).startsWith("clash")) // nothing fetched
+            QVERIFY(!QDir(downloads()).exists());
+        for (const QString& file : QDir(downloads()).entryList(QDir::Files)) {
+            const QByteArray bytes = readFileBytes(downloads() + QLatin1Char('/') + file);
+            QVERIFY2(file == orvi::nativeUpdateScriptFileName() || bytes == m_overwriteBytes
+                         || bytes == m_installerBytes,
+                     qPrintable(file));
+        }
+    }
+
+    // Past the manifest's size the download stops while it streams: the
+    // server never gets to send the rest.
+    void oversizedPayloadIsCutShort()
+    {
+        m_http.setResponse(QStringLiteral("/huge.run"), {.generatedSize = qint64(1) << 30});
+        UpdateInfo info;
+        info.installer = payload(QStringLiteral("/huge.run"), "0123456789");
+        const QString outcome = runInstall(info).join(QLatin1Char('\n'));
+        QVERIFY2(outcome.startsWith(QStringLiteral("installFailed 下载文件大小不符 (期望 10 字节, 实际 ")),
+                 qPrintable(outcome));
+        QVERIFY(m_http.generatedBytesSent() < 64 * 1024 * 1024);
+        QVERIFY(!QFile::exists(downloads() + QStringLiteral("/huge.run")));
+    }
 
 private:
-    UpdatePayload payload(const QString& path, const QByteArray& bytes, const QString& name = QString()) const;
-    InstallRun runInstall(const UpdateInfo& info, orvi::platform::ScriptLaunch launchResult = {true, 0});
-    QString downloads() const { return UpdateChecker::downloadDirectory(); }
+    UpdatePayload payload(const QString& path, const QByteArray& bytes, const QString& name = QString()) const
+    {
+        return {name.isNull() ? QFileInfo(path).fileName() : name, m_http.url(path), bytes.size(), sha256Hex(bytes)};
+    }
+    UpdateInfo bothPayloads() const
+    {
+        UpdateInfo info;
+        info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
+        info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
+        return info;
+    }
+    // What one install does, in order: "launch <script> <elevate>" for the
+    // launcher, and "<signal> <text>" for each signal.
+    QStringList runInstall(const UpdateInfo& info, orvi::platform::ScriptLaunch launchResult = {true, 0})
+    {
+        QStringList seen;
+        bool done = false;
+        UpdateChecker checker;
+        checker.setScriptLauncher([&seen, launchResult](const QString& scriptPath, bool elevate) {
+            seen << QStringLiteral("launch %1 %2").arg(scriptPath).arg(elevate);
+            return launchResult;
+        });
+        connect(&checker, &UpdateChecker::readyToRestart, this, [&](const QString& note) {
+            seen << QStringLiteral("readyToRestart ") + note;
+            done = true;
+        });
+        connect(&checker, &UpdateChecker::installFailed, this, [&](const QString& reason) {
+            seen << QStringLiteral("installFailed ") + reason;
+            done = true;
+        });
+        connect(&checker, &UpdateChecker::statusNote, this,
+                [&seen](const QString& note) { seen << QStringLiteral("statusNote ") + note; });
+        checker.startInstall(info);
+        QDeadlineTimer deadline(20000);
+        while (!done && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTest::qWait(30); // a second outcome would show up now
+        return seen;
+    }
 
     QTemporaryDir m_temp;
-    QTemporaryDir m_certificateDir;
     LoopbackHttpServer m_http;
     LoopbackHttpServer m_https;
     const QByteArray m_overwriteBytes = patternBytes(300000, 1);
     const QByteArray m_installerBytes = patternBytes(120000, 7);
 };
-
-void UpdateInstallTest::initTestCase()
-{
-    QVERIFY(m_temp.isValid());
-    // The download folder lies under the temporary folder: keep it inside this test's own.
-    qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
-    qputenv("TMP", QFile::encodeName(QDir::toNativeSeparators(m_temp.path()))); // Windows
-    QCOMPARE(downloads(), m_temp.path() + QStringLiteral("/orvi-update"));
-    QVERIFY(m_http.listen());
-    m_http.serve(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
-    m_http.serve(QStringLiteral("/setup.run"), m_installerBytes);
-    QSslCertificate certificate;
-    QSslKey key;
-    QVERIFY2(makeTrustedLoopbackCertificate(m_certificateDir.path(), &certificate, &key), "openssl failed");
-    QVERIFY(m_https.listenTls(certificate, key));
-}
-
-void UpdateInstallTest::init()
-{
-    QDir(downloads()).removeRecursively();
-}
-
-UpdatePayload UpdateInstallTest::payload(const QString& path, const QByteArray& bytes, const QString& name) const
-{
-    UpdatePayload p;
-    p.name = name.isNull() ? QFileInfo(path).fileName() : name;
-    p.url = m_http.url(path);
-    p.size = bytes.size();
-    p.sha256 = sha256Hex(bytes);
-    return p;
-}
-
-InstallRun UpdateInstallTest::runInstall(const UpdateInfo& info, orvi::platform::ScriptLaunch launchResult)
-{
-    InstallRun run;
-    UpdateChecker checker;
-    checker.setScriptLauncher([&run, launchResult](const QString& scriptPath, bool elevate) {
-        run.launches.append({scriptPath, elevate});
-        return launchResult;
-    });
-    connect(&checker, &UpdateChecker::readyToRestart, this, [&run](const QString& note) {
-        run.outcome = QStringLiteral("readyToRestart");
-        run.text = note;
-        ++run.outcomeCount;
-    });
-    connect(&checker, &UpdateChecker::installFailed, this, [&run](const QString& reason) {
-        run.outcome = QStringLiteral("installFailed");
-        run.text = reason;
-        ++run.outcomeCount;
-    });
-    connect(&checker, &UpdateChecker::statusNote, this, [&run](const QString& note) { run.notes.append(note); });
-    checker.startInstall(info);
-    QDeadlineTimer deadline(20000);
-    while (run.outcomeCount == 0 && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QTest::qWait(30);
-    return run;
-}
-
-void UpdateInstallTest::bothPayloadsVerifiedAndScriptWritten()
-{
-    UpdateInfo info;
-    info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    const int overwriteHits = m_http.hits(QStringLiteral("/OrviLathe.bin"));
-    const InstallRun run = runInstall(info);
-
-    QCOMPARE(run.outcomeCount, 1);
-    QCOMPARE(run.outcome, QStringLiteral("readyToRestart"));
-    QCOMPARE(run.text, kReady);
-    QVERIFY(run.notes.isEmpty());
-    QCOMPARE(m_http.hits(QStringLiteral("/OrviLathe.bin")), overwriteHits + 1);
-
-    const QString overwritePath = downloads() + QStringLiteral("/OrviLathe.bin");
-    const QString installerPath = downloads() + QStringLiteral("/setup.run");
-    QCOMPARE(readFileBytes(overwritePath), m_overwriteBytes);
-    QCOMPARE(readFileBytes(installerPath), m_installerBytes);
-
-    const QString scriptPath = downloads() + QLatin1Char('/') + orvi::nativeUpdateScriptFileName();
-    const bool writable = QFileInfo(QCoreApplication::applicationDirPath()).isWritable();
-    QCOMPARE(run.launches.size(), 1);
-    QCOMPARE(run.launches.at(0).first, QDir::toNativeSeparators(scriptPath));
-    QCOMPARE(run.launches.at(0).second, !writable);
-
-    orvi::UpdateScriptInputs expected;
-    expected.processId = QCoreApplication::applicationPid();
-    expected.overwritePath = QDir::toNativeSeparators(overwritePath);
-    expected.installerPath = QDir::toNativeSeparators(installerPath);
-    expected.programDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    expected.programFile = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    expected.elevate = !writable;
-    QCOMPARE(readFileBytes(scriptPath), orvi::nativeUpdateScript(expected).toUtf8());
-}
-
-// Changes to a manifest with both payloads, and what comes of them: the
-// outcome and its text, and the fallback notes (patterns). A folder named
-// `blocked` in the download directory keeps that file from being written.
-void UpdateInstallTest::outcomes_data()
-{
-    QTest::addColumn<InfoChange>("change");
-    QTest::addColumn<QString>("blocked");
-    QTest::addColumn<bool>("launchFails");
-    QTest::addColumn<QString>("outcome");
-    QTest::addColumn<QStringList>("notes");
-    const QString digest = sha256Hex(m_installerBytes);
-    const QString dl = QRegularExpression::escape(downloads());
-    const QString script = orvi::nativeUpdateScriptFileName();
-    const QUrl refused = closedLoopbackUrl(QStringLiteral("/setup.run"));
-    const QUrl gone = m_http.url(QStringLiteral("/gone.run"));
-    LoopbackHttpServer::Response redirect;
-    redirect.status = 302;
-    redirect.location = m_http.url(QStringLiteral("/setup.run")).toEncoded();
-    m_https.setResponse(QStringLiteral("/down.run"), redirect);
-    const QUrl insecure = m_https.url(QStringLiteral("/down.run"));
-    const auto installerOnly = [](std::function<void(UpdatePayload&)> change) {
-        return InfoChange([change](UpdateInfo& info) {
-            info.overwrite = UpdatePayload();
-            change(info.installer);
-        });
-    };
-    const auto names = [](QString overwrite, QString installer) {
-        return InfoChange([overwrite, installer](UpdateInfo& info) {
-            info.overwrite.name = overwrite;
-            info.installer.name = installer;
-        });
-    };
-    const QString ready = QStringLiteral("readyToRestart");
-
-    QTest::newRow("installer only") << installerOnly([](UpdatePayload&) {}) << "" << false << ready << QStringList();
-    QTest::newRow("upper-case digest") << installerOnly([](UpdatePayload& p) { p.sha256 = p.sha256.toUpper(); }) << ""
-                                       << false << ready << QStringList();
-    QTest::newRow("wrong digest") << installerOnly([](UpdatePayload& p) {
-        p.sha256 = QString(64, QLatin1Char('0'));
-    }) << "" << false << "installFailed 校验和不匹配, 已丢弃 \\(期望 0000000000000000, 实际 " + digest.left(16) + "\\)"
-                                  << QStringList();
-    QTest::newRow("one byte short") << installerOnly([](UpdatePayload& p) { p.size += 1; }) << "" << false
-                                    << "installFailed 下载文件大小不符 \\(期望 120001 字节, 实际 120000\\)"
-                                    << QStringList();
-    QTest::newRow("refused") << installerOnly([refused](UpdatePayload& p) { p.url = refused; }) << "" << false
-                             << "installFailed 下载失败: Connection refused" << QStringList();
-    QTest::newRow("not found") << installerOnly([gone](UpdatePayload& p) { p.url = gone; }) << "" << false
-                               << "installFailed 下载失败: .*Not Found.*" << QStringList();
-    QTest::newRow("https to http") << installerOnly([insecure](UpdatePayload& p) { p.url = insecure; }) << "" << false
-                                   << "installFailed 下载失败: Insecure redirect" << QStringList();
-    QTest::newRow("overwrite digest wrong: installer")
-        << InfoChange([](UpdateInfo& info) { info.overwrite.sha256 = QString(64, QLatin1Char('a')); }) << "" << false
-        << ready
-        << QStringList{"覆盖载荷不可用 \\(校验和不匹配, 已丢弃 \\(期望 aaaaaaaaaaaaaaaa, 实际 "
-                       + sha256Hex(m_overwriteBytes).left(16) + "\\)\\)，改用安装包"};
-    QTest::newRow("overwrite too long, no installer")
-        << InfoChange([](UpdateInfo& info) {
-               info.overwrite.size = 5;
-               info.installer = UpdatePayload();
-           })
-        << "" << false << "installFailed 没有可用的更新载荷"
-        << QStringList{"覆盖载荷不可用 \\(下载文件大小不符 \\(期望 5 字节, 实际 \\d+\\)\\)，改用安装包"};
-    QTest::newRow("no usable payload") << InfoChange([](UpdateInfo& info) {
-        info.overwrite.sha256.clear();
-        info.installer.url.clear();
-    }) << "" << false << "installFailed 清单里既没有覆盖载荷也没有安装包"
-                                       << QStringList();
-    QTest::newRow("overwrite file blocked: installer, silently")
-        << InfoChange([](UpdateInfo&) {}) << "OrviLathe.bin" << false << ready << QStringList();
-    QTest::newRow("installer file blocked")
-        << installerOnly([](UpdatePayload&) {}) << "setup.run" << false
-        << "installFailed 无法写入临时文件: " + dl + "/setup\\.run" << QStringList();
-    QTest::newRow("script blocked") << installerOnly([](UpdatePayload&) {}) << script << false
-                                    << "installFailed 无法写更新脚本: " + dl + "/" + QRegularExpression::escape(script)
-                                    << QStringList();
-    QTest::newRow("launch fails")
-        << InfoChange([](UpdateInfo&) {}) << "" << true
-        << "installFailed 提权启动更新失败 \\(错误码 1223\\)。载荷已下载并校验通过, 可手动更新:\n"
-            + QRegularExpression::escape(QDir::toNativeSeparators(downloads() + QStringLiteral("/OrviLathe.bin")))
-        << QStringList();
-    // Refused before anything is fetched: a later file would replace a verified one.
-    QTest::newRow("same last component") << names("a/OrviLathe.bin", "b\\OrviLathe.bin") << "" << false
-                                         << "installFailed 无法写入临时文件: " + dl + "/OrviLathe\\.bin"
-                                         << QStringList();
-    QTest::newRow("names differing in case")
-        << names("Setup.EXE", "setup.exe") << "" << false << "installFailed 无法写入临时文件: " + dl + "/setup\\.exe"
-        << QStringList();
-    QTest::newRow("the script's name") << names("x/" + script, "setup.exe") << "" << false
-                                       << "installFailed 无法写入临时文件: " + dl + "/"
-            + QRegularExpression::escape(script)
-                                       << QStringList();
-}
-
-void UpdateInstallTest::outcomes()
-{
-    QFETCH(InfoChange, change);
-    QFETCH(QString, blocked);
-    QFETCH(bool, launchFails);
-    QFETCH(QString, outcome);
-    QFETCH(QStringList, notes);
-    UpdateInfo info;
-    info.overwrite = payload(QStringLiteral("/OrviLathe.bin"), m_overwriteBytes);
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes);
-    change(info);
-    if (!blocked.isEmpty())
-        QVERIFY(QDir().mkpath(downloads() + QLatin1Char('/') + blocked));
-    const InstallRun run = runInstall(info, {!launchFails, launchFails ? 1223 : 0});
-    QCOMPARE(run.outcomeCount, 1);
-    const QString seen = run.outcome == QLatin1String("readyToRestart") ? run.outcome : run.outcome + ' ' + run.text;
-    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(outcome)).match(seen).hasMatch(), qPrintable(seen));
-    QCOMPARE(run.notes.size(), notes.size());
-    for (qsizetype i = 0; i < notes.size(); ++i)
-        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(notes[i])).match(run.notes[i]).hasMatch(),
-                 qPrintable(run.notes[i]));
-    // A failure never reaches a script, and no unverified file stays.
-    if (run.outcome == QLatin1String("installFailed") && !launchFails)
-        QVERIFY(run.launches.isEmpty());
-    for (const QString& file : QDir(downloads()).entryList(QDir::Files)) {
-        const QByteArray bytes = readFileBytes(downloads() + QLatin1Char('/') + file);
-        QVERIFY2(file == orvi::nativeUpdateScriptFileName() || bytes == m_overwriteBytes || bytes == m_installerBytes,
-                 qPrintable(file));
-    }
-}
-
-void UpdateInstallTest::payloadNameReducedToLastComponent_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("savedAs");
-    QTest::newRow("climbing out") << "../../escape.bin"
-                                  << "escape.bin";
-    QTest::newRow("backslashes") << "..\\..\\win.bin"
-                                 << "win.bin";
-    QTest::newRow("empty: the address names it") << ""
-                                                 << "setup.run";
-    QTest::newRow("parent only: the address names it") << ".."
-                                                       << "setup.run";
-}
-
-void UpdateInstallTest::payloadNameReducedToLastComponent()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, savedAs);
-    UpdateInfo info;
-    info.installer = payload(QStringLiteral("/setup.run"), m_installerBytes, name);
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("readyToRestart"));
-    QCOMPARE(readFileBytes(downloads() + QLatin1Char('/') + savedAs), m_installerBytes);
-    QCOMPARE(QDir(m_temp.path()).entryList(QDir::Files), QStringList());
-}
-
-void UpdateInstallTest::oversizedPayloadIsCutShort()
-{
-    LoopbackHttpServer::Response response;
-    response.generatedSize = qint64(1) << 30;
-    m_http.setResponse(QStringLiteral("/huge.run"), response);
-    UpdateInfo info;
-    info.installer = payload(QStringLiteral("/huge.run"), "0123456789");
-    const auto peakRssKiB = [] {
-#ifdef _WIN32
-        PROCESS_MEMORY_COUNTERS counters{};
-        K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-        return qint64(counters.PeakWorkingSetSize / 1024);
-#else
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        return qint64(usage.ru_maxrss);
-#endif
-    };
-    const qint64 peakBefore = peakRssKiB();
-    const InstallRun run = runInstall(info);
-    QCOMPARE(run.outcome, QStringLiteral("installFailed"));
-    QVERIFY2(run.text.startsWith(QStringLiteral("下载文件大小不符 (期望 10 字节, 实际 ")), qPrintable(run.text));
-    QVERIFY(m_http.generatedBytesSent() < 64 * 1024 * 1024);
-    QVERIFY(peakRssKiB() - peakBefore < 64 * 1024);
-    QVERIFY(!QFile::exists(downloads() + QStringLiteral("/huge.run")));
-}
 
 QTEST_MAIN(UpdateInstallTest)
 #include "tst_update_install.moc"

@@ -1,15 +1,13 @@
-// Plays the program and the installer when the command update script runs for
-// real: writes its arguments to "<own name>.txt" beside itself, and fails with
-// exit code 3 when its name begins with "failing".
+// Plays the program and the installer when the command script runs for real:
+// writes "started <arguments>" to "<own name>.txt" beside itself, and fails
+// with exit code 3 when its name begins with "failing".
 #include <filesystem>
 #include <fstream>
-#include <string>
 
 int main(int argc, char** argv)
 {
     const std::filesystem::path self = std::filesystem::absolute(argv[0]);
-    std::filesystem::path record = self;
-    std::ofstream out(record.replace_extension(".txt"), std::ios::binary);
+    std::ofstream out(std::filesystem::path(self).replace_extension(".txt"), std::ios::binary);
     out << "started";
     for (int i = 1; i < argc; ++i)
         out << ' ' << argv[i];
