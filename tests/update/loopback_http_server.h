@@ -45,6 +45,18 @@ private:
     QByteArray m_lastRequest;
 };
 
+// Why a row that needs the HTTPS server cannot run here, or null. Qt 6.4's
+// Schannel backend wants a server certificate whose key sits in the Windows
+// certificate store; it reads none from files, not even from PKCS#12.
+inline const char* tlsServerUnavailable()
+{
+#ifdef Q_OS_WIN
+    return "Qt 6.4's Schannel backend refuses a server certificate whose key comes from a file";
+#else
+    return nullptr;
+#endif
+}
+
 // An address on 127.0.0.1 where nothing listens.
 QUrl closedLoopbackUrl(const QString& path);
 
