@@ -129,7 +129,8 @@ void UpdateChecker::downloadCandidate(int index)
 void UpdateChecker::finishDownload(int index, QNetworkReply* reply, const QString& path)
 {
     if (m_downloadFile) {
-        const QByteArray rest = reply->readAll();
+        // An aborted reply is closed: nothing is left to read from it.
+        const QByteArray rest = reply->isOpen() ? reply->readAll() : QByteArray();
         m_downloadReceived += rest.size();
         m_downloadFile->write(rest);
         m_downloadFile->flush();
