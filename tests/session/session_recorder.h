@@ -4,11 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QList>
-#include <QString>
+#include <QStringList>
 #include <QThread>
 
-#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -17,13 +15,8 @@
 class SessionRecorder
 {
 public:
-    struct Line {
-        QString text;
-        bool isStderr = false;
-    };
-    struct State {
-        std::mutex mutex;
-        QList<Line> lines;
+    struct Record {
+        QStringList lines[2]; // standard output, standard error
         int finishCount = 0;
         int exitCode = 0;
         bool crashed = false;
@@ -31,73 +24,43 @@ public:
 
     void install(PackSession& session)
     {
-        std::shared_ptr<State> state = m_state;
+        std::shared_ptr<Shared> shared = m_shared;
         session.setCallbacks(
-            [state](const QString& line, bool isStderr) {
-                std::lock_guard lock(state->mutex);
-                state->lines.append({line, isStderr});
+            [shared](const QString& line, bool isStderr) {
+                std::lock_guard lock(shared->mutex);
+                shared->record.lines[isStderr].append(line);
             },
-            [state](int exitCode, bool crashed) {
-                std::lock_guard lock(state->mutex);
-                ++state->finishCount;
-                state->exitCode = exitCode;
-                state->crashed = crashed;
+            [shared](int exitCode, bool crashed) {
+                std::lock_guard lock(shared->mutex);
+                ++shared->record.finishCount;
+                shared->record.exitCode = exitCode;
+                shared->record.crashed = crashed;
             });
     }
 
-    // Polls like the window's timer (letting queued signals through) until
-    // `done` holds or the time is up.
-    bool pollUntil(PackSession& session, const std::function<bool()>& done, int timeoutMs)
+    Record get() const
     {
-        QDeadlineTimer deadline(timeoutMs);
-        while (!deadline.hasExpired()) {
+        std::lock_guard lock(m_shared->mutex);
+        return m_shared->record;
+    }
+
+    // Polls like the window's timer (letting queued signals through) until
+    // `finishes` finishes have come or the time is up.
+    bool waitForFinish(PackSession& session, int timeoutMs = 20000, int finishes = 1)
+    {
+        for (QDeadlineTimer deadline(timeoutMs); !deadline.hasExpired(); QThread::msleep(10)) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             session.poll();
-            if (done())
+            if (get().finishCount >= finishes)
                 return true;
-            QThread::msleep(10);
         }
         return false;
     }
-    bool waitForFinish(PackSession& session, int timeoutMs = 20000)
-    {
-        return pollUntil(
-            session, [this] { return finishCount() > 0; }, timeoutMs);
-    }
-    bool waitForLine(PackSession& session, const QString& text, int timeoutMs = 20000)
-    {
-        return pollUntil(
-            session, [this, &text] { return texts().contains(text); }, timeoutMs);
-    }
-
-    QList<Line> lines() const
-    {
-        std::lock_guard lock(m_state->mutex);
-        return m_state->lines;
-    }
-    QStringList texts() const
-    {
-        QStringList result;
-        for (const Line& line : lines())
-            result.append(line.text);
-        return result;
-    }
-    int finishCount() const
-    {
-        std::lock_guard lock(m_state->mutex);
-        return m_state->finishCount;
-    }
-    int exitCode() const
-    {
-        std::lock_guard lock(m_state->mutex);
-        return m_state->exitCode;
-    }
-    bool crashed() const
-    {
-        std::lock_guard lock(m_state->mutex);
-        return m_state->crashed;
-    }
 
 private:
-    std::shared_ptr<State> m_state = std::make_shared<State>();
+    struct Shared {
+        std::mutex mutex;
+        Record record;
+    };
+    std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
 };

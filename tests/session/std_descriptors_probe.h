@@ -36,12 +36,6 @@ inline QString describeStandardDescriptors()
     return parts.join(QLatin1Char(' '));
 }
 
-inline bool standardOutputIsPipe()
-{
-    const intptr_t raw = _get_osfhandle(1);
-    return raw != -1 && raw != -2 && GetFileType(reinterpret_cast<HANDLE>(raw)) == FILE_TYPE_PIPE;
-}
-
 // Uses up every free run-time descriptor while it lives (the run-time
 // library's table is bounded), so that creating a pipe fails.
 class DescriptorExhaustion
@@ -89,13 +83,6 @@ inline QString describeStandardDescriptors()
                          .arg(::fcntl(fd, F_GETFL)));
     }
     return parts.join(QLatin1Char(' '));
-}
-
-inline bool standardOutputIsPipe()
-{
-    struct stat info {
-    };
-    return ::fstat(1, &info) == 0 && S_ISFIFO(info.st_mode);
 }
 
 // Uses up every free descriptor (under a lowered limit) while it lives, so
