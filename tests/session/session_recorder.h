@@ -9,9 +9,12 @@
 
 #include <memory>
 #include <mutex>
+#include <stdexcept>
+#include <utility>
 
 // Stores what a session delivers, from whichever thread, the way the window
-// does, and drives the session's poll like the window's timer.
+// does, and drives the session's poll like the window's timer. Copies share
+// what they store, so a copy can outlive the session.
 class SessionRecorder
 {
 public:
@@ -28,6 +31,8 @@ public:
         session.setCallbacks(
             [shared](const QString& line, bool isStderr) {
                 std::lock_guard lock(shared->mutex);
+                if (std::exchange(shared->throwOnNextLine, false))
+                    throw std::runtime_error("first");
                 shared->record.lines[isStderr].append(line);
             },
             [shared](int exitCode, bool crashed) {
@@ -36,6 +41,12 @@ public:
                 shared->record.exitCode = exitCode;
                 shared->record.crashed = crashed;
             });
+    }
+    // The output callback throws std::runtime_error("first") once.
+    void throwOnNextLine()
+    {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->throwOnNextLine = true;
     }
 
     Record get() const
@@ -61,6 +72,25 @@ private:
     struct Shared {
         std::mutex mutex;
         Record record;
+        bool throwOnNextLine = false;
     };
     std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
+};
+
+// A session with a recorder installed; start() runs the scripted engine (as
+// its argv[0] for an in-process session).
+template <typename Session>
+struct RecordedSession {
+    template <typename... Args>
+    explicit RecordedSession(Args... args) : session(args...)
+    {
+        recorder.install(session);
+    }
+    int start(const QString& steps)
+    {
+        return session.start(QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine" ORVI_EXE_SUFFIX),
+                             {QStringLiteral("--script"), steps});
+    }
+    Session session;
+    SessionRecorder recorder;
 };

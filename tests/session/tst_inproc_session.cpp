@@ -1,5 +1,6 @@
-// The in-process session with the scripted engine as its entry, and the
-// choice between the two session kinds.
+// The in-process session with the scripted engine as its entry: what it
+// delivers, stopping, start failures and destruction; and the choice between
+// the two session kinds.
 #include "session/pack_inproc_session.h"
 #include "scripted_engine.h"
 #include "test_output_outside_pipe.h"
@@ -9,18 +10,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-namespace {
-// A session over the scripted engine with a recorder installed.
-struct InProcRun {
-    InProcRun() { recorder.install(session); }
-    int start(const QString& steps)
-    {
-        return session.start(QStringLiteral("engine"), {QStringLiteral("--script"), steps});
-    }
-    PackInProcSession session{&scriptedEngineMain};
-    SessionRecorder recorder;
-};
-} // namespace
+using InProcRun = RecordedSession<PackInProcSession>;
 
 class InProcSessionTest : public QObject
 {
@@ -54,11 +44,14 @@ private slots:
         QCOMPARE(session->stopIsForced(), !inProcess);
     }
 
+    // Both descriptors feed one pipe: every line is standard output. A line
+    // written in two pieces arrives whole, and the tail without a line end
+    // comes last, once the run is torn down.
     void deliversEveryLineAsStandardOutput()
     {
         const QString before = describeStandardDescriptors();
-        InProcRun run;
-        QCOMPARE(run.start(QStringLiteral("out:hello;err:oops;crlf:x;partial:abc;exit:3")), 0);
+        InProcRun run(&scriptedEngineMain);
+        QCOMPARE(run.start(QStringLiteral("out:hello;err:oops;partial:a;sleep:100;crlf:b;partial:tail;exit:3")), 0);
         QVERIFY(run.recorder.waitForFinish(run.session));
         for (int i = 0; i < 5; ++i)
             run.session.poll();
@@ -68,19 +61,18 @@ private slots:
         QVERIFY(!record.crashed);
         QVERIFY(record.lines[1].isEmpty());
         // The worker's own line may come at any point; everything that went
-        // through the pipe starts with the ready line, and the tail without a
-        // line end comes last, once the run is torn down.
+        // through the pipe starts with the ready line.
         QCOMPARE(record.lines[0].removeAll(QStringLiteral("[inproc] engine entry returned rc=3 (args=4)\n")), 1);
         QCOMPARE(record.lines[0],
                  QStringList({"[host] session pipe ready (fd1/fd2 -> InProcRunner pipe)\n", "hello\n", "oops\n",
-                              "x\r\n", "abc"}));
+                              "ab\r\n", "tail"}));
         QCOMPARE(describeStandardDescriptors(), before);
     }
 
-    // The finish comes with the next poll, not from inside stop.
+    // The finish comes with the next poll, with the exit code stop saw.
     void stopIsObeyedAfterRefusedSecondStart()
     {
-        InProcRun run;
+        InProcRun run(&scriptedEngineMain);
         QCOMPARE(run.start(QStringLiteral("waitstop;exit:-61")), 0);
         QCOMPARE(run.start(QStringLiteral("exit:1")), -2);
         QCOMPARE(run.session.stop(2000), 0);
@@ -94,9 +86,10 @@ private slots:
         QVERIFY(record.lines[0].contains(QStringLiteral("got stop\n")));
     }
 
+    // Nothing is torn down while the engine still runs.
     void stopIgnoredTimesOut()
     {
-        InProcRun run;
+        InProcRun run(&scriptedEngineMain);
         QCOMPARE(run.start(QStringLiteral("sleep:1500;exit:5")), 0);
         QElapsedTimer clock;
         clock.start();
@@ -114,35 +107,46 @@ private slots:
         QCOMPARE(noEntry.errorString(), QStringLiteral("进程内会话起不来 (rc=-1)"));
 
         const QString before = describeStandardDescriptors();
-        InProcRun run;
+        InProcRun run(&scriptedEngineMain);
         {
-            DescriptorExhaustion noFreeDescriptors;
+            NoFreeDescriptors noFreeDescriptors;
             QCOMPARE(run.start(QStringLiteral("out:never")), -3);
         }
         QCOMPARE(run.session.errorString(), QStringLiteral("进程内会话起不来 (rc=-3)"));
         QVERIFY(!run.session.isRunning());
         QVERIFY(!run.recorder.waitForFinish(run.session, 300));
         QCOMPARE(describeStandardDescriptors(), before);
-        // Usable again afterwards.
-        QCOMPARE(run.start(QStringLiteral("out:again")), 0);
+        QCOMPARE(run.start(QStringLiteral("out:again")), 0); // usable again
         QVERIFY(run.recorder.waitForFinish(run.session));
         QVERIFY(run.recorder.get().lines[0].contains(QStringLiteral("again\n")));
     }
 
-    void destroyingARunningSessionStopsTheEngine()
+    // Destruction sends "stop" and waits up to 5 s; an engine that ignores it
+    // is let go, and what it writes later must not reach the callbacks.
+    void destruction_data()
     {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("obeys");
+        QTest::newRow("engine stops") << "waitstop" << true;
+        QTest::newRow("engine ignores stop") << "sleep:5600;out:late" << false;
+    }
+    void destruction()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, obeys);
         const QString before = describeStandardDescriptors();
-        SessionRecorder recorder;
+        auto run = std::make_unique<InProcRun>(&scriptedEngineMain);
+        const SessionRecorder recorder = run->recorder;
+        QCOMPARE(run->start(script), 0);
         QElapsedTimer clock;
-        {
-            PackInProcSession session(&scriptedEngineMain);
-            recorder.install(session);
-            QCOMPARE(session.start(QStringLiteral("engine"), {QStringLiteral("--script"), QStringLiteral("waitstop")}),
-                     0);
-            clock.start();
-        }
-        QVERIFY(clock.elapsed() < 5000);
+        clock.start();
+        run.reset();
+        QCOMPARE(clock.elapsed() < 5000, obeys);
         QCOMPARE(describeStandardDescriptors(), before);
+        const QStringList lines = recorder.get().lines[0];
+        QVERIFY(lines.contains(QStringLiteral("[host] session pipe ready (fd1/fd2 -> InProcRunner pipe)\n")));
+        QThread::msleep(obeys ? 0 : 1200); // the engine let go returns meanwhile
+        QCOMPARE(recorder.get().lines[0], lines);
         QCOMPARE(recorder.get().finishCount, 0);
     }
 };
