@@ -66,8 +66,7 @@ inline QString describeStandardDescriptors()
 {
     QStringList parts;
     for (int fd = 0; fd <= 2; ++fd) {
-        struct stat info {
-        };
+        struct stat info;
         if (::fstat(fd, &info) != 0) {
             parts.append(QStringLiteral("%1:closed").arg(fd));
             continue;
@@ -90,14 +89,12 @@ public:
     NoFreeDescriptors()
     {
         ::getrlimit(RLIMIT_NOFILE, &m_saved);
-        struct rlimit none = m_saved;
-        none.rlim_cur = 0;
+        const rlimit none{0, m_saved.rlim_max};
         ::setrlimit(RLIMIT_NOFILE, &none);
     }
     ~NoFreeDescriptors() { ::setrlimit(RLIMIT_NOFILE, &m_saved); }
 
 private:
-    struct rlimit m_saved {
-    };
+    rlimit m_saved{};
 };
 #endif

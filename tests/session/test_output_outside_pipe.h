@@ -15,12 +15,10 @@
 #include <fcntl.h>
 #endif
 
-// During an in-process engine run descriptors 1 and 2 of the whole process
-// feed the engine's output pipe, so a failure QtTest reports then would end
-// up in the run's output instead of the test log. Unless the caller chose an
-// output with -o, QtTest writes to a copy of descriptor 1 taken before any
-// run; on Windows, where a descriptor has no path of its own, to a file that
-// is copied to descriptor 1 at the end. Otherwise like QTEST_MAIN.
+// Like QTEST_MAIN, but a failure reported during an in-process run (when
+// descriptors 1 and 2 feed the engine's pipe) still reaches the test log:
+// unless -o is given, QtTest writes to a copy of descriptor 1 taken before
+// any run; on Windows, to a file copied to descriptor 1 at the end.
 template <typename TestClass, typename Application = QApplication>
 int runTestsWithOutputOutsidePipe(int argc, char** argv)
 {

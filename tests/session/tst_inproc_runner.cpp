@@ -152,7 +152,6 @@ private slots:
         QVERIFY2(firstLine.match(QString::fromUtf8(text)).hasMatch(), text.constData());
         QVERIFY(text.contains("[inproc] calling entry argc=4\n"));
         QVERIFY(text.contains("[inproc] entry rc=3\n"));
-        QVERIFY(text.contains("[host] session pipe ready (fd1/fd2 -> InProcRunner pipe)\n"));
         QVERIFY(text.contains("hello\n"));
     }
 };
