@@ -178,7 +178,6 @@ private slots:
             QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
             QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(QFileInfo(run.output).absolutePath())});
         }
-        // Closing when idle asks nothing.
         QVERIFY(run.window->close());
         QCOMPARE(run.answerer.records().size(), answer ? 1 : 0);
     }

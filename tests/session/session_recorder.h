@@ -77,8 +77,7 @@ private:
     std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
 };
 
-// A session with a recorder installed; start() runs the scripted engine (as
-// its argv[0] for an in-process session).
+// A session with a recorder installed; start() runs the scripted engine.
 template <typename Session>
 struct RecordedSession {
     template <typename... Args>

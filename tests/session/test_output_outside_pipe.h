@@ -23,7 +23,6 @@ template <typename TestClass, typename Application = QApplication>
 int runTestsWithOutputOutsidePipe(int argc, char** argv)
 {
     Application app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
     TestClass test;
     std::vector<std::string> args(argv, argv + argc);
     const bool outputChosen = std::find(args.begin(), args.end(), "-o") != args.end();

@@ -1,5 +1,6 @@
 // In-process runs: what the engine receives, what comes out of it and in
 // which form, and what a program started during a run inherits.
+#include "session/inproc_runner.h"
 #include "session/pack_inproc_session.h"
 #include "scripted_engine.h"
 #include "test_output_outside_pipe.h"
@@ -11,8 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
+#include <atomic>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -114,17 +116,11 @@ private slots:
     {
         InProcRun run(&scriptedEngineMain);
         QCOMPARE(run.start(QStringLiteral("big:70000;waitstop;exit:0")), 0);
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                const QStringList lines = run.recorder.get().lines[0];
-                return std::any_of(lines.begin(), lines.end(), [](const QString& line) {
-                    return line.size() > 65536 && line.count(QLatin1Char('x')) == line.size();
-                });
-            },
-            10000));
+        const auto xCount = [&] { return run.recorder.get().lines[0].join(QString()).count(QLatin1Char('x')); };
+        QVERIFY(QTest::qWaitFor([&] { return xCount() > 65536; }, 10000));
         QVERIFY(run.session.isRunning());
         QCOMPARE(run.session.stop(5000), 0);
-        QCOMPARE(run.recorder.get().lines[0].join(QString()).count(QLatin1Char('x')), 70000);
+        QCOMPARE(xCount(), 70000);
     }
 
     void diagnosticFileRecordsTheRun()
@@ -153,6 +149,32 @@ private slots:
         QVERIFY(text.contains("[inproc] calling entry argc=4\n"));
         QVERIFY(text.contains("[inproc] entry rc=3\n"));
         QVERIFY(text.contains("hello\n"));
+    }
+
+    // Destruction sends "stop" (ignored here), waits 5 s and lets the run go;
+    // the sink's receiver may be gone then, so nothing may call it any more.
+    void noSinkCallAfterDestruction()
+    {
+        struct Calls {
+            std::atomic<int> all{0}, afterDestruction{0};
+            std::atomic<bool> destroyed{false};
+        };
+        const auto calls = std::make_shared<Calls>();
+        const QString before = describeStandardDescriptors();
+        {
+            orvi::InProcRunner runner(&scriptedEngineMain, false);
+            QCOMPARE(runner.start({"engine", "--script", "sleep:5600;out:late"},
+                                  [calls](const std::string&) {
+                                      ++calls->all;
+                                      calls->afterDestruction += calls->destroyed ? 1 : 0;
+                                  }),
+                     0);
+        }
+        calls->destroyed = true;
+        QCOMPARE(describeStandardDescriptors(), before);
+        QTest::qSleep(1200); // the engine returns meanwhile
+        QCOMPARE(calls->afterDestruction.load(), 0);
+        QVERIFY(calls->all >= 1); // the pipe-ready line came through
     }
 };
 

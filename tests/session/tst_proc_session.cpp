@@ -61,7 +61,6 @@ private slots:
         QVERIFY(recorder.get().lines[0].isEmpty());
     }
 
-    // The window ends a child process from outside (terminate, then kill).
     // A restart drops the fragment the last run left.
     void secondStartIsRefusedRestartIsFresh()
     {
