@@ -4,26 +4,22 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QList>
-#include <QString>
+#include <QStringList>
 #include <QThread>
 
-#include <functional>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
+#include <utility>
 
 // Stores what a session delivers, from whichever thread, the way the window
-// does, and drives the session's poll like the window's timer.
+// does, and drives the session's poll like the window's timer. Copies share
+// what they store, so a copy can outlive the session.
 class SessionRecorder
 {
 public:
-    struct Line {
-        QString text;
-        bool isStderr = false;
-    };
-    struct State {
-        std::mutex mutex;
-        QList<Line> lines;
+    struct Record {
+        QStringList lines[2]; // standard output, standard error
         int finishCount = 0;
         int exitCode = 0;
         bool crashed = false;
@@ -31,73 +27,69 @@ public:
 
     void install(PackSession& session)
     {
-        std::shared_ptr<State> state = m_state;
+        std::shared_ptr<Shared> shared = m_shared;
         session.setCallbacks(
-            [state](const QString& line, bool isStderr) {
-                std::lock_guard lock(state->mutex);
-                state->lines.append({line, isStderr});
+            [shared](const QString& line, bool isStderr) {
+                std::lock_guard lock(shared->mutex);
+                if (std::exchange(shared->throwOnNextLine, false))
+                    throw std::runtime_error("first");
+                shared->record.lines[isStderr].append(line);
             },
-            [state](int exitCode, bool crashed) {
-                std::lock_guard lock(state->mutex);
-                ++state->finishCount;
-                state->exitCode = exitCode;
-                state->crashed = crashed;
+            [shared](int exitCode, bool crashed) {
+                std::lock_guard lock(shared->mutex);
+                ++shared->record.finishCount;
+                shared->record.exitCode = exitCode;
+                shared->record.crashed = crashed;
             });
+    }
+    // The output callback throws std::runtime_error("first") once.
+    void throwOnNextLine()
+    {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->throwOnNextLine = true;
+    }
+
+    Record get() const
+    {
+        std::lock_guard lock(m_shared->mutex);
+        return m_shared->record;
     }
 
     // Polls like the window's timer (letting queued signals through) until
-    // `done` holds or the time is up.
-    bool pollUntil(PackSession& session, const std::function<bool()>& done, int timeoutMs)
+    // `finishes` finishes have come or the time is up.
+    bool waitForFinish(PackSession& session, int timeoutMs = 20000, int finishes = 1)
     {
-        QDeadlineTimer deadline(timeoutMs);
-        while (!deadline.hasExpired()) {
+        for (QDeadlineTimer deadline(timeoutMs); !deadline.hasExpired(); QThread::msleep(10)) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             session.poll();
-            if (done())
+            if (get().finishCount >= finishes)
                 return true;
-            QThread::msleep(10);
         }
         return false;
     }
-    bool waitForFinish(PackSession& session, int timeoutMs = 20000)
-    {
-        return pollUntil(
-            session, [this] { return finishCount() > 0; }, timeoutMs);
-    }
-    bool waitForLine(PackSession& session, const QString& text, int timeoutMs = 20000)
-    {
-        return pollUntil(
-            session, [this, &text] { return texts().contains(text); }, timeoutMs);
-    }
-
-    QList<Line> lines() const
-    {
-        std::lock_guard lock(m_state->mutex);
-        return m_state->lines;
-    }
-    QStringList texts() const
-    {
-        QStringList result;
-        for (const Line& line : lines())
-            result.append(line.text);
-        return result;
-    }
-    int finishCount() const
-    {
-        std::lock_guard lock(m_state->mutex);
-        return m_state->finishCount;
-    }
-    int exitCode() const
-    {
-        std::lock_guard lock(m_state->mutex);
-        return m_state->exitCode;
-    }
-    bool crashed() const
-    {
-        std::lock_guard lock(m_state->mutex);
-        return m_state->crashed;
-    }
 
 private:
-    std::shared_ptr<State> m_state = std::make_shared<State>();
+    struct Shared {
+        std::mutex mutex;
+        Record record;
+        bool throwOnNextLine = false;
+    };
+    std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
+};
+
+// A session with a recorder installed; start() runs the scripted engine.
+template <typename Session>
+struct RecordedSession {
+    template <typename... Args>
+    explicit RecordedSession(Args... args) : session(args...)
+    {
+        recorder.install(session);
+    }
+    int start(const QString& steps)
+    {
+        return session.start(QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine" ORVI_EXE_SUFFIX),
+                             {QStringLiteral("--script"), steps});
+    }
+    Session session;
+    SessionRecorder recorder;
 };

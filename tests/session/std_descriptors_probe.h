@@ -3,12 +3,12 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
-
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include <vector>
 
 // What descriptors 0, 1 and 2 refer to. A restored descriptor gets a new
 // system handle, so the handle's value says nothing; the kind of object and
@@ -36,29 +36,21 @@ inline QString describeStandardDescriptors()
     return parts.join(QLatin1Char(' '));
 }
 
-inline bool standardOutputIsPipe()
-{
-    const intptr_t raw = _get_osfhandle(1);
-    return raw != -1 && raw != -2 && GetFileType(reinterpret_cast<HANDLE>(raw)) == FILE_TYPE_PIPE;
-}
-
 // Uses up every free run-time descriptor while it lives (the run-time
 // library's table is bounded), so that creating a pipe fails.
-class DescriptorExhaustion
+class NoFreeDescriptors
 {
 public:
-    DescriptorExhaustion()
+    NoFreeDescriptors()
     {
         for (int fd = _open("NUL", _O_RDONLY); fd >= 0 && m_filled.size() < 20000; fd = _open("NUL", _O_RDONLY))
             m_filled.push_back(fd);
     }
-    ~DescriptorExhaustion()
+    ~NoFreeDescriptors()
     {
         for (const int fd : m_filled)
             _close(fd);
     }
-    DescriptorExhaustion(const DescriptorExhaustion&) = delete;
-    DescriptorExhaustion& operator=(const DescriptorExhaustion&) = delete;
 
 private:
     std::vector<int> m_filled;
@@ -67,7 +59,6 @@ private:
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <fcntl.h>
-#include <unistd.h>
 
 // What descriptors 0, 1 and 2 refer to: the file (device and inode) and the
 // descriptor and status flags, as text so that a difference is readable.
@@ -75,8 +66,7 @@ inline QString describeStandardDescriptors()
 {
     QStringList parts;
     for (int fd = 0; fd <= 2; ++fd) {
-        struct stat info {
-        };
+        struct stat info;
         if (::fstat(fd, &info) != 0) {
             parts.append(QStringLiteral("%1:closed").arg(fd));
             continue;
@@ -91,44 +81,20 @@ inline QString describeStandardDescriptors()
     return parts.join(QLatin1Char(' '));
 }
 
-inline bool standardOutputIsPipe()
-{
-    struct stat info {
-    };
-    return ::fstat(1, &info) == 0 && S_ISFIFO(info.st_mode);
-}
-
-// Uses up every free descriptor (under a lowered limit) while it lives, so
-// that creating a pipe fails.
-class DescriptorExhaustion
+// Allows no new descriptor while it lives (existing ones stay), so that
+// creating a pipe fails.
+class NoFreeDescriptors
 {
 public:
-    DescriptorExhaustion()
+    NoFreeDescriptors()
     {
         ::getrlimit(RLIMIT_NOFILE, &m_saved);
-        int highest = 2;
-        for (int fd = 3; fd < 4096; ++fd)
-            if (::fcntl(fd, F_GETFD) != -1)
-                highest = fd;
-        struct rlimit lowered = m_saved;
-        lowered.rlim_cur = rlim_t(highest + 16);
-        ::setrlimit(RLIMIT_NOFILE, &lowered);
-        for (int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC); fd >= 0;
-             fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC))
-            m_filled.push_back(fd);
+        const rlimit none{0, m_saved.rlim_max};
+        ::setrlimit(RLIMIT_NOFILE, &none);
     }
-    ~DescriptorExhaustion()
-    {
-        for (const int fd : m_filled)
-            ::close(fd);
-        ::setrlimit(RLIMIT_NOFILE, &m_saved);
-    }
-    DescriptorExhaustion(const DescriptorExhaustion&) = delete;
-    DescriptorExhaustion& operator=(const DescriptorExhaustion&) = delete;
+    ~NoFreeDescriptors() { ::setrlimit(RLIMIT_NOFILE, &m_saved); }
 
 private:
-    struct rlimit m_saved {
-    };
-    std::vector<int> m_filled;
+    rlimit m_saved{};
 };
 #endif

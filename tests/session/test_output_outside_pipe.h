@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,41 +13,28 @@
 #include <io.h>
 #else
 #include <fcntl.h>
-#include <unistd.h>
 #endif
 
-// During an in-process engine run descriptors 1 and 2 of the whole process
-// feed the engine's output pipe, so a failure QtTest reports then would end
-// up in the run's output instead of the test log. Unless the caller chose an
-// output with -o, QtTest writes to a copy of descriptor 1 taken before any
-// run; on Windows, where a descriptor has no path of its own, to a file that
-// is copied to descriptor 1 at the end. Runs the tests of `test` like
-// QTEST_MAIN does.
+// Like QTEST_MAIN, but a failure reported during an in-process run (when
+// descriptors 1 and 2 feed the engine's pipe) still reaches the test log:
+// unless -o is given, QtTest writes to a copy of descriptor 1 taken before
+// any run; on Windows, to a file copied to descriptor 1 at the end.
 template <typename TestClass, typename Application = QApplication>
 int runTestsWithOutputOutsidePipe(int argc, char** argv)
 {
     Application app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
     TestClass test;
     std::vector<std::string> args(argv, argv + argc);
-    bool outputChosen = false;
-    for (const std::string& arg : args)
-        outputChosen = outputChosen || arg == "-o";
+    const bool outputChosen = std::find(args.begin(), args.end(), "-o") != args.end();
 #ifdef _WIN32
     QTemporaryDir logDir;
     const QString logPath = logDir.filePath(QStringLiteral("log.txt"));
-    if (!outputChosen) {
-        args.push_back("-o");
-        args.push_back(logPath.toStdString() + ",txt");
-    }
+    if (!outputChosen)
+        args.insert(args.end(), {"-o", logPath.toStdString() + ",txt"});
 #else
-    if (!outputChosen) {
-        const int logFd = ::fcntl(1, F_DUPFD_CLOEXEC, 3);
-        if (logFd >= 0) {
-            args.push_back("-o");
-            args.push_back("/dev/fd/" + std::to_string(logFd) + ",txt");
-        }
-    }
+    const int logFd = outputChosen ? -1 : ::fcntl(1, F_DUPFD_CLOEXEC, 3);
+    if (logFd >= 0)
+        args.insert(args.end(), {"-o", "/dev/fd/" + std::to_string(logFd) + ",txt"});
 #endif
     std::vector<char*> pointers;
     for (std::string& arg : args)

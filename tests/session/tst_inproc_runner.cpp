@@ -1,73 +1,33 @@
-// The in-process runner: what the engine receives, what the sink gets and in
-// which form, the control channels, and that descriptors 0 to 2 come back.
+// In-process runs: what the engine receives, what comes out of it and in
+// which form, and what a program started during a run inherits.
 #include "session/inproc_runner.h"
+#include "session/pack_inproc_session.h"
 #include "scripted_engine.h"
 #include "test_output_outside_pipe.h"
+#include "session_recorder.h"
 #include "std_descriptors_probe.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <atomic>
 #include <cstdlib>
 #include <memory>
-#include <mutex>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-using orvi::InProcRunner;
-
 namespace {
 
-const std::string pipeReady = "[host] session pipe ready (fd1/fd2 -> InProcRunner pipe)\n";
+using InProcRun = RecordedSession<PackInProcSession>;
 
-// Chunks as the sink received them, from any of the runner's threads.
-struct ChunkLog {
-    std::mutex mutex;
-    std::vector<std::string> chunks;
-
-    orvi::LineSink sink()
-    {
-        return [this](const std::string& chunk) {
-            std::lock_guard lock(mutex);
-            chunks.push_back(chunk);
-        };
-    }
-    std::vector<std::string> all()
-    {
-        std::lock_guard lock(mutex);
-        return chunks;
-    }
-    std::string joined()
-    {
-        std::string text;
-        for (const std::string& chunk : all())
-            text += chunk;
-        return text;
-    }
-    bool waitFor(const std::function<bool(const std::vector<std::string>&)>& seen, int timeoutMs = 10000)
-    {
-        return QTest::qWaitFor([&] { return seen(all()); }, timeoutMs);
-    }
-};
-
-std::vector<std::string> scripted(const char* script)
-{
-    return {"engine", "--script", script};
-}
-
-// The strings the capturing entry received.
-std::mutex capturedMutex;
+// What the capturing entry received; read once the run has been waited for.
 std::vector<std::string> capturedArgs;
 bool capturedNullAfterLast = false;
 
 int capturingEntry(int argc, char** argv)
 {
-    std::lock_guard lock(capturedMutex);
     capturedArgs.assign(argv, argv + argc);
     capturedNullAfterLast = argv[argc] == nullptr;
     return 11;
@@ -80,51 +40,15 @@ class InProcRunnerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void deliversLinesThenFragmentAfterRestore()
+    void childrenDoNotInheritTheRunsPipes()
     {
         const QString before = describeStandardDescriptors();
-        ChunkLog log;
-        InProcRunner runner(&scriptedEngineMain, false);
-        QCOMPARE(runner.start(scripted("out:hello;partial:tail;exit:7"), log.sink()), 0);
-        const std::string rcLine = "[inproc] engine entry returned rc=7 (args=4)\n";
-        // The worker's own line goes straight to the sink; the engine's line
-        // comes through the pipe, possibly in one chunk with the ready line.
-        QVERIFY(log.waitFor([&](const auto& chunks) {
-            std::string text;
-            for (const std::string& chunk : chunks)
-                text += chunk;
-            return std::find(chunks.begin(), chunks.end(), rcLine) != chunks.end()
-                && text.find("hello\n") != std::string::npos;
-        }));
-        // The fragment has no line end: it waits in the pipe's reader until
-        // the descriptors are back and the reader sees the end.
-        QVERIFY(log.joined().find("tail") == std::string::npos);
-        QCOMPARE(runner.wait(5000), 7);
-        const std::vector<std::string> chunks = log.all();
-        // The ready line precedes the engine's output in the pipe; only the
-        // worker's own line may overtake it.
-        QVERIFY(log.joined().find(pipeReady) < log.joined().find("hello\n"));
-        QCOMPARE(chunks.back(), std::string("tail"));
-        QCOMPARE(log.joined().size(), pipeReady.size() + rcLine.size() + std::string("hello\ntail").size());
-        QCOMPARE(describeStandardDescriptors(), before);
-        // Waiting again returns the stored result and changes nothing.
-        QCOMPARE(runner.wait(0), 7);
-    }
-
-    void redirectsOnlyWhileRunning()
-    {
-        const QString before = describeStandardDescriptors();
-        ChunkLog log;
-        InProcRunner runner(&scriptedEngineMain, false);
-        QCOMPARE(runner.start(scripted("waitstop;exit:-61"), log.sink()), 0);
-        QVERIFY(standardOutputIsPipe());
+        InProcRun run(&scriptedEngineMain);
+        QCOMPARE(run.start(QStringLiteral("out:running;waitstop;exit:-61")), 0);
         QVERIFY(describeStandardDescriptors() != before);
-        QVERIFY(runner.isRunning());
-        QCOMPARE(runner.start(scripted("exit:0"), log.sink()), -2);
-        QCOMPARE(runner.wait(0), -1000);
-        QCOMPARE(runner.wait(-5), -1000);
 #ifndef Q_OS_WIN // asks a POSIX shell and /proc
-        // A program started meanwhile must not inherit the run's pipes.
+        // Not while the host sets ORVI_INPROC: a start then can fail (exit 127).
+        QVERIFY(QTest::qWaitFor([&] { return run.recorder.get().lines[0].contains(QStringLiteral("running\n")); }));
         QTemporaryDir dir;
         const QString seen = dir.filePath(QStringLiteral("fds"));
         QCOMPARE(
@@ -135,95 +59,68 @@ private slots:
         QVERIFY(seenFile.open(QIODevice::ReadOnly));
         QVERIFY2(!seenFile.readAll().contains("pipe:"), "a child inherited a pipe as a standard stream");
 #endif
-        QCOMPARE(runner.stop(5000), -61);
-        QVERIFY(!runner.isRunning());
-        QVERIFY(log.joined().find("got stop\n") != std::string::npos);
+        QCOMPARE(run.session.stop(5000), 0);
         QCOMPARE(describeStandardDescriptors(), before);
     }
 
     void passesArgumentsWithHostMarker()
     {
-        InProcRunner runner(&capturingEntry, false);
-        QCOMPARE(runner.start({"prog", "-o", "x.iso", "a.dsf"}, nullptr), 0);
-        QCOMPARE(runner.wait(5000), 11);
-        std::lock_guard lock(capturedMutex);
-        const std::vector<std::string> expected{"prog", "-o", "x.iso", "a.dsf", "-inproc-host"};
-        QCOMPARE(capturedArgs, expected);
+        InProcRun run(&capturingEntry);
+        QCOMPARE(run.session.start(QStringLiteral("prog"), {"-o", "x.iso", "a.dsf"}), 0);
+        QVERIFY(run.recorder.waitForFinish(run.session));
+        QCOMPARE(run.recorder.get().exitCode, 11);
+        QCOMPARE(capturedArgs, std::vector<std::string>({"prog", "-o", "x.iso", "a.dsf", "-inproc-host"}));
         QVERIFY(capturedNullAfterLast);
     }
 
-    void setsInprocEnvironmentForTheEngine()
-    {
-        qunsetenv("ORVI_INPROC");
-        ChunkLog log;
-        InProcRunner runner(&scriptedEngineMain, false);
-        QCOMPARE(runner.start(scripted("env:ORVI_INPROC"), log.sink()), 0);
-        QCOMPARE(runner.wait(5000), 0);
-        QVERIFY(log.joined().find("ORVI_INPROC=1\n") != std::string::npos);
-        QCOMPARE(qgetenv("ORVI_INPROC"), QByteArray("1"));
-    }
-
-    void longFragmentIsPassedOnBeforeTheEnd()
-    {
-        ChunkLog log;
-        InProcRunner runner(&scriptedEngineMain, false);
-        QCOMPARE(runner.start(scripted("big:70000;waitstop;exit:0"), log.sink()), 0);
-        // The engine is still waiting for "stop": the fragment got through
-        // on its size alone, as one chunk with no line feed.
-        QVERIFY(log.waitFor([](const auto& chunks) {
-            for (const std::string& chunk : chunks)
-                if (chunk.size() > 65536 && chunk.find_first_not_of('x') == std::string::npos)
-                    return true;
-            return false;
-        }));
-        QVERIFY(runner.isRunning());
-        QCOMPARE(runner.stop(5000), 0);
-        std::size_t xCount = 0;
-        for (const char c : log.joined())
-            xCount += c == 'x';
-        QCOMPARE(xCount, std::size_t(70000));
-    }
-
-    void exceptionsBecomeMinusOne_data()
+    // What the engine sees of its host, what becomes of its exceptions, and
+    // of an output callback that throws.
+    void engineRuns_data()
     {
         QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("std") << "out:before;throw:boom"
-                             << "[inproc] the engine threw an exception: boom\n";
-        QTest::newRow("other") << "throwother"
-                               << "[inproc] the engine threw a non-std exception\n";
+        QTest::addColumn<bool>("callbackThrows");
+        QTest::addColumn<int>("rc");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("environment") << "env:ORVI_INPROC" << false << 0 << QStringList{"ORVI_INPROC=1\n"};
+        QTest::newRow("std exception") << "out:before;throw:boom" << false << -1
+                                       << QStringList{"[inproc] the engine threw an exception: boom\n",
+                                                      "[inproc] engine entry returned rc=-1 (args=4)\n"};
+        QTest::newRow("other exception") << "throwother" << false << -1
+                                         << QStringList{"[inproc] the engine threw a non-std exception\n",
+                                                        "[inproc] engine entry returned rc=-1 (args=4)\n"};
+        QTest::newRow("callback throws") << "sleep:100;out:next" << true << 0
+                                         << QStringList{"[inproc] log sink threw: first\n", "next\n"};
     }
-    void exceptionsBecomeMinusOne()
+    void engineRuns()
     {
         QFETCH(QString, script);
-        QFETCH(QString, line);
+        QFETCH(bool, callbackThrows);
+        QFETCH(int, rc);
+        QFETCH(QStringList, lines);
+        qunsetenv("ORVI_INPROC");
         const QString before = describeStandardDescriptors();
-        ChunkLog log;
-        InProcRunner runner(&scriptedEngineMain, false);
-        const std::string scriptText = script.toStdString();
-        QCOMPARE(runner.start({"engine", "--script", scriptText}, log.sink()), 0);
-        QCOMPARE(runner.wait(5000), -1);
-        const std::string text = log.joined();
-        QVERIFY(text.find(line.toStdString()) != std::string::npos);
-        QVERIFY(text.find("[inproc] engine entry returned rc=-1 (args=4)\n") != std::string::npos);
+        InProcRun run(&scriptedEngineMain);
+        if (callbackThrows)
+            run.recorder.throwOnNextLine();
+        QCOMPARE(run.start(script), 0);
+        QVERIFY(run.recorder.waitForFinish(run.session));
+        QCOMPARE(run.recorder.get().exitCode, rc);
+        for (const QString& line : lines)
+            QVERIFY2(run.recorder.get().lines[0].contains(line), qPrintable(line));
         QCOMPARE(describeStandardDescriptors(), before);
     }
 
-    void failedSetUpLeavesDescriptorsAlone()
+    // The engine still waits for "stop": a fragment without a line feed gets
+    // through on its size alone.
+    void longFragmentIsPassedOnBeforeTheEnd()
     {
-        const QString before = describeStandardDescriptors();
-        InProcRunner runner(&scriptedEngineMain, false);
-        {
-            DescriptorExhaustion noFreeDescriptors;
-            QCOMPARE(runner.start(scripted("out:never"), nullptr), -3);
-        }
-        QVERIFY(!runner.isRunning());
-        QCOMPARE(describeStandardDescriptors(), before);
-        // The runner is usable again afterwards.
-        ChunkLog log;
-        QCOMPARE(runner.start(scripted("out:again"), log.sink()), 0);
-        QCOMPARE(runner.wait(5000), 0);
-        QVERIFY(log.joined().find("again\n") != std::string::npos);
+        InProcRun run(&scriptedEngineMain);
+        QCOMPARE(run.start(QStringLiteral("big:70000;waitstop;exit:0")), 0);
+        const auto xCount = [&] { return run.recorder.get().lines[0].join(QString()).count(QLatin1Char('x')); };
+        QVERIFY(QTest::qWaitFor([&] { return xCount() > 65536; }, 10000));
+        QVERIFY(run.session.isRunning());
+        QCOMPARE(run.session.stop(5000), 0);
+        QCOMPARE(xCount(), 70000);
     }
 
     void diagnosticFileRecordsTheRun()
@@ -231,15 +128,15 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("inproc.log"));
         qputenv("ORVI_INPROC_LOG", path.toLocal8Bit());
-        ChunkLog log;
-        InProcRunner runner(&scriptedEngineMain, false);
-        QCOMPARE(runner.start(scripted("out:hello;exit:3"), log.sink()), 0);
-        QCOMPARE(runner.wait(5000), 3);
+        InProcRun run(&scriptedEngineMain);
+        QCOMPARE(run.start(QStringLiteral("out:hello;exit:3")), 0);
+        QVERIFY(run.recorder.waitForFinish(run.session));
         qunsetenv("ORVI_INPROC_LOG");
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
-        // "osf": the system handles of descriptors 0 and 1, which are the descriptors themselves on POSIX systems.
+        // "osf": the system handles of descriptors 0 and 1, which are the
+        // descriptors themselves on POSIX systems.
 #ifdef Q_OS_WIN
         const QString handles = QStringLiteral("in=[1-9]\\d* out=[1-9]\\d*");
 #else
@@ -251,51 +148,33 @@ private slots:
         QVERIFY2(firstLine.match(QString::fromUtf8(text)).hasMatch(), text.constData());
         QVERIFY(text.contains("[inproc] calling entry argc=4\n"));
         QVERIFY(text.contains("[inproc] entry rc=3\n"));
-        QVERIFY(text.contains(QByteArray::fromStdString(pipeReady)));
         QVERIFY(text.contains("hello\n"));
     }
 
-    void throwingSinkIsReportedThroughThePipe()
-    {
-        auto thrown = std::make_shared<std::atomic<bool>>(false);
-        ChunkLog log;
-        orvi::LineSink recording = log.sink();
-        InProcRunner runner(&scriptedEngineMain, false);
-        QCOMPARE(runner.start(scripted("sleep:100;out:next"),
-                              [thrown, recording](const std::string& chunk) {
-                                  if (!thrown->exchange(true))
-                                      throw std::runtime_error("first");
-                                  recording(chunk);
-                              }),
-                 0);
-        QCOMPARE(runner.wait(5000), 0);
-        const std::string text = log.joined();
-        QVERIFY(text.find("[inproc] log sink threw: first\n") != std::string::npos);
-        QVERIFY(text.find("next\n") != std::string::npos);
-    }
-
+    // Destruction sends "stop" (ignored here), waits 5 s and lets the run go;
+    // the sink's receiver may be gone then, so nothing may call it any more.
     void noSinkCallAfterDestruction()
     {
+        struct Calls {
+            std::atomic<int> all{0}, afterDestruction{0};
+            std::atomic<bool> destroyed{false};
+        };
+        const auto calls = std::make_shared<Calls>();
         const QString before = describeStandardDescriptors();
-        auto calls = std::make_shared<std::atomic<int>>(0);
-        auto receiverGone = std::make_shared<std::atomic<bool>>(false);
-        auto callsAfterGone = std::make_shared<std::atomic<int>>(0);
         {
-            InProcRunner runner(&scriptedEngineMain, false);
-            QCOMPARE(runner.start(scripted("sleep:5600;out:late"),
-                                  [calls, receiverGone, callsAfterGone](const std::string&) {
-                                      ++*calls;
-                                      if (*receiverGone)
-                                          ++*callsAfterGone;
+            orvi::InProcRunner runner(&scriptedEngineMain, false);
+            QCOMPARE(runner.start({"engine", "--script", "sleep:5600;out:late"},
+                                  [calls](const std::string&) {
+                                      ++calls->all;
+                                      calls->afterDestruction += calls->destroyed ? 1 : 0;
                                   }),
                      0);
-            // Destruction: "stop" (ignored), 5 s of waiting, then let go.
         }
-        *receiverGone = true;
+        calls->destroyed = true;
         QCOMPARE(describeStandardDescriptors(), before);
-        QThread::msleep(1200); // the engine returns meanwhile
-        QCOMPARE(callsAfterGone->load(), 0);
-        QVERIFY(calls->load() >= 1); // the pipe-ready line came through
+        QTest::qSleep(1200); // the engine returns meanwhile
+        QCOMPARE(calls->afterDestruction.load(), 0);
+        QVERIFY(calls->all >= 1); // the pipe-ready line came through
     }
 };
 

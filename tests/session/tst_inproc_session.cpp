@@ -1,5 +1,6 @@
-// The in-process session with the scripted engine as its entry, and the
-// choice between the two session kinds.
+// The in-process session with the scripted engine as its entry: what it
+// delivers, stopping, start failures and destruction; and the choice between
+// the two session kinds.
 #include "session/pack_inproc_session.h"
 #include "scripted_engine.h"
 #include "test_output_outside_pipe.h"
@@ -9,129 +10,90 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-namespace {
-const QString pipeReady = QStringLiteral("[host] session pipe ready (fd1/fd2 -> InProcRunner pipe)\n");
-
-QStringList script(const QString& steps)
-{
-    return {QStringLiteral("--script"), steps};
-}
-
-// A session over the scripted engine with a recorder installed.
-struct InProcRun {
-    InProcRun() { recorder.install(session); }
-    PackInProcSession session{&scriptedEngineMain};
-    SessionRecorder recorder;
-};
-
-} // namespace
+using InProcRun = RecordedSession<PackInProcSession>;
 
 class InProcSessionTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // In-process unless the variable is exactly "0"; a null value unsets it.
     void factoryChoosesByEnvironment_data()
     {
         QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<bool>("unset");
         QTest::addColumn<bool>("inProcess");
-        QTest::newRow("unset") << QByteArray() << true << true;
-        QTest::newRow("empty") << QByteArray("") << false << true;
-        QTest::newRow("0") << QByteArray("0") << false << false;
-        QTest::newRow("1") << QByteArray("1") << false << true;
-        QTest::newRow("00") << QByteArray("00") << false << true;
-        QTest::newRow("blank 0") << QByteArray(" 0") << false << true;
+        QTest::newRow("unset") << QByteArray() << true;
+        QTest::newRow("empty") << QByteArray("") << true;
+        QTest::newRow("0") << QByteArray("0") << false;
+        QTest::newRow("00") << QByteArray("00") << true;
+        QTest::newRow("blank 0") << QByteArray(" 0") << true;
     }
     void factoryChoosesByEnvironment()
     {
         QFETCH(QByteArray, value);
-        QFETCH(bool, unset);
         QFETCH(bool, inProcess);
-        if (unset)
+        if (value.isNull())
             qunsetenv("ORVI_GUI_INPROC");
         else
             qputenv("ORVI_GUI_INPROC", value);
         QObject parent;
         const std::unique_ptr<PackSession> session = createPackSession(&parent);
         qunsetenv("ORVI_GUI_INPROC");
-        QCOMPARE(session->isInProcess(), inProcess);
-        QCOMPARE(session->stopIsForced(), !inProcess);
+        QCOMPARE(dynamic_cast<PackInProcSession*>(session.get()) != nullptr, inProcess);
     }
 
+    // Both descriptors feed one pipe: every line is standard output. A line
+    // written in two pieces arrives whole, and the tail without a line end
+    // comes last, once the run is torn down.
     void deliversEveryLineAsStandardOutput()
     {
         const QString before = describeStandardDescriptors();
-        InProcRun run;
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(QStringLiteral("engine"),
-                               script(QStringLiteral("out:hello;err:oops;crlf:x;partial:abc;exit:3"))),
-                 0);
-        QVERIFY(recorder.waitForFinish(session));
-        QCOMPARE(recorder.exitCode(), 3);
-        QVERIFY(!recorder.crashed());
-        for (const auto& line : recorder.lines())
-            QVERIFY(!line.isStderr);
-        QCOMPARE(recorder.texts().count(QStringLiteral("[inproc] engine entry returned rc=3 (args=4)\n")), 1);
+        InProcRun run(&scriptedEngineMain);
+        QCOMPARE(run.start(QStringLiteral("out:hello;err:oops;partial:a;sleep:100;crlf:b;partial:tail;exit:3")), 0);
+        QVERIFY(run.recorder.waitForFinish(run.session));
+        for (int i = 0; i < 5; ++i)
+            run.session.poll();
+        SessionRecorder::Record record = run.recorder.get();
+        QCOMPARE(record.finishCount, 1);
+        QCOMPARE(record.exitCode, 3);
+        QVERIFY(record.lines[1].isEmpty());
         // The worker's own line may come at any point; everything that went
         // through the pipe starts with the ready line.
-        QStringList engineLines = recorder.texts();
-        engineLines.removeAll(QStringLiteral("[inproc] engine entry returned rc=3 (args=4)\n"));
-        QCOMPARE(engineLines.takeFirst(), pipeReady);
-        // The tail without a line end comes last, once the run is torn down.
-        QCOMPARE(engineLines,
-                 QStringList({QStringLiteral("hello\n"), QStringLiteral("oops\n"), QStringLiteral("x\r\n"),
-                              QStringLiteral("abc")}));
-        for (int i = 0; i < 5; ++i)
-            session.poll();
-        QCOMPARE(recorder.finishCount(), 1);
+        QCOMPARE(record.lines[0].removeAll(QStringLiteral("[inproc] engine entry returned rc=3 (args=4)\n")), 1);
+        QCOMPARE(record.lines[0],
+                 QStringList({"[host] session pipe ready (fd1/fd2 -> InProcRunner pipe)\n", "hello\n", "oops\n",
+                              "ab\r\n", "tail"}));
         QCOMPARE(describeStandardDescriptors(), before);
     }
 
-    void stopIsObeyed()
+    // A stop waits up to its time for the engine to finish; the finish comes
+    // with the next poll. An engine that goes on is left alone meanwhile.
+    void stop_data()
     {
-        InProcRun run;
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("waitstop;exit:-61"))), 0);
-        QCOMPARE(session.stop(2000), 0);
-        QVERIFY(!session.isRunning());
-        QCOMPARE(recorder.finishCount(), 0);
-        session.poll();
-        QCOMPARE(recorder.finishCount(), 1);
-        QCOMPARE(recorder.exitCode(), -61);
-        QVERIFY(!recorder.crashed());
-        QVERIFY(recorder.texts().contains(QStringLiteral("got stop\n")));
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("stopRc");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("obeyed") << "waitstop;exit:-61" << 0 << -61;
+        QTest::newRow("ignored") << "sleep:3000;exit:5" << -1000 << 5;
     }
-
-    void stopIgnoredTimesOutAndCannotBeForced()
+    void stop()
     {
-        InProcRun run;
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("sleep:3000;exit:5"))), 0);
+        QFETCH(QString, script);
+        QFETCH(int, stopRc);
+        QFETCH(int, exitCode);
+        InProcRun run(&scriptedEngineMain);
+        QCOMPARE(run.start(script), 0);
+        QCOMPARE(run.start(QStringLiteral("exit:1")), -2);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(session.stop(2000), -1000);
-        QVERIFY(clock.elapsed() >= 2000);
-        session.terminate();
-        session.kill();
-        session.closeChannels();
-        QVERIFY(session.isRunning());
-        QVERIFY(recorder.waitForFinish(session));
-        QCOMPARE(recorder.exitCode(), 5);
-    }
-
-    void secondStartIsRefused()
-    {
-        InProcRun run;
-        auto& [session, recorder] = run;
-        QCOMPARE(session.sendLine(QStringLiteral("stop"), nullptr), -1);
-        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("waitstop;exit:0"))), 0);
-        QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("exit:1"))), -2);
-        bool flushed = false;
-        QCOMPARE(session.sendLine(QStringLiteral("stop"), &flushed), 5);
-        QVERIFY(flushed);
-        QVERIFY(recorder.waitForFinish(session));
-        QCOMPARE(recorder.exitCode(), 0);
+        QCOMPARE(run.session.stop(2000), stopRc);
+        QVERIFY(stopRc == 0 || clock.elapsed() >= 2000);
+        QCOMPARE(run.session.isRunning(), stopRc != 0);
+        QCOMPARE(run.recorder.get().finishCount, 0);
+        QVERIFY(run.recorder.waitForFinish(run.session));
+        const SessionRecorder::Record record = run.recorder.get();
+        QCOMPARE(record.exitCode, exitCode);
+        QCOMPARE(record.lines[0].contains(QStringLiteral("got stop\n")), stopRc == 0);
     }
 
     void startFailuresAreExplained()
@@ -141,31 +103,31 @@ private slots:
         QCOMPARE(noEntry.errorString(), QStringLiteral("进程内会话起不来 (rc=-1)"));
 
         const QString before = describeStandardDescriptors();
-        InProcRun run;
-        auto& [session, recorder] = run;
+        InProcRun run(&scriptedEngineMain);
         {
-            DescriptorExhaustion noFreeDescriptors;
-            QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("out:never"))), -3);
+            NoFreeDescriptors noFreeDescriptors;
+            QCOMPARE(run.start(QStringLiteral("out:never")), -3);
         }
-        QCOMPARE(session.errorString(), QStringLiteral("进程内会话起不来 (rc=-3)"));
-        QVERIFY(!recorder.waitForFinish(session, 300));
+        QCOMPARE(run.session.errorString(), QStringLiteral("进程内会话起不来 (rc=-3)"));
+        QVERIFY(!run.recorder.waitForFinish(run.session, 300));
         QCOMPARE(describeStandardDescriptors(), before);
+        QCOMPARE(run.start(QStringLiteral("out:again")), 0); // usable again
+        QVERIFY(run.recorder.waitForFinish(run.session));
+        QVERIFY(run.recorder.get().lines[0].contains(QStringLiteral("again\n")));
     }
 
     void destroyingARunningSessionStopsTheEngine()
     {
         const QString before = describeStandardDescriptors();
-        SessionRecorder recorder;
+        auto run = std::make_unique<InProcRun>(&scriptedEngineMain);
+        const SessionRecorder recorder = run->recorder;
+        QCOMPARE(run->start(QStringLiteral("waitstop")), 0);
         QElapsedTimer clock;
-        {
-            PackInProcSession session(&scriptedEngineMain);
-            recorder.install(session);
-            QCOMPARE(session.start(QStringLiteral("engine"), script(QStringLiteral("waitstop;exit:-61"))), 0);
-            clock.start();
-        }
+        clock.start();
+        run.reset();
         QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(describeStandardDescriptors(), before);
-        QCOMPARE(recorder.finishCount(), 0);
+        QCOMPARE(recorder.get().finishCount, 0);
     }
 };
 

@@ -11,18 +11,16 @@ private slots:
     void keepsLineEndsAndRemainder()
     {
         QCOMPARE(orvi::splitKeepingLineEnds(QStringLiteral("a\nb\r\n\nrest")),
-                 QStringList(
-                     {QStringLiteral("a\n"), QStringLiteral("b\r\n"), QStringLiteral("\n"), QStringLiteral("rest")}));
+                 QStringList({"a\n", "b\r\n", "\n", "rest"}));
         QCOMPARE(orvi::splitKeepingLineEnds(QString()), QStringList());
     }
 
     void completeLinesLeaveTheFragment()
     {
         QByteArray pending;
-        QCOMPARE(orvi::takeCompleteLines(pending, "one\ntw"), QStringList{QStringLiteral("one\n")});
+        QCOMPARE(orvi::takeCompleteLines(pending, "one\ntw"), QStringList{"one\n"});
         QCOMPARE(pending, QByteArray("tw"));
-        QCOMPARE(orvi::takeCompleteLines(pending, "o\nthree\nfo"),
-                 QStringList({QStringLiteral("two\n"), QStringLiteral("three\n")}));
+        QCOMPARE(orvi::takeCompleteLines(pending, "o\nthree\nfo"), QStringList({"two\n", "three\n"}));
         QCOMPARE(pending, QByteArray("fo"));
         // A multi-byte character cut between two reads is decoded whole.
         pending = QByteArray("\xe6\x89");

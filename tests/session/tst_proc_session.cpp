@@ -2,28 +2,10 @@
 #include "session/pack_proc_session.h"
 #include "session_recorder.h"
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
 
-namespace {
-QString testEngine()
-{
-    return QStringLiteral(ORVI_BUILD_DIR "/OrviTestEngine" ORVI_EXE_SUFFIX);
-}
-
-QStringList script(const QString& steps)
-{
-    return {QStringLiteral("--script"), steps};
-}
-
-// A session with a recorder installed.
-struct ProcRun {
-    explicit ProcRun(QObject* parent) : session(parent) { recorder.install(session); }
-    PackProcSession session;
-    SessionRecorder recorder;
-};
-} // namespace
+using ProcRun = RecordedSession<PackProcSession>;
 
 class ProcSessionTest : public QObject
 {
@@ -51,109 +33,47 @@ private slots:
         QFETCH(QStringList, err);
         QFETCH(int, exitCode);
         ProcRun run(this);
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(testEngine(), script(steps)), 0);
-        QVERIFY(recorder.waitForFinish(session));
-        QCOMPARE(recorder.crashed(), exitCode < 0);
-        if (exitCode >= 0)
-            QCOMPARE(recorder.exitCode(), exitCode);
-        QStringList seen[2];
-        for (const auto& line : recorder.lines())
-            seen[line.isStderr].append(line.text);
-        QCOMPARE(seen[0], out);
-        QCOMPARE(seen[1], err);
+        QCOMPARE(run.start(steps), 0);
+        QVERIFY(run.recorder.waitForFinish(run.session));
         for (int i = 0; i < 5; ++i)
-            session.poll();
-        QCOMPARE(recorder.finishCount(), 1);
-        QCOMPARE(recorder.lines().size(), out.size() + err.size());
-    }
-
-    void missingExecutableFailsToStart()
-    {
-        ProcRun run(this);
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(QStringLiteral(ORVI_BUILD_DIR "/no-such-engine"), {}), -3);
-        QVERIFY(!session.errorString().isEmpty());
-        QVERIFY(!session.isRunning());
-        QVERIFY(!recorder.waitForFinish(session, 300));
-        QCOMPARE(session.sendLine(QStringLiteral("stop"), nullptr), -1);
-    }
-
-    void secondStartWhileRunningIsRefused()
-    {
-        ProcRun run(this);
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(testEngine(), script(QStringLiteral("waitstop;exit:5"))), 0);
-        QCOMPARE(session.start(testEngine(), script(QStringLiteral("exit:0"))), -2);
-        QVERIFY(session.isRunning());
-        bool flushed = false;
-        QCOMPARE(session.sendLine(QStringLiteral("stop"), &flushed), 5);
-        QVERIFY(flushed);
-        QVERIFY(recorder.waitForFinish(session));
-        QCOMPARE(recorder.exitCode(), 5);
-        QCOMPARE(recorder.texts(), QStringList{QStringLiteral("got stop\n")});
-    }
-
-    void stopReturnsTheExitCode()
-    {
-        ProcRun run(this);
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(testEngine(), script(QStringLiteral("waitstop;exit:-61"))), 0);
-        // -61 as a process exit status is the byte 195 on POSIX systems.
-#ifdef Q_OS_WIN
-        const int stopped = -61;
-#else
-        const int stopped = 195;
-#endif
-        QCOMPARE(session.stop(5000), stopped);
-        session.poll();
-        QCOMPARE(recorder.finishCount(), 1);
-        QCOMPARE(recorder.exitCode(), stopped);
-    }
-
-    void stopIgnoredTimesOut()
-    {
-        ProcRun run(this);
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(testEngine(), script(QStringLiteral("sleep:20000"))), 0);
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(session.stop(400), -1000);
-        QVERIFY(clock.elapsed() >= 400);
-        QVERIFY(session.isRunning());
-        session.kill();
-        QVERIFY(recorder.waitForFinish(session));
-        QVERIFY(recorder.crashed());
+            run.session.poll();
+        const SessionRecorder::Record record = run.recorder.get();
+        QCOMPARE(record.finishCount, 1);
+        QCOMPARE(record.crashed, exitCode < 0);
+        if (exitCode >= 0)
+            QCOMPARE(record.exitCode, exitCode);
+        QCOMPARE(record.lines[0], out);
+        QCOMPARE(record.lines[1], err);
     }
 
     void destroyedSessionIsNotCalledByItsProcess()
     {
         QObject parent;
-        SessionRecorder recorder;
-        QPointer<QProcess> process;
-        {
-            PackProcSession session(&parent);
-            recorder.install(session);
-            QCOMPARE(session.start(testEngine(), script(QStringLiteral("sleep:300;out:late;exit:4"))), 0);
-            process = parent.findChild<QProcess*>();
-        }
+        auto run = std::make_unique<ProcRun>(&parent);
+        const SessionRecorder recorder = run->recorder;
+        QCOMPARE(run->start(QStringLiteral("sleep:300;out:late")), 0);
+        run.reset();
+        QPointer<QProcess> process = parent.findChild<QProcess*>();
         QVERIFY(process);
         QVERIFY(process->waitForFinished(5000));
         QCoreApplication::processEvents();
-        QCOMPARE(recorder.finishCount(), 0);
-        QVERIFY(recorder.lines().isEmpty());
+        QCOMPARE(recorder.get().finishCount, 0);
+        QVERIFY(recorder.get().lines[0].isEmpty());
     }
 
-    void restartsAfterFinish()
+    // A restart drops the fragment the last run left.
+    void secondStartIsRefusedRestartIsFresh()
     {
         ProcRun run(this);
-        auto& [session, recorder] = run;
-        QCOMPARE(session.start(testEngine(), script(QStringLiteral("partial:left;exit:1"))), 0);
-        QVERIFY(recorder.waitForFinish(session));
-        QCOMPARE(session.start(testEngine(), script(QStringLiteral("out:fresh;exit:2"))), 0);
-        QVERIFY(recorder.waitForLine(session, QStringLiteral("fresh\n")));
-        // The fragment of the first run was dropped with the restart.
-        QCOMPARE(recorder.texts(), QStringList{QStringLiteral("fresh\n")});
+        QCOMPARE(run.start(QStringLiteral("partial:left;sleep:20000")), 0);
+        QCOMPARE(run.start(QStringLiteral("exit:0")), -2);
+        run.session.kill();
+        QVERIFY(run.recorder.waitForFinish(run.session));
+        QVERIFY(run.recorder.get().crashed);
+        QCOMPARE(run.start(QStringLiteral("out:fresh;exit:2")), 0);
+        QVERIFY(run.recorder.waitForFinish(run.session, 20000, 2));
+        QCOMPARE(run.recorder.get().lines[0], QStringList{QStringLiteral("fresh\n")});
+        QCOMPARE(run.recorder.get().exitCode, 2);
     }
 };
 
