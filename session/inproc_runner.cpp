@@ -116,6 +116,10 @@ int InProcRunner::start(const std::vector<std::string>& argv, LineSink sink)
 
 void InProcRunner::startThreads(const std::vector<std::string>& argv)
 {
+    // Set here, before the worker starts, not on the worker: a new variable
+    // reallocates the environment, which a child process started meanwhile
+    // by the window's thread would read half-written.
+    platform::setProcessEnvironmentVariable("ORVI_INPROC", "1");
     try {
         m_flusher = std::thread(inproc::runFlusher, m_workerState);
         m_reader = std::thread(inproc::runReader, m_readerState, m_outputReadFd, m_logPath);

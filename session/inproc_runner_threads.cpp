@@ -73,7 +73,6 @@ std::vector<std::string> engineArguments(const std::vector<std::string>& argv, c
 void runWorker(std::shared_ptr<InProcRunner::WorkerState> state, std::vector<std::string> argv, EngineEntry entry,
                std::shared_ptr<GuardedSink> sink, std::shared_ptr<InprocCtlQueue> queue, std::string logPath)
 {
-    platform::setProcessEnvironmentVariable("ORVI_INPROC", "1");
     std::vector<std::string> strings = engineArguments(argv, queue.get());
     std::vector<char*> pointers;
     pointers.reserve(strings.size() + 1);

@@ -21,7 +21,7 @@ constexpr int kMaxCoefficient = 255;
 } // namespace
 
 // Where the compiler can, a copy for processors with a popcount instruction.
-#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__) && !defined(__SANITIZE_THREAD__)
 __attribute__((target_clones("popcnt", "default")))
 #endif
 Autocorrelation
