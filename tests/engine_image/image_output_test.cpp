@@ -7,11 +7,6 @@
 #include "image_test_support.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <cstdio>
-#include <cstring>
 
 #ifndef _WIN32
 #include <csignal>
@@ -32,17 +27,10 @@ std::string systemOpenError(const std::string& path, QIODevice::OpenMode mode)
     return file.open(mode) ? std::string("(opened)") : file.errorString().toStdString();
 }
 
-void writeText(const std::string& path, const char* text)
-{
-    QFile file(QString::fromStdString(path));
-    CHECK(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
 // Temporary files left beside the image.
-bool partFilesIn(const QTemporaryDir& dir)
+bool partFilesIn(const Scratch& scratch)
 {
-    return !QDir(dir.path()).entryList({"*.part"}, QDir::Files | QDir::Hidden).isEmpty();
+    return !QDir(scratch.dir.path()).entryList({"*.part"}, QDir::Files | QDir::Hidden).isEmpty();
 }
 
 DiscContent fourTrackDisc()
@@ -58,47 +46,40 @@ DiscContent fourTrackDisc()
 // only when it is complete (the engine's round trip checks the progress).
 void checkPartFileAndReplace()
 {
-    QTemporaryDir dir;
-    const std::string output = dir.filePath("disc.iso").toStdString();
-    writeText(output, "old image");
-    DiscContent disc = fourTrackDisc();
-    bool partSeen = false;
-    bool oldKept = true;
+    Scratch scratch;
+    const std::string output = scratch.path("disc.iso");
+    CHECK(writeFile(output, "old image"));
+    bool partSeen = false, oldKept = true;
     std::string partPath;
     orvi::engine::WriteObserver observer;
     observer.partialFileCreated = [&](const std::string& path) { partPath = path; };
     observer.trackStarted = [&](size_t, const orvi::engine::DiscTrack&) {
         partSeen = !partPath.empty() && fileExists(partPath);
-        const auto old = readFile(output);
-        oldKept = oldKept && std::string(old.begin(), old.end()) == "old image";
+        oldKept = oldKept && readFile(output) == "old image";
     };
+    DiscContent disc = fourTrackDisc();
     CHECK(orvi::engine::writeImage(disc, output, observer).status == WriteStatus::Written);
-    CHECK(partSeen && oldKept && !partFilesIn(dir));
-    const Image image{readFile(output)};
-    CHECK(image.bytes.size() > 600u * kSector && image.text(510, 0, 8) == "SACDMTOC");
+    CHECK(partSeen && oldKept && !partFilesIn(scratch));
+    CHECK(readFile(output).substr(510 * kSector, 8) == "SACDMTOC");
 }
 
 // The disc closes after the second track: its TOCs count two tracks and the
 // area ends with them (the engine's stop tests read such discs back).
 void checkStopAfterTwoTracks()
 {
-    QTemporaryDir dir;
-    const std::string output = dir.filePath("stopped.iso").toStdString();
-    DiscContent disc = fourTrackDisc();
+    Scratch scratch;
     ObserverProbe probe;
     probe.stopAfterTracks = 2;
-    const auto result = orvi::engine::writeImage(disc, output, probe.observer());
-    CHECK(result.status == WriteStatus::Stopped);
-    CHECK(result.tracksWritten == 2 && probe.tracksStarted == 2);
-    CHECK(!partFilesIn(dir));
-    const Image image{readFile(output)};
+    DiscContent disc = fourTrackDisc();
+    const auto result = orvi::engine::writeImage(disc, scratch.path("stopped.iso"), probe.observer());
+    CHECK(result.status == WriteStatus::Stopped && result.tracksWritten == 2 && probe.tracksStarted == 2);
+    CHECK(!partFilesIn(scratch));
+    const Image image{readFile(scratch.path("stopped.iso"))};
     if (!CHECK(image.bytes.size() > 600u * kSector))
         return;
     // 1.2 s = 90 frames per track, a 5-frame pause before the second.
-    CHECK_EQ(image.u8(544, 69), 2u);
-    CHECK_EQ(image.timeCodeFrames(544, 64), 185u);
-    CHECK_EQ(image.u32(545, 8 + 8), 0u); // no third track
     const uint32_t areaEnd = image.u32(544, 76);
+    CHECK(image.u8(544, 69) == 2 && image.timeCodeFrames(544, 64) == 185 && image.u32(545, 8 + 8) == 0);
     CHECK_EQ(uint64_t(areaEnd - image.u32(544, 72)), uint64_t(185) * kFrameBytes / 2016);
     CHECK_EQ(image.u32(545, 8 + 4) + image.u32(545, 1028 + 4) - 1, areaEnd);
     CHECK_EQ(image.u32(510, 68), areaEnd + 1);                       // TOC-2 right after the area
@@ -109,12 +90,11 @@ void checkStopAfterTwoTracks()
 // file and keeps the image that was there.
 void checkFailures()
 {
-    QTemporaryDir dir;
-    const std::string missing = dir.filePath("missing/disc.iso").toStdString();
-    const std::string taken = dir.filePath("taken.iso").toStdString(); // a folder sits where the image should go
-    const std::string old = dir.filePath("old.iso").toStdString();
-    CHECK(QDir(dir.path()).mkdir("taken.iso"));
-    writeText(old, "old");
+    Scratch scratch;
+    const std::string missing = scratch.path("missing/disc.iso");
+    const std::string taken = scratch.path("taken.iso"); // a folder sits where the image should go
+    const std::string old = scratch.path("old.iso");
+    CHECK(QDir(scratch.dir.path()).mkdir("taken.iso") && writeFile(old, "old"));
     struct {
         std::string output;
         DiscContent disc;
@@ -133,9 +113,9 @@ void checkFailures()
         if (!CHECK(result.errors.size() == 1 && result.errors[0].starts_with(c.start)
                    && result.errors[0].find(c.then, c.start.size()) != std::string::npos))
             std::fprintf(stderr, "  (%s)\n", result.errors.empty() ? "no error" : result.errors[0].c_str());
-        CHECK(!partFilesIn(dir));
+        CHECK(!partFilesIn(scratch));
     }
-    CHECK((readFile(old) == std::vector<uint8_t>{'o', 'l', 'd'}));
+    CHECK_EQ(readFile(old), "old");
 }
 
 #ifndef _WIN32
@@ -144,10 +124,9 @@ void checkFailures()
 // ".part" is gone: the writes in flight are over before it is removed.
 void checkWriteFailureDuringAudio()
 {
-    QTemporaryDir dir;
-    const std::string output = dir.filePath("disc.iso").toStdString();
+    Scratch scratch;
+    const std::string output = scratch.path("disc.iso");
     DiscContent disc;
-    disc.text.album = "Full Disk";
     disc.stereoTracks.push_back(patternTrack(12.0, 5));
     rlimit previous{};
     CHECK(::getrlimit(RLIMIT_FSIZE, &previous) == 0);
@@ -161,127 +140,107 @@ void checkWriteFailureDuringAudio()
     CHECK(result.status == WriteStatus::OutputFailed);
     CHECK(result.errors.size() == 1 && result.errors[0].starts_with("cannot write " + output + ".")
           && result.errors[0].ends_with(".part: File too large"));
-    CHECK(!fileExists(output));
-    CHECK(!partFilesIn(dir));
+    CHECK(!fileExists(output) && !partFilesIn(scratch));
 }
 #endif
 
-class ChannelsSource : public PatternSource
+std::unique_ptr<PatternSource> channels(int count, uint64_t seconds = 1)
 {
-public:
-    explicit ChannelsSource(int channels) : PatternSource(2822400, 1), m_channels(channels) {}
-    int channelCount() const override { return m_channels; }
-    const int m_channels;
-};
+    return std::make_unique<PatternSource>(seconds * 2822400, 1, -1, count);
+}
 
+// Everything wrong with a disc at once, each named; warnings only where the disc can still be written.
 void checkValidation()
 {
     std::vector<std::string> warnings;
-    {
-        DiscContent disc = fourTrackDisc();
-        disc.catalogNumber = "12345678901234567";
-        disc.genreIndex = 30;
-        disc.discNumber = 3;
-        disc.discTotal = 2;
-        disc.stereoTracks[1].text.isrc = "US-ABC-21-00042";
-        disc.stereoTracks[2].text.isrc = "usabc2100042"; // lower case is accepted
-        disc.stereoTracks[3].source = std::make_unique<ChannelsSource>(1);
-        for (int channels : {6, 5}) // one multichannel area takes one channel count
-            disc.multichannelTracks.push_back(
-                {"mc" + std::to_string(channels) + ".dsf", 0, {}, 0, std::make_unique<ChannelsSource>(channels)});
-        CHECK((
-            orvi::engine::validateDisc(disc, warnings)
-            == std::vector<std::string>{
-                "--catalog: \"12345678901234567\" has 17 characters, at most 16 fit",
-                "--genre: index 30 is not in the General genre table (1..29)",
-                "--disc: 3 must be 1..2",
-                "track 2 ISRC: \"US-ABC-21-00042\" is not an ISRC (2 letters, 3 letters or digits, 7 digits)",
-                "track 4: track4.dsf: 1-channel audio, the stereo area takes 2 channels",
-                "track 6: mc5.dsf: 5 channels, but the multichannel area has 6 (the first multichannel track's count): "
-                "one disc takes 5- or 6-channel tracks, not both",
-            }));
-    }
-    {
-        DiscContent disc;
-        CHECK(orvi::engine::validateDisc(disc, warnings) == std::vector<std::string>{"tracks: no track to write"});
-        disc.catalogNumber = "caf\xc3\xa9";
-        for (int i = 0; i < 256; ++i)
-            disc.stereoTracks.push_back(patternTrack(1.0, uint32_t(i)));
-        CHECK(orvi::engine::validateDisc(disc, warnings)
-              == (std::vector<std::string>{
-                  "--catalog: \"caf\xc3\xa9\" may hold only ISO 646 characters (letters, digits, punctuation)",
-                  "tracks: 256 stereo tracks, an area holds at most 255"}));
-    }
+    DiscContent disc = fourTrackDisc();
+    disc.catalogNumber = "12345678901234567";
+    disc.genreIndex = 30;
+    disc.discNumber = 3;
+    disc.discTotal = 2;
+    disc.stereoTracks[1].text.isrc = "US-ABC-21-00042";
+    disc.stereoTracks[2].text.isrc = "usabc2100042"; // lower case is accepted
+    disc.stereoTracks[3].source = channels(1);
+    for (int count : {6, 5}) // one multichannel area takes one channel count
+        disc.multichannelTracks.push_back({"mc" + std::to_string(count) + ".dsf", 0, {}, 0, channels(count)});
+    CHECK((orvi::engine::validateDisc(disc, warnings)
+           == std::vector<std::string>{
+               "--catalog: \"12345678901234567\" has 17 characters, at most 16 fit",
+               "--genre: index 30 is not in the General genre table (1..29)",
+               "--disc: 3 must be 1..2",
+               "track 2 ISRC: \"US-ABC-21-00042\" is not an ISRC (2 letters, 3 letters or digits, 7 digits)",
+               "track 4: track4.dsf: 1-channel audio, the stereo area takes 2 channels",
+               "track 6: mc5.dsf: 5 channels, but the multichannel area has 6 (the first multichannel track's count): "
+               "one disc takes 5- or 6-channel tracks, not both",
+           }));
+    DiscContent empty;
+    CHECK(orvi::engine::validateDisc(empty, warnings) == std::vector<std::string>{"tracks: no track to write"});
+    empty.catalogNumber = "caf\xc3\xa9";
+    for (int i = 0; i < 256; ++i)
+        empty.stereoTracks.push_back(patternTrack(1.0, uint32_t(i)));
+    CHECK(orvi::engine::validateDisc(empty, warnings)
+          == (std::vector<std::string>{
+              "--catalog: \"caf\xc3\xa9\" may hold only ISO 646 characters (letters, digits, punctuation)",
+              "tracks: 256 stereo tracks, an area holds at most 255"}));
     CHECK(warnings.empty());
-    {
-        // Capacity: 2 hours need a dual-layer disc, 3.5 hours fit none.
-        DiscContent disc;
-        disc.stereoTracks.push_back({});
-        disc.stereoTracks[0].source = std::make_unique<PatternSource>(uint64_t(7200) * 2822400, 1);
-        CHECK(orvi::engine::validateDisc(disc, warnings).empty());
-        CHECK(warnings
-              == std::vector<std::string>{"the image takes 5.16 GB, more than a single-layer disc holds (4.7 GB): "
-                                          "it needs a dual-layer disc"});
-        disc.stereoTracks[0].source = std::make_unique<PatternSource>(uint64_t(12600) * 2822400, 1);
-        CHECK(orvi::engine::validateDisc(disc, warnings)
-              == std::vector<std::string>{
-                  "tracks: the image would take 9.03 GB, more than a dual-layer disc holds (8.5 GB)"});
-        QTemporaryDir dir;
-        CHECK(orvi::engine::writeImage(disc, dir.filePath("huge.iso").toStdString(), {}).status
-              == WriteStatus::InvalidInput);
-        CHECK(QDir(dir.path()).isEmpty());
-    }
+
+    // Capacity: 2 hours need a dual-layer disc, 3.5 hours fit none.
+    DiscContent huge;
+    huge.stereoTracks.push_back({});
+    huge.stereoTracks[0].source = channels(2, 7200);
+    CHECK(orvi::engine::validateDisc(huge, warnings).empty());
+    CHECK(warnings
+          == std::vector<std::string>{"the image takes 5.16 GB, more than a single-layer disc holds (4.7 GB): "
+                                      "it needs a dual-layer disc"});
+    huge.stereoTracks[0].source = channels(2, 12600);
+    CHECK(orvi::engine::validateDisc(huge, warnings)
+          == std::vector<std::string>{
+              "tracks: the image would take 9.03 GB, more than a dual-layer disc holds (8.5 GB)"});
+    Scratch scratch;
+    CHECK(orvi::engine::writeImage(huge, scratch.path("huge.iso"), {}).status == WriteStatus::InvalidInput);
+    CHECK(QDir(scratch.dir.path()).isEmpty());
 }
 
 // Two runs writing one OUTPUT: each has its own temporary file, and a
 // temporary file that another program replaced is never published.
 void checkConcurrentRunsToOneOutput()
 {
-    QTemporaryDir dir;
-    const std::string output = dir.filePath("disc.iso").toStdString();
-    orvi::engine::ImageFile first(output);
-    orvi::engine::ImageFile second(output);
-    CHECK(first.open() && second.open());
-    CHECK(first.partPath() != second.partPath());
+    Scratch scratch;
+    const std::string output = scratch.path("disc.iso");
+    orvi::engine::ImageFile first(output), second(output);
+    CHECK(first.open() && second.open() && first.partPath() != second.partPath());
     CHECK(first.append(reinterpret_cast<const uint8_t*>("first"), 5));
     CHECK(second.append(reinterpret_cast<const uint8_t*>("second"), 6));
 #ifdef _WIN32
     std::puts("skipped on Windows: an open temporary image cannot be replaced by another program there");
 #else
-    const std::string intruder = dir.filePath("intruder").toStdString();
-    writeText(intruder, "foreign");
-    CHECK(QFile::remove(QString::fromStdString(first.partPath())));
-    CHECK(QFile::rename(QString::fromStdString(intruder), QString::fromStdString(first.partPath())));
+    CHECK(QFile::remove(QString::fromStdString(first.partPath())) && writeFile(first.partPath(), "foreign"));
     CHECK(!first.commit());
     CHECK_EQ(first.error(),
              "the temporary image " + first.partPath()
-                 + " was replaced or removed by another program "
-                   "while it was written; "
-                 + output + " was left as it was");
+                 + " was replaced or removed by another program while it was written; " + output
+                 + " was left as it was");
     CHECK(!fileExists(output));
 #endif
     CHECK(second.commit());
-    const auto published = readFile(output);
-    CHECK_EQ(std::string(published.begin(), published.end()), std::string("second"));
+    CHECK_EQ(readFile(output), "second");
 }
 
 void checkCoverProblemsWarn()
 {
-    QTemporaryDir dir;
-    const std::string output = dir.filePath("disc.iso").toStdString();
-    const std::string notAPicture = dir.filePath("cover.jpg").toStdString();
-    writeText(notAPicture, "plain text");
-    const std::string missing = dir.filePath("missing.png").toStdString();
-    for (const std::string& cover : {notAPicture, missing}) {
+    Scratch scratch;
+    const std::string notAPicture = scratch.path("cover.jpg"), missing = scratch.path("missing.png");
+    CHECK(writeFile(notAPicture, "plain text"));
+    for (const auto& [cover, warning] : {
+             std::pair{notAPicture, notAPicture + " is neither a JPEG nor a PNG picture"},
+             {missing, "cannot read " + missing + ": " + systemOpenError(missing, QIODevice::ReadOnly)},
+         }) {
         DiscContent disc = fourTrackDisc();
         disc.coverPath = cover;
         ObserverProbe probe;
-        const auto result = orvi::engine::writeImage(disc, output, probe.observer());
-        CHECK(result.status == WriteStatus::Written);
-        const std::string expected = cover == missing
-            ? "cover picture not stored: cannot read " + missing + ": " + systemOpenError(missing, QIODevice::ReadOnly)
-            : "cover picture not stored: " + notAPicture + " is neither a JPEG nor a PNG picture";
-        CHECK(probe.warnings == std::vector<std::string>{expected});
+        CHECK(orvi::engine::writeImage(disc, scratch.path("disc.iso"), probe.observer()).status
+              == WriteStatus::Written);
+        CHECK(probe.warnings == std::vector<std::string>{"cover picture not stored: " + warning});
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdint>
@@ -33,15 +34,15 @@ inline uint8_t patternByte(uint32_t seed, uint64_t index)
     return uint8_t(x ^ x >> 29);
 }
 
-// Stereo pattern audio that fails, naming itself, past `failAfterBytes`.
+// Pattern audio that fails, naming itself, past `failAfterBytes`.
 class PatternSource : public orvi::engine::DsdSource
 {
 public:
-    PatternSource(uint64_t samplesPerChannel, uint32_t seed, int64_t failAfterBytes = -1)
-        : m_samples(samplesPerChannel), m_seed(seed), m_failAfter(failAfterBytes)
+    PatternSource(uint64_t samplesPerChannel, uint32_t seed, int64_t failAfterBytes = -1, int channels = 2)
+        : m_samples(samplesPerChannel), m_seed(seed), m_failAfter(failAfterBytes), m_channels(channels)
     {
     }
-    int channelCount() const override { return 2; }
+    int channelCount() const override { return m_channels; }
     uint64_t sampleCount() const override { return m_samples; }
     int64_t read(uint8_t* out, size_t bytes, std::string& error) override
     {
@@ -61,6 +62,7 @@ private:
     uint64_t m_samples;
     uint32_t m_seed;
     int64_t m_failAfter;
+    int m_channels;
     uint64_t m_position = 0;
 };
 
@@ -76,11 +78,22 @@ inline orvi::engine::DiscTrack patternTrack(double seconds, uint32_t seed, const
     return track;
 }
 
-inline std::vector<uint8_t> readFile(const std::string& path)
+// A scratch folder and the paths in it.
+struct Scratch {
+    QTemporaryDir dir;
+    std::string path(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+};
+
+inline std::string readFile(const std::string& path)
 {
     QFile file(QString::fromStdString(path));
-    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    return std::vector<uint8_t>(data.begin(), data.end());
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+inline bool writeFile(const std::string& path, const std::string& bytes)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }
 
 inline bool fileExists(const std::string& path)
@@ -89,8 +102,8 @@ inline bool fileExists(const std::string& path)
 }
 
 struct Image {
-    std::vector<uint8_t> bytes;
-    const uint8_t* sector(uint64_t lsn) const { return bytes.data() + lsn * kSector; }
+    std::string bytes;
+    const uint8_t* sector(uint64_t lsn) const { return reinterpret_cast<const uint8_t*>(bytes.data()) + lsn * kSector; }
     uint32_t u8(uint64_t lsn, size_t at) const { return sector(lsn)[at]; }
     uint32_t u16(uint64_t lsn, size_t at) const { return u8(lsn, at) << 8 | u8(lsn, at + 1); }
     uint32_t u32(uint64_t lsn, size_t at) const { return u16(lsn, at) << 16 | u16(lsn, at + 2); }
@@ -98,10 +111,7 @@ struct Image {
     {
         return (u8(lsn, at) * 60 + u8(lsn, at + 1)) * 75 + u8(lsn, at + 2);
     }
-    std::string text(uint64_t lsn, size_t at, size_t size) const
-    {
-        return std::string(reinterpret_cast<const char*>(sector(lsn) + at), size);
-    }
+    std::string text(uint64_t lsn, size_t at, size_t size) const { return bytes.substr(lsn * kSector + at, size); }
     std::string cString(uint64_t lsn, size_t at) const { return reinterpret_cast<const char*>(sector(lsn) + at); }
     uint64_t sectors() const { return bytes.size() / kSector; }
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-// Decodes disc text with a converter the engine does not use (glibc's iconv;
+// Converts text with a converter the engine does not use (glibc's iconv;
 // the system's code pages on Windows), so that tests judge the engine's
 // tables against another implementation.
 
@@ -44,27 +44,15 @@ inline std::u32string commonForms(std::u32string text)
 // The converter's name of a disc Character_Set_Code.
 inline const char* iconvNameForDiscCode(unsigned code)
 {
-    switch (code) {
-    case 2:
-        return "ISO-8859-1";
-    case 3:
-        return "SHIFT_JIS";
-    case 4:
-        return "EUC-KR";
-    case 5:
-        return "GB2312";
-    case 6:
-        return "BIG5";
-    default:
-        return nullptr;
-    }
+    constexpr const char* kNames[] = {"ISO-8859-1", "SHIFT_JIS", "EUC-KR", "GB2312", "BIG5"}; // codes 2..6
+    return code >= 2 && code <= 6 ? kNames[code - 2] : nullptr;
 }
 
 #ifdef _WIN32
 inline UINT codePageOf(std::string_view name)
 {
     constexpr std::pair<std::string_view, UINT> kPages[] = {
-        {"SHIFT_JIS", 932},     {"EUC-KR", 949},        {"GB2312", 936},       {"BIG5", 950},
+        {"SHIFT_JIS", 932},     {"EUC-KR", 949},        {"GB2312", 936},       {"BIG5", 950},    {"UTF-8", CP_UTF8},
         {"windows-1251", 1251}, {"windows-1252", 1252}, {"ISO-8859-1", 28591}, {"GB18030", 54936},
     };
     for (const auto& [known, page] : kPages)
@@ -74,81 +62,64 @@ inline UINT codePageOf(std::string_view name)
 }
 #endif
 
-// `utf8` in `charset`, or nothing when a character has no exact form there.
-inline std::optional<std::string> encodeIndependently(const char* charset, std::string_view utf8)
+// `bytes` from charset `from` to `to`, or nothing when a byte sequence is
+// invalid or a character has no exact form in `to`.
+inline std::optional<std::string> convert(const char* from, const char* to, std::string_view bytes)
 {
+    if (!from)
+        return std::nullopt;
 #ifdef _WIN32
-    const UINT codePage = codePageOf(charset);
-    const int units =
-        codePage ? MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), int(utf8.size()), nullptr, 0) : 0;
+    const UINT in = codePageOf(from), out = codePageOf(to);
+    if (!in || !out)
+        return std::nullopt;
+    if (bytes.empty())
+        return std::string();
+    const int units = MultiByteToWideChar(in, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), nullptr, 0);
     if (units <= 0)
         return std::nullopt;
     std::wstring wide(size_t(units), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), units);
+    MultiByteToWideChar(in, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), wide.data(), units);
+    // UTF-8 and GB18030 hold everything and take neither the flag nor the lossy report.
+    const bool whole = out == CP_UTF8 || out == 54936;
     BOOL lossy = FALSE;
-    const bool gb18030 = codePage == 54936; // takes neither flags nor the lossy report, and holds everything
-    const DWORD flags = gb18030 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL* report = gb18030 ? nullptr : &lossy;
-    const int size = WideCharToMultiByte(codePage, flags, wide.data(), units, nullptr, 0, nullptr, report);
-    std::string out(size_t(size), '\0');
-    WideCharToMultiByte(codePage, flags, wide.data(), units, out.data(), size, nullptr, report);
-    if (size <= 0 || lossy)
+    const DWORD flags = whole ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL* report = whole ? nullptr : &lossy;
+    const int size = WideCharToMultiByte(out, flags, wide.data(), units, nullptr, 0, nullptr, report);
+    if (size <= 0)
         return std::nullopt;
-    return out;
+    std::string result(size_t(size), '\0');
+    WideCharToMultiByte(out, flags, wide.data(), units, result.data(), size, nullptr, report);
+    if (lossy)
+        return std::nullopt;
+    return result;
 #else
-    const iconv_t converter = iconv_open(charset, "UTF-8");
+    const iconv_t converter = iconv_open(to, from);
     if (converter == iconv_t(-1))
         return std::nullopt;
-    std::string out(utf8.size() * 4 + 4, '\0');
-    char* in = const_cast<char*>(utf8.data());
-    size_t inLeft = utf8.size();
-    char* outPtr = out.data();
-    size_t outLeft = out.size();
+    std::string result(bytes.size() * 4 + 4, '\0');
+    char* in = const_cast<char*>(bytes.data());
+    size_t inLeft = bytes.size();
+    char* outPtr = result.data();
+    size_t outLeft = result.size();
     const size_t done = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
     iconv_close(converter);
     if (done == size_t(-1) || inLeft != 0)
         return std::nullopt;
-    out.resize(out.size() - outLeft);
-    return out;
+    result.resize(result.size() - outLeft);
+    return result;
 #endif
+}
+
+// `utf8` in `charset`, or nothing when a character has no exact form there.
+inline std::optional<std::string> encodeIndependently(const char* charset, std::string_view utf8)
+{
+    return convert("UTF-8", charset, utf8);
 }
 
 // `bytes` in `charset` as UTF-8, or nothing when any byte sequence is invalid.
 inline std::optional<std::string> decodeIndependently(const char* charset, std::string_view bytes)
 {
-    if (!charset)
-        return std::nullopt;
-#ifdef _WIN32
-    const UINT codePage = codePageOf(charset);
-    if (!codePage)
-        return std::nullopt;
-    if (bytes.empty())
-        return std::string();
-    const int units = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), nullptr, 0);
-    if (units <= 0)
-        return std::nullopt;
-    std::wstring wide(size_t(units), L'\0');
-    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), wide.data(), units);
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
-    std::string out(size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out.data(), size, nullptr, nullptr);
-    return out;
-#else
-    const iconv_t converter = iconv_open("UTF-8", charset);
-    if (converter == iconv_t(-1))
-        return std::nullopt;
-    std::string out(bytes.size() * 4 + 4, '\0');
-    char* in = const_cast<char*>(bytes.data());
-    size_t inLeft = bytes.size();
-    char* outPtr = out.data();
-    size_t outLeft = out.size();
-    const size_t done = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
-    iconv_close(converter);
-    if (done == size_t(-1) || inLeft != 0)
-        return std::nullopt;
-    out.resize(out.size() - outLeft);
-    return out;
-#endif
+    return convert(charset, "UTF-8", bytes);
 }
 
 } // namespace orvi::test

@@ -3,53 +3,31 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QDialog>
-#include <QPointer>
+
+#include <algorithm>
 
 ModalAnswerer::ModalAnswerer(QObject* parent) : QObject(parent)
 {
-    m_timer.setInterval(10);
-    connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-    m_timer.start();
+    connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+    m_timer.start(10);
 }
 
 void ModalAnswerer::answer(QMessageBox::StandardButton button)
 {
-    m_answers.append([this, button](QWidget* modal) {
+    answerWith([this, button](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
-        QAbstractButton* target = box ? box->button(button) : nullptr;
-        if (target) {
-            m_records.last().pressed = target->text();
-            target->click();
-        } else {
-            m_records.last().expected = false;
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
-        }
+        press(modal, box ? box->button(button) : nullptr);
     });
 }
 
 void ModalAnswerer::answerText(const QString& text)
 {
-    m_answers.append([this, text](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            for (QAbstractButton* b : box->buttons()) {
-                if (b->text() == text) {
-                    m_records.last().pressed = text;
-                    b->click();
-                    return;
-                }
-            }
-        }
-        m_records.last().expected = false;
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
+    answerWith([this, text](QWidget* modal) {
+        const auto* box = qobject_cast<QMessageBox*>(modal);
+        const QList<QAbstractButton*> buttons = box ? box->buttons() : QList<QAbstractButton*>();
+        const auto named = std::find_if(buttons.begin(), buttons.end(), [&](auto* b) { return b->text() == text; });
+        press(modal, named == buttons.end() ? nullptr : *named);
     });
-}
-
-void ModalAnswerer::answerWith(Handler handler)
-{
-    m_answers.append(std::move(handler));
 }
 
 bool ModalAnswerer::waitForRecords(int count, int timeoutMs)
@@ -62,11 +40,19 @@ bool ModalAnswerer::waitForRecords(int count, int timeoutMs)
 
 bool ModalAnswerer::hasUnexpected() const
 {
-    for (const Record& r : m_records) {
-        if (!r.expected)
-            return true;
-    }
-    return false;
+    return std::any_of(m_records.begin(), m_records.end(), [](const Record& r) { return !r.expected; });
+}
+
+// Clicks `button`, or without one marks the modal widget unexpected and sends it away.
+void ModalAnswerer::press(QWidget* modal, QAbstractButton* button)
+{
+    if (button)
+        return button->click();
+    m_records.last().expected = false;
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
 }
 
 void ModalAnswerer::poll()
@@ -76,28 +62,15 @@ void ModalAnswerer::poll()
         return;
     // Delivered from a timer inside the dialog's own event loop: answer once.
     m_lastHandled = modal;
-    QPointer<QWidget> guard(modal);
-
-    Record record;
-    record.className = QString::fromLatin1(modal->metaObject()->className());
-    record.title = modal->windowTitle();
+    Record record{QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle()};
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         record.text = box->text();
         for (QAbstractButton* b : box->buttons())
             record.buttons.append(b->text());
     }
     m_records.append(record);
-
-    if (m_answers.isEmpty()) {
-        m_records.last().expected = false;
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    } else {
-        const Handler handler = m_answers.takeFirst();
-        handler(modal);
-    }
-    if (!guard)
-        m_lastHandled = nullptr;
+    if (m_answers.isEmpty())
+        press(modal, nullptr);
+    else
+        m_answers.takeFirst()(modal);
 }

@@ -5,21 +5,16 @@
 
 #include <cstdio>
 #include <sstream>
-#include <string>
 
 namespace orvi::test {
 
-inline int& failureCount()
-{
-    static int failures = 0;
-    return failures;
-}
+inline int failures = 0;
 
 inline bool check(bool ok, const char* expression, const char* file, int line)
 {
     if (!ok) {
         std::fprintf(stderr, "%s:%d: FAILED: %s\n", file, line, expression);
-        ++failureCount();
+        ++failures;
     }
     return ok;
 }
@@ -27,23 +22,21 @@ inline bool check(bool ok, const char* expression, const char* file, int line)
 template <typename A, typename B>
 bool checkEqual(const A& actual, const B& expected, const char* expression, const char* file, int line)
 {
-    if (actual == expected)
+    if (check(actual == expected, expression, file, line))
         return true;
     std::ostringstream text;
-    text << file << ":" << line << ": FAILED: " << expression << "\n  actual:   " << actual
-         << "\n  expected: " << expected << "\n";
+    text << "  actual:   " << actual << "\n  expected: " << expected << "\n";
     std::fputs(text.str().c_str(), stderr);
-    ++failureCount();
     return false;
 }
 
 inline int finish(const char* name)
 {
-    if (failureCount() == 0)
-        std::printf("%s: all checks passed\n", name);
+    if (failures)
+        std::printf("%s: %d checks FAILED\n", name, failures);
     else
-        std::printf("%s: %d checks FAILED\n", name, failureCount());
-    return failureCount() == 0 ? 0 : 1;
+        std::printf("%s: all checks passed\n", name);
+    return failures ? 1 : 0;
 }
 
 } // namespace orvi::test

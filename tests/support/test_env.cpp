@@ -10,11 +10,6 @@ QString programPath()
     return QStringLiteral(ORVI_BUILD_DIR "/OrviLathe" ORVI_EXE_SUFFIX);
 }
 
-QString enginePath()
-{
-    return QStringLiteral(ORVI_BUILD_DIR "/OrviPackEngine" ORVI_EXE_SUFFIX);
-}
-
 QProcessEnvironment programEnvironment(const QString& settingsDir, const QString& language)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -6,9 +6,8 @@
 
 namespace orvi::test {
 
-// Built executables.
+// The built program.
 QString programPath();
-QString enginePath();
 
 // A program's text output as lines, UTF-8, without their line ends (LF, or
 // CR LF from a Windows program).

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <thread>
-#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -25,16 +25,6 @@
 
 namespace {
 
-std::vector<std::string> splitSteps(const std::string& script)
-{
-    std::vector<std::string> steps;
-    std::istringstream text(script);
-    for (std::string step; std::getline(text, step, ';');)
-        if (!step.empty())
-            steps.push_back(step);
-    return steps;
-}
-
 void emit(std::FILE* stream, const std::string& text)
 {
     std::fwrite(text.data(), 1, text.size(), stream);
@@ -46,21 +36,18 @@ void emit(std::FILE* stream, const std::string& text)
 bool waitForStopLine()
 {
     std::string line;
-    char byte;
-    for (;;) {
-        const auto count = ORVI_READ(0, &byte, 1);
-        if (count <= 0)
-            return false;
+    for (char byte; ORVI_READ(0, &byte, 1) > 0;) {
         if (byte != '\n') {
             line += byte;
-            continue;
+        } else {
+            if (line.ends_with('\r'))
+                line.pop_back();
+            if (line == "stop")
+                return true;
+            line.clear();
         }
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line == "stop")
-            return true;
-        line.clear();
     }
+    return false;
 }
 
 int runScript(int argc, char** argv, bool ownProcess)
@@ -73,27 +60,32 @@ int runScript(int argc, char** argv, bool ownProcess)
         else if (std::strcmp(argv[i], "-o") == 0)
             outputPath = argv[i + 1];
     }
-    if (script.empty()) {
-        if (const char* fromEnvironment = std::getenv("ORVI_TEST_ENGINE_SCRIPT"))
-            script = fromEnvironment;
-    }
+    if (const char* fromEnvironment = std::getenv("ORVI_TEST_ENGINE_SCRIPT"); script.empty() && fromEnvironment)
+        script = fromEnvironment;
     if (script.empty()) {
         emit(stderr, "scripted engine: no script\n");
         return 2;
     }
 
-    for (const std::string& step : splitSteps(script)) {
+    std::istringstream steps(script);
+    for (std::string step; std::getline(steps, step, ';');) {
+        if (step.empty())
+            continue;
         const std::size_t colon = step.find(':');
         const std::string command = step.substr(0, colon);
         std::string value = colon == std::string::npos ? std::string() : step.substr(colon + 1);
         if (value == "@out")
             value = outputPath;
 
-        static const std::map<std::string, std::pair<bool, const char*>> texts{
-            {"out", {false, "\n"}},      {"err", {true, "\n"}},    {"crlf", {false, "\r\n"}},
-            {"errcrlf", {true, "\r\n"}}, {"partial", {false, ""}}, {"errpartial", {true, ""}}};
+        // Text steps: {to standard error, before, after}.
+        static const std::map<std::string, std::tuple<bool, const char*, const char*>> texts{
+            {"out", {false, "", "\n"}},      {"err", {true, "", "\n"}},
+            {"crlf", {false, "", "\r\n"}},   {"errcrlf", {true, "", "\r\n"}},
+            {"partial", {false, "", ""}},    {"errpartial", {true, "", ""}},
+            {"created", {false, "SACD ISO created: ", "\n"}}};
         if (const auto text = texts.find(command); text != texts.end()) {
-            emit(text->second.first ? stderr : stdout, value + text->second.second);
+            const auto& [toError, before, after] = text->second;
+            emit(toError ? stderr : stdout, before + value + after);
         } else if (command == "flood") {
             const long count = std::atol(value.c_str());
             for (long i = 0; i < count; ++i)
@@ -101,16 +93,11 @@ int runScript(int argc, char** argv, bool ownProcess)
             std::fflush(stdout);
         } else if (command == "big") {
             emit(stdout, std::string(std::size_t(std::atol(value.c_str())), 'x'));
-        } else if (command == "created") {
-            emit(stdout, "SACD ISO created: " + value + "\n");
         } else if (command == "file") {
             const std::size_t sizeEnd = value.find(':');
-            const long size = std::atol(value.substr(0, sizeEnd).c_str());
-            std::string path = value.substr(sizeEnd + 1);
-            if (path == "@out")
-                path = outputPath;
-            std::ofstream file(path, std::ios::binary | std::ios::trunc);
-            file << std::string(std::size_t(size), 'D');
+            const std::string path = value.substr(sizeEnd + 1);
+            std::ofstream(path == "@out" ? outputPath : path, std::ios::binary | std::ios::trunc)
+                << std::string(std::size_t(std::atol(value.c_str())), 'D');
         } else if (command == "env") {
             const char* found = std::getenv(value.c_str());
             emit(stdout, found ? value + "=" + found + "\n" : value + " unset\n");
