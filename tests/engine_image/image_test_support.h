@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -116,17 +117,21 @@ struct Image {
     uint64_t sectors() const { return bytes.size() / kSector; }
 };
 
-// Collects the observer's warnings and answers stopRequested after a given
-// number of started tracks.
+// Collects the observer's warnings, calls `onTrack` as each track starts and
+// answers stopRequested after a given number of started tracks.
 struct ObserverProbe {
     std::vector<std::string> warnings;
     size_t tracksStarted = 0;
     size_t stopAfterTracks = 0; // 0 = never
+    std::function<void()> onTrack = [] {};
     orvi::engine::WriteObserver observer()
     {
         orvi::engine::WriteObserver o;
         o.warning = [this](const std::string& line) { warnings.push_back(line); };
-        o.trackStarted = [this](size_t, const orvi::engine::DiscTrack&) { ++tracksStarted; };
+        o.trackStarted = [this](size_t, const orvi::engine::DiscTrack&) {
+            ++tracksStarted;
+            onTrack();
+        };
         o.stopRequested = [this] { return stopAfterTracks != 0 && tracksStarted >= stopAfterTracks; };
         return o;
     }

@@ -52,7 +52,7 @@ inline const char* iconvNameForDiscCode(unsigned code)
 inline UINT codePageOf(std::string_view name)
 {
     constexpr std::pair<std::string_view, UINT> kPages[] = {
-        {"SHIFT_JIS", 932},     {"EUC-KR", 949},        {"GB2312", 936},       {"BIG5", 950},    {"UTF-8", CP_UTF8},
+        {"SHIFT_JIS", 932},     {"EUC-KR", 949},        {"GB2312", 936},       {"BIG5", 950},      {"UTF-8", CP_UTF8},
         {"windows-1251", 1251}, {"windows-1252", 1252}, {"ISO-8859-1", 28591}, {"GB18030", 54936},
     };
     for (const auto& [known, page] : kPages)

@@ -10,7 +10,6 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <tuple>
 #include <thread>
 
 #ifdef _WIN32
@@ -77,15 +76,13 @@ int runScript(int argc, char** argv, bool ownProcess)
         if (value == "@out")
             value = outputPath;
 
-        // Text steps: {to standard error, before, after}.
-        static const std::map<std::string, std::tuple<bool, const char*, const char*>> texts{
-            {"out", {false, "", "\n"}},      {"err", {true, "", "\n"}},
-            {"crlf", {false, "", "\r\n"}},   {"errcrlf", {true, "", "\r\n"}},
-            {"partial", {false, "", ""}},    {"errpartial", {true, "", ""}},
-            {"created", {false, "SACD ISO created: ", "\n"}}};
+        static const std::map<std::string, std::pair<bool, const char*>> texts{
+            {"out", {false, "\n"}},      {"err", {true, "\n"}},    {"crlf", {false, "\r\n"}},
+            {"errcrlf", {true, "\r\n"}}, {"partial", {false, ""}}, {"errpartial", {true, ""}}};
         if (const auto text = texts.find(command); text != texts.end()) {
-            const auto& [toError, before, after] = text->second;
-            emit(toError ? stderr : stdout, before + value + after);
+            emit(text->second.first ? stderr : stdout, value + text->second.second);
+        } else if (command == "created") {
+            emit(stdout, "SACD ISO created: " + value + "\n");
         } else if (command == "flood") {
             const long count = std::atol(value.c_str());
             for (long i = 0; i < count; ++i)
