@@ -62,7 +62,9 @@ void ModalAnswerer::poll()
         return;
     // Delivered from a timer inside the dialog's own event loop: answer once.
     m_lastHandled = modal;
-    Record record{QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle()};
+    Record record;
+    record.className = QString::fromLatin1(modal->metaObject()->className());
+    record.title = modal->windowTitle();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         record.text = box->text();
         for (QAbstractButton* b : box->buttons())
