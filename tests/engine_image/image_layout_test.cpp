@@ -28,21 +28,12 @@ uint8_t audioByte(const Image& image, uint32_t areaStart, uint64_t streamIndex)
     return image.u8(areaStart + streamIndex / kAudioPerSector, 32 + streamIndex % kAudioPerSector);
 }
 
-struct Field {
-    size_t at;
-    int bytes;
-    uint32_t value;
-};
-
-void checkFields(const Image& image, uint32_t lsn, std::initializer_list<Field> fields)
+// Big-endian fields {offset, bytes, value} of sector `lsn`.
+void checkFields(const Image& image, uint32_t lsn, std::initializer_list<std::array<uint32_t, 3>> fields)
 {
-    for (const Field& f : fields) {
-        const uint32_t value = f.bytes == 1 ? image.u8(lsn, f.at)
-            : f.bytes == 2                  ? image.u16(lsn, f.at)
-                                            : image.u32(lsn, f.at);
-        if (!CHECK_EQ(value, f.value))
-            std::fprintf(stderr, "  sector %u, offset %zu\n", lsn, f.at);
-    }
+    for (const auto& [at, bytes, value] : fields)
+        if (!CHECK_EQ(bytes == 1 ? image.u8(lsn, at) : bytes == 2 ? image.u16(lsn, at) : image.u32(lsn, at), value))
+            std::fprintf(stderr, "  sector %u, offset %u\n", lsn, at);
 }
 
 // Each Track Area sector's header: its packets {type, length, starts a frame};
@@ -275,9 +266,9 @@ int main()
     // Master TOC, three identical copies: version 1.20, disc 2 of 3, General
     // table Classical (album and disc), the date, Area TOC-1 at 544 and no
     // multichannel area; the catalogue number for album and disc.
-    const std::initializer_list<Field> master = {{8, 1, 1},    {9, 1, 20},  {16, 2, 3},     {18, 2, 2},  {40, 1, 1},
-                                                 {42, 2, 5},   {106, 2, 5}, {120, 2, 2021}, {122, 1, 6}, {123, 1, 30},
-                                                 {64, 4, 544}, {72, 4, 0},  {76, 4, 0}};
+    const std::initializer_list<std::array<uint32_t, 3>> master = {
+        {8, 1, 1},      {9, 1, 20},  {16, 2, 3},   {18, 2, 2},   {40, 1, 1}, {42, 2, 5}, {106, 2, 5},
+        {120, 2, 2021}, {122, 1, 6}, {123, 1, 30}, {64, 4, 544}, {72, 4, 0}, {76, 4, 0}};
     checkFields(image, 510, master);
     CHECK(image.text(510, 24, 16) == "0123456789012   " && image.text(510, 88, 16) == "0123456789012   ");
     for (uint32_t copy : {520u, 530u})
@@ -290,9 +281,9 @@ int main()
     // and frame format, channel counts, 3 tracks, track text at sector 5 (of
     // 5 fixed sectors + 3 of track text), no access list for plain DSD.
     const uint32_t tocLength = 8;
-    const std::initializer_list<Field> area = {{8, 1, 1},  {9, 1, 20},  {10, 2, tocLength}, {16, 4, 716800},
-                                               {20, 1, 4}, {21, 1, 2},  {32, 1, 2},         {33, 1, 0},
-                                               {69, 1, 3}, {128, 2, 5}, {132, 2, 0}};
+    const std::initializer_list<std::array<uint32_t, 3>> area = {
+        {8, 1, 1},  {9, 1, 20}, {10, 2, tocLength}, {16, 4, 716800}, {20, 1, 4}, {21, 1, 2},
+        {32, 1, 2}, {33, 1, 0}, {69, 1, 3},         {128, 2, 5},     {132, 2, 0}};
     checkFields(image, 544, area);
     CHECK_EQ(image.u16(510, 84), tocLength);
     CHECK_EQ(image.timeCodeFrames(544, 64), uint32_t(totalFrames));
