@@ -9,6 +9,7 @@
 #include "reader/sacd_image.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -37,50 +38,43 @@ bool readersPresent()
     return present;
 }
 
-// Path -> size (-1 for a folder) as `7z l -slt` lists the UDF tree.
-std::map<std::string, qint64> sevenZipTree(const std::string& image)
+QByteArray fileBytes(const QString& path)
 {
-    std::map<std::string, qint64> tree;
-    std::string path;
-    bool listing = false;
-    for (const QByteArray& raw : runTool("7z", {"l", "-slt", QString::fromStdString(image)}).out.split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        listing = listing || line.startsWith(u"----------");
-        if (!listing)
-            continue;
-        if (line.startsWith(u"Path = "))
-            path = line.mid(7).toStdString();
-        else if (line.startsWith(u"Folder = +"))
-            tree[path] = -1;
-        else if (line.startsWith(u"Size = ") && !tree.contains(path))
-            tree[path] = line.mid(7).toLongLong();
-    }
-    return tree;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-std::multiset<qint64> fileSizes(const std::map<std::string, qint64>& tree)
+// Every file under `folder` by its path there.
+std::map<std::string, QByteArray> filesUnder(const QString& folder)
 {
-    std::multiset<qint64> sizes;
-    for (const auto& [path, size] : tree)
-        if (size >= 0)
-            sizes.insert(size);
-    return sizes;
+    std::map<std::string, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        files[path.mid(folder.size() + 1).toStdString()] = fileBytes(path);
+    }
+    return files;
 }
 
-// File sizes of the ISO 9660 tree as xorriso lists it, and its volume id.
-std::multiset<qint64> isoFileSizes(const std::string& image, std::string& volumeId)
+// Both trees of `image`, extracted into `folder`/udf by 7z and `folder`/iso by
+// xorriso, hold the same files (by name too where both trees use the same
+// names); and the ISO 9660 volume id. Returns the UDF tree's files.
+std::map<std::string, QByteArray> readTrees(const std::string& image, const QString& folder,
+                                            const std::string& isoVolume, bool sameNames)
 {
-    std::multiset<qint64> sizes;
-    const Tool tool = runTool(
-        "xorriso", {"-indev", QString::fromStdString(image), "-pvd_info", "-find", "/", "-type", "f", "-exec", "lsdl"});
-    for (const QByteArray& raw : tool.out.split('\n')) {
-        const QString line = QString::fromUtf8(raw);
-        if (line.startsWith(u"Volume Id"))
-            volumeId = line.section(u':', 1).trimmed().toStdString();
-        if (line.startsWith(u"-r"))
-            sizes.insert(line.simplified().section(u' ', 4, 4).toLongLong());
-    }
-    return sizes;
+    const QString iso = QString::fromStdString(image);
+    for (const QByteArray& line : runTool("xorriso", {"-indev", iso, "-pvd_info"}).out.split('\n'))
+        if (line.startsWith("Volume Id"))
+            CHECK_EQ(line.mid(line.indexOf(':') + 1).trimmed().toStdString(), isoVolume);
+    CHECK_EQ(runTool("7z", {"x", "-o" + folder + "/udf", iso}).exitCode, 0);
+    CHECK_EQ(runTool("xorriso", {"-osirrox", "on", "-indev", iso, "-extract", "/", folder + "/iso"}).exitCode, 0);
+    const std::map<std::string, QByteArray> udf = filesUnder(folder + "/udf"), isoFiles = filesUnder(folder + "/iso");
+    std::multiset<QByteArray> udfBytes, isoBytes;
+    for (const auto& [path, bytes] : udf)
+        udfBytes.insert(bytes);
+    for (const auto& [path, bytes] : isoFiles)
+        isoBytes.insert(bytes);
+    CHECK(!udf.empty() && udfBytes == isoBytes && (!sameNames || udf == isoFiles));
+    return udf;
 }
 
 std::map<std::string, std::string> tagsOf(const QString& file)
@@ -104,12 +98,6 @@ std::map<std::string, std::string> tagsOf(const QString& file)
 QByteArray decodedAudio(const QString& file)
 {
     return runTool("ffmpeg", {"-v", "error", "-i", file, "-map", "0:a", "-f", "f32le", "-"}).out.mid(256 * 4);
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A DSF file's sample data: the payload of its "data" chunk.
@@ -207,34 +195,27 @@ void checkDisc(const DiscCase& c)
         return;
 
     const std::string top = "DSD_DISC/" + c.folder;
-    std::map<std::string, qint64> expected = {{"DSD_DISC", -1}, {top, -1}}, listed;
+    std::set<std::string> expected, listed;
     for (const std::string& name : c.files)
-        expected[top + "/" + name] = 0;
+        expected.insert(top + "/" + name);
     if (playlist)
-        expected[top + ".ovp"] = 0;
-    const std::map<std::string, qint64> tree = sevenZipTree(image);
-    for (const auto& [path, size] : tree)
-        listed[path] = size < 0 ? -1 : 0;
+        expected.insert(top + ".ovp");
+    const std::map<std::string, QByteArray> files = readTrees(image, dir.qpath(""), c.isoVolume, false);
+    for (const auto& [path, bytes] : files)
+        listed.insert(path);
     CHECK(listed == expected);
-    std::string isoVolume;
-    CHECK(isoFileSizes(image, isoVolume) == fileSizes(tree));
-    CHECK_EQ(isoVolume, c.isoVolume);
-
-    const QString extracted = dir.qpath("x");
-    CHECK_EQ(runTool("7z", {"x", "-o" + extracted, QString::fromStdString(image)}).exitCode, 0);
-    const QDir folder(extracted + "/" + QString::fromStdString(top));
     if (playlist) {
         const std::string artist = c.options.contains("--artist") ? "Ensemble" : "";
         std::string text = "#OVP 1\n#TITLE " + (c.options.contains("--title") ? c.folder : "Åsa: Live/2024") + "\n";
         for (size_t i = 0; i < c.files.size(); ++i)
             text += "#TRACK " + std::to_string(i + 1) + "|" + c.tracks[i].title.toStdString() + "|" + artist + "\n/"
                 + top + "/" + c.files[i] + "\n";
-        CHECK_EQ(fileBytes(folder.path() + ".ovp").toStdString(), text);
+        CHECK_EQ(fileBytes(dir.qpath("udf/" + top + ".ovp")).toStdString(), text);
     }
     for (size_t i = 0; i < c.files.size(); ++i) {
         if (c.files.size() > 10 && i != 0 && i + 1 != c.files.size())
             continue; // the first and the last of a long album stand for the rest
-        const QString file = folder.filePath(QString::fromStdString(c.files[i]));
+        const QString file = dir.qpath("udf/" + top + "/" + c.files[i]);
         std::map<std::string, std::string> tags = tagsOf(file);
         CHECK_EQ(tags["title"], c.tracks[i].title.toStdString());
         CHECK_EQ(tags["track"], std::to_string(i + 1) + "/" + std::to_string(c.files.size()));
@@ -287,38 +268,23 @@ void checkSacdBridge()
              0);
     if (!readersPresent())
         return;
-    const std::map<std::string, qint64> tree = sevenZipTree(image);
+    const std::map<std::string, QByteArray> files = readTrees(image, dir.qpath(""), "BRIDGE", true);
     std::set<std::string> names;
-    for (const auto& [path, size] : tree)
+    for (const auto& [path, bytes] : files)
         names.insert(path);
     CHECK(
         names
-        == (std::set<std::string>{"2C_AUDIO", "2C_AUDIO/2C_AREA1.TOC", "2C_AUDIO/2C_AREA2.TOC", "2C_AUDIO/2C_TAREA.2CH",
-                                  "2C_AUDIO/TRACK001.2CH", "2C_AUDIO/TRACK002.2CH", "MC_AUDIO", "MC_AUDIO/MC_AREA1.TOC",
+        == (std::set<std::string>{"2C_AUDIO/2C_AREA1.TOC", "2C_AUDIO/2C_AREA2.TOC", "2C_AUDIO/2C_TAREA.2CH",
+                                  "2C_AUDIO/TRACK001.2CH", "2C_AUDIO/TRACK002.2CH", "MC_AUDIO/MC_AREA1.TOC",
                                   "MC_AUDIO/MC_AREA2.TOC", "MC_AUDIO/MC_TAREA.MCH", "MC_AUDIO/TRACK001.MCH",
                                   "MC_AUDIO/TRACK002.MCH", "COVER.PNG", "MASTER1.TOC", "MASTER2.TOC", "MASTER3.TOC"}));
+    CHECK(files.contains("COVER.PNG") && files.at("COVER.PNG") == fileBytes(dir.qpath("cover.png")));
     // A multichannel track's file spans its sectors as the area's TOC gives them.
     orvi::engine::reader::SacdImage disc;
     std::string error;
-    CHECK(disc.open(image, error) && disc.multichannelArea());
-    if (disc.multichannelArea() && tree.contains("MC_AUDIO/TRACK002.MCH"))
-        CHECK_EQ(tree.at("MC_AUDIO/TRACK002.MCH"), qint64(disc.multichannelArea()->tracks[1].lengthSectors) * 2048);
-    std::string isoVolume;
-    CHECK(isoFileSizes(image, isoVolume) == fileSizes(tree));
-    CHECK_EQ(isoVolume, std::string("BRIDGE"));
-    // Both trees lead to the same bytes (the ISO 9660 extents are checked against the disc's TOCs elsewhere).
-    const QString extracted = dir.qpath("x"), isoExtracted = dir.qpath("iso");
-    CHECK_EQ(runTool("7z", {"x", "-o" + extracted, QString::fromStdString(image)}).exitCode, 0);
-    CHECK(fileBytes(extracted + "/COVER.PNG") == fileBytes(dir.qpath("cover.png")));
-    CHECK_EQ(
-        runTool("xorriso", {"-osirrox", "on", "-indev", QString::fromStdString(image), "-extract", "/", isoExtracted})
-            .exitCode,
-        0);
-    for (const auto& [path, size] : tree) {
-        const QByteArray iso = fileBytes(isoExtracted + "/" + QString::fromStdString(path));
-        if (size > 0 && !CHECK(iso.size() == size && fileBytes(extracted + "/" + QString::fromStdString(path)) == iso))
-            std::fprintf(stderr, "  %s differs between the UDF and the ISO 9660 tree\n", path.c_str());
-    }
+    CHECK(disc.open(image, error) && disc.multichannelArea() && files.contains("MC_AUDIO/TRACK002.MCH")
+          && files.at("MC_AUDIO/TRACK002.MCH").size()
+              == qsizetype(disc.multichannelArea()->tracks[1].lengthSectors) * 2048);
 }
 
 int mountTest()
