@@ -2,13 +2,15 @@
 // DSDIFF and DST DSDIFF tracks packed with every kind of text, into stereo,
 // multichannel and DST-coded areas; --inspect must show every field and
 // --extract must give back every input bit. The window packs a mixed album
-// unattended too.
+// unattended too. A "stop" line on standard input ends a run after the track
+// in progress with a valid disc of the finished tracks.
 
 #include "dst_dsdiff.h"
 #include "engine_checks.h"
 #include "engine_process.h"
-#include "round_trip_support.h"
 
+#include "orvi_lathe_core.h"
+#include "input/track_reader.h"
 #include "reader/image_verify.h"
 #include "reader/sacd_image.h"
 
@@ -18,16 +20,52 @@
 #include <QImage>
 #include <QProcess>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#define ORVI_PIPE(fds) _pipe(fds, 4096, _O_BINARY)
+#else
+#include <csignal>
+#include <unistd.h>
+#define ORVI_PIPE(fds) ::pipe(fds)
+#endif
+
 using namespace orvi::enginetest;
 
 namespace {
 
 ScratchDir dir;
 
+// A track's whole DSD data in the disc's byte order, read through the
+// engine's own input reader; empty with a message on stderr on failure.
+std::vector<uint8_t> dsdData(const std::string& path)
+{
+    orvi::engine::OpenedTrack track = orvi::engine::openTrack(path);
+    std::vector<uint8_t> data, chunk(64 * 1024);
+    std::string error = track.errors.empty() ? "" : track.errors.front();
+    for (int64_t got = 1; error.empty() && got > 0;) {
+        got = track.source->read(chunk.data(), chunk.size(), error);
+        data.insert(data.end(), chunk.begin(), chunk.begin() + std::max<int64_t>(got, 0));
+    }
+    if (!error.empty())
+        std::fprintf(stderr, "cannot read %s: %s\n", path.c_str(), error.c_str());
+    return error.empty() ? data : std::vector<uint8_t>();
+}
+
+// True when `extracted` starts with `input` and continues only with the
+// DSD silence that pads a track to whole frames (and to one second).
+bool holdsInputThenSilence(const std::vector<uint8_t>& extracted, const std::vector<uint8_t>& input)
+{
+    return !input.empty() && extracted.size() >= input.size()
+        && std::equal(input.begin(), input.end(), extracted.begin())
+        && std::all_of(extracted.begin() + std::ptrdiff_t(input.size()), extracted.end(),
+                       [](uint8_t byte) { return byte == 0x69; });
+}
+
 // "@" stands for the scratch folder.
 std::string at(std::string text)
 {
-    for (size_t i; (i = text.find('@')) != std::string::npos;)
+    for (size_t i = 0; (i = text.find('@', i)) != std::string::npos; i += dir.path("").size())
         text.replace(i, 1, dir.path(""));
     return text;
 }
@@ -129,15 +167,12 @@ std::vector<std::string> pack(const PackCase& c)
 void windowPacksMixedAlbum()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QStringList tracks{dir.qpath("stereo.dsf"), dir.qpath("six.dsf"), dir.qpath("six.dff")};
-    for (const auto& [name, value] : {std::pair{"QT_QPA_PLATFORM", QString("offscreen")},
-                                      {"ORVI_NO_UPDATE_CHECK", "1"},
-                                      {"ORVI_SETTINGS_DIR", dir.qpath("settings")},
-                                      {"ORVI_PACK_GUI_AUTORUN", (tracks + QStringList{dir.qpath("window")}).join('|')},
-                                      {"ORVI_PACK_GUI_AUTOCLOSE", "1"},
-                                      {"ORVI_PACK_GUI_NOCONFIRM", "1"},
-                                      {"ORVI_PACK_GUI_LOG", dir.qpath("window.log")}})
-        env.insert(name, value);
+    const QStringList tracks{dir.qpath("stereo.dsf"), dir.qpath("six.dsf"), dir.qpath("six.dff"), dir.qpath("window")};
+    for (const QString& entry :
+         QStringList{"QT_QPA_PLATFORM=offscreen", "ORVI_NO_UPDATE_CHECK=1", "ORVI_PACK_GUI_AUTOCLOSE=1",
+                     "ORVI_PACK_GUI_NOCONFIRM=1", "ORVI_SETTINGS_DIR=" + dir.qpath("settings"),
+                     "ORVI_PACK_GUI_LOG=" + dir.qpath("window.log"), "ORVI_PACK_GUI_AUTORUN=" + tracks.join('|')})
+        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
     QProcess program;
     program.setProcessEnvironment(env);
     program.start(QFileInfo(enginePath()).dir().filePath("OrviLathe"), {});
@@ -147,6 +182,143 @@ void windowPacksMixedAlbum()
                                             {dir.path("six.dsf"), dir.path("six.dff")})
               .empty());
 }
+
+// Stopped runs: the engine's entry runs in this process with a pipe as its
+// standard input, and the stop is written from the track-started
+// notification, so the test does not race the writer.
+struct StopPlan {
+    int stopAtTrack = 0;
+    int stopInput = -1; // write end of the pipe that is the entry's standard input
+    std::vector<std::string> partialImages;
+    int startedTracks = 0;
+};
+
+// Runs the entry with a pipe as standard input and standard output captured.
+int runEntry(std::vector<std::string> arguments, StopPlan& plan, std::string& output)
+{
+    int input[2];
+    if (ORVI_PIPE(input) != 0)
+        return -1000;
+    plan.stopInput = input[1];
+    std::FILE* capture = std::tmpfile();
+    const int savedIn = ::dup(0), savedOut = ::dup(1);
+    std::fflush(stdout);
+    ::dup2(input[0], 0);
+    ::dup2(fileno(capture), 1);
+
+    arguments.insert(arguments.begin(), "OrviPackEngine");
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    OrviLatheHooks hooks;
+    hooks.trackStarted = [](int number, int, void* context) {
+        auto* plan = static_cast<StopPlan*>(context);
+        if (++plan->startedTracks == number && number == plan->stopAtTrack)
+            CHECK_EQ(::write(plan->stopInput, "stop\n", 5), 5);
+    };
+    hooks.partialImageChanged = [](const char* path, void* context) {
+        static_cast<StopPlan*>(context)->partialImages.push_back(path ? path : "(gone)");
+    };
+    hooks.context = &plan;
+    const int code = orvi_lathe_main_with_hooks(int(arguments.size()), argv.data(), &hooks);
+
+    std::fflush(stdout);
+    ::dup2(savedOut, 1);
+    ::dup2(savedIn, 0);
+    for (int fd : {savedOut, savedIn, input[0], input[1]})
+        ::close(fd);
+    std::rewind(capture);
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, capture)) > 0;)
+        output.append(buffer, got);
+    std::fclose(capture);
+    return code;
+}
+
+// Stopped after track k, for every k: a valid disc of the first k tracks.
+void stopAfterEachTrack(const std::vector<std::string>& tracks, const std::vector<std::string>& options)
+{
+    for (int k = 1; k <= int(tracks.size()); ++k) {
+        const std::string image = dir.path("stop" + std::to_string(options.size()) + std::to_string(k) + ".iso");
+        std::vector<std::string> arguments = options;
+        arguments.insert(arguments.end(), {"--verify", "-o", image});
+        arguments.insert(arguments.end(), tracks.begin(), tracks.end());
+        StopPlan plan;
+        plan.stopAtTrack = k;
+        std::string output;
+        CHECK_EQ(runEntry(arguments, plan, output), -61);
+        CHECK_EQ(plan.startedTracks, k);
+        CHECK(output.ends_with(
+            "SACD ISO created: " + QFileInfo(QString::fromStdString(image)).absoluteFilePath().toStdString() + "\n"));
+        CHECK(output.find("verified: every track matches its input\n") != std::string::npos);
+        // The run's own temporary file, announced once and gone at the end.
+        CHECK(plan.partialImages.size() == 2 && plan.partialImages[0].starts_with(image + ".")
+              && plan.partialImages[0].ends_with(".part") && plan.partialImages[1] == "(gone)"
+              && !fileExists(plan.partialImages[0]));
+        orvi::engine::reader::SacdImage disc;
+        std::string error;
+        CHECK(disc.open(image, error));
+        size_t onDisc = 0;
+        for (const auto& area : disc.areas())
+            onDisc += area.tracks.size();
+        CHECK_EQ(onDisc, size_t(k));
+    }
+}
+
+// The executable, for both image kinds: a stop already waiting when the run
+// starts ends it after the first track, and the process reports -61 as its
+// exit byte. Without a stop the run ends by itself although nothing ever
+// closes its standard input.
+void stopThroughTheExecutable(const std::vector<std::string>& tracks)
+{
+    const struct {
+        const char* option;
+        QByteArray input;
+        int exitCode;
+        std::string trackLine; // how --inspect shows what was written
+    } runs[] = {
+        {"--verify", "stop\n", kStoppedProcessExit, "  track offset: 0, tracks: 1, first bonus track: 0"},
+        {"--dsd-disc", "stop\n", kStoppedProcessExit, "  /DSD_DISC/Tag Album/01 - Tag One.dsf: ..."},
+        {"--verify", "not a control word\n", 0, "  track offset: 0, tracks: 3, first bonus track: 0"},
+    };
+    for (const auto& r : runs) {
+        QStringList arguments{r.option, "-o", dir.qpath("early.iso")};
+        for (const std::string& track : tracks)
+            arguments << QString::fromStdString(track);
+        const EngineRun run = runEngine(arguments, {}, r.input);
+        CHECK_EQ(run.exitCode, r.exitCode);
+        CHECK_EQ(run.outHas("[2/3] Diin Two \u2014 two.dff"), r.exitCode == 0);
+        CHECK(run.lastOut().starts_with("SACD ISO created: "));
+        CHECK(shows(runEngine({"--inspect", dir.qpath("early.iso")}).out, r.trackLine));
+    }
+}
+
+#ifndef _WIN32
+// The executable, ended by SIGTERM while it writes: the partial image is
+// removed and the process ends by that signal.
+void terminatedRunLeavesNothing()
+{
+    const std::string track = dir.path("long.dsf");
+    CHECK(makeTrack(track, 10.0, 700));
+    QStringList arguments{"-o", dir.qpath("terminated.iso")};
+    for (int copy = 0; copy < 8; ++copy)
+        arguments << QString::fromStdString(track);
+    QProcess process;
+    process.start(enginePath(), arguments);
+    CHECK(process.waitForStarted(10000));
+    QByteArray output;
+    while (!output.contains("[1/8]") && process.state() == QProcess::Running) {
+        process.waitForReadyRead(1000);
+        output += process.readAllStandardOutput();
+    }
+    const QDir folder(dir.qpath(""));
+    CHECK_EQ(folder.entryList({"terminated.iso.*.part"}).size(), qsizetype(1));
+    ::kill(pid_t(process.processId()), SIGTERM);
+    CHECK(process.waitForFinished(30000) && process.exitStatus() == QProcess::CrashExit);
+    CHECK(folder.entryList({"terminated.iso*"}).isEmpty());
+}
+#endif
 
 } // namespace
 
@@ -325,6 +497,14 @@ int main()
     CHECK(stored == sixFrames);
 
     windowPacksMixedAlbum();
+    const std::vector<std::string> tracks = {dir.path("one.dsf"), dir.path("two.dff"), dir.path("three.dsf")};
+    stopAfterEachTrack(tracks, {});
+    // Also in DST areas: the stereo one (--dst-stereo) and the multichannel one.
+    stopAfterEachTrack({tracks[0], dir.path("six.dsf"), dir.path("six.dff")}, {"--dst-stereo"});
+    stopThroughTheExecutable(tracks);
+#ifndef _WIN32
+    terminatedRunLeavesNothing();
+#endif
 
     return finish("engine_round_trip");
 }
