@@ -6,6 +6,7 @@
 
 #include "plain_checks.h"
 
+#include <algorithm>
 #include <random>
 
 using namespace orvi::engine;
@@ -14,12 +15,12 @@ namespace {
 
 std::vector<uint8_t> toneFrames(int channels, int frames, double levelDb, std::optional<double> noiseDb = {})
 {
-    signal::SignalParameters spec;
-    spec.channels = channels;
-    spec.levelDb = levelDb;
-    spec.noiseDb = noiseDb;
-    spec.bytesPerChannel = uint64_t(frames) * kBytesPerChannelFrame;
-    return signal::SignalGenerator(spec).generateAll();
+    return signal::SignalGenerator({.channels = channels,
+                                    .bytesPerChannel = uint64_t(frames) * kBytesPerChannelFrame,
+                                    .moreFrequencies = {},
+                                    .levelDb = levelDb,
+                                    .noiseDb = noiseDb})
+        .generateAll();
 }
 
 std::span<const uint8_t> frameOf(const std::vector<uint8_t>& dsd, int channels, int index)
@@ -45,8 +46,7 @@ void roundTrips()
 {
     std::mt19937 random(7);
     std::vector<uint8_t> noise(dst::frameDsdBytes(2));
-    for (auto& byte : noise)
-        byte = uint8_t(random());
+    std::ranges::generate(noise, [&] { return uint8_t(random()); });
     const size_t stereoPlain = dst::frameDsdBytes(2) + 1;
     const struct {
         const char* name;
@@ -119,9 +119,8 @@ void damagedFramesRefused()
     std::string error;
     auto extended = frame;
     extended.insert(extended.end(), 3, 0);
-    auto plainLong = dst::plainFrame(dsd);
+    auto plainLong = dst::plainFrame(dsd), plainStuffed = plainLong;
     plainLong.push_back(0);
-    auto plainStuffed = dst::plainFrame(dsd);
     plainStuffed[0] = 0x40;
     const struct {
         std::vector<uint8_t> frame;

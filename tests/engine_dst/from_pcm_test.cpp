@@ -3,6 +3,7 @@
 // constant level L per channel must give a share of 1 bits of (1 + L/2) / 2
 // (the converter keeps 6 dB of headroom).
 
+#include "engine_process.h"
 #include "plain_checks.h"
 
 #include <QFile>
@@ -64,10 +65,8 @@ QByteArray wavFile(const WavCase& c)
 // Writes the WAV file and converts it; the tool's exit code and standard error.
 int convert(const QByteArray& wavBytes, const QString& wav, const QString& output, QString& errorText)
 {
-    QFile file(wav);
-    if (!file.open(QIODevice::WriteOnly) || file.write(wavBytes) != wavBytes.size())
+    if (!orvi::enginetest::writeFile(wav.toStdString(), wavBytes))
         return -1;
-    file.close();
     QProcess process;
     process.start(ORVI_TEST_SIGNAL_TOOL, {"--from-pcm", wav, "-o", output});
     process.waitForFinished(120000);

@@ -54,12 +54,11 @@ std::vector<uint8_t> dsdData(const std::string& path)
 
 // True when `extracted` starts with `input` and continues only with the
 // DSD silence that pads a track to whole frames (and to one second).
-bool holdsInputThenSilence(const std::vector<uint8_t>& extracted, const std::vector<uint8_t>& input)
+bool holdsInputThenSilence(const std::vector<uint8_t>& extracted, std::vector<uint8_t> input)
 {
-    return !input.empty() && extracted.size() >= input.size()
-        && std::equal(input.begin(), input.end(), extracted.begin())
-        && std::all_of(extracted.begin() + std::ptrdiff_t(input.size()), extracted.end(),
-                       [](uint8_t byte) { return byte == 0x69; });
+    const bool longer = !input.empty() && extracted.size() >= input.size();
+    input.resize(extracted.size(), 0x69);
+    return longer && extracted == input;
 }
 
 // "@" stands for the scratch folder.
@@ -362,8 +361,6 @@ int main()
     const std::string cjkOptions =
         "--album|\u4e2d\u6587\u4e13\u8f91|--track-title|3:\u7b2c\u4e09\u9996|--track-title|2:" + cjkTitle.toStdString();
     const std::string dstArea = "  channels: 6, loudspeaker config 4, frame format 0 (DST), fs code 4";
-    const std::string padded =
-        "warning: track 2: @stereo2.dff lasts 0.60 s; padded with silence to 1 s, the shortest track a disc allows";
     const PackCase cases[] = {
         {"album",
          "--album|Round Trip|--artist|Orvi Ensemble|--label|Orvi Records|--copyright|(C) 2021 Orvi|--genre|classical|"
@@ -372,7 +369,8 @@ int main()
          album,
          {"1 area: stereo 3 tracks 0:06; estimated size ... MB", "[1/3] Tag One \u2014 one.dsf",
           "[2/3] Line Two \u2014 two.dff", "[3/3] Tag Three \u2014 three.dsf"},
-         // The area description holds no composer: a track's tag speaks for that track only.
+         // The area description holds no composer: a track's tag speaks for that track only. One second
+         // (44100/44100) of pause before tracks 2 and 3.
          {"master TOC: sector 510, version 1.20, copies at 520 and 530 identical",
           "  album set size: 3, sequence number: 2",
           "  album catalog number: \"CAT-77\"",
@@ -388,10 +386,8 @@ int main()
           "    disc title: \"Round Trip\"",
           "    area description: \"Round Trip\"",
           "    area copyright: \"(C) 2021 Orvi\"",
-          "  channels: 2, loudspeaker config 0, frame format 2 (plain DSD, 3 frames in 14 sectors), fs code 4",
-          "  max byte rate: 716800",
           "  track offset: 0, tracks: 3, first bonus track: 0",
-          "  track 2: sectors ..., time 00:03:00 + 00:01:38, mode 0, flags 0", // after 1 s (44100/44100) of pause
+          "  track 2: sectors ..., time 00:03:00 + 00:01:38, mode 0, flags 0",
           "    ISRC: \"USAB12100001\"",
           "    ISRC: \"DEXYZ1900003\"",
           "    title: \"Tag One\"",
@@ -441,7 +437,7 @@ int main()
           "lists at 0",
           "  access list: 18 entries, every 10 frames", "    entry 17: sector ...",
           "  DST frames: 174, bytes per frame ..."},
-         {padded}},
+         {"warning: track 2: @stereo2.dff lasts 0.60 s; padded with silence to 1 s, the shortest track a disc allows"}},
         {"dst-stereo",
          "--dst-stereo|--dst-compression|16|--verify",
          {"five.dsf", "stereo.dsf"},
