@@ -3,6 +3,7 @@
 // constant level L per channel must give a share of 1 bits of (1 + L/2) / 2
 // (the converter keeps 6 dB of headroom).
 
+#include "engine_process.h"
 #include "plain_checks.h"
 
 #include <QFile>
@@ -11,16 +12,13 @@
 
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace {
 
 struct WavCase {
     int format; // 1 integer, 3 float
-    int bits;
-    int channels;
-    int rate;
+    int bits, channels, rate;
 };
 
 void appendLittle(QByteArray& out, uint32_t value, int bytes)
@@ -37,9 +35,8 @@ double channelLevel(int channel)
 // 0.2 s of a constant level per channel.
 QByteArray wavFile(const WavCase& c)
 {
-    const int frames = c.rate / 5;
     QByteArray data;
-    for (int i = 0; i < frames; ++i) {
+    for (int i = 0; i < c.rate / 5; ++i) {
         for (int ch = 0; ch < c.channels; ++ch) {
             const double level = channelLevel(ch);
             if (c.format == 3)
@@ -51,25 +48,25 @@ QByteArray wavFile(const WavCase& c)
     QByteArray wav("RIFF");
     appendLittle(wav, uint32_t(36 + data.size()), 4);
     wav += "WAVEfmt ";
-    appendLittle(wav, 16, 4);
-    appendLittle(wav, uint32_t(c.format), 2);
-    appendLittle(wav, uint32_t(c.channels), 2);
-    appendLittle(wav, uint32_t(c.rate), 4);
-    appendLittle(wav, uint32_t(c.rate * c.channels * c.bits / 8), 4);
-    appendLittle(wav, uint32_t(c.channels * c.bits / 8), 2);
-    appendLittle(wav, uint32_t(c.bits), 2);
+    const int blockAlign = c.channels * c.bits / 8;
+    for (const auto& [value, bytes] : {std::pair{16, 4},
+                                       {c.format, 2},
+                                       {c.channels, 2},
+                                       {c.rate, 4},
+                                       {c.rate * blockAlign, 4},
+                                       {blockAlign, 2},
+                                       {c.bits, 2}})
+        appendLittle(wav, uint32_t(value), bytes);
     wav += "data";
     appendLittle(wav, uint32_t(data.size()), 4);
     return wav + data;
 }
 
-// Writes `wav` and converts it to `output`.
+// Writes the WAV file and converts it; the tool's exit code and standard error.
 int convert(const QByteArray& wavBytes, const QString& wav, const QString& output, QString& errorText)
 {
-    QFile file(wav);
-    if (!file.open(QIODevice::WriteOnly) || file.write(wavBytes) != wavBytes.size())
+    if (!orvi::enginetest::writeFile(wav.toStdString(), wavBytes))
         return -1;
-    file.close();
     QProcess process;
     process.start(ORVI_TEST_SIGNAL_TOOL, {"--from-pcm", wav, "-o", output});
     process.waitForFinished(120000);
@@ -82,10 +79,9 @@ int convert(const QByteArray& wavBytes, const QString& wav, const QString& outpu
 int main()
 {
     QTemporaryDir folder;
-    const std::vector<WavCase> cases = {
-        {1, 16, 1, 44100}, {1, 24, 2, 48000}, {1, 32, 3, 96000}, {3, 32, 6, 88200}, {3, 32, 2, 44100}};
-    for (const auto& c : cases) {
-        const QString wav = folder.filePath("in.wav"), dff = folder.filePath("out.dff");
+    const QString wav = folder.filePath("in.wav"), dff = folder.filePath("out.dff");
+    for (const WavCase& c :
+         {WavCase{1, 16, 1, 44100}, {1, 24, 2, 48000}, {1, 32, 3, 96000}, {3, 32, 6, 88200}, {3, 32, 2, 44100}}) {
         QString errorText;
         if (!CHECK_EQ(convert(wavFile(c), wav, dff, errorText), 0)) {
             std::fprintf(stderr, "  %d-bit %d ch: %s\n", c.bits, c.channels, qPrintable(errorText));
@@ -94,23 +90,21 @@ int main()
         QFile out(dff);
         out.open(QIODevice::ReadOnly);
         const QByteArray bytes = out.readAll();
-        const qsizetype sound = bytes.lastIndexOf("DSD ");
-        const QByteArray dsd = bytes.mid(sound + 12);
+        const QByteArray dsd = bytes.mid(bytes.lastIndexOf("DSD ") + 12);
         CHECK_EQ(dsd.size() / c.channels, qsizetype(2822400 / 5 / 8)); // 0.2 s at 2 822 400 Hz
         // Shares of 1 bits in the second half, past the resampler's start.
         for (int ch = 0; ch < c.channels; ++ch) {
             int64_t ones = 0, bits = 0;
             for (qsizetype i = dsd.size() / 2 + ch; i < dsd.size(); i += c.channels, bits += 8)
                 ones += std::popcount(uint8_t(dsd[i]));
-            const double expected = (1.0 + channelLevel(ch) / 2) / 2;
-            if (!CHECK(std::abs(double(ones) / double(bits) - expected) < 0.01))
+            const double share = double(ones) / double(bits), expected = (1.0 + channelLevel(ch) / 2) / 2;
+            if (!CHECK(std::abs(share - expected) < 0.01))
                 std::fprintf(stderr, "  %d-bit %d ch, channel %d: share %.4f, expected %.4f\n", c.bits, c.channels, ch,
-                             double(ones) / double(bits), expected);
+                             share, expected);
         }
     }
-    const QString wav = folder.filePath("8bit.wav");
     QString errorText;
-    CHECK_EQ(convert(wavFile({1, 8, 2, 44100}), wav, folder.filePath("8bit.dff"), errorText), 1);
+    CHECK_EQ(convert(wavFile({1, 8, 2, 44100}), wav, dff, errorText), 1);
     CHECK_EQ(errorText.toStdString(),
              "error: " + wav.toStdString() + ": unsupported WAV sample format (16/24/32-bit integer or 32-bit float)");
     return orvi::test::finish("engine_from_pcm");
