@@ -40,10 +40,10 @@ run cmd /c "ping -n 100000 127.0.0.1 >nul" </dev/null >/dev/null 2>&1 &
 ORVI_GUI_SMOKE=1 timeout 120 "$WIN_SDK/wine-run.sh" build-win/OrviLathe.exe </dev/null >/dev/null 2>&1 || true
 
 # Tests that cannot pass under wine here, each with its reason:
-echo "not run under wine: engine_from_pcm (the Windows SDK has no libsoxr: --from-pcm is Linux-only)"
+echo "not run under wine: tst_from_pcm (the Windows SDK has no libsoxr: --from-pcm is Linux-only)"
 (unset ORVI_SETTINGS_DIR ORVI_NO_UPDATE_CHECK ORVI_LANG
  ctest --test-dir build-win --output-on-failure --parallel "${ORVI_JOBS:-$(nproc)}" --timeout 600 \
-   -E '^engine_from_pcm$') || failures=$((failures + 1))
+   -E '^tst_from_pcm$') || failures=$((failures + 1))
 
 echo "== smoke line"
 smoke=$(ORVI_GUI_SMOKE=1 timeout 120 "$WIN_SDK/wine-run.sh" build-win/OrviLathe.exe 2>&1 | tr -d '\r' || true)

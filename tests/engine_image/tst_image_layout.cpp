@@ -255,7 +255,7 @@ int main()
     CHECK(result.status == orvi::engine::WriteStatus::Written && result.tracksWritten == 3 && result.errors.empty());
     const Image image{readFile(scratch.path("disc.iso"))};
     if (!CHECK(image.bytes.size() > 600u * kSector))
-        return finish("image_layout_test");
+        return finish("tst_image_layout");
 
     const std::tuple<uint32_t, uint32_t, const char*> signatures[] = {
         {510, 510, "SACDMTOC"}, {511, 518, "SACDText"}, {519, 519, "SACD_Man"}, {544, 544, "TWOCHTOC"},
@@ -332,5 +332,5 @@ int main()
               "track 3: track3.dsf lasts 0.41 s; padded with silence to 1 s, the shortest track a disc allows"});
     checkBridge(image, cover);
     checkLargeFile();
-    return finish("image_layout_test");
+    return finish("tst_image_layout");
 }

@@ -107,5 +107,5 @@ int main()
     CHECK_EQ(convert(wavFile({1, 8, 2, 44100}), wav, dff, errorText), 1);
     CHECK_EQ(errorText.toStdString(),
              "error: " + wav.toStdString() + ": unsupported WAV sample format (16/24/32-bit integer or 32-bit float)");
-    return orvi::test::finish("engine_from_pcm");
+    return orvi::test::finish("tst_from_pcm");
 }

@@ -161,5 +161,5 @@ int main()
     roundTrips();
     poolIsThreadCountIndependent();
     damagedFramesRefused();
-    return orvi::test::finish("engine_dst_codec");
+    return orvi::test::finish("tst_dst_codec");
 }

@@ -502,5 +502,5 @@ int main()
     terminatedRunLeavesNothing();
 #endif
 
-    return finish("engine_round_trip");
+    return finish("tst_engine_round_trip");
 }

@@ -319,7 +319,7 @@ int mountTest()
     CHECK(dsfData(fileBytes(point + "/DSD_DISC/Mount/01 - Mounted.dsf")) == dsfData(fileBytes(dir.qpath("a.dsf"))));
     CHECK(fileBytes(point + "/DSD_DISC/Mount.ovp").startsWith("#OVP 1\n#TITLE Mount\n"));
     QProcess::execute("umount", {point});
-    return finish("dsd_disc_mount");
+    return finish("tst_dsd_disc_mount");
 }
 
 } // namespace
@@ -334,5 +334,5 @@ int main(int argc, char** argv)
     checkSacdBridge();
     if (readersPresent())
         dstDecodedByFfmpeg();
-    return finish("dsd_disc_readers");
+    return finish("tst_dsd_disc_readers");
 }

@@ -223,5 +223,5 @@ int main()
     for (const auto& [code, atLeast] :
          {std::pair<uint8_t, size_t>{2, 191}, {3, 6'900}, {4, 8'300}, {5, 7'500}, {6, 13'500}})
         everyCharacterOfEverySet(code, atLeast);
-    return finish("image_text_test");
+    return finish("tst_image_text");
 }

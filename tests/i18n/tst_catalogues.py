@@ -4,7 +4,7 @@ lupdate finds them in the program's source folders), keeps an unfinished or
 empty entry, breaks a placeholder, line-feed, leading-sign or dialog-filter
 rule, or has drifted from the reviewed text tables.
 
-Usage: check_catalogues.py --source-root DIR --lupdate PATH"""
+Usage: tst_catalogues.py --source-root DIR --lupdate PATH"""
 import argparse
 import os
 import subprocess

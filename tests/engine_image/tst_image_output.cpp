@@ -247,5 +247,5 @@ int main()
     checkValidation();
     checkCoverProblemsWarn();
     checkConcurrentRunsToOneOutput();
-    return finish("image_output_test");
+    return finish("tst_image_output");
 }

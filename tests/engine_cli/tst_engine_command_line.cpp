@@ -373,5 +373,5 @@ int main()
     cueSheetTextNamedByItsLine();
     readingToolsRefuseWhatIsNotAnImage();
     inFileTagProblemsAreReported();
-    return finish("engine_command_line");
+    return finish("tst_engine_command_line");
 }
