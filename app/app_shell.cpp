@@ -6,6 +6,7 @@
 #include "common/std_stream_text.h"
 #include "app/ui_language.h"
 #include "gui/pack_gui_window.h"
+#include "orvi_lathe_arguments.h"
 #include "orvi_lathe_core.h"
 #include "platform/console.h"
 #include "update/update_dialogs.h"
@@ -29,14 +30,11 @@ int runEngine(int argc, char** argv)
 #ifdef Q_OS_WIN
     Q_UNUSED(argc);
     Q_UNUSED(argv);
-    std::vector<std::string> arguments;
+    std::vector<std::string> decoded;
     for (const QString& argument : QCoreApplication::arguments())
-        arguments.push_back(argument.toStdString());
-    std::vector<char*> pointers;
-    for (std::string& argument : arguments)
-        pointers.push_back(argument.data());
-    pointers.push_back(nullptr);
-    return orvi_lathe_main(int(arguments.size()), pointers.data());
+        decoded.push_back(argument.toStdString());
+    engine::Utf8Arguments arguments(std::move(decoded));
+    return orvi_lathe_main(arguments.count(), arguments.pointers());
 #else
     return orvi_lathe_main(argc, argv);
 #endif

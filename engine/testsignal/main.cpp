@@ -1,7 +1,7 @@
 // OrviTestSignal: DSD test files for tests, benchmarks and by hand.
 
 #include "pcm_input.h"
-#include "run/utf8_arguments.h"
+#include "orvi_lathe_arguments.h"
 #include "signal/test_signal.h"
 
 #include <QString>

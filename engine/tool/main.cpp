@@ -5,7 +5,7 @@
 // so its parent sees how it ended.
 
 #include "orvi_lathe_core.h"
-#include "run/utf8_arguments.h"
+#include "orvi_lathe_arguments.h"
 
 #include <csignal>
 #include <cstring>

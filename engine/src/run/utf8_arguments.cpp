@@ -1,4 +1,6 @@
-#include "run/utf8_arguments.h"
+#include "orvi_lathe_arguments.h"
+
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -23,6 +25,16 @@ Utf8Arguments::Utf8Arguments(int argc, char** argv)
 #endif
     if (m_arguments.empty())
         m_arguments.assign(argv, argv + argc);
+    pointAtArguments();
+}
+
+Utf8Arguments::Utf8Arguments(std::vector<std::string> arguments) : m_arguments(std::move(arguments))
+{
+    pointAtArguments();
+}
+
+void Utf8Arguments::pointAtArguments()
+{
     for (std::string& argument : m_arguments)
         m_pointers.push_back(argument.data());
     m_pointers.push_back(nullptr);

@@ -12,6 +12,8 @@ class Utf8Arguments
 {
 public:
     Utf8Arguments(int argc, char** argv);
+    // Arguments already in UTF-8 (the program in engine mode has Qt's reading).
+    explicit Utf8Arguments(std::vector<std::string> arguments);
     Utf8Arguments(const Utf8Arguments&) = delete;
     Utf8Arguments& operator=(const Utf8Arguments&) = delete;
 
@@ -20,6 +22,8 @@ public:
     char** pointers() { return m_pointers.data(); }
 
 private:
+    void pointAtArguments();
+
     std::vector<std::string> m_arguments;
     std::vector<char*> m_pointers;
 };
